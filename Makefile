@@ -1,0 +1,37 @@
+# The README's commands. Every target first makes sure the machine has what the build needs.
+JOBS     ?= $(shell nproc)
+CI_FLAGS := $(if $(CI),-DWERROR=ON,)
+FUZZ_SECONDS ?= 20
+
+.PHONY: setup run test bench fuzz golden clean
+
+setup:
+	@scripts/setup
+
+run: setup
+	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release $(CI_FLAGS) >/dev/null
+	cmake --build build/release -j$(JOBS) --target launcher
+	scripts/run-demo build/release/launcher/launcher
+
+test: setup
+	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON $(CI_FLAGS) >/dev/null
+	cmake --build build/test -j$(JOBS)
+	cd build/test && ctest --output-on-failure -j$(JOBS)
+
+bench: setup
+	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DBUILD_BENCH=ON >/dev/null
+	cmake --build build/bench -j$(JOBS)
+	@for b in build/bench/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+fuzz: setup
+	CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=Debug -DBUILD_FUZZ=ON >/dev/null
+	cmake --build build/fuzz -j$(JOBS)
+	@for f in build/fuzz/fuzz/fuzz_*; do [ -x "$$f" ] && "$$f" -max_total_time=$(FUZZ_SECONDS) fuzz/corpus/$$(basename $$f) || exit 1; done
+
+golden: setup
+	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON >/dev/null
+	cmake --build build/test -j$(JOBS)
+	cd build/test && UPDATE_GOLDEN=1 ctest --output-on-failure
+
+clean:
+	rm -rf build

@@ -1,0 +1,44 @@
+#pragma once
+// The pixel storage of every picture in the program: 24 bits per pixel in the
+// order blue, green, red, rows padded to four bytes, row 0 at the top. The
+// framework's TBitmap wraps it; hosts convert it once when they present it.
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+class TPixels {
+public:
+    TPixels() = default;
+    TPixels(int width, int height) { SetSize(width, height); }
+
+    int Width() const { return FWidth; }
+    int Height() const { return FHeight; }
+    int Stride() const { return FStride; }
+
+    // Resizing keeps the pixels that stay inside the new size and fills new
+    // ones with black, as a device-independent bitmap does.
+    void SetSize(int width, int height);
+
+    uint8_t* ScanLine(int y) { return FData.data() + static_cast<size_t>(y) * FStride; }
+    const uint8_t* ScanLine(int y) const { return FData.data() + static_cast<size_t>(y) * FStride; }
+
+    // Colour value (red in the low byte) of one pixel; the caller keeps x, y inside.
+    uint32_t Pixel(int x, int y) const {
+        const uint8_t* p = ScanLine(y) + x * 3;
+        return p[2] | (p[1] << 8) | (p[0] << 16);
+    }
+    void SetPixel(int x, int y, uint32_t color) {
+        uint8_t* p = ScanLine(y) + x * 3;
+        p[0] = static_cast<uint8_t>(color >> 16);
+        p[1] = static_cast<uint8_t>(color >> 8);
+        p[2] = static_cast<uint8_t>(color);
+    }
+    void Fill(uint32_t color);
+
+private:
+    int FWidth = 0;
+    int FHeight = 0;
+    int FStride = 0;
+    std::vector<uint8_t> FData;
+};
