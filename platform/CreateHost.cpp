@@ -1,0 +1,3 @@
+#include "platform/CreateHost.h"
+
+std::unique_ptr<THeadlessHost> CreateHeadlessHost() { return std::make_unique<THeadlessHost>(); }

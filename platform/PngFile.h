@@ -1,0 +1,18 @@
+#pragma once
+// PNG files for screenshots and golden-image tests.
+
+#include <string>
+
+#include "platform/TPixels.h"
+#include "platform/TRegion.h"
+
+// Writes the picture as PNG. With a shape, pixels outside it are written fully
+// transparent (RGBA); without one the file is plain RGB. Throws
+// std::runtime_error naming the path when the file cannot be written.
+void WritePng(const std::string& path, const TPixels& picture, const TRegion* shape = nullptr);
+
+// Reads any PNG into 24-bit pixels. When shape is given it receives the pixels
+// whose alpha is at least half (the whole picture for a file without alpha);
+// colours of transparent pixels are kept as stored. Throws std::runtime_error
+// naming the path and the reason for a missing, truncated or malformed file.
+TPixels ReadPng(const std::string& path, TRegion* shape = nullptr);
