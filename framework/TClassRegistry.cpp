@@ -1,7 +1,11 @@
 #include "framework/TClassRegistry.h"
 
 #include <map>
+#include <string_view>
 #include <strings.h>
+
+#include "framework/EReadError.h"
+#include "framework/TPersistent.h"
 
 namespace {
 struct CaseLess {
@@ -40,4 +44,41 @@ void RegisterClass(const TClassInfo* info) { Classes()[info->Name] = info; }
 const TClassInfo* FindClass(const std::string& name) {
     auto it = Classes().find(name);
     return it == Classes().end() ? nullptr : it->second;
+}
+
+namespace {
+std::string ClassNameOf(const TPersistent& obj) {
+    const TClassInfo* info = obj.ClassInfo();
+    return info ? info->Name : std::string("an unregistered class");
+}
+} // namespace
+
+void ApplyProperty(TPersistent& obj, const TPropertyAssignment& a, TReadContext& ctx) {
+    ctx.Line = a.Line;
+    ctx.Where = "'" + a.Name + "' of " + ClassNameOf(obj);
+    TPersistent* target = &obj;
+    std::string_view rest = a.Name;
+    for (;;) {
+        size_t dot = rest.find('.');
+        std::string segment(rest.substr(0, dot));
+        const TClassInfo* info = target->ClassInfo();
+        const TPropInfo* prop = info ? info->FindProp(segment) : nullptr;
+        if (!prop) ctx.Fail("Unknown property " + ctx.Where);
+        if (dot == std::string_view::npos) {
+            if (!prop->Set) ctx.Fail("Property " + ctx.Where + " takes no value of its own");
+            try {
+                prop->Set(*target, a.Value, ctx);
+            } catch (const EReadError&) {
+                throw;
+            } catch (const std::exception& e) {
+                ctx.Fail("Error setting property " + ctx.Where + ": " + e.what());
+            }
+            return;
+        }
+        if (!prop->Object) ctx.Fail("Property '" + segment + "' in " + ctx.Where + " has no sub-properties");
+        TPersistent* sub = prop->Object(*target);
+        if (!sub) ctx.Fail("Property '" + segment + "' in " + ctx.Where + " is not set");
+        target = sub;
+        rest = rest.substr(dot + 1);
+    }
 }

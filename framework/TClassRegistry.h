@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -33,7 +34,7 @@ struct TValue {
 };
 
 struct TPropertyAssignment {
-    std::string Name;  // one segment; dotted paths are split by the reader
+    std::string Name;  // may be a dotted path ("Font.Height"); ApplyProperty walks it
     TValue Value;
     int Line = 0;
 };
@@ -46,7 +47,20 @@ public:
     // Resolves a component name of the definition once everything is read.
     virtual void AddFixup(const std::string& name, std::function<void(TComponent*)> apply) = 0;
     // Raises the reader's error naming file, line and property.
-    [[noreturn]] virtual void Fail(const std::string& message) const = 0;
+    [[noreturn]] void Fail(const std::string& message) const {
+        Raise(message);
+        throw std::runtime_error(message);  // Raise always throws; this keeps the compiler sure
+    }
+
+    // Where the value being applied stands, kept up to date by ApplyProperty
+    // so that a setter's failure names them: the line, and the property as
+    // "'Font.Height' of TButton".
+    int Line = 0;
+    std::string Where;
+
+protected:
+    // Throws the reader's error for message.
+    virtual void Raise(const std::string& message) const = 0;
 };
 
 using TPropSetter = std::function<void(TPersistent& obj, const TValue& v, TReadContext& ctx)>;
@@ -78,6 +92,11 @@ struct TClassInfo {
     bool InheritsFrom(const TClassInfo* other) const;
     const TMethodInfo* FindMethod(const std::string& name) const;
 };
+
+// Applies one assignment to obj: walks a dotted name through the Object
+// getters, then calls the last property's setter. Unknown names, values a
+// setter refuses and exceptions thrown by setters all end in ctx.Fail.
+void ApplyProperty(TPersistent& obj, const TPropertyAssignment& a, TReadContext& ctx);
 
 // The process-wide registry of classes that form definitions may name.
 void RegisterClass(const TClassInfo* info);

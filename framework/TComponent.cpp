@@ -52,6 +52,8 @@ void TComponent::Loaded() { SetLoading(false); }
 
 void TComponent::Notification(TComponent*, TOperation) {}
 
+void TComponent::SetParentComponent(TComponent*) {}
+
 void TComponent::Free() {
     if (FOwner) {
         TComponent* owner = FOwner;

@@ -43,6 +43,10 @@ public:
 
     // Called once after the definition that holds the component is read.
     virtual void Loaded();
+    // The reader calls this, before any property is applied, with the
+    // component whose object block encloses this one's in the definition.
+    // Controls take it as their parent; other components ignore it.
+    virtual void SetParentComponent(TComponent* parent);
     // Another component of the same owner was inserted or is being removed.
     virtual void Notification(TComponent* component, TOperation operation);
 
