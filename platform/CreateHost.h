@@ -7,4 +7,6 @@
 #include "platform/THost.h"
 #include "platform/headless/THeadlessHost.h"
 
+// Throws std::runtime_error when no display can be opened.
+std::unique_ptr<IHost> CreateSdlHost();
 std::unique_ptr<THeadlessHost> CreateHeadlessHost();

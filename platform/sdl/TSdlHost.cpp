@@ -1,0 +1,148 @@
+#include "platform/sdl/TSdlHost.h"
+
+#include <SDL2/SDL.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+void SetHints() {
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // Ctrl+C ends the program as any other; closing the last window is the program's business.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    // A launcher does not keep the screen saver away.
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    // The first click on an inactive window is a click, and mouse capture is
+    // the framework's to ask for.
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
+    // A double click is two clicks within 500 ms and 2 pixels of each other.
+    SDL_SetHint(SDL_HINT_MOUSE_DOUBLE_CLICK_TIME, "500");
+    SDL_SetHint(SDL_HINT_MOUSE_DOUBLE_CLICK_RADIUS, "2");
+}
+
+constexpr SDL_SystemCursor kSystemCursors[8] = {
+    SDL_SYSTEM_CURSOR_ARROW,  SDL_SYSTEM_CURSOR_HAND,     SDL_SYSTEM_CURSOR_IBEAM,
+    SDL_SYSTEM_CURSOR_SIZEWE, SDL_SYSTEM_CURSOR_SIZENS,   SDL_SYSTEM_CURSOR_SIZENWSE,
+    SDL_SYSTEM_CURSOR_SIZENESW, SDL_SYSTEM_CURSOR_SIZEALL};
+
+} // namespace
+
+TSdlHost::TSdlHost() {
+    SetHints();
+    // X11 first (shapes and override-redirect need it; XWayland provides it
+    // under Wayland), unless the user chose a driver.
+    const char* chosen = std::getenv("SDL_VIDEODRIVER");
+    if (!chosen || !*chosen) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        const std::string x11Error = SDL_GetError();
+        SDL_ResetHint(SDL_HINT_VIDEODRIVER);
+        if (chosen && *chosen) throw std::runtime_error("Cannot open a display: " + x11Error);
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+            throw std::runtime_error("Cannot open a display: " + x11Error);
+    }
+    SDL_StartTextInput();
+}
+
+TSdlHost::~TSdlHost() {
+    for (auto& [id, w] : FWindows) w->DetachHost();
+    FWindows.clear();
+    for (SDL_Cursor*& c : FCursors)
+        if (c) SDL_FreeCursor(c);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    // The last user of SDL also ends what SDL started beside video (D-Bus).
+    if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SDL_Quit();
+}
+
+std::unique_ptr<IHostWindow> TSdlHost::CreateWindow(const TWindowParams& params) {
+    return std::make_unique<TSdlWindow>(this, params);
+}
+
+void TSdlHost::WindowCreated(TSdlWindow* w) { FWindows[w->Id()] = w; }
+
+void TSdlHost::WindowDestroyed(TSdlWindow* w) {
+    FWindows.erase(w->Id());
+    std::erase_if(FReady, [w](const TEvent& e) { return e.Window == w; });
+    if (FCapture == w) {
+        SDL_CaptureMouse(SDL_FALSE);
+        FCapture = nullptr;
+    }
+}
+
+TSdlWindow* TSdlHost::FindWindow(Uint32 id) const {
+    const auto it = FWindows.find(id);
+    return it == FWindows.end() ? nullptr : it->second;
+}
+
+uint64_t TSdlHost::Now() const { return SDL_GetTicks64(); }
+
+bool TSdlHost::PollEvent(TEvent& e) {
+    SDL_Event event;
+    while (FReady.empty() && SDL_PollEvent(&event)) Translate(event);
+    if (FReady.empty()) return false;
+    e = std::move(FReady.front());
+    FReady.pop_front();
+    return true;
+}
+
+bool TSdlHost::WaitEvent(TEvent& e, uint64_t deadline) {
+    for (;;) {
+        if (PollEvent(e)) return true;
+        int timeout = -1;
+        if (deadline != UINT64_MAX) {
+            const uint64_t now = Now();
+            if (now >= deadline) return false;
+            timeout = static_cast<int>(std::min<uint64_t>(deadline - now, INT_MAX));
+        }
+        SDL_Event event;
+        const int got = SDL_WaitEventTimeout(&event, timeout);
+        ++FWakeUps;
+        if (got) {
+            Translate(event);
+        } else if (deadline == UINT64_MAX) {
+            return false; // an error: waiting again would spin
+        }
+    }
+}
+
+TSize TSdlHost::ScreenSize() const {
+    SDL_DisplayMode mode;
+    if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return {};
+    return {mode.w, mode.h};
+}
+
+TRect TSdlHost::WorkArea() const {
+    SDL_Rect r;
+    if (SDL_GetDisplayUsableBounds(0, &r) != 0) {
+        const TSize s = ScreenSize();
+        return {0, 0, s.cx, s.cy};
+    }
+    return {r.x, r.y, r.x + r.w, r.y + r.h};
+}
+
+TPoint TSdlHost::CursorPos() const {
+    TPoint p;
+    SDL_GetGlobalMouseState(&p.X, &p.Y);
+    return p;
+}
+
+std::string TSdlHost::ClipboardText() const {
+    char* text = SDL_GetClipboardText();
+    std::string result = text ? text : "";
+    SDL_free(text);
+    return result;
+}
+
+void TSdlHost::SetClipboardText(const std::string& utf8) { SDL_SetClipboardText(utf8.c_str()); }
+
+void TSdlHost::ApplyCursor(TCursorShape shape) {
+    const auto index = static_cast<size_t>(shape);
+    if (index >= std::size(FCursors)) return;
+    if (!FCursors[index]) FCursors[index] = SDL_CreateSystemCursor(kSystemCursors[index]);
+    if (FCursors[index]) SDL_SetCursor(FCursors[index]);
+}

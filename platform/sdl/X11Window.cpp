@@ -1,0 +1,56 @@
+#include "platform/sdl/X11Window.h"
+
+#include <SDL2/SDL_syswm.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/shape.h>
+
+#include <vector>
+
+namespace {
+
+bool NativeHandle(SDL_Window* window, Display*& display, Window& handle) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!window || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return false;
+    display = info.info.x11.display;
+    handle = info.info.x11.window;
+    return display != nullptr;
+}
+
+bool HasShapeExtension(Display* display) {
+    int eventBase = 0, errorBase = 0;
+    return XShapeQueryExtension(display, &eventBase, &errorBase) != 0;
+}
+
+} // namespace
+
+bool X11SetWindowShape(SDL_Window* window, const TRegion* shape) {
+    Display* display = nullptr;
+    Window handle = 0;
+    if (!NativeHandle(window, display, handle) || !HasShapeExtension(display)) return false;
+    if (!shape) {
+        XShapeCombineMask(display, handle, ShapeBounding, 0, 0, None, ShapeSet);
+    } else {
+        std::vector<XRectangle> rects;
+        for (const TRect& r : shape->Rects()) {
+            // X rectangles are 16-bit; a window never reaches that size.
+            rects.push_back(XRectangle{static_cast<short>(r.Left), static_cast<short>(r.Top),
+                                       static_cast<unsigned short>(r.Width()),
+                                       static_cast<unsigned short>(r.Height())});
+        }
+        // The region's rectangles come in bands from top to bottom, left to right.
+        XShapeCombineRectangles(display, handle, ShapeBounding, 0, 0, rects.data(),
+                                static_cast<int>(rects.size()), ShapeSet, YXBanded);
+    }
+    XFlush(display);
+    return true;
+}
+
+bool X11RaiseWindow(SDL_Window* window) {
+    Display* display = nullptr;
+    Window handle = 0;
+    if (!NativeHandle(window, display, handle)) return false;
+    XRaiseWindow(display, handle);
+    XFlush(display);
+    return true;
+}
