@@ -1,0 +1,241 @@
+// Pixel-exact tests of the canvas: clipping, origin, saved states, shape
+// coverage and copies, on tiny bitmaps with sentinel pixels around.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/Graphics.h"
+#include "framework/TBitmap.h"
+#include "framework/TCanvas.h"
+
+namespace {
+
+constexpr TColor S = 0x123456;  // sentinel
+constexpr TColor B = clBlue;     // brush
+constexpr TColor P = clRed;      // pen
+
+// Rows of characters: '.' sentinel, 'b' brush, 'p' pen, '#' any other colour.
+std::string Picture(const TBitmap& bmp) {
+    std::string out;
+    for (int y = 0; y < bmp.Height(); ++y) {
+        for (int x = 0; x < bmp.Width(); ++x) {
+            TColor c = bmp.Pixel(x, y);
+            out += c == S ? '.' : c == B ? 'b' : c == P ? 'p' : '#';
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+std::string Rows(std::initializer_list<const char*> rows) {
+    std::string out;
+    for (const char* r : rows) out += std::string(r) + "\n";
+    return out;
+}
+
+struct CanvasTest : ::testing::Test {
+    TBitmap bmp{8, 6};
+    TCanvas* c = nullptr;
+    void SetUp() override {
+        bmp.Pixels().Fill(static_cast<uint32_t>(S));
+        c = bmp.Canvas();
+        c->Brush()->SetColor(B);
+        c->Pen()->SetColor(P);
+    }
+};
+
+TEST_F(CanvasTest, FillAndFrameRectAreHalfOpenAndClippedToTheBitmap) {
+    c->FillRect({1, 1, 3, 3});
+    c->FrameRect({4, 1, 8, 5});
+    c->FillRect({-5, 5, 100, 100});
+    EXPECT_EQ(Picture(bmp), Rows({"........", ".bb.bbbb", ".bb.b..b", "....b..b", "....bbbb", "bbbbbbbb"}));
+    c->Brush()->SetStyle(bsClear);
+    c->FillRect({0, 0, 8, 6});
+    EXPECT_EQ(bmp.Pixel(0, 0), S);
+}
+
+TEST_F(CanvasTest, OriginAndClipRegionCombine) {
+    c->SetOrigin(2, 1);
+    TRegion clip(TRect{0, 0, 4, 6});
+    clip.Union(TRect{6, 0, 8, 2});
+    c->SetClipRegion(clip);  // bitmap coordinates
+    c->FillRect({-2, -1, 6, 5});
+    EXPECT_EQ(Picture(bmp), Rows({"bbbb..bb", "bbbb..bb", "bbbb....", "bbbb....", "bbbb....", "bbbb...."}));
+    EXPECT_EQ(c->ClipRect(), (TRect{-2, -1, 6, 5}));
+    EXPECT_EQ(c->Pixel(-3, 0), CLR_INVALID);
+    EXPECT_EQ(c->Pixel(-2, -1), B);
+}
+
+TEST_F(CanvasTest, IntersectAndExcludeClipRectTakeLogicalCoordinates) {
+    c->SetOrigin(1, 1);
+    c->IntersectClipRect({0, 0, 6, 4});
+    c->ExcludeClipRect({1, 1, 3, 3});
+    c->FillRect({-10, -10, 10, 10});
+    EXPECT_EQ(Picture(bmp), Rows({"........", ".bbbbbb.", ".b..bbb.", ".b..bbb.", ".bbbbbb.", "........"}));
+}
+
+TEST_F(CanvasTest, RestoreDCBringsBackOriginClipAndObjects) {
+    int level = c->SaveDC();
+    EXPECT_EQ(level, 1);
+    c->SetOrigin(3, 3);
+    c->IntersectClipRect({0, 0, 1, 1});
+    c->Brush()->SetColor(clLime);
+    c->Font()->SetHeight(-20);
+    c->SaveDC();
+    c->SetOrigin(5, 5);
+    EXPECT_TRUE(c->RestoreDC(-1));
+    EXPECT_EQ(c->Origin(), (TPoint{3, 3}));
+    EXPECT_TRUE(c->RestoreDC(level));
+    EXPECT_FALSE(c->RestoreDC(-1));
+    EXPECT_EQ(c->Origin(), (TPoint{0, 0}));
+    EXPECT_EQ(c->Brush()->Color(), B);
+    EXPECT_EQ(c->Font()->Height(), -11);
+    c->FillRect({0, 0, 8, 6});
+    EXPECT_EQ(bmp.Pixel(7, 5), B);
+}
+
+TEST_F(CanvasTest, ClipFollowsABitmapThatGrows) {
+    c->FillRect({0, 0, 1, 1});
+    bmp.SetSize(10, 6);
+    c->FillRect({9, 5, 10, 6});
+    EXPECT_EQ(bmp.Pixel(9, 5), B);
+}
+
+TEST_F(CanvasTest, LinesLeaveOutTheEndPoint) {
+    c->MoveTo(0, 0);
+    c->LineTo(4, 0);
+    c->LineTo(4, 3);
+    c->MoveTo(0, 5);
+    c->LineTo(3, 2);
+    EXPECT_EQ(Picture(bmp), Rows({"ppppp...", "....p...", "....p...", "..p.....", ".p......", "p......."}));
+}
+
+TEST_F(CanvasTest, DottedAndClearPens) {
+    c->Pen()->SetStyle(psDot);
+    c->MoveTo(0, 0);
+    c->LineTo(8, 0);
+    c->Pen()->SetStyle(psClear);
+    c->MoveTo(0, 1);
+    c->LineTo(8, 1);
+    EXPECT_EQ(Picture(bmp).substr(0, 18), "ppp...pp\n........\n");
+}
+
+TEST_F(CanvasTest, RectangleCoversOutlineAndInsideLikeThePlatform) {
+    c->Rectangle(0, 0, 5, 4);
+    c->Pen()->SetStyle(psClear);
+    c->Rectangle(5, 0, 8, 3);  // no pen: one pixel less on the right and bottom
+    EXPECT_EQ(Picture(bmp), Rows({"pppppbb.", "pbbbpbb.", "pbbbp...", "ppppp...", "........", "........"}));
+}
+
+TEST_F(CanvasTest, EllipseCoverage) {
+    TBitmap big(9, 9);
+    big.Pixels().Fill(static_cast<uint32_t>(S));
+    TCanvas* e = big.Canvas();
+    e->Brush()->SetColor(B);
+    e->Pen()->SetColor(P);
+    e->Ellipse(1, 1, 8, 8);
+    EXPECT_EQ(Picture(big), Rows({".........",
+                                  "...ppp...",
+                                  "..pbbbp..",
+                                  ".pbbbbbp.",
+                                  ".pbbbbbp.",
+                                  ".pbbbbbp.",
+                                  "..pbbbp..",
+                                  "...ppp...",
+                                  "........."}));
+    big.Pixels().Fill(static_cast<uint32_t>(S));
+    e->Pen()->SetStyle(psClear);
+    e->Ellipse(0, 0, 5, 5);  // inscribed in (0, 0, 4, 4)
+    EXPECT_EQ(Picture(big).substr(0, 50), Rows({".bb......", "bbbb.....", "bbbb.....", ".bb......", "........."}));
+}
+
+TEST_F(CanvasTest, RoundRectCorners) {
+    c->Pen()->SetStyle(psClear);
+    c->RoundRect(0, 0, 9, 7, 4, 4);  // fills (0, 0, 8, 6) with 2-pixel corner radii
+    EXPECT_EQ(Picture(bmp), Rows({".bbbbbb.", "bbbbbbbb", "bbbbbbbb", "bbbbbbbb", "bbbbbbbb", ".bbbbbb."}));
+}
+
+TEST_F(CanvasTest, PolygonFillsLeftAndTopEdgesOnly) {
+    c->Pen()->SetStyle(psClear);
+    c->Polygon({{0, 0}, {4, 0}, {4, 4}, {0, 4}});
+    c->Polygon({{5, 0}, {8, 3}, {5, 3}});
+    EXPECT_EQ(Picture(bmp), Rows({"bbbb....", "bbbb.b..", "bbbb.bb.", "bbbb....", "........", "........"}));
+    c->Pen()->SetStyle(psSolid);
+    c->Polygon({{0, 0}, {4, 0}, {4, 4}, {0, 4}});
+    EXPECT_EQ(Picture(bmp).substr(0, 45), Rows({"ppppp...", "pbbbpb..", "pbbbpbb.", "pbbbp...", "ppppp..."}));
+}
+
+TEST_F(CanvasTest, PolygonFillModes) {
+    // A square walked twice: alternate leaves it empty, winding fills it.
+    std::vector<TPoint> twice{{0, 0}, {4, 0}, {4, 4}, {0, 4}, {0, 0}, {4, 0}, {4, 4}, {0, 4}};
+    c->Pen()->SetStyle(psClear);
+    c->Polygon(twice);
+    EXPECT_EQ(bmp.Pixel(1, 1), S);
+    c->SetPolyFillMode(pfWinding);
+    c->Polygon(twice);
+    EXPECT_EQ(bmp.Pixel(1, 1), B);
+}
+
+TEST_F(CanvasTest, FocusRectInvertsEveryOtherPixelAndUndoes) {
+    bmp.Pixels().Fill(0);
+    c->DrawFocusRect({0, 0, 5, 4});
+    std::string once;
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 6; ++x) once += bmp.Pixel(x, y) == clWhite ? 'x' : '.';
+    EXPECT_EQ(once, "x.x.x." "......" "x...x." ".x.x..");
+    c->DrawFocusRect({0, 0, 5, 4});
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 8; ++x) ASSERT_EQ(bmp.Pixel(x, y), clBlack);
+}
+
+TEST_F(CanvasTest, BitBltClipsTheSourceAndHandlesOverlap) {
+    TBitmap src(3, 3);
+    src.Pixels().Fill(static_cast<uint32_t>(P));
+    c->BitBlt(-1, 0, 5, 5, src, -2, 1);  // only source columns 0..2, rows 1..2
+    EXPECT_EQ(Picture(bmp).substr(0, 27), Rows({".ppp....", ".ppp....", "........"}));
+    c->BitBlt(2, 0, 4, 2, *c, 1, 0);  // overlapping, moving right
+    EXPECT_EQ(Picture(bmp).substr(0, 18), Rows({".pppp...", ".pppp..."}));
+}
+
+TEST_F(CanvasTest, DrawLeavesOutTheTransparentColour) {
+    TBitmap sprite(2, 2);
+    sprite.Pixels().Fill(static_cast<uint32_t>(clFuchsia));
+    sprite.SetPixel(0, 0, P);
+    sprite.Transparent = true;
+    c->Draw(6, 4, sprite);
+    c->Draw(7, 5, sprite);  // clipped at the bitmap's corner
+    EXPECT_EQ(Picture(bmp).substr(36), Rows({"......p.", ".......p"}));
+    sprite.Transparent = false;
+    c->Draw(0, 0, sprite);
+    EXPECT_EQ(bmp.Pixel(1, 1), clFuchsia);
+}
+
+TEST_F(CanvasTest, StretchDrawIsNearestPixel) {
+    TBitmap two(2, 1);
+    two.SetPixel(0, 0, P);
+    two.SetPixel(1, 0, B);
+    c->StretchDraw({0, 0, 4, 2}, two);
+    EXPECT_EQ(Picture(bmp).substr(0, 18), Rows({"ppbb....", "ppbb...."}));
+}
+
+TEST(Colors, SystemColoursResolveAndNamesRoundTrip) {
+    EXPECT_EQ(ColorToRGB(clBtnFace), 0xC8D0D4);
+    EXPECT_EQ(ColorToRGB(clHighlight), 0x6A240A);
+    EXPECT_EQ(ColorToRGB(clInfoBk), 0xE1FFFF);
+    EXPECT_EQ(ColorToRGB(13744054), 13744054);
+    TColor c = 0;
+    EXPECT_TRUE(IdentToColor("CLBTNFACE", c));
+    EXPECT_EQ(c, clBtnFace);
+    std::string name;
+    EXPECT_TRUE(ColorToIdent(clSilver, name));
+    EXPECT_EQ(name, "clSilver");
+    EXPECT_FALSE(ColorToIdent(13744054, name));
+    EXPECT_TRUE(StringToColor("$00FF00", c));
+    EXPECT_EQ(c, clLime);
+    EXPECT_FALSE(StringToColor("clNoSuch", c));
+    EXPECT_FALSE(IdentToColor("", c));
+}
+
+} // namespace
