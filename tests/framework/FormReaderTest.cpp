@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
+#include <sstream>
 #include <stdexcept>
 
 #include "framework/EReadError.h"
@@ -342,6 +345,22 @@ TEST_F(FormReader, DeepNestingIsAnErrorNotACrash) {
     std::string coll = "object Form1: TTestForm Panels = ";
     for (int i = 0; i < 5000; ++i) coll += "< item Panels = ";
     EXPECT_THROW(ReadComponentResource(&Form, coll, "deep.dfm"), EReadError);
+}
+
+// The program's own window definitions must always parse.
+TEST(FormParser, LauncherDefinitionsParse) {
+    int count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(QUELM_SOURCE_DIR "/launcher")) {
+        if (entry.path().extension() != ".dfm") continue;
+        SCOPED_TRACE(entry.path().string());
+        std::ifstream in(entry.path(), std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        TObjectDefinition def = TFormParser::Parse(text.str(), entry.path().filename().string());
+        EXPECT_FALSE(def.Children.empty());
+        ++count;
+    }
+    EXPECT_GE(count, 3);
 }
 
 } // namespace

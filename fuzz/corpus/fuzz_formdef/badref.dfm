@@ -1,0 +1,5 @@
+object Form1: TFuzzForm
+  object A: TFuzzControl
+    Buddy = Nowhere
+  end
+end

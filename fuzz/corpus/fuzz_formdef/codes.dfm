@@ -1,0 +1,3 @@
+object Form1: TFuzzForm
+  Caption = #$20AC#55357#56832'x'''
+end
