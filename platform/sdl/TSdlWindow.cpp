@@ -49,7 +49,7 @@ Uint32 WindowFlags(const TWindowParams& params) {
 } // namespace
 
 TSdlWindow::TSdlWindow(TSdlHost* host, const TWindowParams& params)
-    : FHost(host), FBounds(params.Bounds) {
+    : FHost(host), FKind(params.Kind), FBounds(params.Bounds) {
     FWindow = SDL_CreateWindow(params.Title.c_str(), FBounds.Left, FBounds.Top,
                                std::max(FBounds.Width(), 1), std::max(FBounds.Height(), 1),
                                WindowFlags(params));
@@ -71,15 +71,17 @@ void TSdlWindow::DetachHost() {
 }
 
 void TSdlWindow::Show() {
-    if (!FWindow) return;
-    SDL_ShowWindow(FWindow);
+    if (!FWindow || FVisible) return;
+    // Popups and tooltips are override-redirect: mapping them is all it takes,
+    // and they leave the keyboard focus where it is.
+    if (FKind == TWindowKind::wkNormal || !X11MapWindow(FWindow, true)) SDL_ShowWindow(FWindow);
     FVisible = true;
 }
 
 void TSdlWindow::Hide() {
     if (!FWindow || !FVisible) return;
     SetCapture(false);
-    SDL_HideWindow(FWindow);
+    if (FKind == TWindowKind::wkNormal || !X11MapWindow(FWindow, false)) SDL_HideWindow(FWindow);
     FVisible = false;
 }
 

@@ -49,6 +49,7 @@ private:
     TSdlHost* FHost;
     SDL_Window* FWindow = nullptr;
     Uint32 FId = 0;
+    TWindowKind FKind;
     TRect FBounds;
     bool FVisible = false;
     TCursorShape FCursor = TCursorShape::csArrow;

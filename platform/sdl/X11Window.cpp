@@ -54,3 +54,15 @@ bool X11RaiseWindow(SDL_Window* window) {
     XFlush(display);
     return true;
 }
+
+bool X11MapWindow(SDL_Window* window, bool map) {
+    Display* display = nullptr;
+    Window handle = 0;
+    if (!NativeHandle(window, display, handle)) return false;
+    if (map)
+        XMapRaised(display, handle);
+    else
+        XUnmapWindow(display, handle);
+    XFlush(display);
+    return true;
+}

@@ -12,3 +12,7 @@ bool X11SetWindowShape(SDL_Window* window, const TRegion* shape);
 
 // Puts the window above its siblings without asking for keyboard focus.
 bool X11RaiseWindow(SDL_Window* window);
+
+// Maps (raised) or unmaps the window itself. SDL's own show gives the window
+// the keyboard focus when no window manager runs, which a popup must not take.
+bool X11MapWindow(SDL_Window* window, bool map);

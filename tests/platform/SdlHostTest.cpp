@@ -182,3 +182,47 @@ TEST_F(SdlHost, WaitingSleepsUntilTheDeadline) {
     host->SetClipboardText("Quelm \xE2\x9C\x93");
     EXPECT_EQ(host->ClipboardText(), "Quelm \xE2\x9C\x93");
 }
+
+TEST_F(SdlHost, PopupsAreOverrideRedirectAndLeaveTheFocus) {
+    auto form = Make(Bounds(10, 10, 100, 80));
+    form->Activate();
+    Collect(150);
+    auto popup = Make(Bounds(300, 10, 60, 40), TWindowKind::wkPopup);
+    Display* display = nullptr;
+    Window handle = 0;
+    Native(*popup, display, handle);
+    XWindowAttributes attributes;
+    XGetWindowAttributes(display, handle, &attributes);
+    EXPECT_TRUE(attributes.override_redirect);
+    Native(*form, display, handle);
+    XGetWindowAttributes(display, handle, &attributes);
+    EXPECT_FALSE(attributes.override_redirect);
+
+    const auto after = Collect(150);
+    EXPECT_FALSE(Has(after, TEventKind::ekFocusOut));
+    EXPECT_FALSE(Has(after, TEventKind::ekFocusIn));
+    popup->Hide();
+    EXPECT_FALSE(Has(Collect(100), TEventKind::ekFocusIn));
+}
+
+TEST_F(SdlHost, PointerCrossingWindowsGivesEnterMoveLeave) {
+    auto a = Make(Bounds(10, 10, 100, 80));
+    auto b = Make(Bounds(300, 10, 100, 80), TWindowKind::wkTooltip);
+    Collect(150);
+    SDL_WarpMouseGlobal(80, 50);
+    const auto inA = Collect(300);
+    SDL_WarpMouseGlobal(320, 30);
+    const auto inB = Collect(300);
+    ASSERT_FALSE(inA.empty());
+    EXPECT_EQ(inA.front().Kind, TEventKind::ekMouseEnter);
+    EXPECT_EQ(inA.back().Kind, TEventKind::ekMouseMove);
+    EXPECT_EQ((TPoint{inA.back().X, inA.back().Y}), (TPoint{70, 40}));
+    EXPECT_EQ((TPoint{inA.back().ScreenX, inA.back().ScreenY}), (TPoint{80, 50}));
+    std::vector<std::pair<TEventKind, IHostWindow*>> crossing;
+    for (const TEvent& e : inB)
+        if (e.Kind != TEventKind::ekMouseMove) crossing.emplace_back(e.Kind, e.Window);
+    const std::vector<std::pair<TEventKind, IHostWindow*>> expected = {
+        {TEventKind::ekMouseLeave, a.get()}, {TEventKind::ekMouseEnter, b.get()}};
+    EXPECT_EQ(crossing, expected);
+    EXPECT_EQ(host->CursorPos(), (TPoint{320, 30}));
+}
