@@ -38,9 +38,7 @@ const std::vector<int>& PenPattern(TPenStyle style) {
 
 } // namespace
 
-TCanvas::TCanvas(TBitmap* bitmap) : FBitmap(bitmap) {
-    FFont.OnChange = [this](TObject*) { FGlyphs = nullptr; };
-}
+TCanvas::TCanvas(TBitmap* bitmap) : FBitmap(bitmap) {}
 
 TCanvas::~TCanvas() = default;
 

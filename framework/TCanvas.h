@@ -177,5 +177,6 @@ private:
     TPolyFillMode FFillMode = pfAlternate;
     int FPenStep = 0;
     TGlyphCache* FGlyphs = nullptr;
+    TFont FGlyphsFont;  // the font FGlyphs was taken for
     std::vector<TState> FSaved;
 };

@@ -8,7 +8,10 @@
 #include "framework/Utf8.h"
 
 TGlyphCache& TCanvas::Glyphs() {
-    if (!FGlyphs) FGlyphs = &TFontEngine::Instance().Cache(FFont);
+    if (!FGlyphs || !FGlyphsFont.SameFace(FFont)) {
+        FGlyphs = &TFontEngine::Instance().Cache(FFont);
+        FGlyphsFont.Assign(FFont);
+    }
     return *FGlyphs;
 }
 
