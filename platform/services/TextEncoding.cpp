@@ -118,6 +118,21 @@ std::string Utf8ToWindows1252(std::string_view utf8) {
     return out;
 }
 
+std::string ToValidUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (size_t pos = 0; pos < bytes.size();) {
+        const size_t len = ValidSequenceLength(bytes, pos);
+        if (len == 0) {
+            out += Windows1252ToUtf8(bytes.substr(pos++, 1));
+        } else {
+            out.append(bytes.substr(pos, len));
+            pos += len;
+        }
+    }
+    return out;
+}
+
 bool IsValidUtf8(std::string_view bytes) {
     for (size_t pos = 0; pos < bytes.size();) {
         const size_t len = ValidSequenceLength(bytes, pos);

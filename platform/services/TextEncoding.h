@@ -16,6 +16,10 @@ std::string Windows1252ToUtf8(std::string_view ansi);
 // Characters outside the code page become '?'; invalid UTF-8 bytes too.
 std::string Utf8ToWindows1252(std::string_view utf8);
 
+// Valid UTF-8 kept; each byte that is not part of a valid sequence taken as a
+// Windows-1252 character.
+std::string ToValidUtf8(std::string_view bytes);
+
 // Strict: no overlong forms, no surrogates, nothing above U+10FFFF.
 bool IsValidUtf8(std::string_view bytes);
 

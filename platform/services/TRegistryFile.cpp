@@ -1,0 +1,438 @@
+#include "platform/services/TRegistryFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/services/TextEncoding.h"
+
+namespace {
+
+constexpr std::string_view kHeader4 = "REGEDIT4";
+constexpr std::string_view kHeader5 = "Windows Registry Editor Version 5.00";
+
+std::string_view TrimBlanks(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
+std::vector<std::string_view> PathParts(std::string_view path) {
+    std::vector<std::string_view> parts;
+    while (!path.empty()) {
+        const size_t sep = path.find('\\');
+        parts.push_back(path.substr(0, sep));
+        if (sep == std::string_view::npos) break;
+        path.remove_prefix(sep + 1);
+    }
+    while (!parts.empty() && parts.back().empty()) parts.pop_back();
+    return parts;
+}
+
+// True when every part of prefix matches the start of path.
+bool PathStartsWith(std::string_view path, std::string_view prefix) {
+    const auto a = PathParts(path), b = PathParts(prefix);
+    if (b.size() > a.size()) return false;
+    for (size_t i = 0; i < b.size(); ++i)
+        if (!Utf8SameText(a[i], b[i])) return false;
+    return true;
+}
+
+// A quoted text with \\ and \" escaped; pos is on the opening quote and ends
+// after the closing one. Any other backslash stands for itself.
+bool ParseQuoted(std::string_view s, size_t& pos, std::string& out) {
+    for (size_t i = pos + 1; i < s.size(); ++i) {
+        if (s[i] == '\\' && i + 1 < s.size() && (s[i + 1] == '\\' || s[i + 1] == '"')) {
+            out += s[++i];
+        } else if (s[i] == '"') {
+            pos = i + 1;
+            return true;
+        } else {
+            out += s[i];
+        }
+    }
+    return false;
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+bool ParseHexBytes(std::string_view s, std::string& out) {
+    s = TrimBlanks(s);
+    while (!s.empty()) {
+        const size_t comma = s.find(',');
+        const std::string_view item = TrimBlanks(s.substr(0, comma));
+        if (item.size() != 2 || HexDigit(item[0]) < 0 || HexDigit(item[1]) < 0) return false;
+        out += static_cast<char>(HexDigit(item[0]) * 16 + HexDigit(item[1]));
+        if (comma == std::string_view::npos) break;
+        s = TrimBlanks(s.substr(comma + 1));
+    }
+    return true;
+}
+
+// Texts inside hex(1), hex(2) and hex(7): UTF-16 in version 5 files, the
+// file's own text (UTF-8, else Windows-1252) in REGEDIT4 files.
+std::string DecodeHexText(const std::string& bytes, int version) {
+    std::string text;
+    if (version == 5) {
+        text = DecodeTextFile(std::string("\xFF\xFE", 2) + bytes);
+    } else {
+        text = DecodeTextFile(bytes);
+    }
+    const size_t nul = text.find('\0');
+    return nul == std::string::npos ? text : text.substr(0, nul);
+}
+
+std::string EncodeHexText(std::string_view utf8, int version) {
+    if (version != 5) return std::string(utf8) + '\0';
+    std::string out;
+    for (size_t pos = 0; pos < utf8.size();) {
+        char32_t cp = NextCodePoint(utf8, pos);
+        auto unit = [&](char32_t u) {
+            out += static_cast<char>(u & 0xFF);
+            out += static_cast<char>(u >> 8);
+        };
+        if (cp >= 0x10000) {
+            cp -= 0x10000;
+            unit(0xD800 + (cp >> 10));
+            unit(0xDC00 + (cp & 0x3FF));
+        } else {
+            unit(cp);
+        }
+    }
+    return out + std::string(2, '\0');
+}
+
+std::string QuoteName(std::string_view name) {
+    if (name.empty()) return "@";
+    std::string out = "\"";
+    for (const char c : name) {
+        if (c == '\\' || c == '"') out += '\\';
+        out += c;
+    }
+    return out + '"';
+}
+
+bool HasControlCharacter(std::string_view text) {
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) < 0x20) return true;
+    return false;
+}
+
+std::string HexLines(std::string line, std::string_view bytes) {
+    static const char digits[] = "0123456789abcdef";
+    size_t lineStart = 0;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        if (line.size() - lineStart + 3 > 79) {
+            lineStart = line.size() + 2;
+            line += "\\\n  ";
+        }
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        line += digits[b >> 4];
+        line += digits[b & 15];
+        if (i + 1 < bytes.size()) line += ',';
+    }
+    return line;
+}
+
+} // namespace
+
+bool SameRegistryPath(std::string_view a, std::string_view b) {
+    return PathParts(a).size() == PathParts(b).size() && PathStartsWith(a, b);
+}
+
+TRegistryFile TRegistryFile::Load(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT) return Parse("", path);
+        throw ERegistryException("Cannot read " + path + ": " + std::strerror(errno));
+    }
+    std::string bytes;
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = read(fd, buf, sizeof buf);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            const int err = errno;
+            close(fd);
+            throw ERegistryException("Cannot read " + path + ": " + std::strerror(err));
+        }
+        bytes.append(buf, static_cast<size_t>(n));
+    }
+    close(fd);
+    return Parse(bytes, path);
+}
+
+TRegistryFile TRegistryFile::Parse(std::string_view bytes, const std::string& fileName) {
+    TRegistryFile f;
+    const std::string text = DecodeTextFile(bytes);
+    if (text.find("\r\n") != std::string::npos) f.FEol = "\r\n";
+    std::vector<std::string_view> lines;
+    for (std::string_view rest = text; !rest.empty();) {
+        const size_t nl = rest.find('\n');
+        std::string_view line = rest.substr(0, nl);
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        lines.push_back(line);
+        if (nl == std::string_view::npos) break;
+        rest.remove_prefix(nl + 1);
+    }
+    auto fail = [&](size_t index, const std::string& what) {
+        throw ERegistryException(fileName + " line " + std::to_string(index + 1) + ": " + what);
+    };
+
+    size_t i = 0;
+    while (i < lines.size() && TrimBlanks(lines[i]).empty()) f.FPreamble.emplace_back(lines[i++]);
+    if (i == lines.size()) {
+        f.FPreamble = {std::string(kHeader4), ""};
+        return f;
+    }
+    const std::string_view header = TrimBlanks(lines[i]);
+    if (header == kHeader5) f.FVersion = 5;
+    else if (header != kHeader4)
+        fail(i, "not a registry file (the first line must be REGEDIT4)");
+    f.FPreamble.emplace_back(lines[i++]);
+
+    for (; i < lines.size(); ++i) {
+        const std::string_view line = TrimBlanks(lines[i]);
+        if (line.empty() || line.front() == ';') {
+            if (f.FBlocks.empty()) f.FPreamble.emplace_back(lines[i]);
+            else f.FBlocks.back().Items.emplace_back().Raw = lines[i];
+            continue;
+        }
+        if (line.front() == '[') {
+            if (line.back() != ']') fail(i, "key line without ']'");
+            if (line.starts_with("[-")) fail(i, "deleting a key is not supported here");
+            const std::string_view path = line.substr(1, line.size() - 2);
+            if (PathParts(path).empty()) fail(i, "empty key name");
+            f.FBlocks.push_back({std::string(path), std::string(lines[i]), {}});
+            continue;
+        }
+        if (line.front() != '"' && line.front() != '@') fail(i, "unrecognised line");
+        if (f.FBlocks.empty()) fail(i, "value before the first key");
+
+        TItem item;
+        item.IsValue = true;
+        item.Raw = lines[i];
+        size_t pos = 1; // after '@', the default value
+        if (line.front() == '"') {
+            pos = 0;
+            if (!ParseQuoted(line, pos, item.Name)) fail(i, "value name without closing quote");
+        }
+        std::string_view rest = TrimBlanks(line.substr(pos));
+        if (!rest.starts_with('=')) fail(i, "'=' expected after the value name");
+        rest = TrimBlanks(rest.substr(1));
+
+        const size_t first = i;
+        if (rest.starts_with('"')) {
+            size_t end = 0;
+            item.Data.Type = REG_SZ;
+            if (!ParseQuoted(rest, end, item.Data.Bytes)) fail(i, "text without closing quote");
+            if (!TrimBlanks(rest.substr(end)).empty()) fail(i, "text after the closing quote");
+        } else if (rest.starts_with("dword:")) {
+            const std::string_view digits = rest.substr(6);
+            if (digits.empty() || digits.size() > 8) fail(i, "dword needs 1 to 8 hex digits");
+            uint32_t v = 0;
+            for (const char c : digits) {
+                if (HexDigit(c) < 0) fail(i, "bad hex digit in dword");
+                v = v * 16 + static_cast<uint32_t>(HexDigit(c));
+            }
+            item.Data.Type = REG_DWORD;
+            for (int b = 0; b < 4; ++b) item.Data.Bytes += static_cast<char>((v >> (8 * b)) & 0xFF);
+        } else if (rest.starts_with("hex")) {
+            size_t colon = rest.find(':');
+            uint32_t type = REG_BINARY;
+            if (colon == std::string_view::npos) fail(i, "':' expected after hex");
+            const std::string_view kind = rest.substr(3, colon - 3);
+            if (!kind.empty()) {
+                if (kind.size() < 3 || kind.size() > 10 || kind.front() != '(' || kind.back() != ')')
+                    fail(i, "bad hex value type");
+                type = 0;
+                for (const char c : kind.substr(1, kind.size() - 2)) {
+                    if (HexDigit(c) < 0) fail(i, "bad hex value type");
+                    type = type * 16 + static_cast<uint32_t>(HexDigit(c));
+                }
+            }
+            std::string data(rest.substr(colon + 1));
+            while (!data.empty() && data.back() == '\\') {
+                if (++i == lines.size()) fail(first, "hex data continues past the end of the file");
+                data.pop_back();
+                data += TrimBlanks(lines[i]);
+                item.Raw += '\n';
+                item.Raw += lines[i];
+            }
+            std::string raw;
+            if (!ParseHexBytes(data, raw)) fail(first, "bad hex byte");
+            item.Data.Type = type;
+            if (type == REG_SZ || type == REG_EXPAND_SZ) raw = DecodeHexText(raw, f.FVersion);
+            item.Data.Bytes = std::move(raw);
+        } else if (rest == "-") {
+            fail(i, "deleting a value is not supported here");
+        } else {
+            fail(i, "unrecognised value data");
+        }
+        f.FBlocks.back().Items.push_back(std::move(item));
+    }
+    return f;
+}
+
+std::string TRegistryFile::Text() const {
+    std::string out;
+    auto put = [&](std::string_view raw) {
+        for (const char c : raw) {
+            if (c == '\n') out += FEol;
+            else out += c;
+        }
+        out += FEol;
+    };
+    for (const auto& line : FPreamble) put(line);
+    for (const auto& block : FBlocks) {
+        put(block.Header);
+        for (const auto& item : block.Items) put(item.Raw);
+    }
+    return out;
+}
+
+std::string TRegistryFile::FormatValue(std::string_view name, const TRegValueData& data) const {
+    const std::string lead = QuoteName(name) + "=";
+    if (data.Type == REG_DWORD && data.Bytes.size() == 4) {
+        uint32_t v = 0;
+        for (int b = 3; b >= 0; --b) v = v << 8 | static_cast<unsigned char>(data.Bytes[b]);
+        char digits[9];
+        std::snprintf(digits, sizeof digits, "%08x", v);
+        return lead + "dword:" + digits;
+    }
+    if (data.Type == REG_SZ && !HasControlCharacter(data.Bytes)) {
+        std::string out = lead + "\"";
+        for (const char c : data.Bytes) {
+            if (c == '\\' || c == '"') out += '\\';
+            out += c;
+        }
+        return out + '"';
+    }
+    const bool text = data.Type == REG_SZ || data.Type == REG_EXPAND_SZ;
+    const std::string bytes = text ? EncodeHexText(data.Bytes, FVersion) : data.Bytes;
+    char kind[16] = "hex";
+    if (data.Type != REG_BINARY) std::snprintf(kind, sizeof kind, "hex(%x)", data.Type);
+    return HexLines(lead + kind + ":", bytes);
+}
+
+bool TRegistryFile::KeyExists(std::string_view keyPath) const {
+    for (const auto& b : FBlocks)
+        if (PathStartsWith(b.Path, keyPath)) return true;
+    return false;
+}
+
+bool TRegistryFile::AddKey(std::string_view keyPath) {
+    const std::string validKey = ToValidUtf8(keyPath);
+    keyPath = validKey;
+    if (PathParts(keyPath).empty() || keyPath.starts_with('-') || HasControlCharacter(keyPath))
+        throw ERegistryException("The key name \"" + validKey + "\" cannot be stored.");
+    for (const auto& b : FBlocks)
+        if (SameRegistryPath(b.Path, keyPath)) return false;
+    auto parts = PathParts(keyPath);
+    std::string path;
+    for (const auto& p : parts) path.append(path.empty() ? "" : "\\").append(p);
+    // A blank line between keys, as the registry editor writes them.
+    const std::string* last = FBlocks.empty()
+        ? &FPreamble.back()
+        : (FBlocks.back().Items.empty() ? &FBlocks.back().Header : &FBlocks.back().Items.back().Raw);
+    if (!TrimBlanks(*last).empty()) {
+        if (FBlocks.empty()) FPreamble.emplace_back();
+        else FBlocks.back().Items.push_back({});
+    }
+    FBlocks.push_back({path, "[" + path + "]", {TItem{}}});
+    return true;
+}
+
+TRegistryFile::TItem* TRegistryFile::FindItem(std::string_view keyPath, std::string_view name) {
+    TItem* found = nullptr;
+    for (auto& b : FBlocks) {
+        if (!SameRegistryPath(b.Path, keyPath)) continue;
+        for (auto& item : b.Items)
+            if (item.IsValue && Utf8SameText(item.Name, name)) found = &item;
+    }
+    return found;
+}
+
+const TRegValueData* TRegistryFile::FindValue(std::string_view keyPath, std::string_view name) const {
+    const TItem* item = const_cast<TRegistryFile*>(this)->FindItem(keyPath, name);
+    return item ? &item->Data : nullptr;
+}
+
+void TRegistryFile::SetValue(std::string_view keyPath, std::string_view name, const TRegValueData& value) {
+    // One stray byte would make the whole file read as Windows-1252 next time.
+    TRegValueData data = value;
+    if (data.Type == REG_SZ || data.Type == REG_EXPAND_SZ) data.Bytes = ToValidUtf8(data.Bytes);
+    const std::string validName = ToValidUtf8(name), validKey = ToValidUtf8(keyPath);
+    name = validName;
+    keyPath = validKey;
+    if (HasControlCharacter(name))
+        throw ERegistryException("The value name \"" + validName + "\" cannot be stored.");
+    if (TItem* item = FindItem(keyPath, name)) {
+        item->Raw = FormatValue(item->Name, data);
+        item->Data = data;
+        return;
+    }
+    AddKey(keyPath);
+    TBlock* block = nullptr;
+    for (auto& b : FBlocks)
+        if (SameRegistryPath(b.Path, keyPath)) block = &b;
+    // After the key's last value, before the blank line that ends the key.
+    size_t at = 0;
+    for (size_t k = 0; k < block->Items.size(); ++k)
+        if (block->Items[k].IsValue) at = k + 1;
+    TItem item{FormatValue(name, data), true, std::string(name), data};
+    block->Items.insert(block->Items.begin() + static_cast<std::ptrdiff_t>(at), std::move(item));
+}
+
+void TRegistryFile::Save(const std::string& path) const {
+    namespace fs = std::filesystem;
+    std::string target = path;
+    std::error_code ec;
+    if (fs::is_symlink(target, ec)) target = fs::canonical(target, ec).string();
+    const fs::path dir = fs::path(target).parent_path();
+    auto failure = [&](const std::string& what, int err) {
+        return ERegistryException("Cannot write " + target + ": " + what +
+                                  (err ? std::string(": ") + std::strerror(err) : std::string()));
+    };
+    if (!dir.empty() && !fs::is_directory(dir, ec)) {
+        fs::create_directories(dir, ec);
+        if (ec) throw failure("cannot create the folder " + dir.string(), ec.value());
+    }
+
+    struct stat st{};
+    const mode_t mode = stat(target.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0600;
+    const std::string temp = target + ".tmp" + std::to_string(getpid());
+    const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+    if (fd < 0) throw failure("cannot create " + temp, errno);
+    const std::string text = Text();
+    size_t done = 0;
+    int err = 0;
+    while (done < text.size() && !err) {
+        const ssize_t n = write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno != EINTR) err = errno;
+        if (n > 0) done += static_cast<size_t>(n);
+    }
+    if (!err && fsync(fd) != 0) err = errno;
+    if (close(fd) != 0 && !err) err = errno;
+    if (!err && rename(temp.c_str(), target.c_str()) != 0) err = errno;
+    if (err) {
+        unlink(temp.c_str());
+        throw failure("the file was left as it was", err);
+    }
+    // The rename itself reaches the disk with the folder.
+    const int dfd = open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd >= 0) {
+        fsync(dfd);
+        close(dfd);
+    }
+}
