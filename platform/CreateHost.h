@@ -10,3 +10,7 @@
 // Throws std::runtime_error when no display can be opened.
 std::unique_ptr<IHost> CreateSdlHost();
 std::unique_ptr<THeadlessHost> CreateHeadlessHost();
+
+// Makes a headless host the process's host (SetHost) and returns it, for tests
+// that inject input and read windows back.
+THeadlessHost& InstallHeadlessHost();

@@ -49,10 +49,11 @@ Uint32 WindowFlags(const TWindowParams& params) {
 } // namespace
 
 TSdlWindow::TSdlWindow(TSdlHost* host, const TWindowParams& params)
-    : FHost(host), FKind(params.Kind), FBounds(params.Bounds) {
-    FWindow = SDL_CreateWindow(params.Title.c_str(), FBounds.Left, FBounds.Top,
-                               std::max(FBounds.Width(), 1), std::max(FBounds.Height(), 1),
-                               WindowFlags(params));
+    : FHost(host), FKind(params.Kind),
+      FBounds(::Bounds(params.Bounds.Left, params.Bounds.Top, std::max(params.Bounds.Width(), 1),
+                     std::max(params.Bounds.Height(), 1))) {
+    FWindow = SDL_CreateWindow(params.Title.c_str(), FBounds.Left, FBounds.Top, FBounds.Width(),
+                               FBounds.Height(), WindowFlags(params));
     if (!FWindow) throw std::runtime_error(std::string("Cannot create a window: ") + SDL_GetError());
     FId = SDL_GetWindowID(FWindow);
     FHost->WindowCreated(this);

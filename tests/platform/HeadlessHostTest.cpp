@@ -225,3 +225,10 @@ TEST_F(HeadlessHost, WindowManagerMovesAndResizesReport) {
     EXPECT_EQ(ev[1].Kind, TEventKind::ekResized);
     EXPECT_EQ((TPoint{ev[1].X, ev[1].Y}), (TPoint{50, 60}));
 }
+
+TEST(HeadlessHostInstall, BecomesTheProcessHost) {
+    THeadlessHost& installed = InstallHeadlessHost();
+    EXPECT_EQ(&Host(), static_cast<IHost*>(&installed));
+    SetHost(nullptr);
+    EXPECT_FALSE(HasHost());
+}
