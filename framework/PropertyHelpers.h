@@ -45,7 +45,7 @@ const std::string& ValueToString(const TValue& v, TReadContext& ctx);
 int ValueToEnum(const TValue& v, TReadContext& ctx, const std::vector<std::string>& names);
 // Bit i set for member names[i].
 uint64_t ValueToSet(const TValue& v, TReadContext& ctx, const std::vector<std::string>& names);
-// A number (32-bit pattern, so $FF00000F works) or a colour name.
+// A number (32-bit pattern, so $FF00000F works) or a colour name (IdentToColor).
 TColor ValueToColor(const TValue& v, TReadContext& ctx);
 const std::vector<std::string>& ValueToStrings(const TValue& v, TReadContext& ctx);
 const std::vector<uint8_t>& ValueToBytes(const TValue& v, TReadContext& ctx);
@@ -53,11 +53,6 @@ const std::vector<uint8_t>& ValueToBytes(const TValue& v, TReadContext& ctx);
 std::string ValueToComponentName(const TValue& v, TReadContext& ctx);
 // A handler calling the root's method of that name; empty for nil.
 TNotifyEvent ValueToEvent(const TValue& v, TReadContext& ctx);
-
-// Colour names are resolved through this hook (IdentToColor of the graphics
-// unit once it is installed); without it only numbers are accepted.
-using TIdentToColorHook = bool (*)(const std::string& ident, TColor& color);
-void SetIdentToColorHook(TIdentToColorHook hook);
 
 namespace PropertyDetail {
 template <class M> struct TMember;

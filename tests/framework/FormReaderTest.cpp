@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "framework/EReadError.h"
+#include "framework/Graphics.h"
 #include "framework/PropertyHelpers.h"
 #include "framework/TFormReader.h"
 
@@ -177,7 +178,7 @@ protected:
 TEST_F(FormReader, ScalarValues) {
     Read("  Left = -12\n  Big = $7FFFFFFFFFFFFFFF\n  Small = $FF\n  Ratio = 1.5e2\n"
          "  Cursor = crHandPoint\n  Caption = 'It''s'\n  Enabled = false\n  Align = alClient\n"
-         "  Color = $00FF8000\n");
+         "  Color = $00FF8000\n  Font.Color = clBtnFace\n");
     EXPECT_EQ(Form.Name(), "Form1");
     EXPECT_EQ(Form.Left, -12);
     EXPECT_EQ(Form.Big, INT64_MAX);
@@ -188,6 +189,7 @@ TEST_F(FormReader, ScalarValues) {
     EXPECT_FALSE(Form.Enabled);
     EXPECT_EQ(Form.Align, alClient);
     EXPECT_EQ(Form.Color, 0x00FF8000);
+    EXPECT_EQ(Form.FontObj.Color, clBtnFace);
 }
 
 TEST_F(FormReader, StringsJoinCodesAndContinue) {
