@@ -11,6 +11,12 @@
 // with enter and leave events as the pointer crosses windows. Key and text
 // methods given a null window go to the active window. Input to a hidden or
 // foreign window throws std::logic_error so a test never injects into nothing.
+//
+// Window state follows one simple rule set: Show raises but does not activate;
+// Activate raises, makes the window active (also a hidden one) and queues
+// focus-out for the old and focus-in for the new; hiding the active window
+// queues its focus-out; hiding or destroying a window releases its capture;
+// destroying one drops its queued events.
 
 #include <cstdint>
 #include <deque>

@@ -15,7 +15,8 @@ void SetHints() {
     // Ctrl+C ends the program as any other; closing the last window is the program's business.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
-    // A launcher does not keep the screen saver away.
+    // A launcher neither turns the desktop's compositor off nor keeps the screen saver away.
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     // The first click on an inactive window is a click, and mouse capture is
     // the framework's to ask for.
