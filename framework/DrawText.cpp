@@ -156,6 +156,10 @@ void DrawLine(TCanvas& canvas, const TTextLine& line, int x, int y, unsigned fla
 
 } // namespace
 
+namespace {
+int ClampToInt(long long v) { return static_cast<int>(std::clamp<long long>(v, INT32_MIN, INT32_MAX)); }
+} // namespace
+
 int DrawTextUtf8(TCanvas& canvas, const std::string& text, TRect& rect, unsigned flags) {
     if (text.empty()) {
         if (flags & DT_CALCRECT) rect = {rect.Left, rect.Top, rect.Left, rect.Top};
@@ -163,38 +167,40 @@ int DrawTextUtf8(TCanvas& canvas, const std::string& text, TRect& rect, unsigned
     }
     TGlyphCache& glyphs = canvas.Glyphs();
     const int lineHeight = glyphs.Metrics().Height;
-    std::vector<TTextLine> lines = LayoutText(glyphs, Utf8Decode(text), rect.Width(), flags);
-    const int height = lineHeight * static_cast<int>(lines.size());
+    const int width = ClampToInt(static_cast<long long>(rect.Right) - rect.Left);
+    std::vector<TTextLine> lines = LayoutText(glyphs, Utf8Decode(text), width, flags);
+    const int height = ClampToInt(static_cast<long long>(lineHeight) * static_cast<long long>(lines.size()));
     if (flags & DT_CALCRECT) {
         int widest = 0;
         for (const TTextLine& l : lines) widest = std::max(widest, l.Width);
-        rect.Right = rect.Left + widest;
-        rect.Bottom = rect.Top + height;
+        rect.Right = ClampToInt(static_cast<long long>(rect.Left) + widest);
+        rect.Bottom = ClampToInt(static_cast<long long>(rect.Top) + height);
         return height;
     }
-    int y = rect.Top;
+    long long y = rect.Top;
     if (flags & DT_SINGLELINE) {
         if (flags & DT_VCENTER)
-            y = rect.Top + (rect.Height() - lineHeight) / 2;
+            y = rect.Top + (static_cast<long long>(rect.Bottom) - rect.Top - lineHeight) / 2;
         else if (flags & DT_BOTTOM)
-            y = rect.Bottom - lineHeight;
+            y = static_cast<long long>(rect.Bottom) - lineHeight;
     }
     const TRect* clip = (flags & DT_NOCLIP) ? nullptr : &rect;
     bool opaque = canvas.Brush()->Style() != bsClear;
     for (const TTextLine& line : lines) {
-        int x = rect.Left;
+        long long x = rect.Left;
         if (flags & DT_CENTER)
-            x = (rect.Left + rect.Right - line.Width) / 2;
+            x = (static_cast<long long>(rect.Left) + rect.Right - line.Width) / 2;
         else if (flags & DT_RIGHT)
-            x = rect.Right - line.Width;
+            x = static_cast<long long>(rect.Right) - line.Width;
+        if (x < INT32_MIN / 2 || x > INT32_MAX / 2 || y < INT32_MIN / 2 || y > INT32_MAX / 2) break;
         if (opaque) {
-            TRect back{x, y, x + line.Width, y + lineHeight};
+            TRect back{static_cast<int>(x), static_cast<int>(y), static_cast<int>(x + line.Width), static_cast<int>(y + lineHeight)};
             if (clip) back = back.Intersect(*clip);
             canvas.FillRect(back);
         }
-        DrawLine(canvas, line, x, y, flags, clip);
+        DrawLine(canvas, line, static_cast<int>(x), static_cast<int>(y), flags, clip);
         y += lineHeight;
     }
-    if ((flags & DT_SINGLELINE) && (flags & (DT_VCENTER | DT_BOTTOM))) return y - rect.Top;
+    if ((flags & DT_SINGLELINE) && (flags & (DT_VCENTER | DT_BOTTOM))) return ClampToInt(y - rect.Top);
     return height;
 }

@@ -79,6 +79,12 @@ TColor ColorToRGB(TColor c);
 // The three bytes a pixel gets: red low, green, blue; system codes resolved.
 inline uint32_t ColorToPixel(TColor c) { return static_cast<uint32_t>(ColorToRGB(c)) & 0xFFFFFF; }
 
+// A colour laid over a pixel's byte with coverage 0..255: exact at both
+// ends, rounded to nearest in between. Used for anti-aliased text.
+inline uint8_t BlendCoverage(int color, int dest, int coverage) {
+    return static_cast<uint8_t>((color * coverage + dest * (255 - coverage) + 127) / 255);
+}
+
 // Colour names of form definitions, compared without regard to case.
 bool IdentToColor(const std::string& ident, TColor& color);
 // The name of a colour that has one ("clRed", "clBtnFace"); false otherwise.

@@ -149,7 +149,10 @@ private:
     const std::vector<TRect>& Clips() const;
     TRegion Drawable() const;
     void ChangeClip(const TRegion& device);
-    TRect DeviceRect(const TRect& r) const { return r.Offset(FOrigin.X, FOrigin.Y); }
+    // Logical coordinates beyond this are treated as this (no bitmap is that big).
+    static constexpr int CoordinateLimit = 1 << 24;
+    static void ClampCoordinates(int& a, int& b, int& c, int& d);
+    TRect DeviceRect(const TRect& r) const;
     bool Visible(int dx, int dy) const;
     void FillDevice(const TRect& r, uint32_t pixel, const TRect* limit = nullptr);
     void SpanDevice(int y, int x0, int x1, uint32_t pixel);
@@ -158,6 +161,7 @@ private:
     void Line(TPoint a, TPoint b, bool last);
     bool PenVisible() const { return FPen.Style() != psClear; }
     bool BrushVisible() const { return FBrush.Style() != bsClear; }
+    bool PenStyled() const { return FPen.Style() >= psDash && FPen.Style() <= psDashDotDot; }
     void FillShape(int left, int top, int right, int bottom, int cw, int ch);
     void BlitFrom(int dx, int dy, int w, int h, const TBitmap& src, int sx, int sy, uint32_t rop);
     void DrawGlyph(const struct TGlyph& g, int px, int baseline, uint32_t color, const TRect& limit);

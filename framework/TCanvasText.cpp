@@ -36,14 +36,14 @@ void TCanvas::DrawGlyph(const TGlyph& g, int px, int baseline, uint32_t color, c
             for (int x = i.Left; x < i.Right; ++x, ++cov, p += 3) {
                 int a = *cov;
                 if (a == 0) continue;
-                for (int k = 0; k < 3; ++k) p[k] = static_cast<uint8_t>((c[k] * a + p[k] * (255 - a) + 127) / 255);
+                for (int k = 0; k < 3; ++k) p[k] = BlendCoverage(c[k], p[k], a);
             }
         }
     }
 }
 
 void TCanvas::DrawTextRun(int x, int y, std::u32string_view run, const TRect* clip) {
-    if (!FBitmap) return;
+    if (!FBitmap || x < -CoordinateLimit || x > CoordinateLimit || y < -CoordinateLimit || y > CoordinateLimit) return;
     TGlyphCache& glyphs = Glyphs();
     const TFontMetrics& m = glyphs.Metrics();
     uint32_t color = ColorToPixel(FFont.Color());
@@ -69,6 +69,7 @@ void TCanvas::DrawTextLine(int x, int y, int width, int thickness, const TRect* 
 
 void TCanvas::TextOut(int x, int y, const std::string& text) {
     std::u32string run = Utf8Decode(text);
+    if (x < -CoordinateLimit || x > CoordinateLimit || y < -CoordinateLimit || y > CoordinateLimit) return;
     if (BrushVisible()) {
         TRect back{x, y, x + Glyphs().TextWidth(run), y + Glyphs().Metrics().Height};
         FillDevice(DeviceRect(back), ColorToPixel(FBrush.Color()));

@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "framework/Graphics.h"
 #include "framework/TBitmap.h"
+#include "framework/DrawText.h"
 #include "framework/TCanvas.h"
 
 namespace {
@@ -218,6 +220,55 @@ TEST_F(CanvasTest, StretchDrawIsNearestPixel) {
     two.SetPixel(1, 0, B);
     c->StretchDraw({0, 0, 4, 2}, two);
     EXPECT_EQ(Picture(bmp).substr(0, 18), Rows({"ppbb....", "ppbb...."}));
+}
+
+TEST_F(CanvasTest, ExtremeCoordinatesStayInsideAndFinish) {
+    const int big = 2000000000;
+    c->SetOrigin(3, 2);
+    c->FillRect({-big, -big, big, 1});
+    c->Pen()->SetWidth(big);
+    c->MoveTo(-big, -big);
+    c->LineTo(big, big);
+    c->Pen()->SetWidth(1);
+    c->Ellipse(-big, -big, big, big);
+    c->RoundRect(-big, -big, big, big, big, big);
+    c->Polygon({{-big, -big}, {big, 0}, {0, big}});
+    c->DrawFocusRect({-big, -big, big, big});
+    c->SetPixel(big, -big, P);
+    EXPECT_EQ(c->Pixel(-big, big), CLR_INVALID);
+    TBitmap src(2, 2);
+    c->BitBlt(-big, -big, big, big, src, big, -big);
+    c->StretchDraw({-big, -big, big, big}, src);
+    c->TextOut(big, big, "x");
+    TRect r{-big, -big, big, big};
+    c->DrawText("a b c\nd", r, DT_CENTER | DT_WORDBREAK);
+    r = {big, big, big, big};
+    c->DrawText("abc", r, DT_CALCRECT);
+    EXPECT_EQ(r.Left, big);
+    EXPECT_EQ(bmp.Width(), 8);  // and the sanitizers saw no write outside
+}
+
+TEST(Canvas, WithoutABitmapNothingHappens) {
+    TCanvas c(nullptr);
+    c.FillRect({0, 0, 10, 10});
+    c.Ellipse(0, 0, 10, 10);
+    c.TextOut(0, 0, "text");
+    EXPECT_EQ(c.Pixel(0, 0), CLR_INVALID);
+    EXPECT_TRUE(c.ClipRect().IsEmpty());
+    EXPECT_EQ(c.TextWidth("ab") > 0, true);
+}
+
+// Coverage blending is exact at both ends and rounds to the nearest value.
+TEST(Colors, CoverageBlendIsNearestForEveryByteTriple) {
+    for (int a = 0; a <= 255; ++a)
+        for (int color = 0; color <= 255; ++color)
+            for (int dest = 0; dest <= 255; ++dest) {
+                int got = BlendCoverage(color, dest, a);
+                int exact255 = color * a + dest * (255 - a);  // 255 times the true value
+                ASSERT_LE(std::abs(got * 255 - exact255), 127) << color << " " << dest << " " << a;
+            }
+    EXPECT_EQ(BlendCoverage(200, 10, 0), 10);
+    EXPECT_EQ(BlendCoverage(200, 10, 255), 200);
 }
 
 TEST(Colors, SystemColoursResolveAndNamesRoundTrip) {
