@@ -1,10 +1,3 @@
 #pragma once
-// The error raised when text that should hold a number does not.
-
-#include <stdexcept>
-#include <string>
-
-class EConvertError : public std::runtime_error {
-public:
-    explicit EConvertError(const std::string& message) : std::runtime_error(message) {}
-};
+// The conversion error lives with the other conversions in the framework.
+#include "framework/SysUtils.h"
