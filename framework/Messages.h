@@ -3,15 +3,17 @@
 // messages keep the platform's numbers; the framework's own notifications
 // (CM_*) are numbered from CM_BASE. No handler uses a bare number.
 //
-// LParam and Result are pointer-sized: on this 64-bit platform several
-// messages carry object references in them (the skin manager, a frame
-// provider, a min-max record), which a 32-bit field could not hold.
+// WParam, LParam and Result are pointer-sized: on this 64-bit platform several
+// messages carry object references in them (a device context, the skin
+// manager, a frame provider, a min-max record), which a 32-bit field could not
+// hold. Packed values (code in the high word, argument in the low word) use
+// only the low 32 bits.
 
 #include <cstdint>
 
 struct TMessage {
     uint32_t Msg = 0;
-    uint32_t WParam = 0;
+    uintptr_t WParam = 0;
     intptr_t LParam = 0;
     intptr_t Result = 0;
 
@@ -39,6 +41,7 @@ constexpr uint32_t WM_ENABLE = 0x000A;
 constexpr uint32_t WM_SETREDRAW = 0x000B;
 constexpr uint32_t WM_SETTEXT = 0x000C;
 constexpr uint32_t WM_GETTEXT = 0x000D;
+constexpr uint32_t WM_GETTEXTLENGTH = 0x000E;
 constexpr uint32_t WM_PAINT = 0x000F;
 constexpr uint32_t WM_CLOSE = 0x0010;
 constexpr uint32_t WM_QUIT = 0x0012;
@@ -49,9 +52,12 @@ constexpr uint32_t WM_ACTIVATEAPP = 0x001C;
 constexpr uint32_t WM_SETCURSOR = 0x0020;
 constexpr uint32_t WM_MOUSEACTIVATE = 0x0021;
 constexpr uint32_t WM_GETMINMAXINFO = 0x0024;
+constexpr uint32_t WM_FONTCHANGE = 0x001D;
+constexpr uint32_t WM_CANCELMODE = 0x001F;
 constexpr uint32_t WM_SETFONT = 0x0030;
 constexpr uint32_t WM_WINDOWPOSCHANGING = 0x0046;
 constexpr uint32_t WM_WINDOWPOSCHANGED = 0x0047;
+constexpr uint32_t WM_CONTEXTMENU = 0x007B;
 constexpr uint32_t WM_NCCREATE = 0x0081;
 constexpr uint32_t WM_NCDESTROY = 0x0082;
 constexpr uint32_t WM_NCCALCSIZE = 0x0083;
@@ -66,6 +72,7 @@ constexpr uint32_t WM_NCLBUTTONDBLCLK = 0x00A3;
 constexpr uint32_t WM_NCRBUTTONDOWN = 0x00A4;
 constexpr uint32_t WM_NCRBUTTONUP = 0x00A5;
 constexpr uint32_t WM_NCRBUTTONDBLCLK = 0x00A6;
+constexpr uint32_t BM_SETSTATE = 0x00F3;
 constexpr uint32_t WM_KEYDOWN = 0x0100;
 constexpr uint32_t WM_KEYUP = 0x0101;
 constexpr uint32_t WM_CHAR = 0x0102;
@@ -95,10 +102,12 @@ constexpr uint32_t WM_MOVING = 0x0216;
 constexpr uint32_t WM_ENTERSIZEMOVE = 0x0231;
 constexpr uint32_t WM_EXITSIZEMOVE = 0x0232;
 constexpr uint32_t WM_MOUSEHOVER = 0x02A1;
+constexpr uint32_t WM_NCMOUSELEAVE = 0x02A2;
 constexpr uint32_t WM_MOUSELEAVE = 0x02A3;
 constexpr uint32_t WM_CUT = 0x0300;
 constexpr uint32_t WM_COPY = 0x0301;
 constexpr uint32_t WM_PASTE = 0x0302;
+constexpr uint32_t WM_PRINT = 0x0317;
 constexpr uint32_t WM_PRINTCLIENT = 0x0318;
 constexpr uint32_t WM_USER = 0x0400;
 constexpr uint32_t WM_APP = 0x8000;
@@ -134,10 +143,22 @@ constexpr uint32_t CM_WANTSPECIALKEY = CM_BASE + 27;
 constexpr uint32_t CM_CONTROLCHANGE = CM_BASE + 28;
 constexpr uint32_t CM_INVALIDATE = CM_BASE + 29;
 constexpr uint32_t CM_RELEASE = CM_BASE + 30;
+constexpr uint32_t CM_TABSTOPCHANGED = CM_BASE + 31;
+constexpr uint32_t CM_CHILDKEY = CM_BASE + 32;
+constexpr uint32_t CM_CANCELMODE = CM_BASE + 33;
+constexpr uint32_t CM_MOUSEWHEEL = CM_BASE + 34;
+constexpr uint32_t CM_BORDERCHANGED = CM_BASE + 35;
+constexpr uint32_t CM_SYSFONTCHANGED = CM_BASE + 36;
+constexpr uint32_t CM_TIMER = CM_BASE + 37;        // a TTimer's tick, posted through the loop
+constexpr uint32_t CM_ISDEFAULTBUTTON = CM_BASE + 38; // answer 1 when the control is a default button
+
+// First number handed out by RegisterWindowMessage.
+constexpr uint32_t WM_REGISTERED_FIRST = 0xC000;
 
 // WM_SYSCOMMAND codes.
 constexpr uint32_t SC_SIZE = 0xF000;
 constexpr uint32_t SC_MOVE = 0xF010;
+constexpr uint32_t SC_DRAGMOVE = 0xF012;  // SC_MOVE + HTCAPTION: move with the mouse
 constexpr uint32_t SC_MINIMIZE = 0xF020;
 constexpr uint32_t SC_MAXIMIZE = 0xF030;
 constexpr uint32_t SC_CLOSE = 0xF060;
@@ -176,3 +197,34 @@ constexpr uint32_t MK_RBUTTON = 0x0002;
 constexpr uint32_t MK_SHIFT = 0x0004;
 constexpr uint32_t MK_CONTROL = 0x0008;
 constexpr uint32_t MK_MBUTTON = 0x0010;
+
+// WM_SIZE kinds.
+constexpr uint32_t SIZE_RESTORED = 0;
+constexpr uint32_t SIZE_MINIMIZED = 1;
+constexpr uint32_t SIZE_MAXIMIZED = 2;
+
+// WM_ACTIVATE states.
+constexpr uint32_t WA_INACTIVE = 0;
+constexpr uint32_t WA_ACTIVE = 1;
+constexpr uint32_t WA_CLICKACTIVE = 2;
+
+// WM_SYSCOMMAND SC_SIZE edge codes (added to SC_SIZE).
+constexpr uint32_t WMSZ_LEFT = 1;
+constexpr uint32_t WMSZ_RIGHT = 2;
+constexpr uint32_t WMSZ_TOP = 3;
+constexpr uint32_t WMSZ_TOPLEFT = 4;
+constexpr uint32_t WMSZ_TOPRIGHT = 5;
+constexpr uint32_t WMSZ_BOTTOM = 6;
+constexpr uint32_t WMSZ_BOTTOMLEFT = 7;
+constexpr uint32_t WMSZ_BOTTOMRIGHT = 8;
+
+// WM_GETDLGCODE answers: which keys a control keeps for itself.
+constexpr uint32_t DLGC_WANTARROWS = 0x0001;
+constexpr uint32_t DLGC_WANTTAB = 0x0002;
+constexpr uint32_t DLGC_WANTALLKEYS = 0x0004;
+constexpr uint32_t DLGC_HASSETSEL = 0x0008;
+constexpr uint32_t DLGC_WANTCHARS = 0x0080;
+constexpr uint32_t DLGC_BUTTON = 0x2000;
+
+// Key data of WM_KEYDOWN/WM_CHAR LParam: the Alt key was held.
+constexpr intptr_t KF_ALTDOWN = 0x20000000;
