@@ -33,8 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string line(reinterpret_cast<const char*>(data), size);
     const std::vector<std::string> words = SplitCommandLine(line);
     if (words.empty() || words[0].find('"') != std::string::npos || words[0].empty()) return 0;
-    std::string joined = words[0].find_first_of(" \t") == std::string::npos ? words[0] : "\"" + words[0] + "\"";
-    for (size_t i = 1; i < words.size(); ++i) joined += " " + QuoteWord(words[i]);
+    std::string joined =
+        words[0].find_first_of(" \t") == std::string::npos ? words[0] : "\"" + words[0] + "\"";
+    for (size_t i = 1; i < words.size(); ++i)
+        joined += " " + QuoteWord(words[i]);
     if (SplitCommandLine(joined) != words) std::abort();
     return 0;
 }

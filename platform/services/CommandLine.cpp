@@ -2,16 +2,19 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 void SkipBlanks(std::string_view s, size_t& i) {
-    while (i < s.size() && IsBlank(s[i])) ++i;
+    while (i < s.size() && IsBlank(s[i]))
+        ++i;
 }
 
 // One word after the program; i is on its first character and ends after it.
 std::string NextWord(std::string_view s, size_t& i) {
     std::string word;
-    int quotes = 0;    // 1 while inside a quoted part
+    int quotes = 0;     // 1 while inside a quoted part
     size_t slashes = 0; // backslashes just before the current character
     while (i < s.size() && !(IsBlank(s[i]) && quotes == 0)) {
         const char c = s[i++];
@@ -59,10 +62,12 @@ std::vector<std::string> SplitCommandLine(std::string_view s) {
         program = s.substr(i + 1, close == std::string_view::npos ? s.npos : close - i - 1);
         i = close == std::string_view::npos ? s.size() : close + 1;
     } else {
-        while (i < s.size() && !IsBlank(s[i])) program += s[i++];
+        while (i < s.size() && !IsBlank(s[i]))
+            program += s[i++];
     }
     words.push_back(std::move(program));
 
-    for (SkipBlanks(s, i); i < s.size(); SkipBlanks(s, i)) words.push_back(NextWord(s, i));
+    for (SkipBlanks(s, i); i < s.size(); SkipBlanks(s, i))
+        words.push_back(NextWord(s, i));
     return words;
 }

@@ -15,25 +15,34 @@ namespace {
 
 constexpr uint32_t kStarted = 33;
 
-TProgramStart Failure(uint32_t code, std::string reason) { return {false, code, std::move(reason)}; }
+TProgramStart Failure(uint32_t code, std::string reason) {
+    return {false, code, std::move(reason)};
+}
 
 uint32_t CodeOfErrno(int err) {
     switch (err) {
-    case ENOENT: return ERROR_FILE_NOT_FOUND;
-    case ENOTDIR: return ERROR_PATH_NOT_FOUND;
+    case ENOENT:
+        return ERROR_FILE_NOT_FOUND;
+    case ENOTDIR:
+        return ERROR_PATH_NOT_FOUND;
     case EACCES:
-    case EPERM: return ERROR_ACCESS_DENIED;
-    case ENOEXEC: return ERROR_BAD_FORMAT;
-    default: return WINEXEC_OUT_OF_RESOURCES;
+    case EPERM:
+        return ERROR_ACCESS_DENIED;
+    case ENOEXEC:
+        return ERROR_BAD_FORMAT;
+    default:
+        return WINEXEC_OUT_OF_RESOURCES;
     }
 }
 
 bool IsExecutableFile(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && access(path.c_str(), X_OK) == 0;
 }
 
-std::string Quoted(std::string_view s) { return "\"" + std::string(s) + "\""; }
+std::string Quoted(std::string_view s) {
+    return "\"" + std::string(s) + "\"";
+}
 
 [[noreturn]] void ReportToParent(int errorPipe, int err) {
     [[maybe_unused]] const ssize_t n = write(errorPipe, &err, sizeof err);
@@ -51,7 +60,8 @@ std::string Quoted(std::string_view s) { return "\"" + std::string(s) + "\""; }
     sigset_t none;
     sigemptyset(&none);
     sigprocmask(SIG_SETMASK, &none, nullptr);
-    for (int sig = 1; sig < NSIG; ++sig) signal(sig, SIG_DFL);
+    for (int sig = 1; sig < NSIG; ++sig)
+        signal(sig, SIG_DFL);
     const int nul = open("/dev/null", O_RDONLY);
     if (nul < 0) report(errno);
     if (nul != STDIN_FILENO) {
@@ -60,7 +70,8 @@ std::string Quoted(std::string_view s) { return "\"" + std::string(s) + "\""; }
     }
     // The program's own descriptors (windows, sockets, files) stay with it.
     if (close_range(3, ~0U, CLOSE_RANGE_CLOEXEC) != 0) {
-        for (int fd = 3; fd < 65536; ++fd) fcntl(fd, F_SETFD, FD_CLOEXEC);
+        for (int fd = 3; fd < 65536; ++fd)
+            fcntl(fd, F_SETFD, FD_CLOEXEC);
     }
     execv(path, argv);
     ReportToParent(errorPipe, errno);
@@ -70,9 +81,10 @@ std::string Quoted(std::string_view s) { return "\"" + std::string(s) + "\""; }
 std::string ProgramPath(std::string word) {
     for (auto& c : word)
         if (c == '\\') c = '/';
-    if (word.front() != '/' && !word.starts_with("./") && !word.starts_with("../")) word = "./" + word;
+    if (word.front() != '/' && !word.starts_with("./") && !word.starts_with("../"))
+        word = "./" + word;
     const size_t slash = word.rfind('/');
-    struct stat st{};
+    struct stat st {};
     if (stat(word.c_str(), &st) != 0 && word.find('.', slash) == std::string::npos &&
         stat((word + ".exe").c_str(), &st) == 0)
         word += ".exe";
@@ -89,27 +101,33 @@ TExecutableKind KindOf(const std::string& path) {
     close(fd);
     if (n >= 2 && head[0] == 'M' && head[1] == 'Z') return TExecutableKind::ekWindows;
     if (n >= 2 && head[0] == '#' && head[1] == '!') return TExecutableKind::ekNative;
-    if (n == 4 && std::memcmp(head, "\x7f" "ELF", 4) == 0) return TExecutableKind::ekNative;
+    if (n == 4 && std::memcmp(head,
+                              "\x7f"
+                              "ELF",
+                              4) == 0)
+        return TExecutableKind::ekNative;
     return TExecutableKind::ekNone;
 }
 
 TProgramStart CheckProgramFile(const std::string& path, const std::string& shown) {
-    struct stat st{};
+    struct stat st {};
     if (stat(path.c_str(), &st) != 0) {
         const int err = errno;
         if (err == ENOENT || err == ENOTDIR) {
-            const bool folderMissing = path.rfind('/') > 1 &&
-                stat(path.substr(0, path.rfind('/')).c_str(), &st) != 0;
+            const bool folderMissing =
+                path.rfind('/') > 1 && stat(path.substr(0, path.rfind('/')).c_str(), &st) != 0;
             return Failure(folderMissing ? ERROR_PATH_NOT_FOUND : ERROR_FILE_NOT_FOUND,
                            "The program " + shown + " was not found in the working folder.");
         }
-        return Failure(CodeOfErrno(err), "The program " + shown + " cannot be reached: " +
-                                             std::strerror(err) + ".");
+        return Failure(CodeOfErrno(err),
+                       "The program " + shown + " cannot be reached: " + std::strerror(err) + ".");
     }
     if (S_ISDIR(st.st_mode))
-        return Failure(ERROR_ACCESS_DENIED, "The program " + shown + " is a folder, not a program.");
+        return Failure(ERROR_ACCESS_DENIED,
+                       "The program " + shown + " is a folder, not a program.");
     if (access(path.c_str(), R_OK) != 0)
-        return Failure(ERROR_ACCESS_DENIED, "There is no permission to read the program " + shown + ".");
+        return Failure(ERROR_ACCESS_DENIED,
+                       "There is no permission to read the program " + shown + ".");
     return {true, kStarted, {}};
 }
 
@@ -126,7 +144,8 @@ std::string FindExecutable(std::string_view name) {
     while (true) {
         const size_t colon = dirs.find(':');
         std::string dir(dirs.substr(0, colon));
-        const std::string candidate = (dir.empty() ? std::string(".") : dir) + "/" + std::string(name);
+        const std::string candidate =
+            (dir.empty() ? std::string(".") : dir) + "/" + std::string(name);
         if (IsExecutableFile(candidate)) return candidate;
         if (colon == std::string_view::npos) return {};
         dirs.remove_prefix(colon + 1);
@@ -135,12 +154,14 @@ std::string FindExecutable(std::string_view name) {
 
 TProgramStart StartDetached(const std::string& path, const std::vector<std::string>& args) {
     std::vector<char*> argv;
-    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    for (const auto& a : args)
+        argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
 
     int fds[2];
     if (pipe2(fds, O_CLOEXEC) != 0)
-        return Failure(WINEXEC_OUT_OF_RESOURCES, std::string("Cannot start a program: ") + std::strerror(errno) + ".");
+        return Failure(WINEXEC_OUT_OF_RESOURCES,
+                       std::string("Cannot start a program: ") + std::strerror(errno) + ".");
     const pid_t child = fork();
     if (child == 0) {
         close(fds[0]);
@@ -150,7 +171,8 @@ TProgramStart StartDetached(const std::string& path, const std::vector<std::stri
     if (child < 0) {
         const int err = errno;
         close(fds[0]);
-        return Failure(WINEXEC_OUT_OF_RESOURCES, std::string("Cannot start a program: ") + std::strerror(err) + ".");
+        return Failure(WINEXEC_OUT_OF_RESOURCES,
+                       std::string("Cannot start a program: ") + std::strerror(err) + ".");
     }
     while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
     }
@@ -162,12 +184,14 @@ TProgramStart StartDetached(const std::string& path, const std::vector<std::stri
     close(fds[0]);
     if (n <= 0) return {true, kStarted, {}};
     std::string reason = Quoted(path) + " could not be run: " + std::strerror(err) + ".";
-    if (err == EACCES) reason = "There is no permission to run " + Quoted(path) + " (is it executable?).";
+    if (err == EACCES)
+        reason = "There is no permission to run " + Quoted(path) + " (is it executable?).";
     if (err == ENOEXEC) reason = Quoted(path) + " is not a program this system can run.";
     return Failure(CodeOfErrno(err), reason);
 }
 
-TProgramStart StartProgram(std::string_view commandLine, uint32_t /*show: the window system decides*/) {
+TProgramStart StartProgram(std::string_view commandLine,
+                           uint32_t /*show: the window system decides*/) {
     std::vector<std::string> words = SplitCommandLine(commandLine);
     if (words.empty() || words.front().empty())
         return Failure(ERROR_FILE_NOT_FOUND, "The command line names no program.");
@@ -180,23 +204,26 @@ TProgramStart StartProgram(std::string_view commandLine, uint32_t /*show: the wi
         const char* wineVar = std::getenv("WINE");
         const std::string wine = FindExecutable(wineVar && *wineVar ? wineVar : "wine");
         if (wine.empty())
-            return Failure(ERROR_BAD_FORMAT,
-                           "The program " + shown + " is a Windows program, and Wine, which runs "
-                           "such programs here, was not found. Install wine or set WINE to its path.");
+            return Failure(
+                ERROR_BAD_FORMAT,
+                "The program " + shown +
+                    " is a Windows program, and Wine, which runs "
+                    "such programs here, was not found. Install wine or set WINE to its path.");
         words.front() = path;
         words.insert(words.begin(), wine);
         return StartDetached(wine, words);
     }
     case TExecutableKind::ekNative:
         if (access(path.c_str(), X_OK) != 0)
-            return Failure(ERROR_ACCESS_DENIED, "There is no permission to run the program " + shown +
-                                                    " (it is not marked executable).");
+            return Failure(ERROR_ACCESS_DENIED, "There is no permission to run the program " +
+                                                    shown + " (it is not marked executable).");
         return StartDetached(path, words);
     case TExecutableKind::ekNone:
         break;
     }
-    return Failure(ERROR_BAD_FORMAT, "The file " + shown + " is not a program (neither a Windows "
-                                     "nor a Linux executable).");
+    return Failure(ERROR_BAD_FORMAT, "The file " + shown +
+                                         " is not a program (neither a Windows "
+                                         "nor a Linux executable).");
 }
 
 uint32_t WinExec(const char* commandLine, uint32_t show) {
@@ -205,7 +232,9 @@ uint32_t WinExec(const char* commandLine, uint32_t show) {
     return r.Code;
 }
 
-const std::string& LastWinExecReason() { return gLastReason; }
+const std::string& LastWinExecReason() {
+    return gLastReason;
+}
 
 TProgramStart ShellOpen(std::string_view address) {
     const std::string opener = FindExecutable("xdg-open");

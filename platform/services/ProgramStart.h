@@ -28,8 +28,8 @@ constexpr uint32_t SE_ERR_NOASSOC = 31;
 
 struct TProgramStart {
     bool Started = false;
-    uint32_t Code = 0;   // what WinExec returns: 33 when started, else an error code
-    std::string Reason;  // why not, in words a user can act on; empty when started
+    uint32_t Code = 0;  // what WinExec returns: 33 when started, else an error code
+    std::string Reason; // why not, in words a user can act on; empty when started
 };
 
 // The command line's program started with the remaining words.

@@ -17,11 +17,16 @@ TRect WorkArea() {
 
 int GetSystemMetrics(int index) {
     switch (index) {
-    case SM_CXSCREEN: return ScreenSize().cx;
-    case SM_CYSCREEN: return ScreenSize().cy;
-    case SM_CXFULLSCREEN: return WorkArea().Width();
-    case SM_CYFULLSCREEN: return WorkArea().Height() - DefaultSystemMetric(SM_CYCAPTION);
-    default: return DefaultSystemMetric(index);
+    case SM_CXSCREEN:
+        return ScreenSize().cx;
+    case SM_CYSCREEN:
+        return ScreenSize().cy;
+    case SM_CXFULLSCREEN:
+        return WorkArea().Width();
+    case SM_CYFULLSCREEN:
+        return WorkArea().Height() - DefaultSystemMetric(SM_CYCAPTION);
+    default:
+        return DefaultSystemMetric(index);
     }
 }
 

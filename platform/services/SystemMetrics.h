@@ -80,20 +80,48 @@ constexpr int DefaultTaskBarHeight = 30;
 // The fixed metrics of the table; 0 for the screen-dependent and unknown ones.
 constexpr int DefaultSystemMetric(int index) {
     switch (index) {
-    case SM_CXBORDER: case SM_CYBORDER: return 1;
-    case SM_CXEDGE: case SM_CYEDGE: return 2;
-    case SM_CXDLGFRAME: case SM_CYDLGFRAME: return 3;
-    case SM_CXFRAME: case SM_CYFRAME: return 4;
-    case SM_CXDOUBLECLK: case SM_CYDOUBLECLK: return 4;
-    case SM_CXDRAG: case SM_CYDRAG: return 4;
-    case SM_CYSMCAPTION: return 15;
-    case SM_CXVSCROLL: case SM_CYHSCROLL: case SM_CYVSCROLL: case SM_CXHSCROLL: return 16;
-    case SM_CXSMICON: case SM_CYSMICON: return 16;
-    case SM_CXSIZE: case SM_CYSIZE: return 18;
-    case SM_CXMENUSIZE: case SM_CYMENUSIZE: return 18;
-    case SM_CYCAPTION: case SM_CYMENU: return 19;
-    case SM_CXICON: case SM_CYICON: return 32;
-    default: return 0;
+    case SM_CXBORDER:
+    case SM_CYBORDER:
+        return 1;
+    case SM_CXEDGE:
+    case SM_CYEDGE:
+        return 2;
+    case SM_CXDLGFRAME:
+    case SM_CYDLGFRAME:
+        return 3;
+    case SM_CXFRAME:
+    case SM_CYFRAME:
+        return 4;
+    case SM_CXDOUBLECLK:
+    case SM_CYDOUBLECLK:
+        return 4;
+    case SM_CXDRAG:
+    case SM_CYDRAG:
+        return 4;
+    case SM_CYSMCAPTION:
+        return 15;
+    case SM_CXVSCROLL:
+    case SM_CYHSCROLL:
+    case SM_CYVSCROLL:
+    case SM_CXHSCROLL:
+        return 16;
+    case SM_CXSMICON:
+    case SM_CYSMICON:
+        return 16;
+    case SM_CXSIZE:
+    case SM_CYSIZE:
+        return 18;
+    case SM_CXMENUSIZE:
+    case SM_CYMENUSIZE:
+        return 18;
+    case SM_CYCAPTION:
+    case SM_CYMENU:
+        return 19;
+    case SM_CXICON:
+    case SM_CYICON:
+        return 32;
+    default:
+        return 0;
     }
 }
 

@@ -9,11 +9,15 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    while (!s.empty() && IsBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back()))
+        s.remove_suffix(1);
     return s;
 }
 
@@ -51,14 +55,17 @@ size_t CopyCut(std::string_view text, char* out, size_t room) {
 // Names each ended by a NUL, then one more NUL; cut to size - 2 bytes when too long.
 uint32_t CopyList(const std::vector<std::string>& items, char* out, uint32_t size) {
     std::string list;
-    for (const auto& item : items) list.append(item).push_back('\0');
+    for (const auto& item : items)
+        list.append(item).push_back('\0');
     if (size < 2) {
         out[0] = 0;
         return 0;
     }
     size_t n = list.size();
-    if (n + 1 > size) n = CopyCut(list, out, size - 2);
-    else std::memcpy(out, list.data(), n);
+    if (n + 1 > size)
+        n = CopyCut(list, out, size - 2);
+    else
+        std::memcpy(out, list.data(), n);
     out[n] = 0;
     if (n + 1 < size) out[n + 1] = 0;
     return static_cast<uint32_t>(n);
@@ -97,7 +104,8 @@ void TIniFile::Parse(std::string_view bytes) {
         if (line.front() == '[') {
             const size_t close = line.rfind(']');
             if (close == std::string_view::npos) warn(lineNo, "section header without ']'");
-            const std::string_view name = line.substr(1, close == std::string_view::npos ? line.npos : close - 1);
+            const std::string_view name =
+                line.substr(1, close == std::string_view::npos ? line.npos : close - 1);
             FSections.push_back({std::string(Trim(name)), {}});
             continue;
         }
@@ -135,7 +143,8 @@ std::string TIniFile::ReadString(std::string_view section, std::string_view iden
     const TProfileEntry* e = Find(section, ident);
     std::string_view v = e && e->HasValue ? std::string_view(e->Value) : defaultValue;
     if (!e || !e->HasValue)
-        while (!v.empty() && IsBlank(v.back())) v.remove_suffix(1);
+        while (!v.empty() && IsBlank(v.back()))
+            v.remove_suffix(1);
     return std::string(Utf8Left(v, MaxProfileValueLength));
 }
 
@@ -154,7 +163,8 @@ std::vector<std::string> TIniFile::ReadSections() const {
     std::vector<std::string> names;
     for (const auto& s : FSections) {
         bool seen = false;
-        for (const auto& n : names) seen = seen || Utf8SameText(n, s.Name);
+        for (const auto& n : names)
+            seen = seen || Utf8SameText(n, s.Name);
         if (!seen) names.push_back(s.Name);
     }
     return names;
@@ -167,7 +177,8 @@ std::vector<std::string> TIniFile::ReadSection(std::string_view section) const {
         if (!Utf8SameText(s.Name, section)) continue;
         for (const auto& e : s.Entries) {
             bool seen = false;
-            for (const auto& k : keys) seen = seen || Utf8SameText(k, e.Key);
+            for (const auto& k : keys)
+                seen = seen || Utf8SameText(k, e.Key);
             if (!seen) keys.push_back(e.Key);
         }
     }

@@ -14,10 +14,14 @@ std::string& StorePathOverride() {
 
 const char* RootName(HKEY root) {
     switch (root) {
-    case HKEY_CLASSES_ROOT: return "HKEY_CLASSES_ROOT";
-    case HKEY_LOCAL_MACHINE: return "HKEY_LOCAL_MACHINE";
-    case HKEY_USERS: return "HKEY_USERS";
-    default: return "HKEY_CURRENT_USER";
+    case HKEY_CLASSES_ROOT:
+        return "HKEY_CLASSES_ROOT";
+    case HKEY_LOCAL_MACHINE:
+        return "HKEY_LOCAL_MACHINE";
+    case HKEY_USERS:
+        return "HKEY_USERS";
+    default:
+        return "HKEY_CURRENT_USER";
     }
 }
 
@@ -30,18 +34,24 @@ bool HasControlCharacters(std::string_view s) {
 // Joins and checks a key path: no empty parts inside, no control characters.
 std::optional<std::string> NormalisedPath(std::string_view base, std::string_view key) {
     std::string path(base);
-    while (!key.empty() && key.back() == '\\') key.remove_suffix(1);
+    while (!key.empty() && key.back() == '\\')
+        key.remove_suffix(1);
     if (key.empty()) return path;
-    if (HasControlCharacters(key) || key.find("\\\\") != std::string_view::npos) return std::nullopt;
+    if (HasControlCharacters(key) || key.find("\\\\") != std::string_view::npos)
+        return std::nullopt;
     if (!path.empty()) path += '\\';
     return path += key;
 }
 
-std::string Quoted(std::string_view name) { return "'" + std::string(name) + "'"; }
+std::string Quoted(std::string_view name) {
+    return "'" + std::string(name) + "'";
+}
 
 } // namespace
 
-void SetRegistryStorePath(std::string path) { StorePathOverride() = std::move(path); }
+void SetRegistryStorePath(std::string path) {
+    StorePathOverride() = std::move(path);
+}
 
 std::string RegistryStorePath() {
     if (!StorePathOverride().empty()) return StorePathOverride();
@@ -103,11 +113,13 @@ void TRegistry::CloseKey() {
 bool TRegistry::KeyExists(std::string_view key) const {
     const std::string relative = Resolve(key);
     if (relative == "\\") return false;
-    return relative.empty() || TRegistryFile::Load(RegistryStorePath()).KeyExists(FullPath(relative));
+    return relative.empty() ||
+           TRegistryFile::Load(RegistryStorePath()).KeyExists(FullPath(relative));
 }
 
 bool TRegistry::ValueExists(std::string_view name) const {
-    return FOpen && TRegistryFile::Load(RegistryStorePath()).FindValue(FullPath(FCurrentPath), name);
+    return FOpen &&
+           TRegistryFile::Load(RegistryStorePath()).FindValue(FullPath(FCurrentPath), name);
 }
 
 TRegDataType TRegistry::GetDataType(std::string_view name) const {
@@ -116,11 +128,16 @@ TRegDataType TRegistry::GetDataType(std::string_view name) const {
     const TRegValueData* v = file.FindValue(FullPath(FCurrentPath), name);
     if (!v) return rdUnknown;
     switch (v->Type) {
-    case REG_SZ: return rdString;
-    case REG_EXPAND_SZ: return rdExpandString;
-    case REG_DWORD: return rdInteger;
-    case REG_BINARY: return rdBinary;
-    default: return rdUnknown;
+    case REG_SZ:
+        return rdString;
+    case REG_EXPAND_SZ:
+        return rdExpandString;
+    case REG_DWORD:
+        return rdInteger;
+    case REG_BINARY:
+        return rdBinary;
+    default:
+        return rdUnknown;
     }
 }
 
@@ -138,10 +155,13 @@ int32_t TRegistry::ReadInteger(std::string_view name) const {
     if (!FOpen) throw ERegistryException("Failed to get data for " + Quoted(name));
     const TRegistryFile file = TRegistryFile::Load(RegistryStorePath());
     const TRegValueData* v = file.FindValue(FullPath(FCurrentPath), name);
-    if (v && v->Type != REG_DWORD) throw ERegistryException("Invalid data type for " + Quoted(name));
-    if (!v || v->Bytes.size() != 4) throw ERegistryException("Failed to get data for " + Quoted(name));
+    if (v && v->Type != REG_DWORD)
+        throw ERegistryException("Invalid data type for " + Quoted(name));
+    if (!v || v->Bytes.size() != 4)
+        throw ERegistryException("Failed to get data for " + Quoted(name));
     uint32_t u = 0;
-    for (int b = 3; b >= 0; --b) u = u << 8 | static_cast<unsigned char>(v->Bytes[b]);
+    for (int b = 3; b >= 0; --b)
+        u = u << 8 | static_cast<unsigned char>(v->Bytes[b]);
     return static_cast<int32_t>(u);
 }
 
@@ -152,7 +172,8 @@ void TRegistry::WriteString(std::string_view name, std::string_view value) {
 void TRegistry::WriteInteger(std::string_view name, int32_t value) {
     const auto u = static_cast<uint32_t>(value);
     std::string bytes;
-    for (int b = 0; b < 4; ++b) bytes += static_cast<char>((u >> (8 * b)) & 0xFF);
+    for (int b = 0; b < 4; ++b)
+        bytes += static_cast<char>((u >> (8 * b)) & 0xFF);
     Write(name, {REG_DWORD, bytes});
 }
 

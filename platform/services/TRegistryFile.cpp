@@ -16,8 +16,10 @@ constexpr std::string_view kHeader4 = "REGEDIT4";
 constexpr std::string_view kHeader5 = "Windows Registry Editor Version 5.00";
 
 std::string_view TrimBlanks(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
     return s;
 }
 
@@ -29,7 +31,8 @@ std::vector<std::string_view> PathParts(std::string_view path) {
         if (sep == std::string_view::npos) break;
         path.remove_prefix(sep + 1);
     }
-    while (!parts.empty() && parts.back().empty()) parts.pop_back();
+    while (!parts.empty() && parts.back().empty())
+        parts.pop_back();
     return parts;
 }
 
@@ -190,13 +193,15 @@ TRegistryFile TRegistryFile::Parse(std::string_view bytes, const std::string& fi
     };
 
     size_t i = 0;
-    while (i < lines.size() && TrimBlanks(lines[i]).empty()) f.FPreamble.emplace_back(lines[i++]);
+    while (i < lines.size() && TrimBlanks(lines[i]).empty())
+        f.FPreamble.emplace_back(lines[i++]);
     if (i == lines.size()) {
         f.FPreamble = {std::string(kHeader4), ""};
         return f;
     }
     const std::string_view header = TrimBlanks(lines[i]);
-    if (header == kHeader5) f.FVersion = 5;
+    if (header == kHeader5)
+        f.FVersion = 5;
     else if (header != kHeader4)
         fail(i, "not a registry file (the first line must be REGEDIT4)");
     f.FPreamble.emplace_back(lines[i++]);
@@ -204,8 +209,10 @@ TRegistryFile TRegistryFile::Parse(std::string_view bytes, const std::string& fi
     for (; i < lines.size(); ++i) {
         const std::string_view line = TrimBlanks(lines[i]);
         if (line.empty() || line.front() == ';') {
-            if (f.FBlocks.empty()) f.FPreamble.emplace_back(lines[i]);
-            else f.FBlocks.back().Items.emplace_back().Raw = lines[i];
+            if (f.FBlocks.empty())
+                f.FPreamble.emplace_back(lines[i]);
+            else
+                f.FBlocks.back().Items.emplace_back().Raw = lines[i];
             continue;
         }
         if (line.front() == '[') {
@@ -246,14 +253,16 @@ TRegistryFile TRegistryFile::Parse(std::string_view bytes, const std::string& fi
                 v = v * 16 + static_cast<uint32_t>(HexDigit(c));
             }
             item.Data.Type = REG_DWORD;
-            for (int b = 0; b < 4; ++b) item.Data.Bytes += static_cast<char>((v >> (8 * b)) & 0xFF);
+            for (int b = 0; b < 4; ++b)
+                item.Data.Bytes += static_cast<char>((v >> (8 * b)) & 0xFF);
         } else if (rest.starts_with("hex")) {
             size_t colon = rest.find(':');
             uint32_t type = REG_BINARY;
             if (colon == std::string_view::npos) fail(i, "':' expected after hex");
             const std::string_view kind = rest.substr(3, colon - 3);
             if (!kind.empty()) {
-                if (kind.size() < 3 || kind.size() > 10 || kind.front() != '(' || kind.back() != ')')
+                if (kind.size() < 3 || kind.size() > 10 || kind.front() != '(' ||
+                    kind.back() != ')')
                     fail(i, "bad hex value type");
                 type = 0;
                 for (const char c : kind.substr(1, kind.size() - 2)) {
@@ -288,15 +297,19 @@ std::string TRegistryFile::Text() const {
     std::string out;
     auto put = [&](std::string_view raw) {
         for (const char c : raw) {
-            if (c == '\n') out += FEol;
-            else out += c;
+            if (c == '\n')
+                out += FEol;
+            else
+                out += c;
         }
         out += FEol;
     };
-    for (const auto& line : FPreamble) put(line);
+    for (const auto& line : FPreamble)
+        put(line);
     for (const auto& block : FBlocks) {
         put(block.Header);
-        for (const auto& item : block.Items) put(item.Raw);
+        for (const auto& item : block.Items)
+            put(item.Raw);
     }
     return out;
 }
@@ -305,7 +318,8 @@ std::string TRegistryFile::FormatValue(std::string_view name, const TRegValueDat
     const std::string lead = QuoteName(name) + "=";
     if (data.Type == REG_DWORD && data.Bytes.size() == 4) {
         uint32_t v = 0;
-        for (int b = 3; b >= 0; --b) v = v << 8 | static_cast<unsigned char>(data.Bytes[b]);
+        for (int b = 3; b >= 0; --b)
+            v = v << 8 | static_cast<unsigned char>(data.Bytes[b]);
         char digits[9];
         std::snprintf(digits, sizeof digits, "%08x", v);
         return lead + "dword:" + digits;
@@ -340,14 +354,18 @@ bool TRegistryFile::AddKey(std::string_view keyPath) {
         if (SameRegistryPath(b.Path, keyPath)) return false;
     auto parts = PathParts(keyPath);
     std::string path;
-    for (const auto& p : parts) path.append(path.empty() ? "" : "\\").append(p);
+    for (const auto& p : parts)
+        path.append(path.empty() ? "" : "\\").append(p);
     // A blank line between keys, as the registry editor writes them.
-    const std::string* last = FBlocks.empty()
-        ? &FPreamble.back()
-        : (FBlocks.back().Items.empty() ? &FBlocks.back().Header : &FBlocks.back().Items.back().Raw);
+    const std::string* last =
+        FBlocks.empty() ? &FPreamble.back()
+                        : (FBlocks.back().Items.empty() ? &FBlocks.back().Header
+                                                        : &FBlocks.back().Items.back().Raw);
     if (!TrimBlanks(*last).empty()) {
-        if (FBlocks.empty()) FPreamble.emplace_back();
-        else FBlocks.back().Items.push_back({});
+        if (FBlocks.empty())
+            FPreamble.emplace_back();
+        else
+            FBlocks.back().Items.push_back({});
     }
     FBlocks.push_back({path, "[" + path + "]", {TItem{}}});
     return true;
@@ -363,12 +381,14 @@ TRegistryFile::TItem* TRegistryFile::FindItem(std::string_view keyPath, std::str
     return found;
 }
 
-const TRegValueData* TRegistryFile::FindValue(std::string_view keyPath, std::string_view name) const {
+const TRegValueData* TRegistryFile::FindValue(std::string_view keyPath,
+                                              std::string_view name) const {
     const TItem* item = const_cast<TRegistryFile*>(this)->FindItem(keyPath, name);
     return item ? &item->Data : nullptr;
 }
 
-void TRegistryFile::SetValue(std::string_view keyPath, std::string_view name, const TRegValueData& value) {
+void TRegistryFile::SetValue(std::string_view keyPath, std::string_view name,
+                             const TRegValueData& value) {
     // One stray byte would make the whole file read as Windows-1252 next time.
     TRegValueData data = value;
     if (data.Type == REG_SZ || data.Type == REG_EXPAND_SZ) data.Bytes = ToValidUtf8(data.Bytes);
@@ -409,7 +429,7 @@ void TRegistryFile::Save(const std::string& path) const {
         if (ec) throw failure("cannot create the folder " + dir.string(), ec.value());
     }
 
-    struct stat st{};
+    struct stat st {};
     const mode_t mode = stat(target.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0600;
     const std::string temp = target + ".tmp" + std::to_string(getpid());
     const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);

@@ -15,7 +15,9 @@ int ToWindows1252(char32_t cp) {
     return -1;
 }
 
-bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 
 // Length of the valid sequence starting at pos, 0 when invalid.
 size_t ValidSequenceLength(std::string_view s, size_t pos) {
@@ -47,7 +49,8 @@ std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
     std::string out;
     out.reserve(bytes.size());
     auto unit = [&](size_t i) -> char32_t {
-        const auto a = static_cast<unsigned char>(bytes[i]), b = static_cast<unsigned char>(bytes[i + 1]);
+        const auto a = static_cast<unsigned char>(bytes[i]),
+                   b = static_cast<unsigned char>(bytes[i + 1]);
         return bigEndian ? (a << 8 | b) : (b << 8 | a);
     };
     for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
@@ -93,7 +96,8 @@ char32_t NextCodePoint(std::string_view utf8, size_t& pos) {
     }
     const auto c = static_cast<unsigned char>(utf8[pos]);
     char32_t cp = len == 1 ? c : c & (0x7F >> len);
-    for (size_t i = 1; i < len; ++i) cp = (cp << 6) | (static_cast<unsigned char>(utf8[pos + i]) & 0x3F);
+    for (size_t i = 1; i < len; ++i)
+        cp = (cp << 6) | (static_cast<unsigned char>(utf8[pos + i]) & 0x3F);
     pos += len;
     return cp;
 }
@@ -143,9 +147,12 @@ bool IsValidUtf8(std::string_view bytes) {
 }
 
 std::string DecodeTextFile(std::string_view bytes) {
-    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
-    else if (bytes.starts_with("\xFF\xFE")) return Utf16ToUtf8(bytes.substr(2), false);
-    else if (bytes.starts_with("\xFE\xFF")) return Utf16ToUtf8(bytes.substr(2), true);
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        bytes.remove_prefix(3);
+    else if (bytes.starts_with("\xFF\xFE"))
+        return Utf16ToUtf8(bytes.substr(2), false);
+    else if (bytes.starts_with("\xFE\xFF"))
+        return Utf16ToUtf8(bytes.substr(2), true);
     if (IsValidUtf8(bytes)) return std::string(bytes);
     return Windows1252ToUtf8(bytes);
 }
@@ -172,12 +179,14 @@ bool Utf8SameText(std::string_view a, std::string_view b) {
 
 size_t Utf8Length(std::string_view utf8) {
     size_t n = 0;
-    for (size_t pos = 0; pos < utf8.size(); ++n) NextCodePoint(utf8, pos);
+    for (size_t pos = 0; pos < utf8.size(); ++n)
+        NextCodePoint(utf8, pos);
     return n;
 }
 
 std::string_view Utf8Left(std::string_view utf8, size_t n) {
     size_t pos = 0;
-    for (size_t i = 0; i < n && pos < utf8.size(); ++i) NextCodePoint(utf8, pos);
+    for (size_t i = 0; i < n && pos < utf8.size(); ++i)
+        NextCodePoint(utf8, pos);
     return utf8.substr(0, pos);
 }

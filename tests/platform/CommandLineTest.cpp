@@ -29,7 +29,8 @@ TEST(CommandLine, ArgumentsFollowTheWindowsRules) {
 }
 
 TEST(CommandLine, TheProgramWordKeepsItsBackslashes) {
-    EXPECT_EQ(SplitCommandLine(R"("C:\Program Files\a.exe" x)"), (Words{R"(C:\Program Files\a.exe)", "x"}));
+    EXPECT_EQ(SplitCommandLine(R"("C:\Program Files\a.exe" x)"),
+              (Words{R"(C:\Program Files\a.exe)", "x"}));
     EXPECT_EQ(SplitCommandLine(R"("a b"c d)"), (Words{"a b", "c", "d"}));
     EXPECT_EQ(SplitCommandLine(R"(dir\"a b)"), (Words{R"(dir\"a)", "b"}));
     EXPECT_EQ(SplitCommandLine("  main.exe connect /u127.0.0.1 /p44405"),

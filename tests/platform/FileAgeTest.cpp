@@ -19,8 +19,10 @@ protected:
         tzset();
     }
     void TearDown() override {
-        if (FHadTz) setenv("TZ", FOldTz.c_str(), 1);
-        else unsetenv("TZ");
+        if (FHadTz)
+            setenv("TZ", FOldTz.c_str(), 1);
+        else
+            unsetenv("TZ");
         tzset();
     }
     bool FHadTz = false;
@@ -36,12 +38,12 @@ TEST_F(FileAge, PackedDosTimeAtTheLimits) {
         int64_t time;
         int32_t age;
     } cases[] = {
-        {315532799, -1},                       // 1979-12-31 23:59:59
-        {315532800, 0x00210000},               // 1980-01-01 00:00:00
-        {1796586573, 0x5D869E30},              // 2026-12-06 19:49:33: seconds halve down
+        {315532799, -1},                                // 1979-12-31 23:59:59
+        {315532800, 0x00210000},                        // 1980-01-01 00:00:00
+        {1796586573, 0x5D869E30},                       // 2026-12-06 19:49:33: seconds halve down
         {2335219200, static_cast<int32_t>(0x80210000)}, // 2044: negative, still a date
         {4354819199, static_cast<int32_t>(0xFF9FBF7D)}, // 2107-12-31 23:59:59
-        {4354819200, -1},                      // 2108-01-01 00:00:00
+        {4354819200, -1},                               // 2108-01-01 00:00:00
     };
     for (const auto& c : cases) {
         const timespec times[2] = {{c.time, 0}, {c.time, 0}};

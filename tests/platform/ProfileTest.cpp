@@ -50,7 +50,8 @@ TEST(Profile, ReadsLikeWindowsInEitherEncoding) {
 TEST(Profile, ValuesAreCutAt2047Characters) {
     const std::string longAscii(3000, 'a');
     std::string longAccented;
-    for (int i = 0; i < 3000; ++i) longAccented += "\xE9"; // é in Windows-1252
+    for (int i = 0; i < 3000; ++i)
+        longAccented += "\xE9"; // é in Windows-1252
     const TIniFile ini =
         TIniFile::FromBytes("[s]\nascii=" + longAscii + "\naccented=" + longAccented + "\n");
     EXPECT_EQ(ini.ReadString("s", "ascii", ""), std::string(2047, 'a'));

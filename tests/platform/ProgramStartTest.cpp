@@ -27,7 +27,9 @@ std::string WaitForFile(const TTempFolder& dir, const char* name) {
     return dir.Read(name);
 }
 
-void MakeExecutable(const std::string& path, bool on = true) { chmod(path.c_str(), on ? 0755 : 0644); }
+void MakeExecutable(const std::string& path, bool on = true) {
+    chmod(path.c_str(), on ? 0755 : 0644);
+}
 
 // Runs the test in the folder and with PATH and WINE as given; restores them after.
 class ProgramStart : public testing::Test {
@@ -52,14 +54,16 @@ protected:
 
 TEST_F(ProgramStart, NativeProgramRunsDetachedWithTheSplitWords) {
     MakeExecutable(FDir.Write("main.exe", kRecorder));
-    const uint32_t code = WinExec(R"(main.exe connect /u10.0.0.1 x /p44405 "a b\\")", SW_SHOWNORMAL);
+    const uint32_t code =
+        WinExec(R"(main.exe connect /u10.0.0.1 x /p44405 "a b\\")", SW_SHOWNORMAL);
     EXPECT_GT(code, 31u) << LastWinExecReason();
     // The go-between process was reaped at once: no child is left to wait for.
     EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
     const std::string ran = WaitForFile(FDir, "ran.txt");
     EXPECT_EQ(ran.substr(0, ran.find('\n')), R"([connect][/u10.0.0.1][x][/p44405][a b\])");
     EXPECT_NE(ran.find("\n/dev/null\n"), std::string::npos) << ran;
-    EXPECT_EQ(ran.find("\n" + std::to_string(getsid(0)) + "\n"), std::string::npos) << "same session";
+    EXPECT_EQ(ran.find("\n" + std::to_string(getsid(0)) + "\n"), std::string::npos)
+        << "same session";
 }
 
 TEST_F(ProgramStart, WindowsProgramGoesThroughWine) {
@@ -104,7 +108,9 @@ TEST_F(ProgramStart, FailuresSayWhy) {
 TEST_F(ProgramStart, LinksOpenWithTheAddressAsOneArgument) {
     MakeExecutable(FDir.Write("xdg-open", kRecorder));
     setenv("PATH", (FDir.Path() + ":" + FOldPath).c_str(), 1);
-    EXPECT_GT(ShellExecuteA(nullptr, "open", "http://a.example/x y?q=1&r=\"2\"", nullptr, nullptr, 1), 32);
+    EXPECT_GT(
+        ShellExecuteA(nullptr, "open", "http://a.example/x y?q=1&r=\"2\"", nullptr, nullptr, 1),
+        32);
     const std::string ran = WaitForFile(FDir, "ran.txt");
     EXPECT_EQ(ran.substr(0, ran.find('\n')), "[http://a.example/x y?q=1&r=\"2\"]");
     EXPECT_EQ(ShellExecuteA(nullptr, "print", "x", nullptr, nullptr, 1), SE_ERR_NOASSOC);

@@ -66,7 +66,8 @@ TEST_F(Registry, ErrorsReadTheWayWindowsProgramsReportThem) {
     reg.OpenKey(kConfig, true);
     reg.WriteInteger("Resolution", 2);
     reg.WriteString("ID", "x");
-    EXPECT_EQ(ErrorOf([&] { reg.ReadInteger("MusicOnOff"); }), "Failed to get data for 'MusicOnOff'");
+    EXPECT_EQ(ErrorOf([&] { reg.ReadInteger("MusicOnOff"); }),
+              "Failed to get data for 'MusicOnOff'");
     EXPECT_EQ(ErrorOf([&] { reg.ReadInteger("ID"); }), "Invalid data type for 'ID'");
     EXPECT_EQ(ErrorOf([&] { reg.ReadString("Resolution"); }), "Invalid data type for 'Resolution'");
     reg.CloseKey();
@@ -108,10 +109,13 @@ TEST_F(Registry, AnUnparsableFileIsReportedAndNeverWritten) {
         const char* text;
         const char* error;
     } cases[] = {
-        {"[HKEY_CURRENT_USER\\X]\n", "line 1: not a registry file (the first line must be REGEDIT4)"},
+        {"[HKEY_CURRENT_USER\\X]\n",
+         "line 1: not a registry file (the first line must be REGEDIT4)"},
         {"REGEDIT4\n\"A\"=\"x\"\n", "line 2: value before the first key"},
-        {"REGEDIT4\n[HKEY_CURRENT_USER\\X]\n\"A\"=\"unclosed\n", "line 3: text without closing quote"},
-        {"REGEDIT4\n[HKEY_CURRENT_USER\\X]\n\"A\"=dword:123456789\n", "line 3: dword needs 1 to 8 hex digits"},
+        {"REGEDIT4\n[HKEY_CURRENT_USER\\X]\n\"A\"=\"unclosed\n",
+         "line 3: text without closing quote"},
+        {"REGEDIT4\n[HKEY_CURRENT_USER\\X]\n\"A\"=dword:123456789\n",
+         "line 3: dword needs 1 to 8 hex digits"},
         {"REGEDIT4\n[HKEY_CURRENT_USER\\X]\n\"A\"=hex:01,\\\n  0g\n", "line 3: bad hex byte"},
         {"REGEDIT4\n[HKEY_CURRENT_USER\\X\n", "line 2: key line without ']'"},
         {"REGEDIT4\n[HKEY_CURRENT_USER\\X]\nA=1\n", "line 3: unrecognised line"},
@@ -137,7 +141,8 @@ TEST_F(Registry, WritesReplaceTheFileAtomically) {
     TRegistry reg;
     reg.OpenKey(kConfig, true);
     reg.WriteInteger("A", 1);
-    struct stat before{}, after{};
+    struct stat before {
+    }, after{};
     stat((FDir / "cfg/registry.reg").c_str(), &before);
     reg.WriteInteger("A", 2);
     stat((FDir / "cfg/registry.reg").c_str(), &after);

@@ -8,12 +8,13 @@ TEST(SystemMetrics, FrameMetricsAndScreen) {
     struct Case {
         int index, value;
     } cases[] = {
-        {SM_CXFRAME, 4},     {SM_CYFRAME, 4},      {SM_CXDLGFRAME, 3}, {SM_CYDLGFRAME, 3},
-        {SM_CYCAPTION, 19},  {SM_CYSMCAPTION, 15}, {SM_CYMENU, 19},    {SM_CXMENUSIZE, 18},
-        {SM_CXSIZE, 18},     {SM_CXVSCROLL, 16},   {1000, 0},
+        {SM_CXFRAME, 4},    {SM_CYFRAME, 4},      {SM_CXDLGFRAME, 3}, {SM_CYDLGFRAME, 3},
+        {SM_CYCAPTION, 19}, {SM_CYSMCAPTION, 15}, {SM_CYMENU, 19},    {SM_CXMENUSIZE, 18},
+        {SM_CXSIZE, 18},    {SM_CXVSCROLL, 16},   {1000, 0},
     };
     static_assert(DefaultSystemMetric(SM_CYCAPTION) == 19);
-    for (const auto& c : cases) EXPECT_EQ(GetSystemMetrics(c.index), c.value) << c.index;
+    for (const auto& c : cases)
+        EXPECT_EQ(GetSystemMetrics(c.index), c.value) << c.index;
 
     SetHost(nullptr);
     EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1024);

@@ -11,7 +11,8 @@
 class TTempFolder {
 public:
     TTempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quelm-test-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "quelm-test-XXXXXX").string();
         FPath = mkdtemp(pattern.data());
     }
     ~TTempFolder() {

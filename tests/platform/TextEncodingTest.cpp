@@ -4,7 +4,8 @@
 
 TEST(TextEncoding, EveryWindows1252ByteSurvivesTheRoundTrip) {
     std::string all;
-    for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+    for (int b = 0; b < 256; ++b)
+        all += static_cast<char>(b);
     const std::string utf8 = Windows1252ToUtf8(all);
     EXPECT_TRUE(IsValidUtf8(utf8));
     EXPECT_EQ(Utf8Length(utf8), 256u);
@@ -18,18 +19,32 @@ TEST(TextEncoding, StrictUtf8Validation) {
         const char* bytes;
         bool valid;
     } cases[] = {
-        {"plain", true},          {"\xC3\xA7", true},         {"\xF4\x8F\xBF\xBF", true},
-        {"\xC3", false},          {"\xC0\xAF", false},        {"\xE0\x80\xAF", false},
-        {"\xED\xA0\x80", false},  {"\xF4\x90\x80\x80", false}, {"Configura\xE7\xF5" "es", false},
+        {"plain", true},
+        {"\xC3\xA7", true},
+        {"\xF4\x8F\xBF\xBF", true},
+        {"\xC3", false},
+        {"\xC0\xAF", false},
+        {"\xE0\x80\xAF", false},
+        {"\xED\xA0\x80", false},
+        {"\xF4\x90\x80\x80", false},
+        {"Configura\xE7\xF5"
+         "es",
+         false},
     };
-    for (const auto& c : cases) EXPECT_EQ(IsValidUtf8(c.bytes), c.valid) << c.bytes;
+    for (const auto& c : cases)
+        EXPECT_EQ(IsValidUtf8(c.bytes), c.valid) << c.bytes;
 }
 
 TEST(TextEncoding, TextFilesAreUtf8OnlyWhenValid) {
-    EXPECT_EQ(DecodeTextFile("\xEF\xBB\xBF" "a\xC3\xA7"), "a\u00E7");
+    EXPECT_EQ(DecodeTextFile("\xEF\xBB\xBF"
+                             "a\xC3\xA7"),
+              "a\u00E7");
     EXPECT_EQ(DecodeTextFile("a\xC3\xA7"), "a\u00E7");
     EXPECT_EQ(DecodeTextFile("a\xE7"), "a\u00E7");
-    EXPECT_EQ(DecodeTextFile(std::string("\xFF\xFE" "a\0\xE7\0=\xD8\x00\xDE", 10)), "a\u00E7\U0001F600");
+    EXPECT_EQ(DecodeTextFile(std::string("\xFF\xFE"
+                                         "a\0\xE7\0=\xD8\x00\xDE",
+                                         10)),
+              "a\u00E7\U0001F600");
 }
 
 TEST(TextEncoding, CaseFoldingCoversAccentedLetters) {
