@@ -11,6 +11,14 @@ TComponent::TComponent(TComponent* owner) : FOwner(owner) {
 
 TComponent::~TComponent() {
     FState |= csDestroying;
+    // Destroyed while its owner still holds it: by a plain delete, or by a
+    // derived constructor that threw. Leave the owner's list first.
+    if (FOwner) {
+        TComponent* owner = FOwner;
+        FOwner = nullptr;
+        owner->NotifyAll(this, TOperation::opRemove);
+        owner->Extract(this).release();
+    }
     // Destroy owned components last-created first, each telling the others.
     while (!FComponents.empty()) {
         TComponent* c = FComponents.back().get();

@@ -143,6 +143,28 @@ public:
     const TClassInfo* ClassInfo() const override { return StaticClassInfo(); }
 };
 
+// Fails where a test asks it to: in its constructor, when placed, or in Loaded.
+class TTestFragile : public TTestControl {
+public:
+    static inline const char* FailIn = "";
+    explicit TTestFragile(TComponent* owner) : TTestControl(owner) {
+        if (std::string(FailIn) == "create") throw std::runtime_error("no resources");
+    }
+    void SetParentComponent(TComponent* parent) override {
+        if (std::string(FailIn) == "place") throw std::runtime_error("not a container");
+        TTestControl::SetParentComponent(parent);
+    }
+    void Loaded() override {
+        TTestControl::Loaded();
+        if (std::string(FailIn) == "loaded") throw std::runtime_error("skin missing");
+    }
+    static const TClassInfo* StaticClassInfo() {
+        static const TClassInfo info = MakeClassInfo<TTestFragile>("TTestFragile", TTestControl::StaticClassInfo());
+        return &info;
+    }
+    const TClassInfo* ClassInfo() const override { return StaticClassInfo(); }
+};
+
 class TTestForm : public TTestControl {
 public:
     TTestForm() : TTestControl(nullptr) {}
@@ -166,6 +188,8 @@ protected:
     void SetUp() override {
         RegisterClass(TTestControl::StaticClassInfo());
         RegisterClass(TTestPanel::StaticClassInfo());
+        RegisterClass(TTestFragile::StaticClassInfo());
+        TTestFragile::FailIn = "";
         gLog.clear();
     }
     void Read(const std::string& body) {
@@ -338,6 +362,36 @@ TEST_F(FormReader, FailureDestroysWhatItCreatedNewestFirst) {
     ASSERT_EQ(Form.ComponentCount(), 1);
     EXPECT_EQ(Form.Components(0), kept);
     EXPECT_FALSE(kept->IsLoading());
+}
+
+TEST_F(FormReader, ConstructorAndPlacementFailuresAreReadErrors) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"create", "Unit1.dfm(3): Error creating 'F' of TTestFragile: no resources"},
+        {"place", "Unit1.dfm(3): Cannot place 'F' in 'A': not a container"},
+    };
+    for (const auto& [where, message] : cases) {
+        TTestFragile::FailIn = where;
+        TTestForm form;
+        try {
+            ReadComponentResource(&form, "object Form1: TTestForm\n object A: TTestControl\n  object F: TTestFragile\n"
+                                         "  end\n end\nend\n", "Unit1.dfm");
+            ADD_FAILURE() << "no error";
+        } catch (const EReadError& e) {
+            EXPECT_EQ(std::string(e.what()), message);
+        }
+        EXPECT_EQ(form.ComponentCount(), 0);
+    }
+}
+
+// A Loaded that throws leaves the tree whole: every other component is loaded
+// and the first exception reaches the caller unchanged.
+TEST_F(FormReader, LoadedFailureLoadsTheRestThenRethrows) {
+    TTestFragile::FailIn = "loaded";
+    EXPECT_THROW(Read("  object F: TTestFragile\n  end\n  object G: TTestControl\n  end\n"), std::runtime_error);
+    EXPECT_EQ(gLog, (std::vector<std::string>{"Loaded Form1", "Loaded F", "Loaded G"}));
+    ASSERT_EQ(Form.ComponentCount(), 2);
+    for (int i = 0; i < 2; ++i) EXPECT_FALSE(Form.Components(i)->IsLoading());
+    EXPECT_FALSE(Form.IsLoading());
 }
 
 TEST_F(FormReader, DeepNestingIsAnErrorNotACrash) {
