@@ -4,7 +4,9 @@
 #include "framework/TClassRegistry.h"
 #include "framework/MessageBox.h"
 #include "framework/TMessageLoop.h"
+#include "framework/TForm.h"
 #include "framework/TScreen.h"
+#include "framework/TTimer.h"
 
 TApplication* Application = nullptr;
 
@@ -12,6 +14,9 @@ TApplication::TApplication(TComponent* owner) : TComponent(owner), FHintColor(cl
     if (!Application) Application = this;
     if (!Screen) new TScreen(this);
     FHintWindowClass = [](TComponent* o) -> THintWindow* { return new THintWindow(o); };
+    // The classes definitions may name before any form is read.
+    RegisterClass(TForm::StaticClassInfo());
+    RegisterClass(TTimer::StaticClassInfo());
 }
 
 TApplication::~TApplication() {

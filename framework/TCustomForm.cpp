@@ -8,6 +8,7 @@
 
 #include "framework/PropertyHelpers.h"
 #include "framework/TApplication.h"
+#include "framework/TFormReader.h"
 #include "framework/TPaintEngine.h"
 #include "framework/TScreen.h"
 #include "framework/WinApi.h"
@@ -16,11 +17,6 @@ namespace {
 std::vector<TCustomForm*>& TopLevels() {
     static std::vector<TCustomForm*> list;
     return list;
-}
-
-TDefinitionReader& Reader() {
-    static TDefinitionReader reader;
-    return reader;
 }
 
 void FormCloseFromDefinition(TCustomForm& f, const TValue& v, TReadContext& ctx) {
@@ -32,8 +28,6 @@ void FormCloseFromDefinition(TCustomForm& f, const TValue& v, TReadContext& ctx)
     f.OnClose = [e](TObject* sender, TCloseAction&) { e(sender); };
 }
 } // namespace
-
-void SetDefinitionReader(TDefinitionReader reader) { Reader() = std::move(reader); }
 
 TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
     FVisible = false;
@@ -117,8 +111,7 @@ void TCustomForm::InitializeForm() {
 void TCustomForm::ReadDefinition() {
     std::string text = DefinitionText();
     if (text.empty()) return;
-    if (!Reader()) throw std::runtime_error("No form definition reader is installed");
-    Reader()(this, text, DefinitionFileName());
+    ReadComponentResource(this, text, DefinitionFileName());
 }
 
 void TCustomForm::DoCreate() {

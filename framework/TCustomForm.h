@@ -209,7 +209,3 @@ private:
     int FNCPressed = HTNOWHERE;  // title button held down
     bool FNCPressedInside = false;
 };
-
-// The hook that reads a definition into a form; the definition reader installs it.
-using TDefinitionReader = std::function<void(TComponent* root, const std::string& text, const std::string& fileName)>;
-void SetDefinitionReader(TDefinitionReader reader);

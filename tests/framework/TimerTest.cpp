@@ -1,0 +1,81 @@
+// Timers run on the loop's virtual clock.
+
+#include "FrameworkFixture.h"
+
+#include "framework/TCustomControl.h"
+#include "framework/TForm.h"
+#include "framework/TTimer.h"
+#include "framework/WinApi.h"
+
+TEST_F(FrameworkTest, TimerTicksEveryIntervalOfVirtualTime) {
+    auto* t = new TTimer(FApp.get());
+    int ticks = 0;
+    t->OnTimer = [&](TObject*) { ++ticks; };
+    t->SetInterval(100);
+    Advance(99);
+    EXPECT_EQ(ticks, 0);
+    Advance(1);
+    EXPECT_EQ(ticks, 1);
+    Advance(100);
+    EXPECT_EQ(ticks, 2);
+    // A late loop ticks once, then counts again from then.
+    Advance(350);
+    EXPECT_EQ(ticks, 3);
+    Advance(99);
+    EXPECT_EQ(ticks, 3);
+    Advance(1);
+    EXPECT_EQ(ticks, 4);
+    t->SetEnabled(false);
+    Advance(1000);
+    EXPECT_EQ(ticks, 4);
+}
+
+TEST_F(FrameworkTest, IdleLoopSleepsUntilTheEarliestTimer) {
+    auto* slow = new TTimer(FApp.get());
+    slow->SetInterval(500);
+    auto* fast = new TTimer(FApp.get());
+    fast->SetInterval(120);
+    uint64_t firedAt = 0;
+    fast->OnTimer = [&](TObject*) { firedAt = HostRef().Now(); };
+    uint64_t start = HostRef().Now();
+    Application->HandleMessage();  // nothing to do: waits for the next deadline
+    EXPECT_EQ(firedAt - start, 120u);
+}
+
+TEST_F(FrameworkTest, TimerMayFreeItselfInItsTick) {
+    auto* t = new TTimer(FApp.get());
+    auto* other = new TTimer(FApp.get());
+    t->SetInterval(10);
+    other->SetInterval(10);
+    int otherTicks = 0;
+    other->OnTimer = [&](TObject*) { ++otherTicks; };
+    t->OnTimer = [t](TObject*) { t->Free(); };
+    Advance(10);
+    Advance(10);
+    EXPECT_EQ(otherTicks, 2);
+    EXPECT_EQ(FApp->ComponentCount(), 2);  // the screen and the other timer
+}
+
+TEST_F(FrameworkTest, WindowTimersSendWmTimerWithTheirId) {
+    struct TTicker : TCustomControl {
+        using TCustomControl::TCustomControl;
+        std::vector<uintptr_t> Ids;
+        void WndProc(TMessage& m) override {
+            if (m.Msg == WM_TIMER) Ids.push_back(m.WParam);
+            TCustomControl::WndProc(m);
+        }
+    };
+    auto* f = new TForm(FApp.get());
+    auto* c = new TTicker(f);
+    SetTimer(c->Handle(), 7, 50);
+    SetTimer(c->Handle(), 8, 80);
+    Advance(50);
+    Advance(30);
+    EXPECT_EQ(c->Ids, (std::vector<uintptr_t>{7, 8}));
+    EXPECT_TRUE(KillTimer(c->Handle(), 7));
+    EXPECT_FALSE(KillTimer(c->Handle(), 7));
+    Advance(80);
+    EXPECT_EQ(c->Ids, (std::vector<uintptr_t>{7, 8, 8}));
+    c->Free();  // its timers go with it
+    Advance(200);
+}
