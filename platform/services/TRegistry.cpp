@@ -1,8 +1,10 @@
 #include "platform/services/TRegistry.h"
 
 #include <cstdlib>
+#include <fcntl.h>
 #include <optional>
 #include <pwd.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace {
@@ -42,6 +44,26 @@ std::optional<std::string> NormalisedPath(std::string_view base, std::string_vie
     if (!path.empty()) path += '\\';
     return path += key;
 }
+
+// Two programs writing at once would each rewrite the file from what they
+// read, and one change would be lost: a lock file beside the store keeps the
+// read-change-write steps apart. Without the lock (no folder yet, read-only
+// folder) the write goes on unguarded and fails or succeeds on its own.
+class TStoreLock {
+public:
+    explicit TStoreLock(const std::string& store)
+        : FFd(open((store + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
+        if (FFd >= 0) flock(FFd, LOCK_EX);
+    }
+    ~TStoreLock() {
+        if (FFd >= 0) close(FFd); // closing releases the lock
+    }
+    TStoreLock(const TStoreLock&) = delete;
+    TStoreLock& operator=(const TStoreLock&) = delete;
+
+private:
+    int FFd;
+};
 
 std::string Quoted(std::string_view name) {
     return "'" + std::string(name) + "'";
@@ -89,6 +111,7 @@ bool TRegistry::OpenKey(std::string_view key, bool canCreate) {
     if (relative == "\\") return false;
     if (!relative.empty()) {
         const std::string store = RegistryStorePath();
+        const TStoreLock lock(store);
         TRegistryFile file = TRegistryFile::Load(store);
         if (!file.KeyExists(FullPath(relative))) {
             if (!canCreate) return false;
@@ -183,6 +206,7 @@ void TRegistry::Write(std::string_view name, const TRegValueData& data) {
     if (HasControlCharacters(name))
         throw ERegistryWriteError(message, "a value name cannot hold control characters");
     const std::string store = RegistryStorePath();
+    const TStoreLock lock(store);
     TRegistryFile file = TRegistryFile::Load(store); // a parse error is reported as itself
     file.SetValue(FullPath(FCurrentPath), name, data);
     try {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "TempFolder.h"
@@ -160,6 +161,30 @@ TEST_F(Registry, WritesReplaceTheFileAtomically) {
     }
     EXPECT_EQ(Store(), stored);
     EXPECT_EQ(reg.ReadInteger("A"), 2);
+}
+
+TEST_F(Registry, TwoProgramsWritingAtOnceLoseNothing) {
+    TRegistry reg;
+    reg.OpenKey(kConfig, true);
+    pid_t children[2];
+    for (int c = 0; c < 2; ++c) {
+        children[c] = fork();
+        if (children[c] == 0) {
+            TRegistry mine;
+            mine.OpenKey(kConfig, false);
+            for (int i = 0; i < 25; ++i)
+                mine.WriteInteger("V" + std::to_string(c) + "_" + std::to_string(i), i);
+            _exit(0);
+        }
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_EQ(status, 0);
+    }
+    for (int c = 0; c < 2; ++c)
+        for (int i = 0; i < 25; ++i)
+            EXPECT_EQ(reg.ReadInteger("V" + std::to_string(c) + "_" + std::to_string(i)), i);
 }
 
 TEST(RegistryStore, LivesUnderTheUsersConfigFolder) {
