@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "framework/TClassRegistry.h"
+#include "framework/TFormLexer.h"
 
 enum class TObjectKeyword { okObject, okInherited, okInline };
 
@@ -45,28 +46,6 @@ public:
     static constexpr int MaxDepth = 100;
 
 private:
-    enum class TTokenKind { tkEnd, tkSymbol, tkIdent, tkString, tkInteger, tkFloat, tkBinary };
-    struct TToken {
-        TTokenKind Kind = TTokenKind::tkEnd;
-        char Symbol = 0;
-        std::string Text;  // identifier, or the UTF-8 of a string
-        int64_t Int = 0;   // magnitude of an integer (the sign is a symbol)
-        bool Big = false;  // 2^63 exactly, only valid after a minus sign
-        double Float = 0;
-        std::vector<uint8_t> Bytes;
-        int Line = 0;
-    };
-
-    // Lexer (TFormParser.cpp).
-    void Next();
-    void SkipBlanks();
-    void LexNumber();
-    void LexHexNumber();
-    void LexString();
-    void LexBinary();
-    void AppendCodePoint(std::string& out, uint32_t cp);
-
-    // Parser.
     TObjectDefinition ParseObject(int depth);
     void ParseProperties(std::vector<TPropertyAssignment>& props, int depth);
     TPropertyAssignment ParseAssignment(int depth);
@@ -78,16 +57,12 @@ private:
     void ParseCollection(TValue& v, int depth);
     std::string ExpectIdent(const char* what);
     void ExpectSymbol(char c);
-    bool IsSymbol(char c) const { return FTok.Kind == TTokenKind::tkSymbol && FTok.Symbol == c; }
+    bool IsSymbol(char c) const { return FLex.Tok.Kind == TFormTokenKind::tkSymbol && FLex.Tok.Symbol == c; }
     bool IsKeyword(const char* word) const;
     bool IsObjectKeyword() const;
     std::string Describe() const;
     [[noreturn]] void Fail(const std::string& message) const;
     [[noreturn]] void FailAt(int line, const std::string& message) const;
 
-    std::string_view FText;
-    std::string FFileName;
-    size_t FPos = 0;
-    int FLine = 1;
-    TToken FTok;
+    TFormLexer FLex;
 };
