@@ -41,7 +41,10 @@ bool IsExecutableFile(const std::string& path) {
 }
 
 std::string Quoted(std::string_view s) {
-    return "\"" + std::string(s) + "\"";
+    std::string out(1, '"');
+    out.append(s);
+    out += '"';
+    return out;
 }
 
 [[noreturn]] void ReportToParent(int errorPipe, int err) {

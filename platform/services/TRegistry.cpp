@@ -66,7 +66,10 @@ private:
 };
 
 std::string Quoted(std::string_view name) {
-    return "'" + std::string(name) + "'";
+    std::string out(1, '\'');
+    out.append(name);
+    out += '\'';
+    return out;
 }
 
 } // namespace

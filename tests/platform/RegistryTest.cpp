@@ -24,6 +24,12 @@ protected:
     TTempFolder FDir;
 };
 
+std::string ValueName(int writer, int i) {
+    char name[32];
+    std::snprintf(name, sizeof name, "V%d_%d", writer, i);
+    return name;
+}
+
 std::string ErrorOf(const std::function<void()>& f) {
     try {
         f();
@@ -173,7 +179,7 @@ TEST_F(Registry, TwoProgramsWritingAtOnceLoseNothing) {
             TRegistry mine;
             mine.OpenKey(kConfig, false);
             for (int i = 0; i < 25; ++i)
-                mine.WriteInteger("V" + std::to_string(c) + "_" + std::to_string(i), i);
+                mine.WriteInteger(ValueName(c, i), i);
             _exit(0);
         }
     }
@@ -184,7 +190,7 @@ TEST_F(Registry, TwoProgramsWritingAtOnceLoseNothing) {
     }
     for (int c = 0; c < 2; ++c)
         for (int i = 0; i < 25; ++i)
-            EXPECT_EQ(reg.ReadInteger("V" + std::to_string(c) + "_" + std::to_string(i)), i);
+            EXPECT_EQ(reg.ReadInteger(ValueName(c, i)), i);
 }
 
 TEST(RegistryStore, LivesUnderTheUsersConfigFolder) {
