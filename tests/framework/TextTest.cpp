@@ -3,13 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
+#include <stdexcept>
 #include <string>
 
 #include "framework/DrawText.h"
 #include "framework/Graphics.h"
 #include "framework/TBitmap.h"
 #include "framework/TCanvas.h"
+#include "framework/TClassRegistry.h"
 #include "framework/TFontEngine.h"
 #include "framework/Utf8.h"
 
@@ -65,6 +68,47 @@ TEST(Fonts, ChangesAreReported) {
     f.Assign(other);
     EXPECT_EQ(changes, 2);
     EXPECT_EQ(f.Style(), 0u);
+}
+
+struct FontReadContext : TReadContext {
+    TComponent* Root() const override { return nullptr; }
+    void AddFixup(const std::string&, std::function<void(TComponent*)>) override {}
+    void Raise(const std::string& message) const override { throw std::runtime_error(message); }
+};
+
+TValue Ident(const std::string& s) {
+    TValue v;
+    v.Kind = TValueKind::vkIdent;
+    v.Str = s;
+    return v;
+}
+
+TEST(Fonts, FormDefinitionValues) {
+    TFont f;
+    FontReadContext ctx;
+    const TClassInfo* info = f.ClassInfo();
+    auto set = [&](const std::string& name, const TValue& v) { info->FindProp(name)->Set(f, v, ctx); };
+    set("Color", Ident("clHighlight"));
+    EXPECT_EQ(f.Color(), clHighlight);
+    TValue number;
+    number.Int = 13744054;
+    set("color", number);
+    EXPECT_EQ(f.Color(), 13744054);
+    TValue styles;
+    styles.Kind = TValueKind::vkSet;
+    styles.Items = {"fsBold", "fsUnderline"};
+    set("Style", styles);
+    EXPECT_EQ(f.Style(), fsBold | fsUnderline);
+    set("Charset", Ident("DEFAULT_CHARSET"));
+    set("Pitch", Ident("fpVariable"));
+    number.Int = 12;
+    set("Size", number);
+    EXPECT_EQ(f.Height(), -16);
+    EXPECT_THROW(set("Color", Ident("clNoSuchColour")), std::runtime_error);
+    styles.Items = {"fsBlinking"};
+    EXPECT_THROW(set("Style", styles), std::runtime_error);
+    EXPECT_THROW(set("Height", Ident("big")), std::runtime_error);
+    EXPECT_EQ(f.Style(), fsBold | fsUnderline);  // a failed value changes nothing
 }
 
 TEST(Text, Tahoma11IsCrispAndMeasuresAsDrawn) {
