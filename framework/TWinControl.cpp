@@ -192,6 +192,10 @@ void TWinControl::BoundsChanged(const TRect& old) {
     RequestAlign();
 }
 
+void TWinControl::SetClientSize(int width, int height) {
+    SetBounds(FLeft, FTop, width + (FWidth - ClientWidth()), height + (FHeight - ClientHeight()));
+}
+
 TRect TWinControl::ClientRect() const { return Rect(0, 0, FClientInWindow.Width(), FClientInWindow.Height()); }
 
 TPoint TWinControl::ClientOrigin() const {

@@ -94,6 +94,7 @@ public:
     void WndProc(TMessage& m) override;
     void DefaultHandler(TMessage& m) override;
     void SetBounds(int left, int top, int width, int height) override;
+    void SetClientSize(int width, int height) override;
     void SetParent(TWinControl* parent) override;
     void SetVisible(bool v) override;
     void Loaded() override;

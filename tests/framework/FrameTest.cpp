@@ -1,0 +1,162 @@
+// The plain frame: metrics per border style, painting, hit codes, moving and
+// sizing by drag, and the title buttons.
+
+#include "FrameworkFixture.h"
+
+#include "framework/TForm.h"
+#include "framework/WinApi.h"
+
+namespace {
+THeadlessWindow* Win(TCustomForm* f) { return static_cast<THeadlessWindow*>(f->HostWindow()); }
+
+int Hit(TCustomForm* f, int x, int y) {
+    return static_cast<int>(f->Perform(WM_NCHITTEST, 0, PointToLParam({f->Left() + x, f->Top() + y})));
+}
+} // namespace
+
+TEST_F(FrameworkTest, ClientAreaFollowsTheBorderStyle) {
+    struct TCase {
+        TFormBorderStyle Style;
+        TRect Client;  // in window coordinates for a 200 x 100 window
+    };
+    const TCase cases[] = {
+        {bsNone, Rect(0, 0, 200, 100)},
+        {bsSingle, Rect(3, 22, 197, 97)},
+        {bsSizeable, Rect(4, 23, 196, 96)},
+        {bsDialog, Rect(3, 22, 197, 97)},
+        {bsToolWindow, Rect(3, 18, 197, 97)},
+        {bsSizeToolWin, Rect(4, 19, 196, 96)},
+    };
+    for (const TCase& c : cases) {
+        auto* f = new TForm(FApp.get());
+        f->SetBorderStyle(c.Style);
+        f->SetBounds(0, 0, 200, 100);
+        EXPECT_EQ(f->ClientInWindow(), c.Client) << c.Style;
+        f->SetClientSize(354, 336);
+        EXPECT_EQ(f->ClientWidth(), 354);
+        EXPECT_EQ(f->ClientHeight(), 336);
+        f->Free();
+    }
+}
+
+TEST_F(FrameworkTest, PlainFramePaintsTitleAndLeavesTheClientAlone) {
+    auto* f = new TForm(FApp.get());
+    f->SetBorderStyle(bsSingle);
+    f->SetBounds(50, 60, 120, 80);
+    f->SetColor(clWhite);
+    f->SetCaption("Hello");
+    f->Show();
+    Pump();
+    const TPixels& p = Win(f)->Picture();
+    EXPECT_EQ(p.Pixel(3, 22), 0xFFFFFFu);                                // client corner
+    EXPECT_EQ(p.Pixel(116, 76), 0xFFFFFFu);                              // last client pixel
+    EXPECT_EQ(p.Pixel(2, 40), static_cast<uint32_t>(ColorToRGB(clBtnFace)));  // frame
+    EXPECT_EQ(p.Pixel(60, 4), static_cast<uint32_t>(ColorToRGB(clActiveCaption)));
+    EXPECT_EQ(Win(f)->Title(), "Hello");
+    // An inactive frame repaints in the inactive colour.
+    f->Perform(WM_NCACTIVATE, 0);
+    f->Perform(WM_ACTIVATE, WA_INACTIVE);
+    Pump();
+    f->SetCaption("World");
+    Pump();
+    EXPECT_EQ(Win(f)->Title(), "World");
+}
+
+TEST_F(FrameworkTest, HitCodesOfTheFrame) {
+    auto* f = new TForm(FApp.get());
+    f->SetBorderStyle(bsSizeable);
+    f->SetBounds(100, 100, 200, 120);
+    f->Show();
+    TRect close = f->CloseButtonRect(), max = f->MaxButtonRect(), min = f->MinButtonRect();
+    EXPECT_EQ(close, Rect(178, 6, 194, 20));
+    EXPECT_EQ(max, Rect(160, 6, 176, 20));
+    EXPECT_EQ(min, Rect(144, 6, 160, 20));
+    struct TCase {
+        int X, Y, Code;
+    };
+    const TCase cases[] = {
+        {50, 50, HTCLIENT},   {50, 10, HTCAPTION},     {180, 10, HTCLOSE},    {165, 10, HTMAXBUTTON},
+        {150, 10, HTMINBUTTON}, {177, 10, HTCAPTION},  {0, 60, HTLEFT},       {199, 60, HTRIGHT},
+        {100, 0, HTTOP},      {100, 119, HTBOTTOM},    {0, 0, HTTOPLEFT},     {199, 119, HTBOTTOMRIGHT},
+        {199, 5, HTTOPRIGHT}, {2, 118, HTBOTTOMLEFT},  {200, 60, HTNOWHERE},  {-1, 60, HTNOWHERE},
+    };
+    for (const TCase& c : cases) EXPECT_EQ(Hit(f, c.X, c.Y), c.Code) << c.X << "," << c.Y;
+    // A fixed frame has borders but no sizing codes; a dialog has only close.
+    f->SetBorderStyle(bsDialog);
+    EXPECT_EQ(Hit(f, 0, 60), HTBORDER);
+    EXPECT_TRUE(f->MaxButtonRect().IsEmpty());
+    EXPECT_EQ(Hit(f, 181, 10), HTCLOSE);
+}
+
+TEST_F(FrameworkTest, DraggingTheCaptionMovesAndTheEdgeSizes) {
+    auto* f = new TForm(FApp.get());
+    f->SetBorderStyle(bsSizeable);
+    f->SetBounds(100, 100, 200, 120);
+    f->Show();
+    Pump();
+    THeadlessWindow* w = Win(f);
+    HostRef().InjectMouseDown(w, 50, 10);
+    HostRef().InjectMouseMove(w, 60, 15);
+    Pump();
+    EXPECT_EQ(f->BoundsRect(), Rect(110, 105, 310, 225));
+    EXPECT_EQ(w->Bounds(), Rect(110, 105, 310, 225));
+    HostRef().InjectMouseUp(w, 60, 15);
+    Pump();
+    // Bottom-right corner: the size follows, the top left stays.
+    HostRef().InjectMouseDown(w, 199, 119);
+    HostRef().InjectMouseMove(w, 229, 139);
+    HostRef().InjectMouseUp(w, 229, 139);
+    Pump();
+    EXPECT_EQ(f->BoundsRect(), Rect(110, 105, 340, 245));
+    // The minimum track size from WM_GETMINMAXINFO holds the left edge.
+    HostRef().InjectMouseDown(w, 0, 60);
+    HostRef().InjectMouseMove(w, 300, 60);
+    HostRef().InjectMouseUp(w, 300, 60);
+    Pump();
+    EXPECT_EQ(f->Width(), 2 * 4 + 3 * 16 + 8);
+    EXPECT_EQ(f->BoundsRect().Right, 340);
+}
+
+TEST_F(FrameworkTest, CloseButtonClosesOnlyWhenReleasedOverIt) {
+    auto* main = new TForm(FApp.get());
+    auto* dialog = new TForm(FApp.get());
+    FApp->CreateForm<TForm>();  // keeps MainForm from being the dialog
+    dialog->SetBorderStyle(bsDialog);
+    dialog->SetBounds(10, 10, 150, 90);
+    dialog->Show();
+    Pump();
+    THeadlessWindow* w = Win(dialog);
+    TRect close = dialog->CloseButtonRect();
+    HostRef().InjectMouseDown(w, close.Left + 3, close.Top + 3);
+    HostRef().InjectMouseUp(w, close.Left - 20, close.Top + 3);  // slid off: nothing
+    Pump();
+    EXPECT_TRUE(dialog->Visible());
+    int closes = 0;
+    dialog->OnClose = [&](TObject*, TCloseAction&) { ++closes; };
+    HostRef().InjectClick(w, close.Left + 3, close.Top + 3);
+    Pump();
+    EXPECT_EQ(closes, 1);
+    EXPECT_FALSE(dialog->Visible());
+    (void)main;
+}
+
+TEST_F(FrameworkTest, ClosingTheMainFormEndsTheLoop) {
+    TForm* f = FApp->CreateForm<TForm>();
+    EXPECT_EQ(FApp->MainForm(), f);
+    f->SetBorderStyle(bsSingle);
+    f->SetBounds(0, 0, 100, 60);
+    PostMessage(f->Handle(), WM_SYSCOMMAND, SC_CLOSE);
+    FApp->Run();  // shows the form, handles the posted close, returns
+    EXPECT_TRUE(FApp->Terminated());
+}
+
+TEST_F(FrameworkTest, MaximizeFillsTheWorkAreaAndRestoreReturns) {
+    auto* f = new TForm(FApp.get());
+    f->SetBounds(30, 40, 200, 100);
+    f->Show();
+    f->Perform(WM_SYSCOMMAND, SC_MAXIMIZE);
+    EXPECT_EQ(f->BoundsRect(), HostRef().WorkArea());
+    EXPECT_TRUE(IsZoomed(f->Handle()));
+    f->Perform(WM_SYSCOMMAND, SC_RESTORE);
+    EXPECT_EQ(f->BoundsRect(), Rect(30, 40, 230, 140));
+}
