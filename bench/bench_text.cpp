@@ -28,7 +28,8 @@ void BM_TextOutLine(benchmark::State& state) {
     TCanvas* c = bmp.Canvas();
     c->Brush()->SetStyle(bsClear);
     const std::string text = "The quick brown fox jumps over the lazy dog";
-    for (auto _ : state) c->TextOut(0, 0, text);
+    for (auto _ : state)
+        c->TextOut(0, 0, text);
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(text.size()));
 }
 BENCHMARK(BM_TextOutLine);
@@ -37,7 +38,8 @@ void BM_DrawTextWrappedHint(benchmark::State& state) {
     TBitmap bmp(200, 120);
     TCanvas* c = bmp.Canvas();
     c->Brush()->SetStyle(bsClear);
-    const std::string text = "Opens the folder of the game and starts it with the options chosen in the dialog.";
+    const std::string text =
+        "Opens the folder of the game and starts it with the options chosen in the dialog.";
     for (auto _ : state) {
         TRect r{0, 0, 180, 0};
         c->DrawText(text, r, DT_CALCRECT | DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);

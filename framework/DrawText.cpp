@@ -14,9 +14,13 @@ struct TChar {
 };
 using TParagraph = std::vector<TChar>;
 
-bool IsSpace(char32_t c) { return c == U' ' || c == U'\t'; }
+bool IsSpace(char32_t c) {
+    return c == U' ' || c == U'\t';
+}
 
-int TabWidth(TGlyphCache& glyphs) { return std::max(1, 8 * glyphs.Metrics().AveCharWidth); }
+int TabWidth(TGlyphCache& glyphs) {
+    return std::max(1, 8 * glyphs.Metrics().AveCharWidth);
+}
 
 // Advance of c at pen position x from the line's start.
 int AdvanceAt(TGlyphCache& glyphs, char32_t c, int x, unsigned flags) {
@@ -39,7 +43,7 @@ std::vector<TParagraph> SplitParagraphs(std::u32string_view text, unsigned flags
             continue;
         }
         if (prefixes && c == U'&') {
-            if (i + 1 >= text.size()) break;  // a lone prefix at the end shows nothing
+            if (i + 1 >= text.size()) break; // a lone prefix at the end shows nothing
             char32_t next = text[++i];
             if (next == U'&') {
                 out.back().push_back({U'&', false});
@@ -57,7 +61,8 @@ std::vector<TParagraph> SplitParagraphs(std::u32string_view text, unsigned flags
     return out;
 }
 
-TTextLine MakeLine(TGlyphCache& glyphs, const TParagraph& p, size_t from, size_t to, unsigned flags) {
+TTextLine MakeLine(TGlyphCache& glyphs, const TParagraph& p, size_t from, size_t to,
+                   unsigned flags) {
     TTextLine line;
     for (size_t i = from; i < to; ++i) {
         if (p[i].Underline) line.Underline = static_cast<int>(line.Text.size());
@@ -67,12 +72,13 @@ TTextLine MakeLine(TGlyphCache& glyphs, const TParagraph& p, size_t from, size_t
     return line;
 }
 
-void WrapParagraph(TGlyphCache& glyphs, const TParagraph& p, int width, unsigned flags, std::vector<TTextLine>& out) {
+void WrapParagraph(TGlyphCache& glyphs, const TParagraph& p, int width, unsigned flags,
+                   std::vector<TTextLine>& out) {
     size_t start = 0;
     do {
         int x = 0;
         size_t end = p.size(), next = p.size();
-        size_t lastBreak = SIZE_MAX;  // first space after the latest word
+        size_t lastBreak = SIZE_MAX; // first space after the latest word
         for (size_t j = start; j < p.size(); ++j) {
             char32_t c = p[j].Ch;
             if (IsSpace(c) && j > start && !IsSpace(p[j - 1].Ch)) lastBreak = j;
@@ -82,13 +88,16 @@ void WrapParagraph(TGlyphCache& glyphs, const TParagraph& p, int width, unsigned
                 if (cut == SIZE_MAX) {
                     // One word wider than the line: it stays whole.
                     cut = j;
-                    while (cut < p.size() && !IsSpace(p[cut].Ch)) ++cut;
+                    while (cut < p.size() && !IsSpace(p[cut].Ch))
+                        ++cut;
                 }
                 end = cut;
                 next = cut;
-                while (next < p.size() && IsSpace(p[next].Ch)) ++next;
+                while (next < p.size() && IsSpace(p[next].Ch))
+                    ++next;
                 // Trailing spaces before the cut do not count.
-                while (end > start && IsSpace(p[end - 1].Ch)) --end;
+                while (end > start && IsSpace(p[end - 1].Ch))
+                    --end;
                 break;
             }
             x += w;
@@ -102,7 +111,8 @@ void EndEllipsis(TGlyphCache& glyphs, TTextLine& line, int width, unsigned flags
     if (line.Width <= width) return;
     const std::u32string dots = U"...";
     int dotsWidth = glyphs.TextWidth(dots);
-    while (!line.Text.empty() && LineWidth(glyphs, line.Text, flags) + dotsWidth > width) line.Text.pop_back();
+    while (!line.Text.empty() && LineWidth(glyphs, line.Text, flags) + dotsWidth > width)
+        line.Text.pop_back();
     if (line.Underline >= static_cast<int>(line.Text.size())) line.Underline = -1;
     line.Text += dots;
     line.Width = LineWidth(glyphs, line.Text, flags);
@@ -112,11 +122,13 @@ void EndEllipsis(TGlyphCache& glyphs, TTextLine& line, int width, unsigned flags
 
 int LineWidth(TGlyphCache& glyphs, std::u32string_view text, unsigned flags) {
     int x = 0;
-    for (char32_t c : text) x += AdvanceAt(glyphs, c, x, flags);
+    for (char32_t c : text)
+        x += AdvanceAt(glyphs, c, x, flags);
     return x;
 }
 
-std::vector<TTextLine> LayoutText(TGlyphCache& glyphs, std::u32string_view text, int width, unsigned flags) {
+std::vector<TTextLine> LayoutText(TGlyphCache& glyphs, std::u32string_view text, int width,
+                                  unsigned flags) {
     std::vector<TTextLine> lines;
     bool wrap = (flags & DT_WORDBREAK) && !(flags & DT_SINGLELINE);
     for (const TParagraph& p : SplitParagraphs(text, flags)) {
@@ -126,14 +138,16 @@ std::vector<TTextLine> LayoutText(TGlyphCache& glyphs, std::u32string_view text,
             lines.push_back(MakeLine(glyphs, p, 0, p.size(), flags));
     }
     if (flags & DT_END_ELLIPSIS)
-        for (TTextLine& line : lines) EndEllipsis(glyphs, line, width, flags);
+        for (TTextLine& line : lines)
+            EndEllipsis(glyphs, line, width, flags);
     return lines;
 }
 
 namespace {
 
 // Draws one laid-out line with its left at x; tabs split it into runs.
-void DrawLine(TCanvas& canvas, const TTextLine& line, int x, int y, unsigned flags, const TRect* clip) {
+void DrawLine(TCanvas& canvas, const TTextLine& line, int x, int y, unsigned flags,
+              const TRect* clip) {
     TGlyphCache& glyphs = canvas.Glyphs();
     size_t runStart = 0;
     int pen = 0;
@@ -150,14 +164,17 @@ void DrawLine(TCanvas& canvas, const TTextLine& line, int x, int y, unsigned fla
         size_t u = static_cast<size_t>(line.Underline);
         int before = LineWidth(glyphs, std::u32string_view(line.Text).substr(0, u), flags);
         const TFontMetrics& m = glyphs.Metrics();
-        canvas.DrawTextLine(x + before, y + m.Ascent + m.UnderlineOffset, glyphs.Advance(line.Text[u]), 1, clip);
+        canvas.DrawTextLine(x + before, y + m.Ascent + m.UnderlineOffset,
+                            glyphs.Advance(line.Text[u]), 1, clip);
     }
 }
 
 } // namespace
 
 namespace {
-int ClampToInt(long long v) { return static_cast<int>(std::clamp<long long>(v, INT32_MIN, INT32_MAX)); }
+int ClampToInt(long long v) {
+    return static_cast<int>(std::clamp<long long>(v, INT32_MIN, INT32_MAX));
+}
 } // namespace
 
 int DrawTextUtf8(TCanvas& canvas, const std::string& text, TRect& rect, unsigned flags) {
@@ -169,10 +186,12 @@ int DrawTextUtf8(TCanvas& canvas, const std::string& text, TRect& rect, unsigned
     const int lineHeight = glyphs.Metrics().Height;
     const int width = ClampToInt(static_cast<long long>(rect.Right) - rect.Left);
     std::vector<TTextLine> lines = LayoutText(glyphs, Utf8Decode(text), width, flags);
-    const int height = ClampToInt(static_cast<long long>(lineHeight) * static_cast<long long>(lines.size()));
+    const int height =
+        ClampToInt(static_cast<long long>(lineHeight) * static_cast<long long>(lines.size()));
     if (flags & DT_CALCRECT) {
         int widest = 0;
-        for (const TTextLine& l : lines) widest = std::max(widest, l.Width);
+        for (const TTextLine& l : lines)
+            widest = std::max(widest, l.Width);
         rect.Right = ClampToInt(static_cast<long long>(rect.Left) + widest);
         rect.Bottom = ClampToInt(static_cast<long long>(rect.Top) + height);
         return height;
@@ -194,13 +213,15 @@ int DrawTextUtf8(TCanvas& canvas, const std::string& text, TRect& rect, unsigned
             x = static_cast<long long>(rect.Right) - line.Width;
         if (x < INT32_MIN / 2 || x > INT32_MAX / 2 || y < INT32_MIN / 2 || y > INT32_MAX / 2) break;
         if (opaque) {
-            TRect back{static_cast<int>(x), static_cast<int>(y), static_cast<int>(x + line.Width), static_cast<int>(y + lineHeight)};
+            TRect back{static_cast<int>(x), static_cast<int>(y), static_cast<int>(x + line.Width),
+                       static_cast<int>(y + lineHeight)};
             if (clip) back = back.Intersect(*clip);
             canvas.FillRect(back);
         }
         DrawLine(canvas, line, static_cast<int>(x), static_cast<int>(y), flags, clip);
         y += lineHeight;
     }
-    if ((flags & DT_SINGLELINE) && (flags & (DT_VCENTER | DT_BOTTOM))) return ClampToInt(y - rect.Top);
+    if ((flags & DT_SINGLELINE) && (flags & (DT_VCENTER | DT_BOTTOM)))
+        return ClampToInt(y - rect.Top);
     return height;
 }

@@ -51,13 +51,14 @@ constexpr unsigned DT_RTLREADING = 0x20000;
 constexpr unsigned DT_HIDEPREFIX = 0x100000;
 
 struct TTextLine {
-    std::u32string Text;  // prefixes removed, tabs kept
+    std::u32string Text; // prefixes removed, tabs kept
     int Width = 0;
-    int Underline = -1;   // index in Text of the underlined character
+    int Underline = -1; // index in Text of the underlined character
 };
 
 // The lines DrawText would draw in a rectangle of the given width.
-std::vector<TTextLine> LayoutText(TGlyphCache& glyphs, std::u32string_view text, int width, unsigned flags);
+std::vector<TTextLine> LayoutText(TGlyphCache& glyphs, std::u32string_view text, int width,
+                                  unsigned flags);
 // Width of a laid-out line, tabs expanded as the flags say.
 int LineWidth(TGlyphCache& glyphs, std::u32string_view text, unsigned flags);
 

@@ -6,41 +6,43 @@
 
 namespace {
 
-constexpr TColor RGBValue(int r, int g, int b) { return r | (g << 8) | (b << 16); }
+constexpr TColor RGBValue(int r, int g, int b) {
+    return r | (g << 8) | (b << 16);
+}
 
 // The classic default scheme, indexed like the platform's colour table.
 constexpr TColor SysColors[SystemColorCount] = {
-    RGBValue(212, 208, 200),  // scroll bar
-    RGBValue(58, 110, 165),   // desktop
-    RGBValue(10, 36, 106),    // active caption
-    RGBValue(128, 128, 128),  // inactive caption
-    RGBValue(212, 208, 200),  // menu
-    RGBValue(255, 255, 255),  // window
-    RGBValue(0, 0, 0),        // window frame
-    RGBValue(0, 0, 0),        // menu text
-    RGBValue(0, 0, 0),        // window text
-    RGBValue(255, 255, 255),  // caption text
-    RGBValue(212, 208, 200),  // active border
-    RGBValue(212, 208, 200),  // inactive border
-    RGBValue(128, 128, 128),  // application work space
-    RGBValue(10, 36, 106),    // highlight
-    RGBValue(255, 255, 255),  // highlight text
-    RGBValue(212, 208, 200),  // button face
-    RGBValue(128, 128, 128),  // button shadow
-    RGBValue(128, 128, 128),  // grey text
-    RGBValue(0, 0, 0),        // button text
-    RGBValue(212, 208, 200),  // inactive caption text
-    RGBValue(255, 255, 255),  // button highlight
-    RGBValue(64, 64, 64),     // 3D dark shadow
-    RGBValue(212, 208, 200),  // 3D light
-    RGBValue(0, 0, 0),        // info text
-    RGBValue(255, 255, 225),  // info background
-    RGBValue(181, 181, 181),  // unused slot
-    RGBValue(0, 0, 128),      // hot light
-    RGBValue(166, 202, 240),  // gradient active caption
-    RGBValue(192, 192, 192),  // gradient inactive caption
-    RGBValue(10, 36, 106),    // menu highlight
-    RGBValue(212, 208, 200),  // menu bar
+    RGBValue(212, 208, 200), // scroll bar
+    RGBValue(58, 110, 165),  // desktop
+    RGBValue(10, 36, 106),   // active caption
+    RGBValue(128, 128, 128), // inactive caption
+    RGBValue(212, 208, 200), // menu
+    RGBValue(255, 255, 255), // window
+    RGBValue(0, 0, 0),       // window frame
+    RGBValue(0, 0, 0),       // menu text
+    RGBValue(0, 0, 0),       // window text
+    RGBValue(255, 255, 255), // caption text
+    RGBValue(212, 208, 200), // active border
+    RGBValue(212, 208, 200), // inactive border
+    RGBValue(128, 128, 128), // application work space
+    RGBValue(10, 36, 106),   // highlight
+    RGBValue(255, 255, 255), // highlight text
+    RGBValue(212, 208, 200), // button face
+    RGBValue(128, 128, 128), // button shadow
+    RGBValue(128, 128, 128), // grey text
+    RGBValue(0, 0, 0),       // button text
+    RGBValue(212, 208, 200), // inactive caption text
+    RGBValue(255, 255, 255), // button highlight
+    RGBValue(64, 64, 64),    // 3D dark shadow
+    RGBValue(212, 208, 200), // 3D light
+    RGBValue(0, 0, 0),       // info text
+    RGBValue(255, 255, 225), // info background
+    RGBValue(181, 181, 181), // unused slot
+    RGBValue(0, 0, 128),     // hot light
+    RGBValue(166, 202, 240), // gradient active caption
+    RGBValue(192, 192, 192), // gradient inactive caption
+    RGBValue(10, 36, 106),   // menu highlight
+    RGBValue(212, 208, 200), // menu bar
 };
 
 struct ColorName {

@@ -9,7 +9,9 @@
 
 #include "platform/Types.h"
 
-constexpr TColor SystemColorCode(int index) { return static_cast<TColor>(0xFF000000u | static_cast<unsigned>(index)); }
+constexpr TColor SystemColorCode(int index) {
+    return static_cast<TColor>(0xFF000000u | static_cast<unsigned>(index));
+}
 
 constexpr TColor clScrollBar = SystemColorCode(0);
 constexpr TColor clBackground = SystemColorCode(1);
@@ -70,14 +72,18 @@ constexpr TColor clMedGray = 0xA4A0A0;
 constexpr TColor clNone = 0x1FFFFFFF;
 constexpr TColor clDefault = 0x20000000;
 
-inline bool IsSystemColor(TColor c) { return (static_cast<uint32_t>(c) & 0xFF000000u) == 0xFF000000u; }
+inline bool IsSystemColor(TColor c) {
+    return (static_cast<uint32_t>(c) & 0xFF000000u) == 0xFF000000u;
+}
 
 // System colour of the given index in the classic scheme (black for unknown indexes).
 TColor GetSysColor(int index);
 // Resolves system colour codes; any other value comes back unchanged.
 TColor ColorToRGB(TColor c);
 // The three bytes a pixel gets: red low, green, blue; system codes resolved.
-inline uint32_t ColorToPixel(TColor c) { return static_cast<uint32_t>(ColorToRGB(c)) & 0xFFFFFF; }
+inline uint32_t ColorToPixel(TColor c) {
+    return static_cast<uint32_t>(ColorToRGB(c)) & 0xFFFFFF;
+}
 
 // A colour laid over a pixel's byte with coverage 0..255: exact at both
 // ends, rounded to nearest in between. Used for anti-aliased text.

@@ -26,13 +26,19 @@ inline void PutPixel(uint8_t* p, uint32_t pixel) {
 
 // Dash patterns in pixels, on and off alternately.
 const std::vector<int>& PenPattern(TPenStyle style) {
-    static const std::vector<int> none, dash{18, 6}, dot{3, 3}, dashDot{9, 6, 3, 6}, dashDotDot{9, 3, 3, 3, 3, 3};
+    static const std::vector<int> none, dash{18, 6}, dot{3, 3}, dashDot{9, 6, 3, 6},
+        dashDotDot{9, 3, 3, 3, 3, 3};
     switch (style) {
-    case psDash: return dash;
-    case psDot: return dot;
-    case psDashDot: return dashDot;
-    case psDashDotDot: return dashDotDot;
-    default: return none;
+    case psDash:
+        return dash;
+    case psDot:
+        return dot;
+    case psDashDot:
+        return dashDot;
+    case psDashDotDot:
+        return dashDotDot;
+    default:
+        return none;
     }
 }
 
@@ -77,11 +83,14 @@ const std::vector<TRect>& TCanvas::Clips() const {
 
 TRegion TCanvas::Drawable() const {
     TRegion r;
-    for (const TRect& c : Clips()) r.Union(c);
+    for (const TRect& c : Clips())
+        r.Union(c);
     return r;
 }
 
-TRegion TCanvas::ClipRegion() const { return Drawable(); }
+TRegion TCanvas::ClipRegion() const {
+    return Drawable();
+}
 
 void TCanvas::ChangeClip(const TRegion& device) {
     FClip = device;
@@ -165,9 +174,11 @@ void TCanvas::FillDevice(const TRect& r, uint32_t pixel, const TRect* limit) {
         // The first row pixel by pixel, the others copied from it.
         uint8_t* first = FBitmap->ScanLine(i.Top) + i.Left * 3;
         uint8_t* p = first;
-        for (int x = i.Left; x < i.Right; ++x, p += 3) PutPixel(p, pixel);
+        for (int x = i.Left; x < i.Right; ++x, p += 3)
+            PutPixel(p, pixel);
         size_t n = static_cast<size_t>(i.Width()) * 3;
-        for (int y = i.Top + 1; y < i.Bottom; ++y) std::memcpy(FBitmap->ScanLine(y) + i.Left * 3, first, n);
+        for (int y = i.Top + 1; y < i.Bottom; ++y)
+            std::memcpy(FBitmap->ScanLine(y) + i.Left * 3, first, n);
     }
 }
 
@@ -211,8 +222,10 @@ void TCanvas::DrawFocusRect(const TRect& rect) {
     TRect r = rect;
     ClampCoordinates(r.Left, r.Top, r.Right, r.Bottom);
     // Loops only over the columns and rows near the bitmap.
-    const int xFrom = std::max(r.Left, -FOrigin.X - 1), xTo = std::min(r.Right, FBitmap->Width() - FOrigin.X + 1);
-    const int yFrom = std::max(r.Top + 1, -FOrigin.Y - 1), yTo = std::min(r.Bottom - 1, FBitmap->Height() - FOrigin.Y + 1);
+    const int xFrom = std::max(r.Left, -FOrigin.X - 1),
+              xTo = std::min(r.Right, FBitmap->Width() - FOrigin.X + 1);
+    const int yFrom = std::max(r.Top + 1, -FOrigin.Y - 1),
+              yTo = std::min(r.Bottom - 1, FBitmap->Height() - FOrigin.Y + 1);
     auto invert = [this](int x, int y) {
         if (((x + y) & 1) != 0) return;
         int dx = x + FOrigin.X, dy = y + FOrigin.Y;
@@ -223,9 +236,11 @@ void TCanvas::DrawFocusRect(const TRect& rect) {
         p[2] ^= 0xFF;
     };
     // Each border pixel once, even for rectangles one pixel thin.
-    for (int x = xFrom; x < xTo; ++x) invert(x, r.Top);
+    for (int x = xFrom; x < xTo; ++x)
+        invert(x, r.Top);
     if (r.Bottom - 1 > r.Top)
-        for (int x = xFrom; x < xTo; ++x) invert(x, r.Bottom - 1);
+        for (int x = xFrom; x < xTo; ++x)
+            invert(x, r.Bottom - 1);
     for (int y = yFrom; y < yTo; ++y) {
         invert(r.Left, y);
         if (r.Right - 1 > r.Left) invert(r.Right - 1, y);
@@ -238,7 +253,8 @@ void TCanvas::PenDot(int x, int y, uint32_t pixel) {
     const std::vector<int>& pattern = PenPattern(FPen.Style());
     if (!pattern.empty()) {
         int period = 0;
-        for (int p : pattern) period += p;
+        for (int p : pattern)
+            period += p;
         int at = FPenStep % period;
         for (size_t i = 0; i < pattern.size(); ++i) {
             if (at < pattern[i]) {
@@ -272,8 +288,10 @@ long long RoundDivLL(__int128 n, long long d) {
 void TCanvas::Line(TPoint a, TPoint b, bool last) {
     if (!PenVisible() || !FBitmap) return;
     uint32_t pixel = ColorToPixel(FPen.Color());
-    long long ax = a.X + static_cast<long long>(FOrigin.X), ay = a.Y + static_cast<long long>(FOrigin.Y);
-    long long bx = b.X + static_cast<long long>(FOrigin.X), by = b.Y + static_cast<long long>(FOrigin.Y);
+    long long ax = a.X + static_cast<long long>(FOrigin.X),
+              ay = a.Y + static_cast<long long>(FOrigin.Y);
+    long long bx = b.X + static_cast<long long>(FOrigin.X),
+              by = b.Y + static_cast<long long>(FOrigin.Y);
     long long dx = bx - ax, dy = by - ay;
     bool xMajor = std::llabs(dx) >= std::llabs(dy);
     long long steps = std::max(std::llabs(dx), std::llabs(dy)) + (last ? 1 : 0);
@@ -295,10 +313,13 @@ void TCanvas::Line(TPoint a, TPoint b, bool last) {
     int startStep = FPenStep;
     for (long long i = first; i < stop; ++i) {
         long long major = major0 + dir * i;
-        long long minor = dMajor == 0 ? minor0 : minor0 + RoundDivLL(static_cast<__int128>(i) * dMinor, std::llabs(dMajor));
+        long long minor = dMajor == 0 ? minor0
+                                      : minor0 + RoundDivLL(static_cast<__int128>(i) * dMinor,
+                                                            std::llabs(dMajor));
         FPenStep = startStep + static_cast<int>(i % 1000000);
         if (minor < -margin || minor > INT32_MAX / 2) continue;
-        int px = static_cast<int>(xMajor ? major : minor), py = static_cast<int>(xMajor ? minor : major);
+        int px = static_cast<int>(xMajor ? major : minor),
+            py = static_cast<int>(xMajor ? minor : major);
         PenDot(px, py, pixel);
     }
     FPenStep = startStep + static_cast<int>(steps % 1000000);
@@ -311,5 +332,6 @@ void TCanvas::LineTo(int x, int y) {
 
 void TCanvas::Polyline(const std::vector<TPoint>& points) {
     FPenStep = 0;
-    for (size_t i = 1; i < points.size(); ++i) Line(points[i - 1], points[i], i + 1 == points.size());
+    for (size_t i = 1; i < points.size(); ++i)
+        Line(points[i - 1], points[i], i + 1 == points.size());
 }

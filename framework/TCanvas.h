@@ -115,8 +115,10 @@ public:
     // Copies width x height pixels from the source's logical (sx, sy). The
     // part of the source outside its bitmap is left out; the source's clip
     // does not apply. Overlapping copies within one bitmap are safe.
-    void BitBlt(int x, int y, int width, int height, TCanvas& source, int sx, int sy, uint32_t rop = SRCCOPY);
-    void BitBlt(int x, int y, int width, int height, const TBitmap& source, int sx, int sy, uint32_t rop = SRCCOPY);
+    void BitBlt(int x, int y, int width, int height, TCanvas& source, int sx, int sy,
+                uint32_t rop = SRCCOPY);
+    void BitBlt(int x, int y, int width, int height, const TBitmap& source, int sx, int sy,
+                uint32_t rop = SRCCOPY);
     // Stretches (nearest pixel) when the sizes differ.
     void CopyRect(const TRect& dest, TCanvas& source, const TRect& sourceRect);
     // Whole bitmap at (x, y), leaving out its TransparentColor when Transparent is set.
@@ -164,12 +166,13 @@ private:
     bool PenStyled() const { return FPen.Style() >= psDash && FPen.Style() <= psDashDotDot; }
     void FillShape(int left, int top, int right, int bottom, int cw, int ch);
     void BlitFrom(int dx, int dy, int w, int h, const TBitmap& src, int sx, int sy, uint32_t rop);
-    void DrawGlyph(const struct TGlyph& g, int px, int baseline, uint32_t color, const TRect& limit);
+    void DrawGlyph(const struct TGlyph& g, int px, int baseline, uint32_t color,
+                   const TRect& limit);
 
     TBitmap* FBitmap;
     TPoint FOrigin;
     bool FHasClip = false;
-    TRegion FClip;  // only while FHasClip
+    TRegion FClip; // only while FHasClip
     // The drawable rectangles: the clip within the bitmap as it is now sized.
     mutable std::vector<TRect> FClipRects;
     mutable bool FClipValid = false;
@@ -181,6 +184,6 @@ private:
     TPolyFillMode FFillMode = pfAlternate;
     int FPenStep = 0;
     TGlyphCache* FGlyphs = nullptr;
-    TFont FGlyphsFont;  // the font FGlyphs was taken for
+    TFont FGlyphsFont; // the font FGlyphs was taken for
     std::vector<TState> FSaved;
 };

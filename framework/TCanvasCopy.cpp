@@ -7,17 +7,28 @@
 #include "framework/TCanvas.h"
 
 // Copies device pixels of src onto device (dx, dy); key >= 0 leaves that colour out.
-void TCanvas::BlitFrom(int dx, int dy, int w, int h, const TBitmap& src, int sx, int sy, uint32_t rop) {
+void TCanvas::BlitFrom(int dx, int dy, int w, int h, const TBitmap& src, int sx, int sy,
+                       uint32_t rop) {
     if (!FBitmap || w <= 0 || h <= 0) return;
     // The part of the source inside its bitmap.
-    if (sx < 0) { dx -= sx; w += sx; sx = 0; }
-    if (sy < 0) { dy -= sy; h += sy; sy = 0; }
+    if (sx < 0) {
+        dx -= sx;
+        w += sx;
+        sx = 0;
+    }
+    if (sy < 0) {
+        dy -= sy;
+        h += sy;
+        sy = 0;
+    }
     w = std::min(w, src.Width() - sx);
     h = std::min(h, src.Height() - sy);
     if (w <= 0 || h <= 0) return;
     if (&src == FBitmap) {
         TBitmap copy(w, h);
-        for (int y = 0; y < h; ++y) std::memcpy(copy.ScanLine(y), src.ScanLine(sy + y) + sx * 3, static_cast<size_t>(w) * 3);
+        for (int y = 0; y < h; ++y)
+            std::memcpy(copy.ScanLine(y), src.ScanLine(sy + y) + sx * 3,
+                        static_cast<size_t>(w) * 3);
         BlitFrom(dx, dy, w, h, copy, 0, 0, rop);
         return;
     }
@@ -30,30 +41,43 @@ void TCanvas::BlitFrom(int dx, int dy, int w, int h, const TBitmap& src, int sx,
             uint8_t* d = FBitmap->ScanLine(y) + i.Left * 3;
             const uint8_t* s = src.ScanLine(sy + y - dy) + (sx + i.Left - dx) * 3;
             switch (rop) {
-            case SRCAND: for (size_t k = 0; k < n; ++k) d[k] &= s[k]; break;
-            case SRCPAINT: for (size_t k = 0; k < n; ++k) d[k] |= s[k]; break;
-            case SRCINVERT: for (size_t k = 0; k < n; ++k) d[k] ^= s[k]; break;
-            default: std::memcpy(d, s, n); break;
+            case SRCAND:
+                for (size_t k = 0; k < n; ++k)
+                    d[k] &= s[k];
+                break;
+            case SRCPAINT:
+                for (size_t k = 0; k < n; ++k)
+                    d[k] |= s[k];
+                break;
+            case SRCINVERT:
+                for (size_t k = 0; k < n; ++k)
+                    d[k] ^= s[k];
+                break;
+            default:
+                std::memcpy(d, s, n);
+                break;
             }
         }
     }
 }
 
-void TCanvas::BitBlt(int x, int y, int width, int height, TCanvas& source, int sx, int sy, uint32_t rop) {
+void TCanvas::BitBlt(int x, int y, int width, int height, TCanvas& source, int sx, int sy,
+                     uint32_t rop) {
     if (!source.FBitmap) return;
     BlitFrom(x + FOrigin.X, y + FOrigin.Y, width, height, *source.FBitmap, sx + source.FOrigin.X,
              sy + source.FOrigin.Y, rop);
 }
 
-void TCanvas::BitBlt(int x, int y, int width, int height, const TBitmap& source, int sx, int sy, uint32_t rop) {
+void TCanvas::BitBlt(int x, int y, int width, int height, const TBitmap& source, int sx, int sy,
+                     uint32_t rop) {
     BlitFrom(x + FOrigin.X, y + FOrigin.Y, width, height, source, sx, sy, rop);
 }
 
 namespace {
 // Nearest-pixel scaling of src's rectangle s onto the device rectangle d,
 // through the given clip rectangles.
-void Stretch(TBitmap& dst, const std::vector<TRect>& clips, const TRect& d, const TBitmap& src, const TRect& s,
-             long long key) {
+void Stretch(TBitmap& dst, const std::vector<TRect>& clips, const TRect& d, const TBitmap& src,
+             const TRect& s, long long key) {
     if (d.IsEmpty() || s.IsEmpty()) return;
     const TBitmap* from = &src;
     TBitmap copy;
@@ -85,7 +109,8 @@ void Stretch(TBitmap& dst, const std::vector<TRect>& clips, const TRect& d, cons
 void TCanvas::CopyRect(const TRect& dest, TCanvas& source, const TRect& sourceRect) {
     if (!FBitmap || !source.FBitmap) return;
     if (dest.Width() == sourceRect.Width() && dest.Height() == sourceRect.Height()) {
-        BitBlt(dest.Left, dest.Top, dest.Width(), dest.Height(), source, sourceRect.Left, sourceRect.Top);
+        BitBlt(dest.Left, dest.Top, dest.Width(), dest.Height(), source, sourceRect.Left,
+               sourceRect.Top);
         return;
     }
     Stretch(*FBitmap, Clips(), DeviceRect(dest), *source.FBitmap,
@@ -106,5 +131,6 @@ void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
 void TCanvas::StretchDraw(const TRect& dest, const TBitmap& bitmap) {
     if (!FBitmap) return;
     Stretch(*FBitmap, Clips(), DeviceRect(dest), bitmap, {0, 0, bitmap.Width(), bitmap.Height()},
-            bitmap.Transparent ? static_cast<long long>(ColorToPixel(bitmap.TransparentColor)) : -1);
+            bitmap.Transparent ? static_cast<long long>(ColorToPixel(bitmap.TransparentColor))
+                               : -1);
 }

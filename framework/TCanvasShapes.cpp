@@ -12,7 +12,7 @@ namespace {
 // lies inside the box [l, r] x [t, b] with corner ellipses cw x ch. Works in
 // doubled coordinates so that everything stays in integers.
 struct TRoundBox {
-    long long L, T, R, B, A, Bv;  // doubled box and corner radii
+    long long L, T, R, B, A, Bv; // doubled box and corner radii
     bool Empty;
     TRoundBox(int l, int t, int r, int b, int cw, int ch) {
         Empty = r <= l || b <= t;
@@ -20,7 +20,7 @@ struct TRoundBox {
         T = 2LL * t;
         R = 2LL * r;
         B = 2LL * b;
-        A = std::clamp<long long>(cw, 0, r - l) ;
+        A = std::clamp<long long>(cw, 0, r - l);
         Bv = std::clamp<long long>(ch, 0, b - t);
         if (A == 0 || Bv == 0) A = Bv = 0;
     }
@@ -52,7 +52,7 @@ struct TRoundBox {
                 lo = m + 1;
         }
         x0 = static_cast<int>(lo);
-        x1 = static_cast<int>(r - (lo - l));  // the figure is symmetric
+        x1 = static_cast<int>(r - (lo - l)); // the figure is symmetric
     }
 };
 
@@ -61,7 +61,8 @@ struct TRoundBox {
 // Coordinates far outside any bitmap are pulled in so that the arithmetic
 // stays in range; such shapes look the same on the bitmap.
 void TCanvas::ClampCoordinates(int& a, int& b, int& c, int& d) {
-    for (int* v : {&a, &b, &c, &d}) *v = std::clamp(*v, -CoordinateLimit, CoordinateLimit);
+    for (int* v : {&a, &b, &c, &d})
+        *v = std::clamp(*v, -CoordinateLimit, CoordinateLimit);
 }
 
 // Figure of the box (l, t, r, b) with corners cw x ch: brush inside, pen on
@@ -71,14 +72,14 @@ void TCanvas::FillShape(int left, int top, int right, int bottom, int cw, int ch
     ClampCoordinates(left, top, right, bottom);
     if (right < left) std::swap(left, right);
     if (bottom < top) std::swap(top, bottom);
-    bool ellipse = cw < 0;  // whole-box corners
+    bool ellipse = cw < 0; // whole-box corners
     // Only rows on the bitmap are visited.
     const int rowsFrom = -FOrigin.Y, rowsTo = FBitmap->Height() - FOrigin.Y;
     int ox = FOrigin.X, oy = FOrigin.Y;
     uint32_t brush = ColorToPixel(FBrush.Color()), pen = ColorToPixel(FPen.Color());
     if (!PenVisible()) {
         if (!BrushVisible()) return;
-        int r = right - 1, b = bottom - 1;  // no pen: one pixel less
+        int r = right - 1, b = bottom - 1; // no pen: one pixel less
         TRoundBox fill(left, top, r, b, ellipse ? r - left : cw, ellipse ? b - top : ch);
         for (int y = std::max(top, rowsFrom); y < std::min(b, rowsTo); ++y) {
             int x0, x1;
@@ -88,8 +89,10 @@ void TCanvas::FillShape(int left, int top, int right, int bottom, int cw, int ch
         return;
     }
     int w = FPen.Width();
-    TRoundBox outer(left, top, right, bottom, ellipse ? right - left : cw, ellipse ? bottom - top : ch);
-    TRoundBox inner(left + w, top + w, right - w, bottom - w, ellipse ? right - left - 2 * w : cw - 2 * w,
+    TRoundBox outer(left, top, right, bottom, ellipse ? right - left : cw,
+                    ellipse ? bottom - top : ch);
+    TRoundBox inner(left + w, top + w, right - w, bottom - w,
+                    ellipse ? right - left - 2 * w : cw - 2 * w,
                     ellipse ? bottom - top - 2 * w : ch - 2 * w);
     for (int y = std::max(top, rowsFrom); y < std::min(bottom, rowsTo); ++y) {
         int o0, o1, i0, i1;
@@ -111,23 +114,32 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom) {
     if (bottom < top) std::swap(top, bottom);
     if (PenVisible() && PenStyled()) {
         // Styled outline: fill the inside, then the pattern along the edges.
-        if (BrushVisible()) FillDevice(DeviceRect({left + 1, top + 1, right - 1, bottom - 1}), ColorToPixel(FBrush.Color()));
+        if (BrushVisible())
+            FillDevice(DeviceRect({left + 1, top + 1, right - 1, bottom - 1}),
+                       ColorToPixel(FBrush.Color()));
         FPenStep = 0;
         TPen saved;
         saved.Assign(FPen);
         FPen.SetWidth(1);
-        Polyline({{left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}, {left, top}});
+        Polyline({{left, top},
+                  {right - 1, top},
+                  {right - 1, bottom - 1},
+                  {left, bottom - 1},
+                  {left, top}});
         FPen.Assign(saved);
         return;
     }
     FillShape(left, top, right, bottom, 0, 0);
 }
 
-void TCanvas::RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) {
+void TCanvas::RoundRect(int left, int top, int right, int bottom, int cornerWidth,
+                        int cornerHeight) {
     FillShape(left, top, right, bottom, std::max(0, cornerWidth), std::max(0, cornerHeight));
 }
 
-void TCanvas::Ellipse(int left, int top, int right, int bottom) { FillShape(left, top, right, bottom, -1, -1); }
+void TCanvas::Ellipse(int left, int top, int right, int bottom) {
+    FillShape(left, top, right, bottom, -1, -1);
+}
 
 void TCanvas::Polygon(const std::vector<TPoint>& points) {
     if (points.size() < 2 || !FBitmap) return;
@@ -156,25 +168,30 @@ void TCanvas::Polygon(const std::vector<TPoint>& points) {
                 if (y < a.Y || y >= b.Y) continue;
                 // First pixel at or right of the crossing: ceil of an exact fraction.
                 __int128 num = static_cast<__int128>(a.X) * (static_cast<long long>(b.Y) - a.Y) +
-                               static_cast<__int128>(static_cast<long long>(y) - a.Y) * (static_cast<long long>(b.X) - a.X);
+                               static_cast<__int128>(static_cast<long long>(y) - a.Y) *
+                                   (static_cast<long long>(b.X) - a.X);
                 __int128 den = static_cast<long long>(b.Y) - a.Y;
                 __int128 c = num >= 0 ? (num + den - 1) / den : -((-num) / den);
                 xs.push_back({static_cast<long long>(c), dir});
             }
-            std::sort(xs.begin(), xs.end(), [](const Crossing& p, const Crossing& q) { return p.X < q.X; });
+            std::sort(xs.begin(), xs.end(),
+                      [](const Crossing& p, const Crossing& q) { return p.X < q.X; });
             int winding = 0;
             for (size_t i = 0; i + 1 < xs.size(); ++i) {
                 winding += xs[i].Dir;
                 bool inside = FFillMode == pfAlternate ? (i % 2 == 0) : winding != 0;
                 if (!inside) continue;
-                long long x0 = std::clamp<long long>(xs[i].X + FOrigin.X, INT32_MIN / 2, INT32_MAX / 2);
-                long long x1 = std::clamp<long long>(xs[i + 1].X + FOrigin.X, INT32_MIN / 2, INT32_MAX / 2);
+                long long x0 =
+                    std::clamp<long long>(xs[i].X + FOrigin.X, INT32_MIN / 2, INT32_MAX / 2);
+                long long x1 =
+                    std::clamp<long long>(xs[i + 1].X + FOrigin.X, INT32_MIN / 2, INT32_MAX / 2);
                 SpanDevice(y + FOrigin.Y, static_cast<int>(x0), static_cast<int>(x1), brush);
             }
         }
     }
     if (PenVisible()) {
         FPenStep = 0;
-        for (size_t i = 0; i < points.size(); ++i) Line(points[i], points[(i + 1) % points.size()], false);
+        for (size_t i = 0; i < points.size(); ++i)
+            Line(points[i], points[(i + 1) % points.size()], false);
     }
 }

@@ -15,7 +15,9 @@ TGlyphCache& TCanvas::Glyphs() {
     return *FGlyphs;
 }
 
-const TFontMetrics& TCanvas::TextMetrics() { return Glyphs().Metrics(); }
+const TFontMetrics& TCanvas::TextMetrics() {
+    return Glyphs().Metrics();
+}
 
 TSize TCanvas::TextExtent(const std::string& text) {
     TGlyphCache& g = Glyphs();
@@ -31,19 +33,23 @@ void TCanvas::DrawGlyph(const TGlyph& g, int px, int baseline, uint32_t color, c
     for (const TRect& clip : Clips()) {
         TRect i = box.Intersect(clip).Intersect(limit);
         for (int y = i.Top; y < i.Bottom; ++y) {
-            const uint8_t* cov = g.Coverage.data() + static_cast<size_t>(y - box.Top) * g.Width + (i.Left - box.Left);
+            const uint8_t* cov = g.Coverage.data() + static_cast<size_t>(y - box.Top) * g.Width +
+                                 (i.Left - box.Left);
             uint8_t* p = FBitmap->ScanLine(y) + i.Left * 3;
             for (int x = i.Left; x < i.Right; ++x, ++cov, p += 3) {
                 int a = *cov;
                 if (a == 0) continue;
-                for (int k = 0; k < 3; ++k) p[k] = BlendCoverage(c[k], p[k], a);
+                for (int k = 0; k < 3; ++k)
+                    p[k] = BlendCoverage(c[k], p[k], a);
             }
         }
     }
 }
 
 void TCanvas::DrawTextRun(int x, int y, std::u32string_view run, const TRect* clip) {
-    if (!FBitmap || x < -CoordinateLimit || x > CoordinateLimit || y < -CoordinateLimit || y > CoordinateLimit) return;
+    if (!FBitmap || x < -CoordinateLimit || x > CoordinateLimit || y < -CoordinateLimit ||
+        y > CoordinateLimit)
+        return;
     TGlyphCache& glyphs = Glyphs();
     const TFontMetrics& m = glyphs.Metrics();
     uint32_t color = ColorToPixel(FFont.Color());
@@ -56,8 +62,10 @@ void TCanvas::DrawTextRun(int x, int y, std::u32string_view run, const TRect* cl
         pen += g.Advance;
     }
     int width = pen - (x + FOrigin.X);
-    if (FFont.Style() & fsUnderline) DrawTextLine(x, y + m.Ascent + m.UnderlineOffset, width, m.UnderlineThickness, clip);
-    if (FFont.Style() & fsStrikeOut) DrawTextLine(x, y + m.Ascent - m.StrikeOutOffset, width, m.StrikeOutThickness, clip);
+    if (FFont.Style() & fsUnderline)
+        DrawTextLine(x, y + m.Ascent + m.UnderlineOffset, width, m.UnderlineThickness, clip);
+    if (FFont.Style() & fsStrikeOut)
+        DrawTextLine(x, y + m.Ascent - m.StrikeOutOffset, width, m.StrikeOutThickness, clip);
 }
 
 void TCanvas::DrawTextLine(int x, int y, int width, int thickness, const TRect* clip) {
@@ -69,7 +77,8 @@ void TCanvas::DrawTextLine(int x, int y, int width, int thickness, const TRect* 
 
 void TCanvas::TextOut(int x, int y, const std::string& text) {
     std::u32string run = Utf8Decode(text);
-    if (x < -CoordinateLimit || x > CoordinateLimit || y < -CoordinateLimit || y > CoordinateLimit) return;
+    if (x < -CoordinateLimit || x > CoordinateLimit || y < -CoordinateLimit || y > CoordinateLimit)
+        return;
     if (BrushVisible()) {
         TRect back{x, y, x + Glyphs().TextWidth(run), y + Glyphs().Metrics().Height};
         FillDevice(DeviceRect(back), ColorToPixel(FBrush.Color()));

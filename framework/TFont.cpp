@@ -14,7 +14,9 @@ int MulDiv(int a, int b, int c) {
     return static_cast<int>(((n < 0) != (c < 0)) ? -q : q);
 }
 
-TFont& AsFont(TPersistent& o) { return static_cast<TFont&>(o); }
+TFont& AsFont(TPersistent& o) {
+    return static_cast<TFont&>(o);
+}
 
 int IntValue(const TValue& v, TReadContext& ctx) {
     if (v.Kind != TValueKind::vkInteger) ctx.Fail("integer expected");
@@ -26,12 +28,12 @@ struct CharsetName {
     int Value;
 };
 constexpr CharsetName CharsetNames[] = {
-    {"ANSI_CHARSET", 0},        {"DEFAULT_CHARSET", 1},  {"SYMBOL_CHARSET", 2},
-    {"SHIFTJIS_CHARSET", 128},  {"HANGEUL_CHARSET", 129}, {"GB2312_CHARSET", 134},
-    {"CHINESEBIG5_CHARSET", 136}, {"OEM_CHARSET", 255},  {"JOHAB_CHARSET", 130},
-    {"HEBREW_CHARSET", 177},    {"ARABIC_CHARSET", 178}, {"GREEK_CHARSET", 161},
-    {"TURKISH_CHARSET", 162},   {"VIETNAMESE_CHARSET", 163}, {"THAI_CHARSET", 222},
-    {"EASTEUROPE_CHARSET", 238}, {"RUSSIAN_CHARSET", 204}, {"MAC_CHARSET", 77},
+    {"ANSI_CHARSET", 0},          {"DEFAULT_CHARSET", 1},      {"SYMBOL_CHARSET", 2},
+    {"SHIFTJIS_CHARSET", 128},    {"HANGEUL_CHARSET", 129},    {"GB2312_CHARSET", 134},
+    {"CHINESEBIG5_CHARSET", 136}, {"OEM_CHARSET", 255},        {"JOHAB_CHARSET", 130},
+    {"HEBREW_CHARSET", 177},      {"ARABIC_CHARSET", 178},     {"GREEK_CHARSET", 161},
+    {"TURKISH_CHARSET", 162},     {"VIETNAMESE_CHARSET", 163}, {"THAI_CHARSET", 222},
+    {"EASTEUROPE_CHARSET", 238},  {"RUSSIAN_CHARSET", 204},    {"MAC_CHARSET", 77},
     {"BALTIC_CHARSET", 186},
 };
 
@@ -92,13 +94,23 @@ const TClassInfo* TFont::StaticClassInfo() {
         i.Props = {
             {"Charset", SetCharsetValue, nullptr},
             {"Color", SetColorValue, nullptr},
-            {"Height", [](TPersistent& o, const TValue& v, TReadContext& c) { AsFont(o).SetHeight(IntValue(v, c)); }, nullptr},
-            {"Name", [](TPersistent& o, const TValue& v, TReadContext& c) {
+            {"Height",
+             [](TPersistent& o, const TValue& v, TReadContext& c) {
+                 AsFont(o).SetHeight(IntValue(v, c));
+             },
+             nullptr},
+            {"Name",
+             [](TPersistent& o, const TValue& v, TReadContext& c) {
                  if (v.Kind != TValueKind::vkString) c.Fail("string expected");
                  AsFont(o).SetName(v.Str);
-             }, nullptr},
+             },
+             nullptr},
             {"Pitch", SetPitchValue, nullptr},
-            {"Size", [](TPersistent& o, const TValue& v, TReadContext& c) { AsFont(o).SetSize(IntValue(v, c)); }, nullptr},
+            {"Size",
+             [](TPersistent& o, const TValue& v, TReadContext& c) {
+                 AsFont(o).SetSize(IntValue(v, c));
+             },
+             nullptr},
             {"Style", SetStyleValue, nullptr},
         };
         return i;
@@ -106,7 +118,9 @@ const TClassInfo* TFont::StaticClassInfo() {
     return &info;
 }
 
-const TClassInfo* TFont::ClassInfo() const { return StaticClassInfo(); }
+const TClassInfo* TFont::ClassInfo() const {
+    return StaticClassInfo();
+}
 
 void TFont::SetName(const std::string& name) {
     if (name.empty() || name == FName) return;
@@ -120,9 +134,13 @@ void TFont::SetHeight(int height) {
     Changed();
 }
 
-int TFont::Size() const { return -MulDiv(FHeight, 72, ScreenPixelsPerInch); }
+int TFont::Size() const {
+    return -MulDiv(FHeight, 72, ScreenPixelsPerInch);
+}
 
-void TFont::SetSize(int points) { SetHeight(-MulDiv(points, ScreenPixelsPerInch, 72)); }
+void TFont::SetSize(int points) {
+    SetHeight(-MulDiv(points, ScreenPixelsPerInch, 72));
+}
 
 void TFont::SetStyle(TFontStyles style) {
     style &= fsBold | fsItalic | fsUnderline | fsStrikeOut;
@@ -165,12 +183,13 @@ void TFont::Assign(const TFont& o) {
 }
 
 bool TFont::SameFace(const TFont& o) const {
-    return strcasecmp(FName.c_str(), o.FName.c_str()) == 0 && FHeight == o.FHeight && FStyle == o.FStyle;
+    return strcasecmp(FName.c_str(), o.FName.c_str()) == 0 && FHeight == o.FHeight &&
+           FStyle == o.FStyle;
 }
 
 bool operator==(const TFont& a, const TFont& b) {
-    return a.SameFace(b) && a.FName == b.FName && a.FColor == b.FColor && a.FCharset == b.FCharset &&
-           a.FPitch == b.FPitch;
+    return a.SameFace(b) && a.FName == b.FName && a.FColor == b.FColor &&
+           a.FCharset == b.FCharset && a.FPitch == b.FPitch;
 }
 
 void TFont::Changed() {

@@ -10,11 +10,13 @@ namespace {
 constexpr const char* WindowsFontFolder = "/usr/share/wine/fonts";
 
 // Names that programs ask for and that mean the dialog font.
-constexpr const char* TahomaAliases[] = {"MS Sans Serif", "MS Shell Dlg", "MS Shell Dlg 2", "Microsoft Sans Serif"};
+constexpr const char* TahomaAliases[] = {"MS Sans Serif", "MS Shell Dlg", "MS Shell Dlg 2",
+                                         "Microsoft Sans Serif"};
 constexpr const char* Fallbacks[] = {"Liberation Sans", "DejaVu Sans"};
 
 std::string Lower(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : s)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return s;
 }
 
@@ -22,7 +24,9 @@ std::string Lower(std::string s) {
 
 // Fontconfig loses a block while it parses its configuration; that is not
 // ours to free, so the leak checker of sanitized builds is told to let it be.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}
 
 TFontEngine& TFontEngine::Instance() {
     // Never destroyed, so no cache outlives the FreeType library at exit.
@@ -31,7 +35,8 @@ TFontEngine& TFontEngine::Instance() {
 }
 
 TFontEngine::TFontEngine() {
-    if (FcInit()) FcConfigAppFontAddDir(nullptr, reinterpret_cast<const FcChar8*>(WindowsFontFolder));
+    if (FcInit())
+        FcConfigAppFontAddDir(nullptr, reinterpret_cast<const FcChar8*>(WindowsFontFolder));
 }
 
 bool TFontEngine::MatchFamily(const std::string& family, TFontStyles style, TFontMatch& out) {
@@ -57,7 +62,8 @@ bool TFontEngine::MatchFamily(const std::string& family, TFontStyles style, TFon
     }
     out.Family = sameFamily ? family : firstFamily;
     out.Substituted = !sameFamily;
-    if (FcPatternGetString(found, FC_FILE, 0, &value) == FcResultMatch) out.File = reinterpret_cast<const char*>(value);
+    if (FcPatternGetString(found, FC_FILE, 0, &value) == FcResultMatch)
+        out.File = reinterpret_cast<const char*>(value);
     int number = 0;
     out.Index = FcPatternGetInteger(found, FC_INDEX, 0, &number) == FcResultMatch ? number : 0;
     FcPatternDestroy(found);
@@ -65,7 +71,8 @@ bool TFontEngine::MatchFamily(const std::string& family, TFontStyles style, TFon
 }
 
 TFontMatch TFontEngine::Resolve(const std::string& family, TFontStyles style) {
-    std::string key = Lower(family) + ((style & fsBold) ? "|b" : "|") + ((style & fsItalic) ? "i" : "");
+    std::string key =
+        Lower(family) + ((style & fsBold) ? "|b" : "|") + ((style & fsItalic) ? "i" : "");
     auto it = FMatches.find(key);
     if (it != FMatches.end()) return it->second;
 

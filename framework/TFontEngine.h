@@ -23,7 +23,9 @@ public:
     TFontMatch Resolve(const std::string& family, TFontStyles style);
     // The glyphs of a font at its height; kept for the life of the program.
     TGlyphCache& Cache(const std::string& family, int height, TFontStyles style);
-    TGlyphCache& Cache(const TFont& font) { return Cache(font.Name(), font.Height(), font.Style()); }
+    TGlyphCache& Cache(const TFont& font) {
+        return Cache(font.Name(), font.Height(), font.Style());
+    }
 
 private:
     TFontEngine();

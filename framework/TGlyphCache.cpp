@@ -21,7 +21,9 @@ FT_Library FreeType() {
     return library;
 }
 
-int RoundDiv(long long a, long long b) { return static_cast<int>((2 * a + b) / (2 * b)); }
+int RoundDiv(long long a, long long b) {
+    return static_cast<int>((2 * a + b) / (2 * b));
+}
 
 } // namespace
 
@@ -35,7 +37,8 @@ struct TGlyphCache::TFace {
 TGlyphCache::TGlyphCache(const TFontMatch& match, int height, TFontStyles style)
     : FMatch(match), FFace(std::make_unique<TFace>()) {
     FT_Library lib = FreeType();
-    if (lib && !match.File.empty() && FT_New_Face(lib, match.File.c_str(), match.Index, &FFace->Face) != 0)
+    if (lib && !match.File.empty() &&
+        FT_New_Face(lib, match.File.c_str(), match.Index, &FFace->Face) != 0)
         FFace->Face = nullptr;
     // The face's own flags: fontconfig reports asked-for styles it would synthesise.
     long flags = FFace->Face ? FFace->Face->style_flags : 0;
@@ -69,7 +72,10 @@ void TGlyphCache::LoadMetrics(int height) {
         winAscent = upem * 4 / 5;
         winDescent = upem / 5;
     }
-    int ppem = height < 0 ? -height : std::max(1, RoundDiv(static_cast<long long>(height) * upem, winAscent + winDescent));
+    int ppem =
+        height < 0
+            ? -height
+            : std::max(1, RoundDiv(static_cast<long long>(height) * upem, winAscent + winDescent));
     ppem = std::min(ppem, 1000);
 
     if (FT_IS_SCALABLE(face)) {
@@ -92,12 +98,15 @@ void TGlyphCache::LoadMetrics(int height) {
     if (FT_IS_SCALABLE(face)) {
         m.Ascent = RoundDiv(winAscent * ppem, upem);
         m.Descent = RoundDiv(winDescent * ppem, upem);
-        m.UnderlineOffset = std::max(0, RoundDiv(-static_cast<long long>(face->underline_position) * ppem, upem) - 1);
-        m.UnderlineThickness = std::max(1, RoundDiv(face->underline_thickness * static_cast<long long>(ppem), upem));
+        m.UnderlineOffset = std::max(
+            0, RoundDiv(-static_cast<long long>(face->underline_position) * ppem, upem) - 1);
+        m.UnderlineThickness =
+            std::max(1, RoundDiv(face->underline_thickness * static_cast<long long>(ppem), upem));
         int strikePos = os2 ? os2->yStrikeoutPosition : static_cast<int>(upem * 3 / 10);
         int strikeSize = os2 ? os2->yStrikeoutSize : face->underline_thickness;
         m.StrikeOutOffset = std::max(1, RoundDiv(static_cast<long long>(strikePos) * ppem, upem));
-        m.StrikeOutThickness = std::max(1, RoundDiv(static_cast<long long>(strikeSize) * ppem, upem));
+        m.StrikeOutThickness =
+            std::max(1, RoundDiv(static_cast<long long>(strikeSize) * ppem, upem));
     } else {
         m.Ascent = static_cast<int>((face->size->metrics.ascender + 32) >> 6);
         m.Descent = static_cast<int>((-face->size->metrics.descender + 32) >> 6);
@@ -116,7 +125,8 @@ const TGlyph& TGlyphCache::Glyph(char32_t ch) {
 
 int TGlyphCache::TextWidth(std::u32string_view text) {
     int w = 0;
-    for (char32_t c : text) w += Glyph(c).Advance;
+    for (char32_t c : text)
+        w += Glyph(c).Advance;
     return w;
 }
 
@@ -137,12 +147,13 @@ TGlyph TGlyphCache::Render(char32_t ch) {
     if (FT_Load_Glyph(face, index, flags) != 0) return g;
     FT_GlyphSlot slot = face->glyph;
     if (FItalic && slot->format == FT_GLYPH_FORMAT_OUTLINE) {
-        FT_Matrix shear{0x10000, 0x366A, 0, 0x10000};  // about 12 degrees
+        FT_Matrix shear{0x10000, 0x366A, 0, 0x10000}; // about 12 degrees
         FT_Outline_Transform(&slot->outline, &shear);
     }
     if (FBold) FT_GlyphSlot_Embolden(slot);
     g.Advance = static_cast<int>((slot->advance.x + 32) >> 6);
-    if (slot->format != FT_GLYPH_FORMAT_BITMAP && FT_Render_Glyph(slot, FT_RENDER_MODE_LIGHT) != 0) return g;
+    if (slot->format != FT_GLYPH_FORMAT_BITMAP && FT_Render_Glyph(slot, FT_RENDER_MODE_LIGHT) != 0)
+        return g;
 
     const FT_Bitmap& bm = slot->bitmap;
     g.Left = slot->bitmap_left;
@@ -157,8 +168,9 @@ TGlyph TGlyphCache::Render(char32_t ch) {
             if (bm.pixel_mode == FT_PIXEL_MODE_MONO)
                 out[x] = (row[x >> 3] & (0x80 >> (x & 7))) ? 255 : 0;
             else if (bm.pixel_mode == FT_PIXEL_MODE_GRAY)
-                out[x] = bm.num_grays == 256 ? row[x]
-                                             : static_cast<uint8_t>(row[x] * 255 / std::max(1, bm.num_grays - 1));
+                out[x] = bm.num_grays == 256
+                             ? row[x]
+                             : static_cast<uint8_t>(row[x] * 255 / std::max(1, bm.num_grays - 1));
         }
     }
     return g;

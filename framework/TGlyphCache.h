@@ -17,20 +17,20 @@
 struct TFontMatch {
     std::string File;
     int Index = 0;
-    std::string Family;        // the family of the file found
-    bool Substituted = false;  // the family asked for was not found
+    std::string Family;       // the family of the file found
+    bool Substituted = false; // the family asked for was not found
 };
 
 struct TFontMetrics {
-    int PixelSize = 0;  // em height in pixels
-    int Ascent = 0;     // pixels above the baseline
-    int Descent = 0;    // pixels below it
-    int Height = 0;     // Ascent + Descent: the line height
+    int PixelSize = 0; // em height in pixels
+    int Ascent = 0;    // pixels above the baseline
+    int Descent = 0;   // pixels below it
+    int Height = 0;    // Ascent + Descent: the line height
     int InternalLeading = 0;
     int AveCharWidth = 0;
-    int UnderlineOffset = 0;  // rows below the baseline row where underlines start
+    int UnderlineOffset = 0; // rows below the baseline row where underlines start
     int UnderlineThickness = 1;
-    int StrikeOutOffset = 0;  // rows above the baseline where strike-outs start
+    int StrikeOutOffset = 0; // rows above the baseline where strike-outs start
     int StrikeOutThickness = 1;
 };
 

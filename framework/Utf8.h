@@ -12,11 +12,18 @@ inline std::u32string Utf8Decode(std::string_view s) {
     size_t i = 0;
     while (i < s.size()) {
         unsigned char c = static_cast<unsigned char>(s[i]);
-        int n = c < 0x80 ? 0 : (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : (c & 0xF8) == 0xF0 ? 3 : -1;
+        int n = c < 0x80             ? 0
+                : (c & 0xE0) == 0xC0 ? 1
+                : (c & 0xF0) == 0xE0 ? 2
+                : (c & 0xF8) == 0xF0 ? 3
+                                     : -1;
         char32_t cp = n == 0 ? c : n == 1 ? (c & 0x1F) : n == 2 ? (c & 0x0F) : (c & 0x07);
         bool ok = n >= 0;
         for (int k = 1; ok && k <= n; ++k) {
-            if (i + k >= s.size()) { ok = false; break; }
+            if (i + k >= s.size()) {
+                ok = false;
+                break;
+            }
             unsigned char cc = static_cast<unsigned char>(s[i + k]);
             if ((cc & 0xC0) != 0x80) ok = false;
             cp = (cp << 6) | (cc & 0x3F);

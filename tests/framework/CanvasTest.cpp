@@ -7,16 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "framework/DrawText.h"
 #include "framework/Graphics.h"
 #include "framework/TBitmap.h"
-#include "framework/DrawText.h"
 #include "framework/TCanvas.h"
 
 namespace {
 
-constexpr TColor S = 0x123456;  // sentinel
-constexpr TColor B = clBlue;     // brush
-constexpr TColor P = clRed;      // pen
+constexpr TColor S = 0x123456; // sentinel
+constexpr TColor B = clBlue;   // brush
+constexpr TColor P = clRed;    // pen
 
 // Rows of characters: '.' sentinel, 'b' brush, 'p' pen, '#' any other colour.
 std::string Picture(const TBitmap& bmp) {
@@ -33,7 +33,8 @@ std::string Picture(const TBitmap& bmp) {
 
 std::string Rows(std::initializer_list<const char*> rows) {
     std::string out;
-    for (const char* r : rows) out += std::string(r) + "\n";
+    for (const char* r : rows)
+        out += std::string(r) + "\n";
     return out;
 }
 
@@ -52,7 +53,8 @@ TEST_F(CanvasTest, FillAndFrameRectAreHalfOpenAndClippedToTheBitmap) {
     c->FillRect({1, 1, 3, 3});
     c->FrameRect({4, 1, 8, 5});
     c->FillRect({-5, 5, 100, 100});
-    EXPECT_EQ(Picture(bmp), Rows({"........", ".bb.bbbb", ".bb.b..b", "....b..b", "....bbbb", "bbbbbbbb"}));
+    EXPECT_EQ(Picture(bmp),
+              Rows({"........", ".bb.bbbb", ".bb.b..b", "....b..b", "....bbbb", "bbbbbbbb"}));
     c->Brush()->SetStyle(bsClear);
     c->FillRect({0, 0, 8, 6});
     EXPECT_EQ(bmp.Pixel(0, 0), S);
@@ -62,9 +64,10 @@ TEST_F(CanvasTest, OriginAndClipRegionCombine) {
     c->SetOrigin(2, 1);
     TRegion clip(TRect{0, 0, 4, 6});
     clip.Union(TRect{6, 0, 8, 2});
-    c->SetClipRegion(clip);  // bitmap coordinates
+    c->SetClipRegion(clip); // bitmap coordinates
     c->FillRect({-2, -1, 6, 5});
-    EXPECT_EQ(Picture(bmp), Rows({"bbbb..bb", "bbbb..bb", "bbbb....", "bbbb....", "bbbb....", "bbbb...."}));
+    EXPECT_EQ(Picture(bmp),
+              Rows({"bbbb..bb", "bbbb..bb", "bbbb....", "bbbb....", "bbbb....", "bbbb...."}));
     EXPECT_EQ(c->ClipRect(), (TRect{-2, -1, 6, 5}));
     EXPECT_EQ(c->Pixel(-3, 0), CLR_INVALID);
     EXPECT_EQ(c->Pixel(-2, -1), B);
@@ -75,7 +78,8 @@ TEST_F(CanvasTest, IntersectAndExcludeClipRectTakeLogicalCoordinates) {
     c->IntersectClipRect({0, 0, 6, 4});
     c->ExcludeClipRect({1, 1, 3, 3});
     c->FillRect({-10, -10, 10, 10});
-    EXPECT_EQ(Picture(bmp), Rows({"........", ".bbbbbb.", ".b..bbb.", ".b..bbb.", ".bbbbbb.", "........"}));
+    EXPECT_EQ(Picture(bmp),
+              Rows({"........", ".bbbbbb.", ".b..bbb.", ".b..bbb.", ".bbbbbb.", "........"}));
 }
 
 TEST_F(CanvasTest, RestoreDCBringsBackOriginClipAndObjects) {
@@ -111,7 +115,8 @@ TEST_F(CanvasTest, LinesLeaveOutTheEndPoint) {
     c->LineTo(4, 3);
     c->MoveTo(0, 5);
     c->LineTo(3, 2);
-    EXPECT_EQ(Picture(bmp), Rows({"ppppp...", "....p...", "....p...", "..p.....", ".p......", "p......."}));
+    EXPECT_EQ(Picture(bmp),
+              Rows({"ppppp...", "....p...", "....p...", "..p.....", ".p......", "p......."}));
 }
 
 TEST_F(CanvasTest, DottedAndClearPens) {
@@ -127,8 +132,9 @@ TEST_F(CanvasTest, DottedAndClearPens) {
 TEST_F(CanvasTest, RectangleCoversOutlineAndInsideLikeThePlatform) {
     c->Rectangle(0, 0, 5, 4);
     c->Pen()->SetStyle(psClear);
-    c->Rectangle(5, 0, 8, 3);  // no pen: one pixel less on the right and bottom
-    EXPECT_EQ(Picture(bmp), Rows({"pppppbb.", "pbbbpbb.", "pbbbp...", "ppppp...", "........", "........"}));
+    c->Rectangle(5, 0, 8, 3); // no pen: one pixel less on the right and bottom
+    EXPECT_EQ(Picture(bmp),
+              Rows({"pppppbb.", "pbbbpbb.", "pbbbp...", "ppppp...", "........", "........"}));
 }
 
 TEST_F(CanvasTest, EllipseCoverage) {
@@ -138,6 +144,7 @@ TEST_F(CanvasTest, EllipseCoverage) {
     e->Brush()->SetColor(B);
     e->Pen()->SetColor(P);
     e->Ellipse(1, 1, 8, 8);
+    // clang-format off
     EXPECT_EQ(Picture(big), Rows({".........",
                                   "...ppp...",
                                   "..pbbbp..",
@@ -147,26 +154,31 @@ TEST_F(CanvasTest, EllipseCoverage) {
                                   "..pbbbp..",
                                   "...ppp...",
                                   "........."}));
+    // clang-format on
     big.Pixels().Fill(static_cast<uint32_t>(S));
     e->Pen()->SetStyle(psClear);
-    e->Ellipse(0, 0, 5, 5);  // inscribed in (0, 0, 4, 4)
-    EXPECT_EQ(Picture(big).substr(0, 50), Rows({".bb......", "bbbb.....", "bbbb.....", ".bb......", "........."}));
+    e->Ellipse(0, 0, 5, 5); // inscribed in (0, 0, 4, 4)
+    EXPECT_EQ(Picture(big).substr(0, 50),
+              Rows({".bb......", "bbbb.....", "bbbb.....", ".bb......", "........."}));
 }
 
 TEST_F(CanvasTest, RoundRectCorners) {
     c->Pen()->SetStyle(psClear);
-    c->RoundRect(0, 0, 9, 7, 4, 4);  // fills (0, 0, 8, 6) with 2-pixel corner radii
-    EXPECT_EQ(Picture(bmp), Rows({".bbbbbb.", "bbbbbbbb", "bbbbbbbb", "bbbbbbbb", "bbbbbbbb", ".bbbbbb."}));
+    c->RoundRect(0, 0, 9, 7, 4, 4); // fills (0, 0, 8, 6) with 2-pixel corner radii
+    EXPECT_EQ(Picture(bmp),
+              Rows({".bbbbbb.", "bbbbbbbb", "bbbbbbbb", "bbbbbbbb", "bbbbbbbb", ".bbbbbb."}));
 }
 
 TEST_F(CanvasTest, PolygonFillsLeftAndTopEdgesOnly) {
     c->Pen()->SetStyle(psClear);
     c->Polygon({{0, 0}, {4, 0}, {4, 4}, {0, 4}});
     c->Polygon({{5, 0}, {8, 3}, {5, 3}});
-    EXPECT_EQ(Picture(bmp), Rows({"bbbb....", "bbbb.b..", "bbbb.bb.", "bbbb....", "........", "........"}));
+    EXPECT_EQ(Picture(bmp),
+              Rows({"bbbb....", "bbbb.b..", "bbbb.bb.", "bbbb....", "........", "........"}));
     c->Pen()->SetStyle(psSolid);
     c->Polygon({{0, 0}, {4, 0}, {4, 4}, {0, 4}});
-    EXPECT_EQ(Picture(bmp).substr(0, 45), Rows({"ppppp...", "pbbbpb..", "pbbbpbb.", "pbbbp...", "ppppp..."}));
+    EXPECT_EQ(Picture(bmp).substr(0, 45),
+              Rows({"ppppp...", "pbbbpb..", "pbbbpbb.", "pbbbp...", "ppppp..."}));
 }
 
 TEST_F(CanvasTest, PolygonFillModes) {
@@ -185,19 +197,24 @@ TEST_F(CanvasTest, FocusRectInvertsEveryOtherPixelAndUndoes) {
     c->DrawFocusRect({0, 0, 5, 4});
     std::string once;
     for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 6; ++x) once += bmp.Pixel(x, y) == clWhite ? 'x' : '.';
-    EXPECT_EQ(once, "x.x.x." "......" "x...x." ".x.x..");
+        for (int x = 0; x < 6; ++x)
+            once += bmp.Pixel(x, y) == clWhite ? 'x' : '.';
+    EXPECT_EQ(once, "x.x.x."
+                    "......"
+                    "x...x."
+                    ".x.x..");
     c->DrawFocusRect({0, 0, 5, 4});
     for (int y = 0; y < 6; ++y)
-        for (int x = 0; x < 8; ++x) ASSERT_EQ(bmp.Pixel(x, y), clBlack);
+        for (int x = 0; x < 8; ++x)
+            ASSERT_EQ(bmp.Pixel(x, y), clBlack);
 }
 
 TEST_F(CanvasTest, BitBltClipsTheSourceAndHandlesOverlap) {
     TBitmap src(3, 3);
     src.Pixels().Fill(static_cast<uint32_t>(P));
-    c->BitBlt(-1, 0, 5, 5, src, -2, 1);  // only source columns 0..2, rows 1..2
+    c->BitBlt(-1, 0, 5, 5, src, -2, 1); // only source columns 0..2, rows 1..2
     EXPECT_EQ(Picture(bmp).substr(0, 27), Rows({".ppp....", ".ppp....", "........"}));
-    c->BitBlt(2, 0, 4, 2, *c, 1, 0);  // overlapping, moving right
+    c->BitBlt(2, 0, 4, 2, *c, 1, 0); // overlapping, moving right
     EXPECT_EQ(Picture(bmp).substr(0, 18), Rows({".pppp...", ".pppp..."}));
 }
 
@@ -207,7 +224,7 @@ TEST_F(CanvasTest, DrawLeavesOutTheTransparentColour) {
     sprite.SetPixel(0, 0, P);
     sprite.Transparent = true;
     c->Draw(6, 4, sprite);
-    c->Draw(7, 5, sprite);  // clipped at the bitmap's corner
+    c->Draw(7, 5, sprite); // clipped at the bitmap's corner
     EXPECT_EQ(Picture(bmp).substr(36), Rows({"......p.", ".......p"}));
     sprite.Transparent = false;
     c->Draw(0, 0, sprite);
@@ -245,7 +262,7 @@ TEST_F(CanvasTest, ExtremeCoordinatesStayInsideAndFinish) {
     r = {big, big, big, big};
     c->DrawText("abc", r, DT_CALCRECT);
     EXPECT_EQ(r.Left, big);
-    EXPECT_EQ(bmp.Width(), 8);  // and the sanitizers saw no write outside
+    EXPECT_EQ(bmp.Width(), 8); // and the sanitizers saw no write outside
 }
 
 TEST(Canvas, WithoutABitmapNothingHappens) {
@@ -264,7 +281,7 @@ TEST(Colors, CoverageBlendIsNearestForEveryByteTriple) {
         for (int color = 0; color <= 255; ++color)
             for (int dest = 0; dest <= 255; ++dest) {
                 int got = BlendCoverage(color, dest, a);
-                int exact255 = color * a + dest * (255 - a);  // 255 times the true value
+                int exact255 = color * a + dest * (255 - a); // 255 times the true value
                 ASSERT_LE(std::abs(got * 255 - exact255), 127) << color << " " << dest << " " << a;
             }
     EXPECT_EQ(BlendCoverage(200, 10, 0), 10);

@@ -87,7 +87,9 @@ TEST(Fonts, FormDefinitionValues) {
     TFont f;
     FontReadContext ctx;
     const TClassInfo* info = f.ClassInfo();
-    auto set = [&](const std::string& name, const TValue& v) { info->FindProp(name)->Set(f, v, ctx); };
+    auto set = [&](const std::string& name, const TValue& v) {
+        info->FindProp(name)->Set(f, v, ctx);
+    };
     set("Color", Ident("clHighlight"));
     EXPECT_EQ(f.Color(), clHighlight);
     TValue number;
@@ -108,7 +110,7 @@ TEST(Fonts, FormDefinitionValues) {
     styles.Items = {"fsBlinking"};
     EXPECT_THROW(set("Style", styles), std::runtime_error);
     EXPECT_THROW(set("Height", Ident("big")), std::runtime_error);
-    EXPECT_EQ(f.Style(), fsBold | fsUnderline);  // a failed value changes nothing
+    EXPECT_EQ(f.Style(), fsBold | fsUnderline); // a failed value changes nothing
 }
 
 TEST(Text, Tahoma11IsCrispAndMeasuresAsDrawn) {
@@ -142,7 +144,8 @@ TEST(Text, LargeSizesAreAntiAliased) {
     c->TextOut(0, 0, "O");
     std::set<TColor> colours;
     for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 40; ++x) colours.insert(bmp.Pixel(x, y));
+        for (int x = 0; x < 40; ++x)
+            colours.insert(bmp.Pixel(x, y));
     EXPECT_GT(colours.size(), 3u);
 }
 
@@ -162,7 +165,8 @@ struct DrawTextTest : ::testing::Test {
     void Clear() { bmp.Pixels().Fill(0xFFFFFF); }
     std::vector<std::string> Lines(const std::string& text, int width, unsigned flags) {
         std::vector<std::string> out;
-        for (const TTextLine& l : LayoutText(c->Glyphs(), Utf8Decode(text), width, flags)) out.push_back(Utf8Encode(l.Text));
+        for (const TTextLine& l : LayoutText(c->Glyphs(), Utf8Decode(text), width, flags))
+            out.push_back(Utf8Encode(l.Text));
         return out;
     }
     // The bounding box of every non-white pixel.
@@ -195,15 +199,19 @@ TEST_F(DrawTextTest, CalcRectMeasuresLinesAndKeepsTheTopLeft) {
     r = {5, 5, 60, 60};
     EXPECT_EQ(c->DrawText("", r, DT_CALCRECT), 0);
     EXPECT_EQ(r, (TRect{5, 5, 5, 5}));
-    EXPECT_EQ(Ink().Right, INT32_MIN);  // nothing drawn
+    EXPECT_EQ(Ink().Right, INT32_MIN); // nothing drawn
 }
 
 TEST_F(DrawTextTest, WordBreakAtSpacesAndLongWordsStayWhole) {
     int fits = c->TextWidth("one two");
-    EXPECT_EQ(Lines("one two three", fits, DT_WORDBREAK), (std::vector<std::string>{"one two", "three"}));
-    EXPECT_EQ(Lines("one two   three", fits - 1, DT_WORDBREAK), (std::vector<std::string>{"one", "two", "three"}));
-    EXPECT_EQ(Lines("one two three", fits - 1, DT_WORDBREAK | DT_SINGLELINE), (std::vector<std::string>{"one two three"}));
-    EXPECT_EQ(Lines("abcdefgh ij\nk", 10, DT_WORDBREAK), (std::vector<std::string>{"abcdefgh", "ij", "k"}));
+    EXPECT_EQ(Lines("one two three", fits, DT_WORDBREAK),
+              (std::vector<std::string>{"one two", "three"}));
+    EXPECT_EQ(Lines("one two   three", fits - 1, DT_WORDBREAK),
+              (std::vector<std::string>{"one", "two", "three"}));
+    EXPECT_EQ(Lines("one two three", fits - 1, DT_WORDBREAK | DT_SINGLELINE),
+              (std::vector<std::string>{"one two three"}));
+    EXPECT_EQ(Lines("abcdefgh ij\nk", 10, DT_WORDBREAK),
+              (std::vector<std::string>{"abcdefgh", "ij", "k"}));
     TRect r{0, 0, 10, 0};
     EXPECT_EQ(c->DrawText("abcdefgh ij", r, DT_CALCRECT | DT_WORDBREAK), 26);
     EXPECT_EQ(r.Right, c->TextWidth("abcdefgh"));
@@ -237,10 +245,12 @@ TEST_F(DrawTextTest, PrefixesUnderlineOrShowAsTheyAre) {
     TRect r{0, 0, 80, 40};
     c->DrawText("_&x", r, DT_SINGLELINE);
     int x0 = c->TextWidth("_"), x1 = x0 + c->TextWidth("x");
-    for (int x = x0; x < x1; ++x) EXPECT_EQ(bmp.Pixel(x, row), clBlack) << x;
+    for (int x = x0; x < x1; ++x)
+        EXPECT_EQ(bmp.Pixel(x, row), clBlack) << x;
     Clear();
     c->DrawText("_&x", r, DT_SINGLELINE | DT_HIDEPREFIX);
-    for (int x = x0; x < x1; ++x) EXPECT_EQ(bmp.Pixel(x, row), clWhite) << x;
+    for (int x = x0; x < x1; ++x)
+        EXPECT_EQ(bmp.Pixel(x, row), clWhite) << x;
 }
 
 TEST_F(DrawTextTest, HorizontalAndVerticalPlacement) {
@@ -251,7 +261,7 @@ TEST_F(DrawTextTest, HorizontalAndVerticalPlacement) {
     EXPECT_EQ(InkOf(t, {0, 0, 41, 33}, DT_SINGLELINE | DT_RIGHT), base.Offset(41 - w, 0));
     EXPECT_EQ(InkOf(t, {0, 0, 41, 33}, DT_SINGLELINE | DT_VCENTER), base.Offset(0, 10));
     EXPECT_EQ(InkOf(t, {0, 0, 41, 33}, DT_SINGLELINE | DT_BOTTOM), base.Offset(0, 20));
-    EXPECT_EQ(InkOf(t, {0, 0, 41, 33}, DT_VCENTER), base);  // only single lines move down
+    EXPECT_EQ(InkOf(t, {0, 0, 41, 33}, DT_VCENTER), base); // only single lines move down
     EXPECT_EQ(InkOf(t, {0, 0, 41, 33}, DT_SINGLELINE | DT_RTLREADING), base);
     TRect r{0, 0, 41, 33};
     EXPECT_EQ(c->DrawText(t, r, DT_SINGLELINE | DT_VCENTER), 23);
