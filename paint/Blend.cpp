@@ -1,0 +1,171 @@
+#include "paint/Blend.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "framework/Graphics.h"
+#include "framework/TBitmap.h"
+#include "paint/PixelRow.h"
+
+namespace {
+
+uint8_t ClampByte(long v) { return static_cast<uint8_t>(std::clamp<long>(v, 0, 255)); }
+
+// Rounded(s - (s - d) * alpha) for every pair, as a table indexed s * 256 + d.
+// The few alphas in use are kept, so a small blend does not rebuild it.
+const uint8_t* OntoTable(double alpha) {
+    struct Entry {
+        double Alpha = -1;
+        std::unique_ptr<uint8_t[]> Table;
+    };
+    thread_local std::array<Entry, 4> cache;
+    thread_local size_t next = 0;
+    for (Entry& e : cache)
+        if (e.Table && std::memcmp(&e.Alpha, &alpha, sizeof alpha) == 0) return e.Table.get();
+    Entry& e = cache[next++ % cache.size()];
+    if (!e.Table) e.Table = std::make_unique<uint8_t[]>(256 * 256);
+    e.Alpha = alpha;
+    for (int s = 0; s < 256; ++s)
+        for (int d = 0; d < 256; ++d) e.Table[s * 256 + d] = ClampByte(std::lrint(s - (s - d) * alpha));
+    return e.Table.get();
+}
+
+// Bitmap-clipped inclusive rectangle; false when nothing is left.
+bool ClipInclusive(TRect& r, int w, int h) {
+    r.Left = std::max(r.Left, 0);
+    r.Top = std::max(r.Top, 0);
+    r.Right = std::min(r.Right, w - 1);
+    r.Bottom = std::min(r.Bottom, h - 1);
+    return r.Left <= r.Right && r.Top <= r.Bottom;
+}
+
+} // namespace
+
+void BlendColorRect(TBitmap* bitmap, TRect rect, uint8_t percent, TColor color) {
+    if (!bitmap || !ClipInclusive(rect, bitmap->Width(), bitmap->Height())) return;
+    const TsBGR c = SplitColor(ColorToRGB(color));
+    const double k = percent / 100.0;
+    uint8_t table[3][256];
+    const uint8_t channel[3] = {c.B, c.G, c.R};
+    for (int ch = 0; ch < 3; ++ch)
+        for (int v = 0; v < 256; ++v) table[ch][v] = ClampByte(std::lrint(v * k + channel[ch] * (1 - k)));
+    for (int y = rect.Top; y <= rect.Bottom; ++y) {
+        uint8_t* p = bitmap->ScanLine(y) + rect.Left * 3;
+        for (int x = rect.Left; x <= rect.Right; ++x, p += 3) {
+            p[0] = table[0][p[0]];
+            p[1] = table[1][p[1]];
+            p[2] = table[2][p[2]];
+        }
+    }
+}
+
+void BlendRect(TBitmap* dst, const TBitmap* src, TColor weight, TRect r, TPoint at) {
+    if (!dst || !src) return;
+    const TsBGR t = SplitColor(weight);
+    const int sum = t.B + t.G + t.R;
+    const double k = sum / 768.0;
+    // Source rows and columns i with both ends inside the bitmaps.
+    const int lastRow = std::min(src->Height() - r.Top - 1, r.Bottom - r.Top);
+    const int lastCol = std::min(src->Width() - r.Left - 1, r.Right - r.Left);
+    const int firstCol = std::max({0, -r.Left, -at.X});
+    const int endCol = std::min(lastCol + 1, dst->Width() - at.X);
+    if (endCol <= firstCol) return;
+    const int bytes = (endCol - firstCol) * 3;
+    for (int i = std::max({0, -r.Top, -at.Y}); i <= lastRow && at.Y + i < dst->Height(); ++i) {
+        uint8_t* d = dst->ScanLine(at.Y + i) + (at.X + firstCol) * 3;
+        const uint8_t* s = src->ScanLine(r.Top + i) + (r.Left + firstCol) * 3;
+        if (sum % 3 == 0) {
+            // k = t/256 exactly, so the truncated mix is a shift of the exact product.
+            const int tt = sum / 3;
+            for (int j = 0; j < bytes; ++j) d[j] = static_cast<uint8_t>(s[j] + (((d[j] - s[j]) * tt) >> 8));
+        } else {
+            for (int j = 0; j < bytes; ++j) d[j] = static_cast<uint8_t>((d[j] - s[j]) * k + s[j]);
+        }
+    }
+}
+
+void BlendBitmapOnto(TBitmap* dst, int x, int y, uint32_t keyColor, double alpha, TRect r,
+                     const TBitmap* src) {
+    if (!dst || !src || !ClipInclusive(r, src->Width(), src->Height())) return;
+    if (x < 0) r.Left -= x, x = 0;
+    if (y < 0) r.Top -= y, y = 0;
+    const int cols = std::min(r.Right - r.Left + 1, dst->Width() - x);
+    const int rows = std::min(r.Bottom - r.Top + 1, dst->Height() - y);
+    if (cols <= 0 || rows <= 0) return;
+    const bool keyed = (keyColor >> 24) < 255;
+    const TsBGR key = SplitColor(static_cast<TColor>(keyColor));
+    const uint8_t* table = OntoTable(alpha);
+    for (int j = 0; j < rows; ++j) {
+        uint8_t* d = dst->ScanLine(y + j) + x * 3;
+        const uint8_t* s = src->ScanLine(r.Top + j) + r.Left * 3;
+        if (!keyed) {
+            for (int i = 0; i < cols * 3; ++i) d[i] = table[s[i] * 256 + d[i]];
+            continue;
+        }
+        for (int i = 0; i < cols; ++i, d += 3, s += 3) {
+            if (SameBGR(s, key)) continue;
+            d[0] = table[s[0] * 256 + d[0]];
+            d[1] = table[s[1] * 256 + d[1]];
+            d[2] = table[s[2] * 256 + d[2]];
+        }
+    }
+}
+
+void BlendByMask(TBitmap* bitmap, const TBitmap* mask, TColor color) {
+    if (!bitmap || !mask || bitmap->Width() != mask->Width() || bitmap->Height() != mask->Height())
+        return;
+    const int bytes = bitmap->Width() * 3;
+    // The colour laid out as a row, so the mix runs over plain bytes.
+    std::vector<uint8_t> colorRow(bytes);
+    FillRow(colorRow.data(), bitmap->Width(), SplitColor(ColorToRGB(color)));
+    const uint8_t* c = colorRow.data();
+    for (int y = 0; y < bitmap->Height(); ++y) {
+        uint8_t* b = bitmap->ScanLine(y);
+        const uint8_t* m = mask->ScanLine(y);
+        for (int i = 0; i < bytes; ++i)
+            b[i] = static_cast<uint8_t>(static_cast<uint16_t>(b[i] * m[i] + c[i] * (255 - m[i])) >> 8);
+    }
+}
+
+namespace {
+void Grey(TBitmap* bitmap, bool keyed, TsBGR key) {
+    if (!bitmap) return;
+    for (int y = 0; y < bitmap->Height(); ++y) {
+        uint8_t* p = bitmap->ScanLine(y);
+        for (int x = 0; x < bitmap->Width(); ++x, p += 3) {
+            if (keyed && SameBGR(p, key)) continue;
+            p[0] = p[1] = p[2] = static_cast<uint8_t>((p[0] + p[1] + p[2]) / 3);
+        }
+    }
+}
+} // namespace
+
+void MakeGrey(TBitmap* bitmap) { Grey(bitmap, false, {}); }
+void MakeGreyExcept(TBitmap* bitmap, TColor key) { Grey(bitmap, true, SplitColor(ColorToRGB(key))); }
+
+void FillRectColor(TBitmap* bitmap, TRect rect, TColor color) {
+    if (!bitmap) return;
+    rect = rect.Intersect({0, 0, bitmap->Width(), bitmap->Height()});
+    const TsBGR c = SplitColor(ColorToRGB(color));
+    for (int y = rect.Top; y < rect.Bottom; ++y) FillRow(bitmap->ScanLine(y) + rect.Left * 3, rect.Width(), c);
+}
+
+void CopyRect(TBitmap* dst, TPoint at, const TBitmap* src, TRect r) {
+    if (!dst || !src) return;
+    // Cut the parts outside either bitmap from both rectangles together.
+    const int dx = at.X - r.Left, dy = at.Y - r.Top;
+    r = r.Intersect({0, 0, src->Width(), src->Height()});
+    r = r.Intersect(TRect{0, 0, dst->Width(), dst->Height()}.Offset(-dx, -dy));
+    if (r.IsEmpty()) return;
+    const size_t bytes = static_cast<size_t>(r.Width()) * 3;
+    // Within one bitmap, copy downwards moves bottom rows first.
+    const bool upward = dst == src && dy > 0;
+    for (int n = 0; n < r.Height(); ++n) {
+        const int y = upward ? r.Bottom - 1 - n : r.Top + n;
+        std::memmove(dst->ScanLine(y + dy) + (r.Left + dx) * 3, src->ScanLine(y) + r.Left * 3, bytes);
+    }
+}

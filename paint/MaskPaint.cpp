@@ -1,0 +1,307 @@
+#include "paint/MaskPaint.h"
+
+#include <algorithm>
+#include <functional>
+
+#include "framework/Graphics.h"
+#include "framework/TBitmap.h"
+#include "paint/Blend.h"
+#include "paint/PixelRow.h"
+
+namespace {
+
+bool IsKey(const uint8_t* p) { return p[0] == 255 && p[1] == 0 && p[2] == 255; }
+
+// The parent's pixel under destination (x, y), or null when there is none.
+const uint8_t* ParentPixel(const TCacheInfo& parent, int x, int y) {
+    if (!parent.Ready || !parent.Bitmap) return nullptr;
+    const int px = parent.X + x, py = parent.Y + y;
+    if (px < 0 || py < 0 || px >= parent.Bitmap->Width() || py >= parent.Bitmap->Height()) return nullptr;
+    return parent.Bitmap->ScanLine(py) + px * 3;
+}
+
+void Put(uint8_t* d, const uint8_t* s) { d[0] = s[0], d[1] = s[1], d[2] = s[2]; }
+
+// Collects the runs of skipped pixels of one row and cuts them from a region.
+class TRunCutter {
+public:
+    explicit TRunCutter(TRegion* region) : FRegion(region) {}
+    void Pixel(bool seeThrough, int x, int y) {
+        if (seeThrough && FStart < 0) FStart = x;
+        if (!seeThrough) EndRow(x, y);
+    }
+    void EndRow(int x, int y) {
+        if (FRegion && FStart >= 0) FRegion->Subtract(TRect{FStart, y, x, y + 1});
+        FStart = -1;
+    }
+
+private:
+    TRegion* FRegion;
+    int FStart = -1;
+};
+
+// CopyKeyed; with Cut, key pixels are not drawn but cut from the region.
+void KeyedCopy(TBitmap* dst, const TBitmap* src, TPoint at, const TCacheInfo& parent, TColor key,
+               TRect r, TColor maskOverride, TRegion* cut) {
+    if (!dst || !src) return;
+    r.Left = std::max(r.Left, 0);
+    r.Top = std::max(r.Top, 0);
+    r.Right = std::min(r.Right, src->Width() - 1);
+    r.Bottom = std::min(r.Bottom, src->Height() - 1);
+    const bool hasOverride = IsColorSet(maskOverride);
+    const TsBGR ov = SplitColor(ColorToRGB(maskOverride));
+    const uint8_t ovPixel[3] = {ov.B, ov.G, ov.R};
+    const TsBGR k = SplitColor(ColorToRGB(key));
+    const int i0 = std::max(0, -at.X), i1 = std::min(r.Right - r.Left, dst->Width() - 1 - at.X);
+    const int j0 = std::max(0, -at.Y), j1 = std::min(r.Bottom - r.Top, dst->Height() - 1 - at.Y);
+    for (int j = j0; j <= j1; ++j) {
+        uint8_t* drow = dst->ScanLine(at.Y + j);
+        const uint8_t* srow = src->ScanLine(r.Top + j);
+        TRunCutter runs(cut);
+        for (int i = i0; i <= i1; ++i) {
+            const uint8_t* s = srow + (r.Left + i) * 3;
+            uint8_t* d = drow + (at.X + i) * 3;
+            const bool see = SameBGR(s, k);
+            if (cut) {
+                runs.Pixel(see, at.X + i, at.Y + j);
+                if (!see) Put(d, s);
+            } else if (!see) {
+                Put(d, s);
+            } else if (hasOverride) {
+                Put(d, ovPixel);
+            } else if (const uint8_t* p = ParentPixel(parent, at.X + i, at.Y + j)) {
+                Put(d, p);
+            }
+        }
+        runs.EndRow(at.X + i1 + 1, at.Y + j);
+    }
+}
+
+// CopyAlpha; with Cut, see-through pixels are not drawn but cut from the region.
+void AlphaCopy(TRect dr, TRect sr, TBitmap* dst, const TBitmap* src, int alphaOffset,
+               const TCacheInfo& parent, TColor maskOverride, TRegion* cut) {
+    if (!dst || !src) return;
+    int w = std::min(sr.Width(), dr.Width()), h = std::min(sr.Height(), dr.Height());
+    // Cut what lies left of or above 0 from both rectangles together.
+    const int cutX = std::max({0, -dr.Left, -sr.Left}), cutY = std::max({0, -dr.Top, -sr.Top});
+    dr.Left += cutX, sr.Left += cutX, w -= cutX;
+    dr.Top += cutY, sr.Top += cutY, h -= cutY;
+    w = std::min({w, dst->Width() - dr.Left, src->Width() - sr.Left});
+    h = std::min({h, dst->Height() - dr.Top, src->Height() - sr.Top - alphaOffset});
+    if (w <= 0 || h <= 0 || sr.Top + alphaOffset < 0) return;
+    const bool hasOverride = IsColorSet(maskOverride);
+    const TsBGR ov = SplitColor(ColorToRGB(maskOverride));
+    const uint8_t ovPixel[3] = {ov.B, ov.G, ov.R};
+    for (int j = 0; j < h; ++j) {
+        uint8_t* d = dst->ScanLine(dr.Top + j) + dr.Left * 3;
+        const uint8_t* c = src->ScanLine(sr.Top + j) + sr.Left * 3;
+        const uint8_t* m = src->ScanLine(sr.Top + alphaOffset + j) + sr.Left * 3;
+        TRunCutter runs(cut);
+        for (int i = 0; i < w; ++i, d += 3, c += 3, m += 3) {
+            const bool see = IsKey(c);
+            if (cut) runs.Pixel(see, dr.Left + i, dr.Top + j);
+            if (!see) {
+                d[0] = MixByMask(d[0], c[0], m[0]);
+                d[1] = MixByMask(d[1], c[1], m[1]);
+                d[2] = MixByMask(d[2], c[2], m[2]);
+            } else if (cut) {
+            } else if (const uint8_t* p = ParentPixel(parent, dr.Left + i, dr.Top + j)) {
+                Put(d, p);
+            } else if (hasOverride) {
+                Put(d, ovPixel);
+            }
+        }
+        runs.EndRow(dr.Left + w, dr.Top + j);
+    }
+}
+
+TRect Inclusive(TRect r) { return {r.Left, r.Top, r.Right - 1, r.Bottom - 1}; }
+
+// Where the pieces of one state lie and how thick the border is in a w x h rectangle.
+struct TPieces {
+    int CellLeft = 0, CellTop = 0;
+    int PW = 0, PH = 0;
+    int CW = 0, CW2 = 0, CH = 0, CH2 = 0;
+    int AlphaOffset = 0;
+    bool Alpha = false;
+};
+
+void CornerSizes(int piece, int length, int& first, int& second) {
+    first = second = piece;
+    if (length < 2 * piece) {
+        first = length / 2;
+        second = first + length % 2;
+    }
+}
+
+bool MakePieces(const TsMaskImage& m, int state, int w, int h, TPieces& p) {
+    if (!m.Bitmap) return false;
+    if (m.OwnBitmap) {
+        p.PW = m.Bitmap->Width() / 9;
+        p.PH = m.Bitmap->Height() / 6;
+        p.CellLeft = std::clamp(state, 0, 2) * 3 * p.PW;
+        p.AlphaOffset = m.Bitmap->Height() / 2;
+        p.Alpha = true;
+    } else {
+        if (m.ImageCount <= 0) return false;
+        const int s = std::clamp(state, 0, m.ImageCount - 1);
+        p.PW = m.R.Width() / (m.ImageCount * 3);
+        p.PH = m.R.Height() / ((std::max(m.MaskType, 0) + 1) * 3);
+        p.CellLeft = m.R.Left + m.R.Width() * s / m.ImageCount;
+        p.CellTop = m.R.Top;
+        p.AlphaOffset = m.R.Height() / 2;
+        p.Alpha = m.MaskType != 0;
+    }
+    CornerSizes(p.PW, w, p.CW, p.CW2);
+    CornerSizes(p.PH, h, p.CH, p.CH2);
+    if (!m.OwnBitmap && m.BorderWidth != 0) {
+        p.CW = std::min(p.CW, m.BorderWidth), p.CW2 = std::min(p.CW2, m.BorderWidth);
+        p.CH = std::min(p.CH, m.BorderWidth), p.CH2 = std::min(p.CH2, m.BorderWidth);
+    }
+    return true;
+}
+
+using TPutPiece = std::function<void(TRect src, TPoint at, bool corner)>;
+
+// Repeats a piece of length Piece along [from, to): whole copies, then one cut copy.
+template <class F> void Repeat(int from, int to, int piece, F&& put) {
+    if (piece <= 0) return;
+    for (int pos = from; pos < to; pos += piece) put(pos, std::min(piece, to - pos));
+}
+
+void ForEachPiece(const TPieces& p, TRect t, bool centre, const TPutPiece& put) {
+    const int cl = p.CellLeft, ct = p.CellTop, right = cl + 3 * p.PW, bottom = ct + 3 * p.PH;
+    put(Bounds(cl, ct, p.CW, p.CH), {t.Left, t.Top}, true);
+    put(Bounds(right - p.CW2, ct, p.CW2, p.CH), {t.Right - p.CW2, t.Top}, true);
+    put(Bounds(cl, bottom - p.CH2, p.CW, p.CH2), {t.Left, t.Bottom - p.CH2}, true);
+    put(Bounds(right - p.CW2, bottom - p.CH2, p.CW2, p.CH2), {t.Right - p.CW2, t.Bottom - p.CH2}, true);
+    const int x0 = t.Left + p.CW, x1 = t.Right - p.CW2, y0 = t.Top + p.CH, y1 = t.Bottom - p.CH2;
+    Repeat(x0, x1, p.PW, [&](int x, int len) {
+        put(Bounds(cl + p.PW, ct, len, p.CH), {x, t.Top}, false);
+        put(Bounds(cl + p.PW, bottom - p.CH2, len, p.CH2), {x, t.Bottom - p.CH2}, false);
+    });
+    Repeat(y0, y1, p.PH, [&](int y, int len) {
+        put(Bounds(cl, ct + p.PH, p.CW, len), {t.Left, y}, false);
+        put(Bounds(right - p.CW2, ct + p.PH, p.CW2, len), {t.Right - p.CW2, y}, false);
+    });
+    if (!centre) return;
+    Repeat(y0, y1, p.PH, [&](int y, int rows) {
+        Repeat(x0, x1, p.PW, [&](int x, int cols) {
+            put(Bounds(cl + p.PW, ct + p.PH, cols, rows), {x, y}, false);
+        });
+    });
+}
+
+bool FillsCentre(const TsMaskImage& m, bool filling) {
+    return filling && !(m.MaskType == 0 && m.BorderWidth != 0);
+}
+
+} // namespace
+
+TSize CellSize(const TsMaskImage& mask) {
+    if (!mask.Bitmap) return {};
+    if (mask.OwnBitmap) return {mask.Bitmap->Width() / 3, mask.Bitmap->Height() / 2};
+    if (mask.ImageCount <= 0) return {};
+    return {mask.R.Width() / mask.ImageCount, mask.R.Height() / (std::max(mask.MaskType, 0) + 1)};
+}
+
+void CopyKeyed(TBitmap* dst, const TBitmap* src, TPoint at, const TCacheInfo& parent, TColor key,
+               TRect srcRect, TColor maskOverride) {
+    KeyedCopy(dst, src, at, parent, key, srcRect, maskOverride, nullptr);
+}
+
+void CopyAlpha(TRect dstRect, TRect srcRect, TBitmap* dst, const TBitmap* src, int alphaOffset,
+               const TCacheInfo& parent, TColor maskOverride) {
+    AlphaCopy(dstRect, srcRect, dst, src, alphaOffset, parent, maskOverride, nullptr);
+}
+
+void DrawStateImage(TBitmap* dst, TPoint at, int state, const TsMaskImage& mask, bool opaque,
+                    TColor maskOverride) {
+    if (!dst || !mask.Bitmap) return;
+    const TCacheInfo noParent;
+    const TSize cell = CellSize(mask);
+    if (mask.OwnBitmap) {
+        const int s = std::clamp(state, 0, 2);
+        CopyAlpha(Bounds(at.X, at.Y, cell.cx, cell.cy), Bounds(s * cell.cx, 0, cell.cx, cell.cy), dst,
+                  mask.Bitmap, mask.Bitmap->Height() / 2, noParent, maskOverride);
+        return;
+    }
+    if (mask.ImageCount <= 0) return;
+    const int s = std::clamp(state, 0, static_cast<int>(mask.ImageCount) - 1);
+    // A point left of or above 0 starts the picture that much further in.
+    TRect src = Bounds(mask.R.Left + s * cell.cx, mask.R.Top, cell.cx, cell.cy);
+    if (at.X < 0) src.Left -= at.X, at.X = 0;
+    if (at.Y < 0) src.Top -= at.Y, at.Y = 0;
+    if (src.IsEmpty()) return;
+    if (mask.MaskType == 0 && opaque)
+        CopyKeyed(dst, mask.Bitmap, at, noParent, clSeeThrough, Inclusive(src), maskOverride);
+    else if (mask.MaskType == 0)
+        BlendBitmapOnto(dst, at.X, at.Y, clSeeThrough, 0.5, Inclusive(src), mask.Bitmap);
+    else
+        CopyAlpha(Bounds(at.X, at.Y, src.Width(), src.Height()), src, dst, mask.Bitmap,
+                  mask.R.Height() / 2, noParent, maskOverride);
+}
+
+void DrawBorderMask(TBitmap* dst, TRect rect, bool filling, int state, const TsMaskImage& mask,
+                    const TCacheInfo& parent, TColor maskOverride) {
+    TPieces p;
+    if (!dst || rect.Width() < 2 || rect.Height() < 2 ||
+        !MakePieces(mask, state, rect.Width(), rect.Height(), p))
+        return;
+    ForEachPiece(p, rect, FillsCentre(mask, filling), [&](TRect src, TPoint at, bool corner) {
+        if (src.IsEmpty()) return;
+        if (p.Alpha)
+            CopyAlpha(Bounds(at.X, at.Y, src.Width(), src.Height()), src, dst, mask.Bitmap,
+                      p.AlphaOffset, parent, maskOverride);
+        else if (corner)
+            CopyKeyed(dst, mask.Bitmap, at, parent, clSeeThrough, Inclusive(src), maskOverride);
+        else
+            CopyRect(dst, at, mask.Bitmap, src);
+    });
+}
+
+void DrawBorderMaskRegion(TBitmap* dst, TRect rect, bool filling, int state,
+                          const TsMaskImage& mask, TRegion& region) {
+    TPieces p;
+    if (!dst || rect.Width() < 2 || rect.Height() < 2 ||
+        !MakePieces(mask, state, rect.Width(), rect.Height(), p))
+        return;
+    const TCacheInfo noParent;
+    ForEachPiece(p, rect, FillsCentre(mask, filling), [&](TRect src, TPoint at, bool) {
+        if (src.IsEmpty()) return;
+        if (p.Alpha)
+            AlphaCopy(Bounds(at.X, at.Y, src.Width(), src.Height()), src, dst, mask.Bitmap,
+                      p.AlphaOffset, noParent, clSeeThrough, &region);
+        else
+            KeyedCopy(dst, mask.Bitmap, at, noParent, clSeeThrough, Inclusive(src), clSeeThrough,
+                      &region);
+    });
+}
+
+void SeeThroughRects(const TsMaskImage& mask, int width, bool bottom, int rowOffset,
+                     std::vector<TRect>& rects) {
+    TPieces p;
+    if (!MakePieces(mask, 0, 0, 0, p)) return;
+    const TBitmap* bmp = mask.Bitmap;
+    const int cellW = CellSize(mask).cx;
+    const int first = p.CellTop + (bottom ? 2 * p.PH : 0);
+    if (first < 0 || first + p.PH > bmp->Height()) return;
+    // Runs of 0xFF00FF over cell columns [from, to), placed shifted by Shift.
+    auto scan = [&](int from, int to, int shift) {
+        for (int row = 0; row < p.PH; ++row) {
+            const uint8_t* line = bmp->ScanLine(first + row);
+            int start = -1;
+            for (int col = from; col <= to; ++col) {
+                const int x = p.CellLeft + col;
+                const bool see = col < to && x >= 0 && x < bmp->Width() && IsKey(line + x * 3);
+                if (see && start < 0) start = col;
+                if (!see && start >= 0) {
+                    rects.push_back({start + shift, row + rowOffset, col + shift, row + rowOffset + 1});
+                    start = -1;
+                }
+            }
+        }
+    };
+    scan(0, p.PW, 0);
+    scan(cellW * 2 / 3, cellW, width - cellW);
+}

@@ -1,0 +1,4 @@
+#include "paint/ParentColors.h"
+
+TColor ParentMaskColor = clSeeThrough;
+TColor ParentBackColor = clSeeThrough;
