@@ -20,7 +20,9 @@ void CheckIdent(const TValue& v, TReadContext& ctx, const char* expected) {
 }
 } // namespace
 
-void SetIdentToColorHook(TIdentToColorHook hook) { gIdentToColor = hook; }
+void SetIdentToColorHook(TIdentToColorHook hook) {
+    gIdentToColor = hook;
+}
 
 void FailValue(TReadContext& ctx, const std::string& expected) {
     ctx.Fail("Invalid value for property " + ctx.Where + ": expected " + expected);
@@ -73,7 +75,8 @@ uint64_t ValueToSet(const TValue& v, TReadContext& ctx, const std::vector<std::s
     uint64_t bits = 0;
     for (const std::string& member : v.Items) {
         size_t i = 0;
-        while (i < names.size() && i < 64 && !SameText(names[i], member)) ++i;
+        while (i < names.size() && i < 64 && !SameText(names[i], member))
+            ++i;
         if (i == names.size() || i == 64)
             ctx.Fail("Invalid set member '" + member + "' for property " + ctx.Where);
         bits |= uint64_t(1) << i;
@@ -115,7 +118,7 @@ TNotifyEvent ValueToEvent(const TValue& v, TReadContext& ctx) {
     const TClassInfo* info = root ? root->ClassInfo() : nullptr;
     const TMethodInfo* method = info ? info->FindMethod(v.Str) : nullptr;
     if (!method)
-        ctx.Fail("Unknown method '" + v.Str + "' of " + (info ? info->Name : std::string("the form")) +
-                 " for property " + ctx.Where);
+        ctx.Fail("Unknown method '" + v.Str + "' of " +
+                 (info ? info->Name : std::string("the form")) + " for property " + ctx.Where);
     return [root, method](TObject* sender) { method->Call(*root, sender); };
 }

@@ -2,14 +2,15 @@
 // Short descriptions of published properties, for a class's TClassInfo:
 //
 //   const TClassInfo* TButton::StaticClassInfo() {
-//       static const TClassInfo info = MakeClassInfo<TButton>("TButton", TControl::StaticClassInfo(), {
+//       static const TClassInfo info = MakeClassInfo<TButton>("TButton",
+//       TControl::StaticClassInfo(), {
 //           IntProp("Left", &TControl::SetLeft),          // setter or field
 //           StrProp("Caption", &TControl::SetCaption),
-//           EnumProp("Alignment", &TLabel::SetAlignment, {"taLeftJustify", "taRightJustify", "taCenter"}),
-//           SetProp("BorderIcons", &TForm::SetBorderIcons, {"biSystemMenu", "biMinimize"}),
-//           ColorProp("Color", &TControl::SetColor),
-//           ObjectProp("Font", &TControl::Font),          // getter: Font.Height = -11
-//           EventProp("OnClick", &TControl::OnClick),     // TNotifyEvent field or setter
+//           EnumProp("Alignment", &TLabel::SetAlignment, {"taLeftJustify", "taRightJustify",
+//           "taCenter"}), SetProp("BorderIcons", &TForm::SetBorderIcons, {"biSystemMenu",
+//           "biMinimize"}), ColorProp("Color", &TControl::SetColor), ObjectProp("Font",
+//           &TControl::Font),          // getter: Font.Height = -11 EventProp("OnClick",
+//           &TControl::OnClick),     // TNotifyEvent field or setter
 //       });
 //       return &info;
 //   }
@@ -79,9 +80,7 @@ template <class C, class A> struct TMember<A C::*> {
     static void Put(TPersistent& o, A C::*m, Arg v) { static_cast<C&>(o).*m = std::move(v); }
 };
 
-template <class M> struct TGetter {
-    static constexpr bool IsGetter = false;
-};
+template <class M> struct TGetter { static constexpr bool IsGetter = false; };
 template <class C, class R> struct TGetter<R* (C::*)()> {
     static constexpr bool IsGetter = true;
     using Result = R;
@@ -112,9 +111,10 @@ template <class A> constexpr int64_t MaxOf() {
 // ---- Property descriptions -------------------------------------------------
 
 template <class T, class F> TPropInfo Prop(std::string name, F f) {
-    return {std::move(name),
-            [f](TPersistent& o, const TValue& v, TReadContext& ctx) { f(static_cast<T&>(o), v, ctx); },
-            nullptr};
+    return {
+        std::move(name),
+        [f](TPersistent& o, const TValue& v, TReadContext& ctx) { f(static_cast<T&>(o), v, ctx); },
+        nullptr};
 }
 
 template <class T = void, class M> TPropInfo IntProp(std::string name, M m) {
@@ -124,8 +124,9 @@ template <class T = void, class M> TPropInfo IntProp(std::string name, M m) {
     static_assert(std::is_integral_v<A> && !std::is_same_v<A, bool>, "IntProp needs an integer");
     return {std::move(name),
             [m](TPersistent& o, const TValue& v, TReadContext& ctx) {
-                D::Put(o, m, static_cast<A>(ValueToInt(v, ctx, PropertyDetail::MinOf<A>(),
-                                                       PropertyDetail::MaxOf<A>())));
+                D::Put(o, m,
+                       static_cast<A>(ValueToInt(v, ctx, PropertyDetail::MinOf<A>(),
+                                                 PropertyDetail::MaxOf<A>())));
             },
             nullptr};
 }
@@ -138,8 +139,9 @@ TPropInfo IntProp(std::string name, M m, std::vector<std::pair<std::string, int6
     static_assert(std::is_integral_v<A> && !std::is_same_v<A, bool>, "IntProp needs an integer");
     return {std::move(name),
             [m, idents = std::move(idents)](TPersistent& o, const TValue& v, TReadContext& ctx) {
-                D::Put(o, m, static_cast<A>(ValueToInt(v, ctx, PropertyDetail::MinOf<A>(),
-                                                       PropertyDetail::MaxOf<A>(), idents)));
+                D::Put(o, m,
+                       static_cast<A>(ValueToInt(v, ctx, PropertyDetail::MinOf<A>(),
+                                                 PropertyDetail::MaxOf<A>(), idents)));
             },
             nullptr};
 }
@@ -161,7 +163,9 @@ template <class T = void, class M> TPropInfo StrProp(std::string name, M m) {
     using D = PropertyDetail::TMember<M>;
     static_assert(std::is_same_v<typename D::Arg, std::string>, "StrProp needs a std::string");
     return {std::move(name),
-            [m](TPersistent& o, const TValue& v, TReadContext& ctx) { D::Put(o, m, ValueToString(v, ctx)); },
+            [m](TPersistent& o, const TValue& v, TReadContext& ctx) {
+                D::Put(o, m, ValueToString(v, ctx));
+            },
             nullptr};
 }
 
@@ -170,12 +174,15 @@ template <class T = void, class M> TPropInfo BoolProp(std::string name, M m) {
     using D = PropertyDetail::TMember<M>;
     static_assert(std::is_same_v<typename D::Arg, bool>, "BoolProp needs a bool");
     return {std::move(name),
-            [m](TPersistent& o, const TValue& v, TReadContext& ctx) { D::Put(o, m, ValueToBool(v, ctx)); },
+            [m](TPersistent& o, const TValue& v, TReadContext& ctx) {
+                D::Put(o, m, ValueToBool(v, ctx));
+            },
             nullptr};
 }
 
 // names lists the enumeration's identifiers in the order of their values.
-template <class T = void, class M> TPropInfo EnumProp(std::string name, M m, std::vector<std::string> names) {
+template <class T = void, class M>
+TPropInfo EnumProp(std::string name, M m, std::vector<std::string> names) {
     PropertyDetail::CheckClass<T, M>();
     using D = PropertyDetail::TMember<M>;
     using A = typename D::Arg;
@@ -188,7 +195,8 @@ template <class T = void, class M> TPropInfo EnumProp(std::string name, M m, std
 }
 
 // The member takes the set as bits: 1 << (position of the member's name).
-template <class T = void, class M> TPropInfo SetProp(std::string name, M m, std::vector<std::string> names) {
+template <class T = void, class M>
+TPropInfo SetProp(std::string name, M m, std::vector<std::string> names) {
     PropertyDetail::CheckClass<T, M>();
     using D = PropertyDetail::TMember<M>;
     using A = typename D::Arg;
@@ -215,7 +223,8 @@ template <class T = void, class M> TPropInfo ColorProp(std::string name, M m) {
 template <class T = void, class G> TPropInfo ObjectProp(std::string name, G getter) {
     using D = PropertyDetail::TGetter<G>;
     static_assert(D::IsGetter, "ObjectProp needs a getter R* (C::*)()");
-    static_assert(std::is_base_of_v<TPersistent, typename D::Result>, "ObjectProp needs a TPersistent");
+    static_assert(std::is_base_of_v<TPersistent, typename D::Result>,
+                  "ObjectProp needs a TPersistent");
     return {std::move(name), nullptr,
             [getter](TPersistent& o) -> TPersistent* { return D::Get(o, getter); }};
 }
@@ -225,7 +234,9 @@ template <class T = void, class M> TPropInfo EventProp(std::string name, M m) {
     using D = PropertyDetail::TMember<M>;
     static_assert(std::is_same_v<typename D::Arg, TNotifyEvent>, "EventProp needs a TNotifyEvent");
     return {std::move(name),
-            [m](TPersistent& o, const TValue& v, TReadContext& ctx) { D::Put(o, m, ValueToEvent(v, ctx)); },
+            [m](TPersistent& o, const TValue& v, TReadContext& ctx) {
+                D::Put(o, m, ValueToEvent(v, ctx));
+            },
             nullptr};
 }
 
@@ -266,7 +277,8 @@ template <class T = void, class M> TPropInfo StringsProp(std::string name, M m) 
                     auto* list = PropertyDetail::TGetter<M>::Get(o, m);
                     if (!list) ctx.Fail("Property " + ctx.Where + " is not set");
                     list->Clear();
-                    for (const std::string& s : lines) list->Add(s);
+                    for (const std::string& s : lines)
+                        list->Add(s);
                 } else {
                     PropertyDetail::TMember<M>::Put(o, m, lines);
                 }
@@ -278,7 +290,9 @@ template <class T = void, class M> TPropInfo BinaryProp(std::string name, M m) {
     PropertyDetail::CheckClass<T, M>();
     using D = PropertyDetail::TMember<M>;
     return {std::move(name),
-            [m](TPersistent& o, const TValue& v, TReadContext& ctx) { D::Put(o, m, ValueToBytes(v, ctx)); },
+            [m](TPersistent& o, const TValue& v, TReadContext& ctx) {
+                D::Put(o, m, ValueToBytes(v, ctx));
+            },
             nullptr};
 }
 
@@ -296,7 +310,8 @@ template <class T = void, class G> TPropInfo CollectionProp(std::string name, G 
                 coll->Clear();
                 for (const std::vector<TPropertyAssignment>& item : v.CollectionItems) {
                     TPersistent* p = coll->Add();
-                    for (const TPropertyAssignment& a : item) ApplyProperty(*p, a, ctx);
+                    for (const TPropertyAssignment& a : item)
+                        ApplyProperty(*p, a, ctx);
                 }
             },
             nullptr};
@@ -305,13 +320,14 @@ template <class T = void, class G> TPropInfo CollectionProp(std::string name, G 
 // ---- Methods and classes ---------------------------------------------------
 
 template <class T> TMethodInfo Method(std::string name, void (T::*m)(TObject*)) {
-    return {std::move(name), [m](TComponent& root, TObject* sender) { (static_cast<T&>(root).*m)(sender); }};
+    return {std::move(name),
+            [m](TComponent& root, TObject* sender) { (static_cast<T&>(root).*m)(sender); }};
 }
 
 // A class description; components constructible from their owner get a factory.
 template <class T>
-TClassInfo MakeClassInfo(std::string name, const TClassInfo* parent, std::vector<TPropInfo> props = {},
-                         std::vector<TMethodInfo> methods = {}) {
+TClassInfo MakeClassInfo(std::string name, const TClassInfo* parent,
+                         std::vector<TPropInfo> props = {}, std::vector<TMethodInfo> methods = {}) {
     TClassInfo info;
     info.Name = std::move(name);
     info.Parent = parent;

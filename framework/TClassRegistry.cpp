@@ -39,7 +39,9 @@ const TMethodInfo* TClassInfo::FindMethod(const std::string& name) const {
     return nullptr;
 }
 
-void RegisterClass(const TClassInfo* info) { Classes()[info->Name] = info; }
+void RegisterClass(const TClassInfo* info) {
+    Classes()[info->Name] = info;
+}
 
 const TClassInfo* FindClass(const std::string& name) {
     auto it = Classes().find(name);
@@ -75,7 +77,8 @@ void ApplyProperty(TPersistent& obj, const TPropertyAssignment& a, TReadContext&
             }
             return;
         }
-        if (!prop->Object) ctx.Fail("Property '" + segment + "' in " + ctx.Where + " has no sub-properties");
+        if (!prop->Object)
+            ctx.Fail("Property '" + segment + "' in " + ctx.Where + " has no sub-properties");
         TPersistent* sub = prop->Object(*target);
         if (!sub) ctx.Fail("Property '" + segment + "' in " + ctx.Where + " is not set");
         target = sub;

@@ -6,7 +6,8 @@
 // property in file order through these setters. Sub-objects (Font, SkinData)
 // are reached by dotted paths through an Object getter; events name methods
 // that the root form registered; references to other components are resolved
-// after the whole definition is read.
+// after the whole definition is read. PropertyHelpers.h describes properties
+// briefly (IntProp, StrProp, ObjectProp, EventProp, ...).
 
 #include <cstdint>
 #include <functional>
@@ -18,7 +19,16 @@
 
 class TComponent;
 
-enum class TValueKind { vkInteger, vkFloat, vkString, vkIdent, vkSet, vkStrings, vkCollection, vkBinary };
+enum class TValueKind {
+    vkInteger,
+    vkFloat,
+    vkString,
+    vkIdent,
+    vkSet,
+    vkStrings,
+    vkCollection,
+    vkBinary
+};
 
 struct TPropertyAssignment;
 
@@ -26,15 +36,15 @@ struct TValue {
     TValueKind Kind = TValueKind::vkInteger;
     int64_t Int = 0;
     double Float = 0;
-    std::string Str;                 // string (UTF-8) or identifier
-    std::vector<std::string> Items;  // members of a set, or the lines of a string list
-    std::vector<uint8_t> Bytes;      // binary data
+    std::string Str;                // string (UTF-8) or identifier
+    std::vector<std::string> Items; // members of a set, or the lines of a string list
+    std::vector<uint8_t> Bytes;     // binary data
     std::vector<std::vector<TPropertyAssignment>> CollectionItems;
     int Line = 0;
 };
 
 struct TPropertyAssignment {
-    std::string Name;  // may be a dotted path ("Font.Height"); ApplyProperty walks it
+    std::string Name; // may be a dotted path ("Font.Height"); ApplyProperty walks it
     TValue Value;
     int Line = 0;
 };
@@ -49,7 +59,7 @@ public:
     // Raises the reader's error naming file, line and property.
     [[noreturn]] void Fail(const std::string& message) const {
         Raise(message);
-        throw std::runtime_error(message);  // Raise always throws; this keeps the compiler sure
+        throw std::runtime_error(message); // Raise always throws; this keeps the compiler sure
     }
 
     // Where the value being applied stands, kept up to date by ApplyProperty
@@ -69,8 +79,8 @@ using TComponentFactory = std::function<TComponent*(TComponent* owner)>;
 
 struct TPropInfo {
     std::string Name;
-    TPropSetter Set;          // for values
-    TSubObjectGetter Object;  // for sub-objects reached by dotted paths
+    TPropSetter Set;         // for values
+    TSubObjectGetter Object; // for sub-objects reached by dotted paths
 };
 
 // A method of a form that a definition can name as an event handler
@@ -83,7 +93,7 @@ struct TMethodInfo {
 struct TClassInfo {
     std::string Name;
     const TClassInfo* Parent = nullptr;
-    TComponentFactory Create;  // empty for classes that are not components
+    TComponentFactory Create; // empty for classes that are not components
     std::vector<TPropInfo> Props;
     std::vector<TMethodInfo> Methods;
 

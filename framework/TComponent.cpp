@@ -33,15 +33,19 @@ const TClassInfo* TComponent::StaticClassInfo() {
     static const TClassInfo info = [] {
         TClassInfo i;
         i.Name = "TComponent";
-        i.Props.push_back({"Name", [](TPersistent& o, const TValue& v, TReadContext&) {
+        i.Props.push_back({"Name",
+                           [](TPersistent& o, const TValue& v, TReadContext&) {
                                static_cast<TComponent&>(o).SetName(v.Str);
-                           }, nullptr});
+                           },
+                           nullptr});
         return i;
     }();
     return &info;
 }
 
-const TClassInfo* TComponent::ClassInfo() const { return StaticClassInfo(); }
+const TClassInfo* TComponent::ClassInfo() const {
+    return StaticClassInfo();
+}
 
 TComponent* TComponent::FindComponent(const std::string& name) const {
     for (const auto& c : FComponents)
@@ -56,7 +60,9 @@ void TComponent::SetLoading(bool on) {
         FState &= ~csLoading;
 }
 
-void TComponent::Loaded() { SetLoading(false); }
+void TComponent::Loaded() {
+    SetLoading(false);
+}
 
 void TComponent::Notification(TComponent*, TOperation) {}
 

@@ -10,9 +10,9 @@
 #include "framework/TPersistent.h"
 
 enum TComponentStateFlag : unsigned {
-    csLoading = 1,     // its definition is being read
-    csDestroying = 2,  // its destructor has begun
-    csDesigning = 4,   // never set at run time; kept because painters test it
+    csLoading = 1,    // its definition is being read
+    csDestroying = 2, // its destructor has begun
+    csDesigning = 4,  // never set at run time; kept because painters test it
 };
 
 enum class TOperation { opInsert, opRemove };

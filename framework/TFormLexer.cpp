@@ -9,8 +9,12 @@ namespace {
 bool IsIdentStart(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
 }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsIdentChar(char c) { return IsIdentStart(c) || IsDigit(c); }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsIdentChar(char c) {
+    return IsIdentStart(c) || IsDigit(c);
+}
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -77,7 +81,8 @@ void TFormLexer::Next() {
     char c = FText[FPos];
     if (IsIdentStart(c)) {
         size_t start = FPos;
-        while (FPos < FText.size() && IsIdentChar(FText[FPos])) ++FPos;
+        while (FPos < FText.size() && IsIdentChar(FText[FPos]))
+            ++FPos;
         Tok.Kind = TFormTokenKind::tkIdent;
         Tok.Text = std::string(FText.substr(start, FPos - start));
     } else if (IsDigit(c)) {
@@ -103,12 +108,14 @@ void TFormLexer::Next() {
 
 void TFormLexer::LexNumber() {
     size_t start = FPos;
-    while (FPos < FText.size() && IsDigit(FText[FPos])) ++FPos;
+    while (FPos < FText.size() && IsDigit(FText[FPos]))
+        ++FPos;
     bool isFloat = false;
     if (FPos + 1 < FText.size() && FText[FPos] == '.' && IsDigit(FText[FPos + 1])) {
         isFloat = true;
         ++FPos;
-        while (FPos < FText.size() && IsDigit(FText[FPos])) ++FPos;
+        while (FPos < FText.size() && IsDigit(FText[FPos]))
+            ++FPos;
     }
     if (FPos < FText.size() && (FText[FPos] == 'e' || FText[FPos] == 'E')) {
         size_t k = FPos + 1;
@@ -116,13 +123,15 @@ void TFormLexer::LexNumber() {
         if (k < FText.size() && IsDigit(FText[k])) {
             isFloat = true;
             FPos = k;
-            while (FPos < FText.size() && IsDigit(FText[FPos])) ++FPos;
+            while (FPos < FText.size() && IsDigit(FText[FPos]))
+                ++FPos;
         }
     }
     std::string_view digits = FText.substr(start, FPos - start);
     if (isFloat) {
         // Single, currency and date suffixes say how the value was stored; the value is the same.
-        if (FPos < FText.size() && std::string_view("sScCdD").find(FText[FPos]) != std::string_view::npos)
+        if (FPos < FText.size() &&
+            std::string_view("sScCdD").find(FText[FPos]) != std::string_view::npos)
             ++FPos;
         Tok.Kind = TFormTokenKind::tkFloat;
         auto r = std::from_chars(digits.data(), digits.data() + digits.size(), Tok.Float);
@@ -131,10 +140,12 @@ void TFormLexer::LexNumber() {
         Tok.Kind = TFormTokenKind::tkInteger;
         uint64_t v = 0;
         for (char d : digits) {
-            if (v > (UINT64_MAX - 9) / 10) FailAt(FLine, "Number out of range: " + std::string(digits));
+            if (v > (UINT64_MAX - 9) / 10)
+                FailAt(FLine, "Number out of range: " + std::string(digits));
             v = v * 10 + static_cast<uint64_t>(d - '0');
         }
-        if (v > uint64_t(INT64_MAX) + 1) FailAt(FLine, "Number out of range: " + std::string(digits));
+        if (v > uint64_t(INT64_MAX) + 1)
+            FailAt(FLine, "Number out of range: " + std::string(digits));
         Tok.Big = v == uint64_t(INT64_MAX) + 1;
         Tok.Int = Tok.Big ? 0 : static_cast<int64_t>(v);
     }
@@ -153,7 +164,7 @@ void TFormLexer::LexHexNumber() {
     if (count == 0 || (FPos < FText.size() && IsIdentChar(FText[FPos])))
         FailAt(FLine, "Invalid hexadecimal number");
     Tok.Kind = TFormTokenKind::tkInteger;
-    Tok.Int = static_cast<int64_t>(v);  // sixteen digits give the bit pattern
+    Tok.Int = static_cast<int64_t>(v); // sixteen digits give the bit pattern
 }
 
 void TFormLexer::AppendCodePoint(std::string& out, uint32_t cp) {
@@ -179,7 +190,7 @@ void TFormLexer::AppendCodePoint(std::string& out, uint32_t cp) {
 void TFormLexer::LexString() {
     Tok.Kind = TFormTokenKind::tkString;
     std::string& out = Tok.Text;
-    uint32_t high = 0;  // a pending high surrogate
+    uint32_t high = 0; // a pending high surrogate
     while (FPos < FText.size()) {
         char c = FText[FPos];
         if (c == '\'') {
@@ -208,7 +219,8 @@ void TFormLexer::LexString() {
             int count = 0;
             bool hex = FPos < FText.size() && FText[FPos] == '$';
             if (hex) ++FPos;
-            while (FPos < FText.size() && (hex ? HexDigit(FText[FPos]) >= 0 : IsDigit(FText[FPos]))) {
+            while (FPos < FText.size() &&
+                   (hex ? HexDigit(FText[FPos]) >= 0 : IsDigit(FText[FPos]))) {
                 cp = cp * (hex ? 16 : 10) + static_cast<uint32_t>(HexDigit(FText[FPos++]));
                 if (cp > 0x10FFFF) FailAt(FLine, "Invalid character code");
                 ++count;

@@ -14,9 +14,9 @@ enum class TFormTokenKind { tkEnd, tkSymbol, tkIdent, tkString, tkInteger, tkFlo
 struct TFormToken {
     TFormTokenKind Kind = TFormTokenKind::tkEnd;
     char Symbol = 0;
-    std::string Text;  // identifier, or the UTF-8 of a string
-    int64_t Int = 0;   // an integer's magnitude ($hex: its bit pattern)
-    bool Big = false;  // the magnitude is 2^63, valid only after a minus sign
+    std::string Text; // identifier, or the UTF-8 of a string
+    int64_t Int = 0;  // an integer's magnitude ($hex: its bit pattern)
+    bool Big = false; // the magnitude is 2^63, valid only after a minus sign
     double Float = 0;
     std::vector<uint8_t> Bytes;
     int Line = 0;

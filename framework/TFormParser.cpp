@@ -13,21 +13,32 @@ std::string Lower(std::string s) {
 }
 } // namespace
 
-TFormParser::TFormParser(std::string_view text, std::string fileName) : FLex(text, std::move(fileName)) {}
+TFormParser::TFormParser(std::string_view text, std::string fileName)
+    : FLex(text, std::move(fileName)) {}
 
-void TFormParser::Fail(const std::string& message) const { FLex.FailAt(FLex.Tok.Line, message); }
+void TFormParser::Fail(const std::string& message) const {
+    FLex.FailAt(FLex.Tok.Line, message);
+}
 
-void TFormParser::FailAt(int line, const std::string& message) const { FLex.FailAt(line, message); }
+void TFormParser::FailAt(int line, const std::string& message) const {
+    FLex.FailAt(line, message);
+}
 
 std::string TFormParser::Describe() const {
     switch (FLex.Tok.Kind) {
-    case TFormTokenKind::tkEnd: return "end of text";
-    case TFormTokenKind::tkSymbol: return std::string("'") + FLex.Tok.Symbol + "'";
-    case TFormTokenKind::tkIdent: return "'" + FLex.Tok.Text + "'";
-    case TFormTokenKind::tkString: return "a string";
+    case TFormTokenKind::tkEnd:
+        return "end of text";
+    case TFormTokenKind::tkSymbol:
+        return std::string("'") + FLex.Tok.Symbol + "'";
+    case TFormTokenKind::tkIdent:
+        return "'" + FLex.Tok.Text + "'";
+    case TFormTokenKind::tkString:
+        return "a string";
     case TFormTokenKind::tkInteger:
-    case TFormTokenKind::tkFloat: return "a number";
-    case TFormTokenKind::tkBinary: return "binary data";
+    case TFormTokenKind::tkFloat:
+        return "a number";
+    case TFormTokenKind::tkBinary:
+        return "binary data";
     }
     return "?";
 }
@@ -41,7 +52,8 @@ bool TFormParser::IsObjectKeyword() const {
 }
 
 std::string TFormParser::ExpectIdent(const char* what) {
-    if (FLex.Tok.Kind != TFormTokenKind::tkIdent) Fail(std::string("Expected ") + what + " but found " + Describe());
+    if (FLex.Tok.Kind != TFormTokenKind::tkIdent)
+        Fail(std::string("Expected ") + what + " but found " + Describe());
     std::string s = std::move(FLex.Tok.Text);
     FLex.Next();
     return s;
@@ -55,7 +67,8 @@ void TFormParser::ExpectSymbol(char c) {
 TObjectDefinition TFormParser::Parse() {
     FLex.Next();
     TObjectDefinition root = ParseObject(0);
-    if (FLex.Tok.Kind != TFormTokenKind::tkEnd) Fail("Expected end of text but found " + Describe());
+    if (FLex.Tok.Kind != TFormTokenKind::tkEnd)
+        Fail("Expected end of text but found " + Describe());
     return root;
 }
 
@@ -78,14 +91,16 @@ TObjectDefinition TFormParser::ParseObject(int depth) {
     } else {
         def.ClassName = std::move(first);
     }
-    if (IsSymbol('[')) {  // the position among inherited children; not needed here
+    if (IsSymbol('[')) { // the position among inherited children; not needed here
         FLex.Next();
-        if (FLex.Tok.Kind != TFormTokenKind::tkInteger) Fail("Expected a number but found " + Describe());
+        if (FLex.Tok.Kind != TFormTokenKind::tkInteger)
+            Fail("Expected a number but found " + Describe());
         FLex.Next();
         ExpectSymbol(']');
     }
     ParseProperties(def.Props, depth);
-    while (IsObjectKeyword()) def.Children.push_back(ParseObject(depth + 1));
+    while (IsObjectKeyword())
+        def.Children.push_back(ParseObject(depth + 1));
     if (!IsKeyword("end")) {
         if (FLex.Tok.Kind == TFormTokenKind::tkIdent)
             Fail("Property '" + FLex.Tok.Text + "' must come before the child objects");
@@ -133,8 +148,12 @@ TValue TFormParser::ParseValue(int depth) {
     }
     switch (FLex.Tok.Kind) {
     case TFormTokenKind::tkInteger:
-    case TFormTokenKind::tkFloat: ParseNumber(v, false); break;
-    case TFormTokenKind::tkString: ParseString(v); break;
+    case TFormTokenKind::tkFloat:
+        ParseNumber(v, false);
+        break;
+    case TFormTokenKind::tkString:
+        ParseString(v);
+        break;
     case TFormTokenKind::tkIdent:
         v.Kind = TValueKind::vkIdent;
         v.Str = ExpectIdent("a value");
@@ -163,7 +182,8 @@ TValue TFormParser::ParseValue(int depth) {
             break;
         }
         [[fallthrough]];
-    case TFormTokenKind::tkEnd: Fail("Expected a value but found " + Describe());
+    case TFormTokenKind::tkEnd:
+        Fail("Expected a value but found " + Describe());
     }
     return v;
 }
@@ -175,7 +195,8 @@ void TFormParser::ParseNumber(TValue& v, bool negative) {
     } else {
         v.Kind = TValueKind::vkInteger;
         if (FLex.Tok.Big && !negative) Fail("Number out of range");
-        uint64_t magnitude = FLex.Tok.Big ? uint64_t(INT64_MAX) + 1 : static_cast<uint64_t>(FLex.Tok.Int);
+        uint64_t magnitude =
+            FLex.Tok.Big ? uint64_t(INT64_MAX) + 1 : static_cast<uint64_t>(FLex.Tok.Int);
         v.Int = static_cast<int64_t>(negative ? 0 - magnitude : magnitude);
     }
     FLex.Next();
@@ -187,7 +208,8 @@ void TFormParser::ParseString(TValue& v) {
     FLex.Next();
     while (IsSymbol('+')) {
         FLex.Next();
-        if (FLex.Tok.Kind != TFormTokenKind::tkString) Fail("Expected a string after '+' but found " + Describe());
+        if (FLex.Tok.Kind != TFormTokenKind::tkString)
+            Fail("Expected a string after '+' but found " + Describe());
         v.Str += FLex.Tok.Text;
         FLex.Next();
     }
@@ -215,7 +237,8 @@ void TFormParser::ParseList(TValue& v) {
             TValue item;
             ParseString(item);
             v.Items.push_back(std::move(item.Str));
-        } else if (FLex.Tok.Kind == TFormTokenKind::tkIdent || FLex.Tok.Kind == TFormTokenKind::tkInteger ||
+        } else if (FLex.Tok.Kind == TFormTokenKind::tkIdent ||
+                   FLex.Tok.Kind == TFormTokenKind::tkInteger ||
                    FLex.Tok.Kind == TFormTokenKind::tkFloat || IsSymbol('-')) {
             TValue item = ParseValue(0);
             if (item.Kind == TValueKind::vkFloat) {
@@ -240,9 +263,10 @@ void TFormParser::ParseCollection(TValue& v, int depth) {
     while (!IsSymbol('>')) {
         if (!IsKeyword("item")) Fail("Expected 'item' or '>' but found " + Describe());
         FLex.Next();
-        if (IsSymbol('[')) {  // order modifier
+        if (IsSymbol('[')) { // order modifier
             FLex.Next();
-            if (FLex.Tok.Kind != TFormTokenKind::tkInteger) Fail("Expected a number but found " + Describe());
+            if (FLex.Tok.Kind != TFormTokenKind::tkInteger)
+                Fail("Expected a number but found " + Describe());
             FLex.Next();
             ExpectSymbol(']');
         }

@@ -24,10 +24,10 @@ enum class TObjectKeyword { okObject, okInherited, okInline };
 
 struct TObjectDefinition {
     TObjectKeyword Keyword = TObjectKeyword::okObject;
-    std::string Name;  // empty for an unnamed object
+    std::string Name; // empty for an unnamed object
     std::string ClassName;
     int Line = 0;
-    std::vector<TPropertyAssignment> Props;  // in file order
+    std::vector<TPropertyAssignment> Props; // in file order
     std::vector<TObjectDefinition> Children;
 };
 
@@ -57,7 +57,9 @@ private:
     void ParseCollection(TValue& v, int depth);
     std::string ExpectIdent(const char* what);
     void ExpectSymbol(char c);
-    bool IsSymbol(char c) const { return FLex.Tok.Kind == TFormTokenKind::tkSymbol && FLex.Tok.Symbol == c; }
+    bool IsSymbol(char c) const {
+        return FLex.Tok.Kind == TFormTokenKind::tkSymbol && FLex.Tok.Symbol == c;
+    }
     bool IsKeyword(const char* word) const;
     bool IsObjectKeyword() const;
     std::string Describe() const;

@@ -33,7 +33,8 @@ TFormReader::TFormReader(TComponent* root, std::string fileName)
 
 // A setter's own message may not say which property it was about; add it.
 void TFormReader::Raise(const std::string& message) const {
-    if (Where.empty() || message.find(Where) != std::string::npos) throw EReadError(FFileName, Line, message);
+    if (Where.empty() || message.find(Where) != std::string::npos)
+        throw EReadError(FFileName, Line, message);
     throw EReadError(FFileName, Line, message + " (property " + Where + ")");
 }
 
@@ -41,7 +42,9 @@ void TFormReader::AddFixup(const std::string& name, std::function<void(TComponen
     FFixups.push_back({name, std::move(apply), Line, Where});
 }
 
-void TFormReader::Read(std::string_view text) { Read(TFormParser::Parse(text, FFileName)); }
+void TFormReader::Read(std::string_view text) {
+    Read(TFormParser::Parse(text, FFileName));
+}
 
 void TFormReader::Read(const TObjectDefinition& def) {
     try {
@@ -61,7 +64,8 @@ void TFormReader::ReadTree(const TObjectDefinition& def) {
     FLoading.push_back(FRoot);
     if (!def.Name.empty()) FRoot->SetName(def.Name);
     ApplyProps(FRoot, def);
-    for (const TObjectDefinition& child : def.Children) ReadChild(child, FRoot);
+    for (const TObjectDefinition& child : def.Children)
+        ReadChild(child, FRoot);
 }
 
 void TFormReader::CheckRootClass(const TObjectDefinition& def) {
@@ -83,7 +87,8 @@ void TFormReader::ReadChild(const TObjectDefinition& def, TComponent* parent) {
         Fail("Cannot place '" + def.Name + "' in '" + parent->Name() + "': " + e.what());
     }
     ApplyProps(c, def);
-    for (const TObjectDefinition& child : def.Children) ReadChild(child, c);
+    for (const TObjectDefinition& child : def.Children)
+        ReadChild(child, c);
 }
 
 // "inherited" and "inline" blocks update a component that already exists
@@ -94,7 +99,8 @@ TComponent* TFormReader::CreateChild(const TObjectDefinition& def) {
     TComponent* existing = def.Name.empty() ? nullptr : FRoot->FindComponent(def.Name);
     if (existing && def.Keyword != TObjectKeyword::okObject) {
         if (!HasClassNamed(existing->ClassInfo(), def.ClassName))
-            Fail("Component '" + def.Name + "' is " + ClassNameOf(existing) + ", not " + def.ClassName);
+            Fail("Component '" + def.Name + "' is " + ClassNameOf(existing) + ", not " +
+                 def.ClassName);
         return existing;
     }
     if (existing || (!def.Name.empty() && SameText(def.Name, FRoot->Name())))
@@ -121,7 +127,8 @@ TComponent* TFormReader::CreateChild(const TObjectDefinition& def) {
 }
 
 void TFormReader::ApplyProps(TComponent* c, const TObjectDefinition& def) {
-    for (const TPropertyAssignment& a : def.Props) ApplyProperty(*c, a, *this);
+    for (const TPropertyAssignment& a : def.Props)
+        ApplyProperty(*c, a, *this);
 }
 
 void TFormReader::ResolveFixups() {
@@ -156,7 +163,8 @@ void TFormReader::CallLoaded() {
             if (!first) first = std::current_exception();
         }
     }
-    for (TComponent* c : loading) c->SetLoading(false);
+    for (TComponent* c : loading)
+        c->SetLoading(false);
     if (first) std::rethrow_exception(first);
 }
 

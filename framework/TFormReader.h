@@ -54,8 +54,8 @@ private:
 
     TComponent* FRoot;
     std::string FFileName;
-    std::vector<TComponent*> FLoading;  // in creation order, the root first
-    std::vector<TComponent*> FCreated;  // by this read; destroyed when it fails
+    std::vector<TComponent*> FLoading; // in creation order, the root first
+    std::vector<TComponent*> FCreated; // by this read; destroyed when it fails
     std::vector<TFixup> FFixups;
 };
 

@@ -28,7 +28,8 @@ public:
         static const TClassInfo info = MakeClassInfo<TFuzzFont>(
             "TFuzzFont", nullptr,
             {IntProp("Height", &TFuzzFont::Height), StrProp("Name", &TFuzzFont::Name),
-             ColorProp("Color", &TFuzzFont::Color), SetProp("Style", &TFuzzFont::Style, {"fsBold", "fsItalic"})});
+             ColorProp("Color", &TFuzzFont::Color),
+             SetProp("Style", &TFuzzFont::Style, {"fsBold", "fsItalic"})});
         return &info;
     }
 };
@@ -96,9 +97,11 @@ public:
         static const TClassInfo info = MakeClassInfo<TFuzzControl>(
             "TFuzzControl", TComponent::StaticClassInfo(),
             {IntProp("Left", &TFuzzControl::Left), FloatProp("Ratio", &TFuzzControl::Ratio),
-             StrProp("Caption", &TFuzzControl::Caption), BoolProp("Enabled", &TFuzzControl::Enabled),
+             StrProp("Caption", &TFuzzControl::Caption),
+             BoolProp("Enabled", &TFuzzControl::Enabled),
              EnumProp("Align", &TFuzzControl::Align, {"alNone", "alTop", "alClient"}),
-             EventProp("OnClick", &TFuzzControl::OnClick), ComponentRefProp("Buddy", &TFuzzControl::Buddy),
+             EventProp("OnClick", &TFuzzControl::OnClick),
+             ComponentRefProp("Buddy", &TFuzzControl::Buddy),
              StringsProp("Lines", &TFuzzControl::Lines), ObjectProp("Font", &TFuzzControl::Font),
              CollectionProp("Panels", &TFuzzControl::Panels)});
         return &info;
@@ -111,8 +114,9 @@ public:
     TFuzzForm() : TFuzzControl(nullptr) {}
     void Button1Click(TObject*) {}
     static const TClassInfo* StaticClassInfo() {
-        static const TClassInfo info = MakeClassInfo<TFuzzForm>(
-            "TFuzzForm", TFuzzControl::StaticClassInfo(), {}, {Method("Button1Click", &TFuzzForm::Button1Click)});
+        static const TClassInfo info =
+            MakeClassInfo<TFuzzForm>("TFuzzForm", TFuzzControl::StaticClassInfo(), {},
+                                     {Method("Button1Click", &TFuzzForm::Button1Click)});
         return &info;
     }
     const TClassInfo* ClassInfo() const override { return StaticClassInfo(); }
@@ -128,7 +132,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     (void)registered;
     TFuzzForm form;
     try {
-        ReadComponentResource(&form, std::string_view(reinterpret_cast<const char*>(data), size), "fuzz.dfm");
+        ReadComponentResource(&form, std::string_view(reinterpret_cast<const char*>(data), size),
+                              "fuzz.dfm");
     } catch (const EReadError&) {
         if (form.ComponentCount() != 0 || form.IsLoading()) std::abort();
         return 0;

@@ -13,7 +13,7 @@
 
 namespace {
 
-std::vector<std::string> gLog;  // Loaded and destructor calls, in order
+std::vector<std::string> gLog; // Loaded and destructor calls, in order
 
 class TTestFont : public TPersistent {
 public:
@@ -117,13 +117,16 @@ public:
              IntProp("Big", &TTestControl::Big), IntProp("Small", &TTestControl::Small),
              IntProp("Cursor", &TTestControl::Cursor, {{"crDefault", 0}, {"crHandPoint", -21}}),
              FloatProp("Ratio", &TTestControl::Ratio),
-             StrProp("Caption", &TTestControl::SetCaption), BoolProp("Enabled", &TTestControl::Enabled),
+             StrProp("Caption", &TTestControl::SetCaption),
+             BoolProp("Enabled", &TTestControl::Enabled),
              EnumProp("Align", &TTestControl::Align, {"alNone", "alTop", "alClient"}),
              ColorProp("Color", &TTestControl::Color), EventProp("OnClick", &TTestControl::OnClick),
-             ComponentRefProp("Buddy", &TTestControl::Buddy), StringsProp("Lines", &TTestControl::Lines),
-             BinaryProp("Data", &TTestControl::Data), ObjectProp("Font", &TTestControl::Font),
-             ObjectProp("Items", &TTestControl::Items), CollectionProp("Panels", &TTestControl::Panels),
-             ObjectProp("NoFont", &TTestControl::NoFont), IntProp("Throwing", &TTestControl::SetThrowing),
+             ComponentRefProp("Buddy", &TTestControl::Buddy),
+             StringsProp("Lines", &TTestControl::Lines), BinaryProp("Data", &TTestControl::Data),
+             ObjectProp("Font", &TTestControl::Font), ObjectProp("Items", &TTestControl::Items),
+             CollectionProp("Panels", &TTestControl::Panels),
+             ObjectProp("NoFont", &TTestControl::NoFont),
+             IntProp("Throwing", &TTestControl::SetThrowing),
              Prop<TTestControl>("Custom", [](TTestControl& c, const TValue& v, TReadContext& ctx) {
                  if (v.Kind != TValueKind::vkInteger) ctx.Fail("integer expected");
                  c.Left = static_cast<int>(v.Int);
@@ -137,7 +140,8 @@ class TTestPanel : public TTestControl {
 public:
     using TTestControl::TTestControl;
     static const TClassInfo* StaticClassInfo() {
-        static const TClassInfo info = MakeClassInfo<TTestPanel>("TTestPanel", TTestControl::StaticClassInfo());
+        static const TClassInfo info =
+            MakeClassInfo<TTestPanel>("TTestPanel", TTestControl::StaticClassInfo());
         return &info;
     }
     const TClassInfo* ClassInfo() const override { return StaticClassInfo(); }
@@ -159,7 +163,8 @@ public:
         if (std::string(FailIn) == "loaded") throw std::runtime_error("skin missing");
     }
     static const TClassInfo* StaticClassInfo() {
-        static const TClassInfo info = MakeClassInfo<TTestFragile>("TTestFragile", TTestControl::StaticClassInfo());
+        static const TClassInfo info =
+            MakeClassInfo<TTestFragile>("TTestFragile", TTestControl::StaticClassInfo());
         return &info;
     }
     const TClassInfo* ClassInfo() const override { return StaticClassInfo(); }
@@ -175,9 +180,9 @@ public:
         LastSender = sender;
     }
     static const TClassInfo* StaticClassInfo() {
-        static const TClassInfo info = MakeClassInfo<TTestForm>(
-            "TTestForm", TTestControl::StaticClassInfo(), {},
-            {Method("Button1Click", &TTestForm::Button1Click)});
+        static const TClassInfo info =
+            MakeClassInfo<TTestForm>("TTestForm", TTestControl::StaticClassInfo(), {},
+                                     {Method("Button1Click", &TTestForm::Button1Click)});
         return &info;
     }
     const TClassInfo* ClassInfo() const override { return StaticClassInfo(); }
@@ -195,7 +200,9 @@ protected:
     void Read(const std::string& body) {
         ReadComponentResource(&Form, "object Form1: TTestForm\n" + body + "end\n", "Unit1.dfm");
     }
-    TTestControl* Child(const char* name) { return static_cast<TTestControl*>(Form.FindComponent(name)); }
+    TTestControl* Child(const char* name) {
+        return static_cast<TTestControl*>(Form.FindComponent(name));
+    }
     TTestForm Form;
 };
 
@@ -227,7 +234,8 @@ TEST_F(FormReader, StringsJoinCodesAndContinue) {
 
 TEST_F(FormReader, SetsListsBinaryAndSubObjects) {
     Read("  Font.Height = -11\n  Font.Name = 'Tahoma'\n  Font.Style = [fsBold, fsUnderline]\n"
-         "  Font.Color = -16777201\n  Items.Strings = (\n    '640x480'\n    'a' 'b' + 'c'\n    12 x)\n"
+         "  Font.Color = -16777201\n  Items.Strings = (\n    '640x480'\n    'a' 'b' + 'c'\n    12 "
+         "x)\n"
          "  Lines = ()\n  Data = {\n    0aFF\n    10 }\n");
     EXPECT_EQ(Form.FontObj.Height, -11);
     EXPECT_EQ(Form.FontObj.Name, "Tahoma");
@@ -239,8 +247,9 @@ TEST_F(FormReader, SetsListsBinaryAndSubObjects) {
 }
 
 TEST_F(FormReader, CollectionsWithNestedPathsAndReferences) {
-    Form.PanelsObj.Add()->Width = 99;  // replaced by the definition
-    Read("  Panels = <\n    item\n      Width = 145\n      Font.Height = 3\n      Link = B\n    end\n"
+    Form.PanelsObj.Add()->Width = 99; // replaced by the definition
+    Read("  Panels = <\n    item\n      Width = 145\n      Font.Height = 3\n      Link = B\n    "
+         "end\n"
          "    item [1]\n    end>\n  object B: TTestControl\n  end\n");
     ASSERT_EQ(Form.PanelsObj.Items.size(), 2u);
     EXPECT_EQ(Form.PanelsObj.Items[0]->Width, 145);
@@ -251,7 +260,8 @@ TEST_F(FormReader, CollectionsWithNestedPathsAndReferences) {
 
 TEST_F(FormReader, NestedObjectsParentsEventsFixupsAndLoadedOrder) {
     Read("  Buddy = Button1\n  object Panel1: TTestPanel\n    Left = 8\n"
-         "    object Button1: TTestControl\n      Buddy = Form1\n      OnClick = button1click\n    end\n"
+         "    object Button1: TTestControl\n      Buddy = Form1\n      OnClick = button1click\n    "
+         "end\n"
          "  end\n  inline Label1: TTestControl\n    Buddy = nil\n  end\n");
     TTestControl* panel = Child("Panel1");
     TTestControl* button = Child("Button1");
@@ -290,10 +300,12 @@ struct TErrorCase {
 
 TEST_F(FormReader, ErrorsNameFileLineAndWhatIsWrong) {
     const TErrorCase cases[] = {
-        {"object Form1: TTestForm\n  Foo = 1\nend", "Unit1.dfm(2): Unknown property 'Foo' of TTestForm"},
+        {"object Form1: TTestForm\n  Foo = 1\nend",
+         "Unit1.dfm(2): Unknown property 'Foo' of TTestForm"},
         {"object Form1: TTestForm\n object B: TTestControl\n  Font.Foo = 1\n end\nend",
          "Unit1.dfm(3): Unknown property 'Font.Foo' of TTestControl"},
-        {"object Form1: TTestForm\n\n  object X: TNoSuch\n  end\nend", "Unit1.dfm(3): Unknown class 'TNoSuch'"},
+        {"object Form1: TTestForm\n\n  object X: TNoSuch\n  end\nend",
+         "Unit1.dfm(3): Unknown class 'TNoSuch'"},
         {"object Form1: TOther\nend", "Unit1.dfm(1): Root class 'TOther' does not match TTestForm"},
         {"object Form1: TTestForm\n Left = 'x'\nend",
          "Unit1.dfm(2): Invalid value for property 'Left' of TTestForm: expected an integer"},
@@ -317,25 +329,31 @@ TEST_F(FormReader, ErrorsNameFileLineAndWhatIsWrong) {
          "Unit1.dfm(2): Property 'NoFont' in 'NoFont.Height' of TTestForm is not set"},
         {"object Form1: TTestForm\n Font = 1\nend",
          "Unit1.dfm(2): Property 'Font' of TTestForm takes no value of its own"},
-        {"object Form1: TTestForm\n Left = 1\n left = 2\nend", "Unit1.dfm(3): Property 'left' is assigned twice"},
-        {"object Form1: TTestForm\n object A: TTestControl\n end\n object A: TTestControl\n end\nend",
+        {"object Form1: TTestForm\n Left = 1\n left = 2\nend",
+         "Unit1.dfm(3): Property 'left' is assigned twice"},
+        {"object Form1: TTestForm\n object A: TTestControl\n end\n object A: TTestControl\n "
+         "end\nend",
          "Unit1.dfm(4): A component named 'A' already exists"},
         {"object Form1: TTestForm\n Panels = < item Width = 'w' end >\nend",
          "Unit1.dfm(2): Invalid value for property 'Width' of TTestItem: expected an integer"},
         // Syntax.
         {"object Form1: TTestForm\n Caption = 'abc\nend", "Unit1.dfm(2): Unterminated string"},
         {"object Form1: TTestForm\n Left 1\nend", "Unit1.dfm(2): Expected '=' but found a number"},
-        {"object Form1: TTestForm\n Left = 1\n", "Unit1.dfm(3): Expected 'end' but found end of text"},
+        {"object Form1: TTestForm\n Left = 1\n",
+         "Unit1.dfm(3): Expected 'end' but found end of text"},
         {"object Form1: TTestForm\n object A: TTestControl\n end\n Left = 1\nend",
          "Unit1.dfm(4): Property 'Left' must come before the child objects"},
         {"object Form1: TTestForm\n Data = { 0A1 }\nend",
          "Unit1.dfm(2): Odd number of hexadecimal digits in binary data"},
         {"object Form1: TTestForm\n Data = { 0G }\nend", "Unit1.dfm(2): Invalid binary data"},
-        {"object Form1: TTestForm\n Left = 99999999999999999999\nend", "Unit1.dfm(2): Number out of range: 99999999999999999999"},
+        {"object Form1: TTestForm\n Left = 99999999999999999999\nend",
+         "Unit1.dfm(2): Number out of range: 99999999999999999999"},
         {"object Form1: TTestForm\n Caption = #55357\nend", "Unit1.dfm(2): Invalid character code"},
-        {"object Form1: TTestForm\n Caption = '\xC3('\nend", "Unit1.dfm(2): Invalid UTF-8 in string"},
+        {"object Form1: TTestForm\n Caption = '\xC3('\nend",
+         "Unit1.dfm(2): Invalid UTF-8 in string"},
         {"object Form1: TTestForm\n Left = ?\nend", "Unit1.dfm(2): Unexpected character '?'"},
-        {"object Form1: TTestForm\nend\nobject", "Unit1.dfm(3): Expected end of text but found 'object'"},
+        {"object Form1: TTestForm\nend\nobject",
+         "Unit1.dfm(3): Expected end of text but found 'object'"},
         {"", "Unit1.dfm(1): Expected 'object' but found end of text"},
     };
     for (const TErrorCase& c : cases) {
@@ -373,8 +391,11 @@ TEST_F(FormReader, ConstructorAndPlacementFailuresAreReadErrors) {
         TTestFragile::FailIn = where;
         TTestForm form;
         try {
-            ReadComponentResource(&form, "object Form1: TTestForm\n object A: TTestControl\n  object F: TTestFragile\n"
-                                         "  end\n end\nend\n", "Unit1.dfm");
+            ReadComponentResource(
+                &form,
+                "object Form1: TTestForm\n object A: TTestControl\n  object F: TTestFragile\n"
+                "  end\n end\nend\n",
+                "Unit1.dfm");
             ADD_FAILURE() << "no error";
         } catch (const EReadError& e) {
             EXPECT_EQ(std::string(e.what()), message);
@@ -387,19 +408,23 @@ TEST_F(FormReader, ConstructorAndPlacementFailuresAreReadErrors) {
 // and the first exception reaches the caller unchanged.
 TEST_F(FormReader, LoadedFailureLoadsTheRestThenRethrows) {
     TTestFragile::FailIn = "loaded";
-    EXPECT_THROW(Read("  object F: TTestFragile\n  end\n  object G: TTestControl\n  end\n"), std::runtime_error);
+    EXPECT_THROW(Read("  object F: TTestFragile\n  end\n  object G: TTestControl\n  end\n"),
+                 std::runtime_error);
     EXPECT_EQ(gLog, (std::vector<std::string>{"Loaded Form1", "Loaded F", "Loaded G"}));
     ASSERT_EQ(Form.ComponentCount(), 2);
-    for (int i = 0; i < 2; ++i) EXPECT_FALSE(Form.Components(i)->IsLoading());
+    for (int i = 0; i < 2; ++i)
+        EXPECT_FALSE(Form.Components(i)->IsLoading());
     EXPECT_FALSE(Form.IsLoading());
 }
 
 TEST_F(FormReader, DeepNestingIsAnErrorNotACrash) {
     std::string text;
-    for (int i = 0; i < 5000; ++i) text += "object A: TTestControl\n";
+    for (int i = 0; i < 5000; ++i)
+        text += "object A: TTestControl\n";
     EXPECT_THROW(ReadComponentResource(&Form, text, "deep.dfm"), EReadError);
     std::string coll = "object Form1: TTestForm Panels = ";
-    for (int i = 0; i < 5000; ++i) coll += "< item Panels = ";
+    for (int i = 0; i < 5000; ++i)
+        coll += "< item Panels = ";
     EXPECT_THROW(ReadComponentResource(&Form, coll, "deep.dfm"), EReadError);
 }
 

@@ -45,7 +45,10 @@ TEST(TComponent, EveryWayOfEndingLeavesTheOwnerConsistent) {
 TEST(TComponent, OwnerDestroysNewestFirst) {
     std::vector<std::string> order;
     struct TLogged : TComponent {
-        TLogged(TComponent* o, std::vector<std::string>& log, const char* n) : TComponent(o), Log(log) { SetName(n); }
+        TLogged(TComponent* o, std::vector<std::string>& log, const char* n)
+            : TComponent(o), Log(log) {
+            SetName(n);
+        }
         ~TLogged() override { Log.push_back(Name()); }
         std::vector<std::string>& Log;
     };
