@@ -1,0 +1,108 @@
+// The launcher's window definitions read with the plain controls, and the
+// controls that only show something: status bar, gauge, label, news pane.
+
+#include <fstream>
+
+#include "framework/TGauge.h"
+#include "framework/TLabel.h"
+#include "framework/TStatusBar.h"
+#include "framework/TWebBrowser.h"
+#include "framework/TButton.h"
+#include "framework/TTrackBar.h"
+#include "tests/framework/PlainFormFixture.h"
+
+namespace {
+
+std::string LauncherDefinition(const std::string& unit) {
+    std::ifstream in(std::string(QUELM_SOURCE_DIR) + "/launcher/" + unit + ".dfm", std::ios::binary);
+    // Read into a plain TForm: the form's handlers and the link labels' own
+    // properties belong to higher layers.
+    std::string text, line;
+    while (std::getline(in, line)) {
+        size_t at = line.find_first_not_of(' ');
+        std::string body = at == std::string::npos ? "" : line.substr(at);
+        if ((body.rfind("On", 0) == 0 || body.rfind("HoverFont.", 0) == 0 || body.rfind("URL ", 0) == 0) &&
+            body.find(" = ") != std::string::npos)
+            continue;
+        for (const char* cls : {": TForm1", ": TForm2", ": TForm3"})
+            if (size_t p = line.find(cls); p != std::string::npos) line.replace(p, 8, ": TForm");
+        if (size_t p = line.find(": TsWebLabel"); p != std::string::npos) line.replace(p, 12, ": TLabel");
+        text += line + "\n";
+    }
+    return text;
+}
+
+class PlainDefinitionsTest : public PlainFormTest {
+protected:
+    template <class T> T* Find(const char* name) const { return dynamic_cast<T*>(Form->FindComponent(name)); }
+};
+
+TEST_F(PlainDefinitionsTest, LauncherWindowsRead) {
+    Read(LauncherDefinition("Unit1"));
+    ASSERT_NE(Find<TButton>("sButton1"), nullptr);
+    EXPECT_TRUE(Find<TButton>("sButton1")->Default());
+    auto* bar = Find<TStatusBar>("sStatusBar1");
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(bar->Panels()->Count(), 2);
+    EXPECT_EQ(bar->Panels()->Items(0)->Width(), 145);
+    EXPECT_EQ(bar->Panels()->Items(1)->Width(), 50);
+    auto* gauge = Find<TGauge>("sGauge1");
+    ASSERT_NE(gauge, nullptr);
+    EXPECT_EQ(gauge->ForeColor(), clBlack);
+    EXPECT_EQ(gauge->GaugeText(), "0%");
+    EXPECT_FALSE(gauge->Enabled());
+    ASSERT_NE(Find<TWebBrowser>("WebBrowser1"), nullptr);
+}
+
+TEST_F(PlainDefinitionsTest, OptionsWindowReads) {
+    TForm* second = Form;
+    Read(LauncherDefinition("Unit2"));
+    auto* track = Find<TTrackBar>("sTrackBar1");
+    ASSERT_NE(track, nullptr);
+    EXPECT_EQ(track->Max(), 10);
+    EXPECT_EQ(track->ThumbLength(), 23);
+    EXPECT_TRUE(track->ShowHint());
+    auto* label = Find<TLabel>("sLabel2");
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->Alignment(), taRightJustify);
+    // Auto-sized, the right-justified label keeps its right edge.
+    EXPECT_EQ(label->Left() + label->Width(), 8 + 53);
+    EXPECT_EQ(second->ComponentCount(), 14);
+}
+
+TEST_F(PlainDefinitionsTest, StatusBarPanelsAndSimpleText) {
+    auto* bar = Make<TStatusBar>(0, 0, 300, 19);
+    bar->Panels()->Add()->SetWidth(100);
+    bar->Panels()->Add()->SetWidth(50);
+    bar->Panels()->Items(0)->SetText("Versão 1.2");
+    bar->Panels()->Items(1)->SetAlignment(taCenter);
+    Show();
+    EXPECT_EQ(bar->Align(), alBottom);
+    EXPECT_EQ(bar->Top(), Form->ClientHeight() - 19);
+    EXPECT_EQ(bar->PanelRect(0).Left, 0);
+    EXPECT_EQ(bar->PanelRect(1).Left, 100);
+    EXPECT_EQ(bar->PanelRect(1).Right, bar->Width() - 2);  // the last panel takes the rest
+    EXPECT_EQ(bar->Panels()->Items(0)->Text(), "Versão 1.2");
+    EXPECT_THROW(bar->Panels()->Items(2), std::out_of_range);
+}
+
+TEST_F(PlainDefinitionsTest, GaugeClampsAndRounds) {
+    auto* g = Make<TGauge>(0, 0, 100, 18);
+    g->SetMaxValue(300);
+    g->SetProgress(100);
+    EXPECT_EQ(g->GaugeText(), "33%");
+    g->SetProgress(1000);
+    EXPECT_EQ(g->Progress(), 300);
+    g->SetMinValue(300);
+    EXPECT_EQ(g->PercentDone(), 0);  // an empty range shows no progress
+}
+
+TEST_F(PlainDefinitionsTest, BrowserKeepsTheAddress) {
+    auto* web = Make<TWebBrowser>(0, 0, 120, 100);
+    Show();
+    web->Navigate("file:///home/player/game/news/index.html");
+    Pump();
+    EXPECT_EQ(web->LocationURL(), "file:///home/player/game/news/index.html");
+}
+
+} // namespace
