@@ -155,7 +155,13 @@ TPixels DecodeBmp(const uint8_t* data, size_t size) {
         const uint8_t* src = r.At(h.PixelsAt + rowBytes * (h.TopDown ? y : h.Height - 1 - y));
         uint8_t* dst = out.ScanLine(y);
         switch (h.Bits) {
-        case 1: case 4: case 8: {
+        case 8:
+            for (int x = 0; x < h.Width; ++x) {
+                const uint8_t* c = palette[src[x]];
+                dst[3 * x] = c[0], dst[3 * x + 1] = c[1], dst[3 * x + 2] = c[2];
+            }
+            break;
+        case 1: case 4: {
             const int perByte = 8 / h.Bits;
             const unsigned mask = (1u << h.Bits) - 1;
             for (int x = 0; x < h.Width; ++x) {
