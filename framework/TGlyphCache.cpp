@@ -52,6 +52,7 @@ TGlyphCache::~TGlyphCache() = default;
 // Windows heights: negative is the em height, positive the cell height.
 void TGlyphCache::LoadMetrics(int height) {
     if (height == 0) height = -11;
+    height = std::clamp(height, -1000, 1000);
     FT_Face face = FFace->Face;
     TFontMetrics& m = FMetrics;
     if (!face) {
@@ -69,8 +70,8 @@ void TGlyphCache::LoadMetrics(int height) {
     long winAscent = os2 && os2->usWinAscent ? os2->usWinAscent : face->ascender;
     long winDescent = os2 && os2->usWinAscent ? os2->usWinDescent : -face->descender;
     if (winAscent + winDescent <= 0) {
-        winAscent = upem * 4 / 5;
-        winDescent = upem / 5;
+        winAscent = upem * 4 / 5 + 1;
+        winDescent = upem / 5 + 1;
     }
     int ppem =
         height < 0

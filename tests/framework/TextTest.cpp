@@ -52,6 +52,8 @@ TEST(Fonts, HeightConventions) {
     TGlyphCache& cell = TFontEngine::Instance().Cache("Tahoma", 13, 0);
     EXPECT_EQ(cell.Metrics().PixelSize, 11);
     EXPECT_EQ(cell.Metrics().Height, 13);
+    // Absurd heights are bounded rather than overflowing.
+    EXPECT_EQ(TFontEngine::Instance().Cache("Tahoma", INT32_MIN, 0).Metrics().PixelSize, 1000);
 }
 
 TEST(Fonts, ChangesAreReported) {
