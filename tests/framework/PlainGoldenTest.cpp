@@ -1,0 +1,88 @@
+// A small form of plain controls compared pixel by pixel with a stored
+// picture. On a mismatch the actual picture and a difference picture are
+// written beside the test's build output. Regenerate deliberately with
+//   UPDATE_GOLDEN=1 build/<dir>/tests/tests_framework --gtest_filter='PlainGolden*'
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "framework/TButton.h"
+#include "framework/TCheckBox.h"
+#include "framework/TComboBox.h"
+#include "framework/TEdit.h"
+#include "framework/TGauge.h"
+#include "framework/TGroupBox.h"
+#include "framework/TLabel.h"
+#include "framework/TPanel.h"
+#include "framework/TStatusBar.h"
+#include "framework/TTrackBar.h"
+#include "platform/PngFile.h"
+#include "platform/headless/THeadlessWindow.h"
+#include "tests/framework/PlainFormFixture.h"
+
+namespace {
+
+class PlainGoldenTest : public PlainFormTest {
+protected:
+    void Compare(const std::string& name) {
+        const TPixels& actual = Host_->Find(Window())->Picture();
+        std::string golden = std::string(QUELM_SOURCE_DIR) + "/tests/golden/" + name + ".png";
+        const char* update = std::getenv("UPDATE_GOLDEN");
+        if ((update && std::string(update) == "1") || !std::filesystem::exists(golden)) {
+            WritePng(golden, actual);
+            GTEST_SKIP() << "wrote " << golden;
+        }
+        TPixels expected = ReadPng(golden);
+        ASSERT_EQ(expected.Width(), actual.Width());
+        ASSERT_EQ(expected.Height(), actual.Height());
+        TPixels diff(actual.Width(), actual.Height());
+        int bad = 0;
+        for (int y = 0; y < actual.Height(); ++y)
+            for (int x = 0; x < actual.Width(); ++x) {
+                bool same = expected.Pixel(x, y) == actual.Pixel(x, y);
+                bad += same ? 0 : 1;
+                diff.SetPixel(x, y, same ? 0xFFFFFF : 0x0000FF);
+            }
+        if (bad) {
+            std::string out = std::string(QUELM_BINARY_DIR) + "/golden-" + name;
+            WritePng(out + "-actual.png", actual);
+            WritePng(out + "-diff.png", diff);
+        }
+        EXPECT_EQ(bad, 0) << "pixels differ from " << golden;
+    }
+};
+
+TEST_F(PlainGoldenTest, FormOfPlainControls) {
+    Form->SetBorderStyle(bsNone);
+    Form->SetBounds(10, 10, 260, 200);
+    auto* panel = Make<TPanel>(4, 4, 252, 150);
+    auto* label = Make<TLabel>(8, 10, 60, 13, panel);
+    label->SetCaption("Login:");
+    auto* edit = Make<TEdit>(60, 6, 110, 21, panel);
+    edit->SetText("jogador");
+    auto* group = Make<TGroupBox>(8, 34, 236, 110, panel);
+    group->SetCaption("Gráficos");
+    auto* combo = Make<TComboBox>(8, 20, 121, 21, group);
+    combo->SetStyle(csDropDownList);
+    combo->Items()->SetStrings({"640x480", "800x600"});
+    combo->SetItemIndex(1);
+    auto* check = Make<TCheckBox>(140, 20, 80, 19, group);
+    check->SetCaption("Música");
+    check->SetChecked(true);
+    auto* track = Make<TTrackBar>(8, 48, 100, 33, group);
+    track->SetThumbLength(23);
+    track->SetPosition(4);
+    auto* gauge = Make<TGauge>(120, 54, 100, 18, group);
+    gauge->SetProgress(40);
+    auto* ok = Make<TButton>(140, 84, 75, 25, group);
+    ok->SetCaption("Aplicar");
+    ok->SetDefault(true);
+    auto* bar = Make<TStatusBar>(0, 0, 260, 19);
+    bar->Panels()->Add()->SetWidth(120);
+    bar->Panels()->Add()->SetWidth(50);
+    bar->Panels()->Items(0)->SetText("Pronto");
+    Show();
+    Compare("plain-controls");
+}
+
+} // namespace
