@@ -280,14 +280,14 @@ void TCustomForm::BringToFront() {
     if (FVisible && HostWindowKind() == TWindowKind::wkNormal) Activate();
 }
 
-void TCustomForm::Activate() {
+void TCustomForm::Activate(bool tellHost) {
     if (!FVisible) return;
     TCustomForm* prev = Screen ? Screen->ActiveForm() : nullptr;
     if (prev == this && FActive) return;
     if (prev && prev != this) prev->SetActive(false);
     if (Screen) Screen->SetActiveForm(this);
     SetActive(true);
-    if (FHostWindow) FHostWindow->Activate();
+    if (FHostWindow && tellHost) FHostWindow->Activate();
 }
 
 void TCustomForm::SetActive(bool active) {

@@ -85,8 +85,10 @@ public:
     void Show() { SetVisible(true); BringToFront(); }
     void Hide() { SetVisible(false); }
     void BringToFront();
-    // Makes this the active window: frame, focus and host focus follow.
-    void Activate();
+    // Makes this the active window: frame, focus and host focus follow. When
+    // the host itself reports the focus, it is not asked again: echoing stale
+    // focus reports back would make two windows take the focus in turn forever.
+    void Activate(bool tellHost = true);
     void Close();
     // Frees the form from the loop, after the current message.
     void Release();

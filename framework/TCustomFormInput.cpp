@@ -87,7 +87,7 @@ void TCustomForm::HandleHostEvent(const TEvent& e) {
         HandleText(e);
         break;
     case TEventKind::ekFocusIn:
-        if (FVisible && !FActive) Activate();
+        if (FVisible && !FActive) Activate(false);
         break;
     case TEventKind::ekFocusOut:
         if (FActive) {

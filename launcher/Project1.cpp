@@ -1,0 +1,74 @@
+#include "launcher/Project1.h"
+
+#include <cstdio>
+#include <filesystem>
+
+#include "controls/TsWebLabel.h"
+#include "framework/MessageBox.h"
+#include "framework/PlainControls.h"
+#include "framework/TClassRegistry.h"
+#include "framework/TApplication.h"
+#include "framework/TButton.h"
+#include "launcher/Unit1.h"
+#include "launcher/Unit2.h"
+#include "launcher/Unit3.h"
+#include "platform/CreateHost.h"
+#include "platform/PngFile.h"
+
+const char* const LauncherTitle = "Launcher 1.2";
+
+namespace {
+std::unique_ptr<TApplication> TheApplication;
+} // namespace
+
+void CreateLauncher() {
+    RegisterPlainControls();
+    RegisterClass(TsWebLabel::StaticClassInfo());
+    TheApplication = std::make_unique<TApplication>();
+    Application->SetTitle(LauncherTitle);
+    Application->CreateForm(&Form1);
+    Application->CreateForm(&Form2);
+    Application->CreateForm(&Form3);
+}
+
+void DestroyLauncher() {
+    TheApplication.reset();
+    Form1 = nullptr;
+    Form2 = nullptr;
+    Form3 = nullptr;
+}
+
+int RunLauncher() {
+    CreateLauncher();
+    Application->Run();
+    DestroyLauncher();
+    return 0;
+}
+
+int RunScreenshots(const char* folder) {
+    InstallHeadlessHost();
+    CreateLauncher();
+    Form1->Show();
+    Application->ProcessMessages();
+    Form1->sButton3Click(Form1->sButton3);
+    Form1->sButton2Click(Form1->sButton2);
+    Application->ProcessMessages();
+
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path dir(folder);
+    int status = 0;
+    for (TCustomForm* form : {static_cast<TCustomForm*>(Form1), static_cast<TCustomForm*>(Form2),
+                              static_cast<TCustomForm*>(Form3)}) {
+        const std::string path = (dir / (form->Name() + ".png")).string();
+        try {
+            WritePng(path, form->BackBuffer()->Pixels());
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "launcher: %s\n", e.what());
+            status = 1;
+        }
+    }
+    for (const TMessageBoxRecord& box : MessageBoxLog())
+        std::printf("messagebox\t%s\t%s\n", box.Caption.c_str(), box.Text.c_str());
+    DestroyLauncher();
+    return status;
+}

@@ -1,0 +1,121 @@
+#include "launcher/Unit1.h"
+
+#include "framework/TClassRegistry.h"
+
+#include "controls/TsWebLabel.h"
+#include "framework/MessageBox.h"
+#include "framework/SysUtils.h"
+#include "framework/TApplication.h"
+#include "framework/TButton.h"
+#include "framework/TGauge.h"
+#include "framework/TPanel.h"
+#include "framework/TStatusBar.h"
+#include "framework/TWebBrowser.h"
+#include "launcher/CenterWindow.h"
+#include "launcher/FormBinding.h"
+#include "launcher/Unit2.h"
+#include "launcher/Unit3.h"
+#include "platform/services/FileAge.h"
+#include "platform/services/ProgramStart.h"
+#include "platform/services/TIniFile.h"
+
+extern const char Unit1Definition[];
+
+namespace Unit1 {
+std::string PageUrl;
+std::string WebSite;
+std::string ServerIp;
+std::string VersionText;
+int32_t Lang = 0;
+
+const char* const LaunchIniPath = "./launch.ini";
+const char* const LaunchIniSection = "Configurações";
+
+std::string GameCommandLine() { return "main.exe connect /u" + ServerIp + " /p44405"; }
+} // namespace Unit1
+
+using namespace Unit1;
+
+TForm1* Form1 = nullptr;
+
+namespace {
+const char* const ClientFile = "main.exe";
+const char* const MissingClientText = "Um dos arquivos vitais para o jogo está faltando.";
+} // namespace
+
+TForm1::TForm1(TComponent* owner) : TForm(owner) {}
+
+const TClassInfo* TForm1::StaticClassInfo() {
+    static const TClassInfo info = [] {
+        TClassInfo i;
+        i.Name = "TForm1";
+        i.Parent = TForm::StaticClassInfo();
+        auto method = [](const char* name, void (TForm1::*handler)(TObject*)) {
+            return TMethodInfo{name, [handler](TComponent& root, TObject* sender) {
+                                   (static_cast<TForm1&>(root).*handler)(sender);
+                               }};
+        };
+        i.Methods = {method("FormCreate", &TForm1::FormCreate),
+                     method("sButton1Click", &TForm1::sButton1Click),
+                     method("sButton2Click", &TForm1::sButton2Click),
+                     method("sButton3Click", &TForm1::sButton3Click),
+                     method("sButton4Click", &TForm1::sButton4Click)};
+        return i;
+    }();
+    return &info;
+}
+
+const TClassInfo* TForm1::ClassInfo() const { return StaticClassInfo(); }
+
+std::string TForm1::DefinitionText() const { return Unit1Definition; }
+
+void TForm1::ReadDefinition() {
+    TForm::ReadDefinition();
+    BindComponent(this, sPanel1, "sPanel1");
+    BindComponent(this, WebBrowser1, "WebBrowser1");
+    BindComponent(this, sGauge1, "sGauge1");
+    BindComponent(this, sButton1, "sButton1");
+    BindComponent(this, sButton2, "sButton2");
+    BindComponent(this, sButton3, "sButton3");
+    BindComponent(this, sButton4, "sButton4");
+    BindComponent(this, sWebLabel1, "sWebLabel1");
+    BindComponent(this, sStatusBar1, "sStatusBar1");
+}
+
+void TForm1::FormCreate(TObject*) {
+    CenterWindow(this);
+    const TIniFile ini(LaunchIniPath);
+    PageUrl = ini.ReadString(LaunchIniSection, "Pagina do launcher", "");
+    WebSite = ini.ReadString(LaunchIniSection, "WebSite", "");
+    ServerIp = ini.ReadString(LaunchIniSection, "IP", "");
+    VersionText = ini.ReadString(LaunchIniSection, "versao", "");
+    SetCaption(ini.ReadString(LaunchIniSection, "nome", ""));
+    sStatusBar1->Panels()->Items(0)->SetText(VersionText);
+    sWebLabel1->SetCaption(WebSite);
+    sWebLabel1->SetURL(WebSite);
+    Lang = StrToInt(ini.ReadString(LaunchIniSection, "lang", ""));
+    if (Lang == 1) {
+        sButton4->SetCaption("Exit");
+        sButton2->SetCaption("About");
+        sButton3->SetCaption("Options");
+        sButton1->SetCaption("Play");
+    }
+    WebBrowser1->Navigate(PageUrl);
+}
+
+void TForm1::sButton1Click(TObject*) {
+    if (FileAge(ClientFile) == -1) {
+        MessageBox(MissingClientText, Application->Title());
+        return;
+    }
+    // The client's own fate is its affair; only a start that could not even be
+    // attempted is worth telling the player, who would otherwise see nothing.
+    const TProgramStart started = StartProgram(GameCommandLine(), SW_SHOWNORMAL);
+    if (!started.Started) MessageBox(started.Reason, Application->Title());
+}
+
+void TForm1::sButton2Click(TObject*) { Form3->Show(); }
+
+void TForm1::sButton3Click(TObject*) { Form2->Show(); }
+
+void TForm1::sButton4Click(TObject*) { Close(); }

@@ -1,0 +1,61 @@
+#pragma once
+// The main window: news pane, Play, Options, About and Exit, the link to the
+// server's web site and the client version in the status bar.
+
+#include <cstdint>
+#include <string>
+
+#include "framework/TForm.h"
+
+class TPanel;
+class TWebBrowser;
+class TGauge;
+class TButton;
+class TsWebLabel;
+class TStatusBar;
+
+namespace Unit1 {
+// The launcher settings, read once from launch.ini while the main window is
+// created and never written back.
+extern std::string PageUrl;
+extern std::string WebSite;
+extern std::string ServerIp;
+extern std::string VersionText;
+extern int32_t Lang;
+
+// The file the settings come from and its one section.
+extern const char* const LaunchIniPath;
+extern const char* const LaunchIniSection;
+
+// "main.exe connect /u" + the server address + " /p44405".
+std::string GameCommandLine();
+} // namespace Unit1
+
+class TForm1 : public TForm {
+public:
+    explicit TForm1(TComponent* owner);
+
+    const TClassInfo* ClassInfo() const override;
+    static const TClassInfo* StaticClassInfo();
+    std::string DefinitionText() const override;
+    std::string DefinitionFileName() const override { return "Unit1.dfm"; }
+    void ReadDefinition() override;
+
+    TPanel* sPanel1 = nullptr;
+    TWebBrowser* WebBrowser1 = nullptr;
+    TGauge* sGauge1 = nullptr;
+    TButton* sButton1 = nullptr;
+    TButton* sButton2 = nullptr;
+    TButton* sButton3 = nullptr;
+    TButton* sButton4 = nullptr;
+    TsWebLabel* sWebLabel1 = nullptr;
+    TStatusBar* sStatusBar1 = nullptr;
+
+    void FormCreate(TObject* Sender);
+    void sButton1Click(TObject* Sender);
+    void sButton2Click(TObject* Sender);
+    void sButton3Click(TObject* Sender);
+    void sButton4Click(TObject* Sender);
+};
+
+extern TForm1* Form1;

@@ -1,0 +1,148 @@
+#include "launcher/Unit2.h"
+
+#include "framework/TClassRegistry.h"
+
+#include <algorithm>
+
+#include "framework/MessageBox.h"
+#include "framework/SysUtils.h"
+#include "framework/TApplication.h"
+#include "framework/TButton.h"
+#include "framework/TCheckBox.h"
+#include "framework/TComboBox.h"
+#include "framework/TEdit.h"
+#include "framework/TGroupBox.h"
+#include "framework/TLabel.h"
+#include "framework/TPanel.h"
+#include "framework/TTrackBar.h"
+#include "launcher/CenterWindow.h"
+#include "launcher/FormBinding.h"
+#include "launcher/Unit1.h"
+#include "platform/services/TIniFile.h"
+#include "platform/services/TRegistry.h"
+
+extern const char Unit2Definition[];
+
+const char* const GameSettingsKey = "Software\\Korvan\\Quelm\\Config";
+
+TForm2* Form2 = nullptr;
+
+namespace Unit2 {
+// The dialog's own copies between reading the controls and writing the key,
+// and its own reading of the language switch.
+int32_t MusicSwitch = 0;
+int32_t SoundSwitch = 0;
+int32_t Volume = 0;
+int32_t Lang = 0;
+} // namespace Unit2
+
+using namespace Unit2;
+
+namespace {
+const char* const FirstRunNotice = "Vá até as Opções e Configre do melhor modo!";
+
+// 1 checks, 0 unchecks, anything else leaves the box as it was designed.
+void ApplySwitch(TCheckBox* box, int32_t value) {
+    if (value == 1) box->SetChecked(true);
+    if (value == 0) box->SetChecked(false);
+}
+} // namespace
+
+TForm2::TForm2(TComponent* owner) : TForm(owner) {}
+
+const TClassInfo* TForm2::StaticClassInfo() {
+    static const TClassInfo info = [] {
+        TClassInfo i;
+        i.Name = "TForm2";
+        i.Parent = TForm::StaticClassInfo();
+        auto method = [](const char* name, void (TForm2::*handler)(TObject*)) {
+            return TMethodInfo{name, [handler](TComponent& root, TObject* sender) {
+                                   (static_cast<TForm2&>(root).*handler)(sender);
+                               }};
+        };
+        i.Methods = {method("FormCreate", &TForm2::FormCreate),
+                     method("sButton1Click", &TForm2::sButton1Click),
+                     method("sButton2Click", &TForm2::sButton2Click)};
+        return i;
+    }();
+    return &info;
+}
+
+const TClassInfo* TForm2::ClassInfo() const { return StaticClassInfo(); }
+
+std::string TForm2::DefinitionText() const { return Unit2Definition; }
+
+void TForm2::ReadDefinition() {
+    TForm::ReadDefinition();
+    BindComponent(this, sPanel1, "sPanel1");
+    BindComponent(this, sLabel1, "sLabel1");
+    BindComponent(this, sEdit1, "sEdit1");
+    BindComponent(this, sGroupBox2, "sGroupBox2");
+    BindComponent(this, sLabel2, "sLabel2");
+    BindComponent(this, sComboBox1, "sComboBox1");
+    BindComponent(this, sLabel3, "sLabel3");
+    BindComponent(this, sComboBox2, "sComboBox2");
+    BindComponent(this, sGroupBox1, "sGroupBox1");
+    BindComponent(this, sCheckBox1, "sCheckBox1");
+    BindComponent(this, sCheckBox2, "sCheckBox2");
+    BindComponent(this, sTrackBar1, "sTrackBar1");
+    BindComponent(this, sButton1, "sButton1");
+    BindComponent(this, sButton2, "sButton2");
+}
+
+void TForm2::FormCreate(TObject*) {
+    CenterWindow(this);
+    {
+        TRegistry reg;
+        reg.SetRootKey(HKEY_CURRENT_USER);
+        reg.OpenKey(GameSettingsKey, true);
+        if (reg.ValueExists("Resolution")) {
+            sEdit1->SetText(reg.ReadString("ID"));
+            MusicSwitch = reg.ReadInteger("MusicOnOff");
+            SoundSwitch = reg.ReadInteger("SoundOnOff");
+            sComboBox2->SetItemIndex(reg.ReadInteger("ColorDepth"));
+            sComboBox1->SetItemIndex(reg.ReadInteger("Resolution"));
+            Volume = reg.ReadInteger("VolumeLevel");
+            ApplySwitch(sCheckBox1, SoundSwitch);
+            ApplySwitch(sCheckBox2, MusicSwitch);
+            sTrackBar1->SetPosition(std::clamp(Volume, sTrackBar1->Min(), sTrackBar1->Max()));
+            reg.CloseKey();
+        } else {
+            MessageBox(FirstRunNotice, Application->Title());
+        }
+    }
+    const TIniFile ini(Unit1::LaunchIniPath);
+    Unit2::Lang = StrToInt(ini.ReadString(Unit1::LaunchIniSection, "lang", ""));
+    if (Unit2::Lang == 1) {
+        sGroupBox2->SetCaption("Video");
+        sLabel2->SetCaption("Resolution:");
+        sLabel3->SetCaption("Colors:");
+        sCheckBox1->SetCaption("Effects");
+        sCheckBox2->SetCaption("Music");
+        sButton1->SetCaption("OK");
+        sButton2->SetCaption("Cancel");
+        SetCaption("Configuration");
+    }
+}
+
+void TForm2::sButton1Click(TObject*) {
+    SoundSwitch = sCheckBox1->Checked() ? 1 : 0;
+    MusicSwitch = sCheckBox2->Checked() ? 1 : 0;
+    Volume = sTrackBar1->Position();
+    {
+        // The key is released on the way out whether or not the writes succeed;
+        // a failed write leaves the dialog open with the error shown.
+        TRegistry reg;
+        reg.SetRootKey(HKEY_CURRENT_USER);
+        reg.OpenKey(GameSettingsKey, true);
+        reg.WriteString("ID", sEdit1->Text());
+        reg.WriteInteger("MusicOnOff", MusicSwitch);
+        reg.WriteInteger("SoundOnOff", SoundSwitch);
+        reg.WriteInteger("ColorDepth", sComboBox2->ItemIndex());
+        reg.WriteInteger("Resolution", sComboBox1->ItemIndex());
+        reg.WriteInteger("VolumeLevel", Volume);
+    }
+    Hide();
+}
+
+void TForm2::sButton2Click(TObject*) { Hide(); }

@@ -1,0 +1,40 @@
+#include "launcher/Unit3.h"
+
+#include "framework/TClassRegistry.h"
+
+#include "controls/TsWebLabel.h"
+#include "framework/TLabel.h"
+#include "launcher/CenterWindow.h"
+#include "launcher/FormBinding.h"
+
+extern const char Unit3Definition[];
+
+TForm3* Form3 = nullptr;
+
+TForm3::TForm3(TComponent* owner) : TForm(owner) {}
+
+const TClassInfo* TForm3::StaticClassInfo() {
+    static const TClassInfo info = [] {
+        TClassInfo i;
+        i.Name = "TForm3";
+        i.Parent = TForm::StaticClassInfo();
+        i.Methods = {TMethodInfo{"FormCreate", [](TComponent& root, TObject* sender) {
+                                     static_cast<TForm3&>(root).FormCreate(sender);
+                                 }}};
+        return i;
+    }();
+    return &info;
+}
+
+const TClassInfo* TForm3::ClassInfo() const { return StaticClassInfo(); }
+
+std::string TForm3::DefinitionText() const { return Unit3Definition; }
+
+void TForm3::ReadDefinition() {
+    TForm::ReadDefinition();
+    BindComponent(this, sLabel1, "sLabel1");
+    BindComponent(this, sWebLabel1, "sWebLabel1");
+    BindComponent(this, sWebLabel2, "sWebLabel2");
+}
+
+void TForm3::FormCreate(TObject*) { CenterWindow(this); }

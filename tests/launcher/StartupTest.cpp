@@ -1,0 +1,111 @@
+#include "LauncherFixture.h"
+
+#include "controls/TsWebLabel.h"
+#include "framework/TButton.h"
+#include "framework/TStatusBar.h"
+#include "framework/TWebBrowser.h"
+#include "launcher/CenterWindow.h"
+
+TEST_F(LauncherTest, StartupFillsTheMainWindowFromLaunchIni) {
+    WriteFullIni("0");
+    WriteAllSettings();
+    CreateLauncher();
+    EXPECT_EQ(Application->Title(), "Launcher 1.2");
+    EXPECT_EQ(Application->MainForm(), Form1);
+    EXPECT_EQ(Form1->Caption(), "Servidor Teste");
+    EXPECT_EQ(Form1->sStatusBar1->Panels()->Items(0)->Text(), "1.2.3");
+    EXPECT_EQ(Form1->sWebLabel1->Caption(), "http://site.example/");
+    EXPECT_EQ(Form1->sWebLabel1->URL(), "http://site.example/");
+    EXPECT_EQ(Form1->WebBrowser1->LocationURL(), "http://news.example/");
+    EXPECT_EQ(Unit1::ServerIp, "10.0.0.7");
+    EXPECT_FALSE(Form2->Visible());
+    EXPECT_FALSE(Form3->Visible());
+    EXPECT_TRUE(MessageBoxLog().empty());
+}
+
+TEST_F(LauncherTest, LanguageSwitch) {
+    struct Case {
+        const char* lang;
+        bool english;
+    };
+    for (const Case& c : {Case{"1", true}, Case{"01", true}, Case{" 1", true}, Case{"0", false},
+                          Case{"2", false}, Case{"-1", false}}) {
+        SCOPED_TRACE(c.lang);
+        WriteFullIni(c.lang);
+        WriteAllSettings();
+        CreateLauncher();
+        EXPECT_EQ(Form1->sButton1->Caption(), c.english ? "Play" : "Jogar");
+        EXPECT_EQ(Form1->sButton2->Caption(), c.english ? "About" : "Sobre");
+        EXPECT_EQ(Form1->sButton3->Caption(), c.english ? "Options" : "Opções");
+        EXPECT_EQ(Form1->sButton4->Caption(), c.english ? "Exit" : "Sair");
+        EXPECT_EQ(Form2->Caption(), c.english ? "Configuration" : "Configurações");
+        EXPECT_EQ(Form3->Caption(), "Sobre");
+        EXPECT_TRUE(MessageBoxLog().empty());
+        DestroyLauncher();
+    }
+}
+
+TEST_F(LauncherTest, BadLangStopsBothHandlersWithTheErrorBox) {
+    WriteFullIni("abc");
+    WriteAllSettings();
+    CreateLauncher();
+    const std::string text = "'abc' is not a valid integer value.";
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{text, text}));
+    EXPECT_EQ(MessageBoxLog()[0].Caption, "Launcher 1.2");
+    EXPECT_TRUE(MessageBoxLog()[0].StopIcon);
+    // What came before the failing step is set; the news pane stays blank.
+    EXPECT_EQ(Form1->Caption(), "Servidor Teste");
+    EXPECT_EQ(Form1->sStatusBar1->Panels()->Items(0)->Text(), "1.2.3");
+    EXPECT_EQ(Form1->sWebLabel1->URL(), "http://site.example/");
+    EXPECT_EQ(Form1->WebBrowser1->LocationURL(), "");
+    EXPECT_EQ(Form1->sButton1->Caption(), "Jogar");
+}
+
+TEST_F(LauncherTest, MissingIniOnFirstRunGivesThreeBoxesInOrder) {
+    CreateLauncher();
+    const std::string lang = "'' is not a valid integer value.";
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{
+                              lang, "Vá até as Opções e Configre do melhor modo!", lang}));
+    EXPECT_FALSE(MessageBoxLog()[1].StopIcon);
+    EXPECT_EQ(Form1->Caption(), "");
+    EXPECT_EQ(Unit1::ServerIp, "");
+}
+
+TEST_F(LauncherTest, IniValuesAreCutAndSectionsMatchExactly) {
+    WriteIni("IP=" + std::string(3000, '9') + "\r\nlang=1\r\n");
+    WriteAllSettings();
+    CreateLauncher();
+    EXPECT_EQ(Unit1::ServerIp, std::string(2047, '9'));
+    DestroyLauncher();
+
+    // The same keys under a section spelled with other accents are not found.
+    WriteIni("IP=1.2.3.4\r\nlang=1\r\n", "Configura\xe7oes");
+    CreateLauncher();
+    EXPECT_EQ(Unit1::ServerIp, "");
+    EXPECT_EQ(Form1->sButton1->Caption(), "Jogar");
+}
+
+TEST(CenterWindow, Arithmetic) {
+    const TRect work{0, 0, 1024, 738};
+    // Halves truncate toward zero.
+    EXPECT_EQ(CenteredPosition(641, 100, 2, work, {640, 480}).X, 0);
+    EXPECT_EQ(CenteredPosition(643, 100, 2, work, {640, 480}).X, -1);
+    EXPECT_EQ(CenteredPosition(100, 100, 2, work, {1024, 768}), (TPoint{462, 334}));
+    // The Windows 95 family counts the work area's size, not its corner.
+    const TRect topBar{0, 30, 1024, 768};
+    EXPECT_EQ(CenteredPosition(100, 400, 1, topBar, {1024, 768}).Y, 169);
+    EXPECT_EQ(CenteredPosition(100, 400, 2, topBar, {1024, 768}).Y, 184);
+}
+
+TEST_F(LauncherTest, WindowsAreCentredOnTheScreen) {
+    WriteFullIni("0");
+    WriteAllSettings();
+    CreateLauncher();
+    for (TCustomForm* f : {static_cast<TCustomForm*>(Form1), static_cast<TCustomForm*>(Form2),
+                           static_cast<TCustomForm*>(Form3)}) {
+        EXPECT_EQ(f->Left(), (1024 - f->Width()) / 2) << f->Name();
+        EXPECT_EQ(f->Top(), (768 - f->Height()) / 2) << f->Name();
+    }
+    EXPECT_EQ(Form1->ClientWidth(), 354);
+    EXPECT_EQ(Form1->ClientHeight(), 336);
+}
