@@ -3,9 +3,6 @@
 // written beside the test's build output. Regenerate deliberately with
 //   UPDATE_GOLDEN=1 build/<dir>/tests/tests_framework --gtest_filter='PlainGolden*'
 
-#include <cstdlib>
-#include <filesystem>
-
 #include "framework/TButton.h"
 #include "framework/TCheckBox.h"
 #include "framework/TComboBox.h"
@@ -16,7 +13,7 @@
 #include "framework/TPanel.h"
 #include "framework/TStatusBar.h"
 #include "framework/TTrackBar.h"
-#include "platform/PngFile.h"
+#include "tests/GoldenImage.h"
 #include "platform/headless/THeadlessWindow.h"
 #include "tests/framework/PlainFormFixture.h"
 
@@ -25,30 +22,7 @@ namespace {
 class PlainGoldenTest : public PlainFormTest {
 protected:
     void Compare(const std::string& name) {
-        const TPixels& actual = Host_->Find(Window())->Picture();
-        std::string golden = std::string(QUELM_SOURCE_DIR) + "/tests/golden/" + name + ".png";
-        const char* update = std::getenv("UPDATE_GOLDEN");
-        if ((update && std::string(update) == "1") || !std::filesystem::exists(golden)) {
-            WritePng(golden, actual);
-            GTEST_SKIP() << "wrote " << golden;
-        }
-        TPixels expected = ReadPng(golden);
-        ASSERT_EQ(expected.Width(), actual.Width());
-        ASSERT_EQ(expected.Height(), actual.Height());
-        TPixels diff(actual.Width(), actual.Height());
-        int bad = 0;
-        for (int y = 0; y < actual.Height(); ++y)
-            for (int x = 0; x < actual.Width(); ++x) {
-                bool same = expected.Pixel(x, y) == actual.Pixel(x, y);
-                bad += same ? 0 : 1;
-                diff.SetPixel(x, y, same ? 0xFFFFFF : 0x0000FF);
-            }
-        if (bad) {
-            std::string out = std::string(QUELM_BINARY_DIR) + "/golden-" + name;
-            WritePng(out + "-actual.png", actual);
-            WritePng(out + "-diff.png", diff);
-        }
-        EXPECT_EQ(bad, 0) << "pixels differ from " << golden;
+        ExpectMatchesGolden(Host_->Find(Window())->Picture(), name);
     }
 };
 
