@@ -46,3 +46,10 @@ private:
     int FUpdating = 0;
     bool FChangedWhileUpdating = false;
 };
+
+// The list that code creates for itself; the same storage as TStrings, which
+// here is already concrete.
+class TStringList : public TStrings {
+public:
+    using TStrings::TStrings;
+};
