@@ -19,7 +19,7 @@ test: setup
 	cd build/test && ctest --output-on-failure -j$(JOBS)
 
 bench: setup
-	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DBUILD_BENCH=ON >/dev/null
+	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DBUILD_BENCH=ON -DBUILD_TESTS=OFF >/dev/null
 	cmake --build build/bench -j$(JOBS)
 	@for b in build/bench/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 
