@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "framework/EReadError.h"
+#include "platform/services/TextEncoding.h"
 
 namespace {
 bool IsIdentStart(char c) {
@@ -167,23 +168,7 @@ void TFormLexer::LexHexNumber() {
     Tok.Int = static_cast<int64_t>(v); // sixteen digits give the bit pattern
 }
 
-void TFormLexer::AppendCodePoint(std::string& out, uint32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
+void TFormLexer::AppendCodePoint(std::string& out, uint32_t cp) { AppendUtf8(out, cp); }
 
 // Quoted pieces and #nnn codes with nothing between them form one string.
 // A #nnn code is a UTF-16 unit: pairs of surrogates combine.

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/services/TextEncoding.h"
+
 inline std::u32string Utf8Decode(std::string_view s) {
     std::u32string out;
     out.reserve(s.size());
@@ -43,22 +45,6 @@ inline std::u32string Utf8Decode(std::string_view s) {
 
 inline std::string Utf8Encode(std::u32string_view s) {
     std::string out;
-    for (char32_t c : s) {
-        if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
-        } else if (c < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else if (c < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
-    }
+    for (char32_t c : s) AppendUtf8(out, c);
     return out;
 }
