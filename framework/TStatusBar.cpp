@@ -6,6 +6,7 @@
 #include "framework/PlainPaint.h"
 #include "framework/PropertyHelpers.h"
 #include "framework/TCanvas.h"
+#include "framework/TCustomForm.h"
 
 namespace {
 constexpr int kPanelGap = 2;
@@ -88,7 +89,8 @@ void TStatusBar::Paint() {
             PaintPanel(c, r, p->Text(), p->Alignment(), p->Bevel());
         }
     }
-    if (!FSizeGrip) return;
+    // A grip only means something on a window that can be resized.
+    if (!FSizeGrip || !ParentIsSizeable()) return;
     // Three diagonal grooves in the corner.
     int right = Width() - 1, bottom = Height() - 1;
     TColor shadow = ColorToRGB(clBtnShadow), light = ColorToRGB(clBtnHighlight);
@@ -100,4 +102,9 @@ void TStatusBar::Paint() {
             c.SetPixel(x + 1, y, shadow);
         }
     }
+}
+
+bool TStatusBar::ParentIsSizeable() const {
+    const TCustomForm* form = dynamic_cast<const TCustomForm*>(Parent());
+    return form && (form->BorderStyle() == bsSizeable || form->BorderStyle() == bsSizeToolWin);
 }

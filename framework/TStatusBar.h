@@ -32,6 +32,7 @@ protected:
     void Paint() override;
 
 private:
+    bool ParentIsSizeable() const;
     void PaintPanel(TCanvas& c, const TRect& r, const std::string& text, TAlignment alignment,
                     TStatusPanelBevel bevel);
 
