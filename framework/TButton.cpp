@@ -8,7 +8,7 @@
 #include "platform/THost.h"
 #include "platform/VirtualKeys.h"
 
-TButton::TButton(TComponent* owner) : TCustomControl(owner) {
+TButton::TButton(TComponent* owner) : TButtonControl(owner) {
     FControlStyle = csCaptureMouse | csClickEvents | csSetCaption | csOpaque;
     SetBounds(0, 0, 75, 25);
     SetTabStop(true);
@@ -98,46 +98,12 @@ void TButton::WndProc(TMessage& m) {
     default:
         break;
     }
-    TCustomControl::WndProc(m);
+    TButtonControl::WndProc(m);
 }
 
-void TButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    if (button == mbLeft) {
-        if (CanFocus() && !Focused()) SetFocus();
-        FMouseDown = true;
-        FMouseInside = true;
-        Invalidate();
-    }
-    TCustomControl::MouseDown(button, shift, x, y);
-}
 
-void TButton::MouseMove(TShiftState shift, int x, int y) {
-    if (FMouseDown) {
-        bool inside = ClientRect().Contains({x, y});
-        if (inside != FMouseInside) {
-            FMouseInside = inside;
-            Invalidate();
-        }
-    }
-    TCustomControl::MouseMove(shift, x, y);
-}
 
-void TButton::KeyDown(int& key, TShiftState shift) {
-    TCustomControl::KeyDown(key, shift);
-    if (key == VK_SPACE && !FSpaceDown) {
-        FSpaceDown = true;
-        Invalidate();
-    }
-}
 
-void TButton::KeyUp(int& key, TShiftState shift) {
-    TCustomControl::KeyUp(key, shift);
-    if (key == VK_SPACE && FSpaceDown) {
-        FSpaceDown = false;
-        Invalidate();
-        Click();
-    }
-}
 
 void TButton::Paint() {
     TCanvas& c = *Canvas();

@@ -5,10 +5,10 @@
 // else the one marked Default), Escape the button marked Cancel. Clicking
 // sets the form's ModalResult to the button's own when that is not mrNone.
 
-#include "framework/TCustomControl.h"
+#include "framework/TButtonControl.h"
 #include "framework/TCustomForm.h"
 
-class TButton : public TCustomControl {
+class TButton : public TButtonControl {
 public:
     explicit TButton(TComponent* owner);
 
@@ -32,10 +32,7 @@ public:
 
 protected:
     void Paint() override;
-    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
-    void MouseMove(TShiftState shift, int x, int y) override;
-    void KeyDown(int& key, TShiftState shift) override;
-    void KeyUp(int& key, TShiftState shift) override;
+    void SpaceReleased() override { Click(); }
 
 private:
     void SetActive(bool v);
@@ -45,7 +42,4 @@ private:
     bool FCancel = false;
     bool FActive = false;
     TModalResult FModalResult = mrNone;
-    bool FMouseDown = false;
-    bool FMouseInside = false;
-    bool FSpaceDown = false;
 };

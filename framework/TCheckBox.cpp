@@ -15,7 +15,7 @@ constexpr int kBoxSize = 13;
 constexpr int kTextGap = 4;
 } // namespace
 
-TCheckBox::TCheckBox(TComponent* owner) : TCustomControl(owner) {
+TCheckBox::TCheckBox(TComponent* owner) : TButtonControl(owner) {
     FControlStyle = csCaptureMouse | csClickEvents | csSetCaption | csOpaque;
     SetBounds(0, 0, 97, 17);
     SetTabStop(true);
@@ -78,7 +78,7 @@ void TCheckBox::WndProc(TMessage& m) {
         FMouseDown = false;
         Invalidate();
         TControlRef self(this);
-        TCustomControl::WndProc(m);
+        TButtonControl::WndProc(m);
         if (toggle && self) Toggle();
         return;
     }
@@ -89,46 +89,12 @@ void TCheckBox::WndProc(TMessage& m) {
     default:
         break;
     }
-    TCustomControl::WndProc(m);
+    TButtonControl::WndProc(m);
 }
 
-void TCheckBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    if (button == mbLeft) {
-        if (CanFocus() && !Focused()) SetFocus();
-        FMouseDown = true;
-        FMouseInside = true;
-        Invalidate();
-    }
-    TCustomControl::MouseDown(button, shift, x, y);
-}
 
-void TCheckBox::MouseMove(TShiftState shift, int x, int y) {
-    if (FMouseDown) {
-        bool inside = ClientRect().Contains({x, y});
-        if (inside != FMouseInside) {
-            FMouseInside = inside;
-            Invalidate();
-        }
-    }
-    TCustomControl::MouseMove(shift, x, y);
-}
 
-void TCheckBox::KeyDown(int& key, TShiftState shift) {
-    TCustomControl::KeyDown(key, shift);
-    if (key == VK_SPACE && !FSpaceDown) {
-        FSpaceDown = true;
-        Invalidate();
-    }
-}
 
-void TCheckBox::KeyUp(int& key, TShiftState shift) {
-    TCustomControl::KeyUp(key, shift);
-    if (key == VK_SPACE && FSpaceDown) {
-        FSpaceDown = false;
-        Invalidate();
-        Toggle();
-    }
-}
 
 void TCheckBox::PaintCheck(TCanvas& c, const TRect& box) {
     // The classic seven-pixel tick, three pixels thick.

@@ -4,11 +4,11 @@
 // Every change of State runs Click (OnClick), except while the form's
 // definition is being read.
 
-#include "framework/TCustomControl.h"
+#include "framework/TButtonControl.h"
 
 enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 
-class TCheckBox : public TCustomControl {
+class TCheckBox : public TButtonControl {
 public:
     explicit TCheckBox(TComponent* owner);
 
@@ -33,10 +33,7 @@ public:
 
 protected:
     void Paint() override;
-    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
-    void MouseMove(TShiftState shift, int x, int y) override;
-    void KeyDown(int& key, TShiftState shift) override;
-    void KeyUp(int& key, TShiftState shift) override;
+    void SpaceReleased() override { Toggle(); }
 
 private:
     void PaintCheck(TCanvas& c, const TRect& box);
@@ -44,7 +41,4 @@ private:
     TAlignment FAlignment = taRightJustify;
     bool FAllowGrayed = false;
     TCheckBoxState FState = cbUnchecked;
-    bool FMouseDown = false;
-    bool FMouseInside = false;
-    bool FSpaceDown = false;
 };
