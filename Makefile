@@ -26,7 +26,11 @@ bench: setup
 fuzz: setup
 	CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=Debug -DBUILD_FUZZ=ON >/dev/null
 	cmake --build build/fuzz -j$(JOBS)
-	@for f in build/fuzz/fuzz/fuzz_*; do [ -x "$$f" ] && "$$f" -max_total_time=$(FUZZ_SECONDS) fuzz/corpus/$$(basename $$f) || exit 1; done
+	@# New inputs go to a scratch corpus in build/; the checked-in seeds are only read.
+	@for f in build/fuzz/fuzz/fuzz_*; do \
+		n=$$(basename $$f); mkdir -p build/fuzz/corpus/$$n fuzz/corpus/$$n; \
+		"$$f" -max_total_time=$(FUZZ_SECONDS) build/fuzz/corpus/$$n fuzz/corpus/$$n || exit 1; \
+	done
 
 golden: setup
 	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON >/dev/null
