@@ -14,17 +14,7 @@
 #include "framework/Messages.h"
 #include "platform/Types.h"
 
-#if __has_include("paint/TCacheInfo.h")
 #include "paint/TCacheInfo.h"
-#else
-class TBitmap;
-struct TCacheInfo {
-    TBitmap* Bitmap = nullptr;
-    int X = 0;
-    int Y = 0;
-    bool Ready = false;
-};
-#endif
 
 class TControl;
 class TWinControl;
