@@ -9,29 +9,37 @@
 
 #include "framework/Graphics.h"
 #include "framework/TBitmap.h"
+#include "paint/PixelKernels.h"
 #include "paint/PixelRow.h"
 
 namespace {
 
 uint8_t ClampByte(long v) { return static_cast<uint8_t>(std::clamp<long>(v, 0, 255)); }
 
-// Rounded(s - (s - d) * alpha) for every pair, as a table indexed s * 256 + d.
-// The few alphas in use are kept, so a small blend does not rebuild it.
-const uint8_t* OntoTable(double alpha) {
+// Rounded(s - (s - d) * alpha) for every pair, as a table indexed s * 256 + d,
+// with the vector formula that gives the same bytes (if one does). The few
+// alphas in use are kept, so a small blend does not rebuild them.
+struct TOnto {
+    const uint8_t* Table;
+    PixelKernels::TOntoFormula Formula;
+};
+TOnto OntoTable(double alpha) {
     struct Entry {
         double Alpha = -1;
         std::unique_ptr<uint8_t[]> Table;
+        PixelKernels::TOntoFormula Formula;
     };
     thread_local std::array<Entry, 4> cache;
     thread_local size_t next = 0;
     for (Entry& e : cache)
-        if (e.Table && std::memcmp(&e.Alpha, &alpha, sizeof alpha) == 0) return e.Table.get();
+        if (e.Table && std::memcmp(&e.Alpha, &alpha, sizeof alpha) == 0) return {e.Table.get(), e.Formula};
     Entry& e = cache[next++ % cache.size()];
     if (!e.Table) e.Table = std::make_unique<uint8_t[]>(256 * 256);
     e.Alpha = alpha;
     for (int s = 0; s < 256; ++s)
         for (int d = 0; d < 256; ++d) e.Table[s * 256 + d] = ClampByte(std::lrint(s - (s - d) * alpha));
-    return e.Table.get();
+    e.Formula = PixelKernels::FindOntoFormula(alpha, e.Table.get());
+    return {e.Table.get(), e.Formula};
 }
 
 // Bitmap-clipped inclusive rectangle; false when nothing is left.
@@ -98,20 +106,24 @@ void BlendBitmapOnto(TBitmap* dst, int x, int y, uint32_t keyColor, double alpha
     if (cols <= 0 || rows <= 0) return;
     const bool keyed = (keyColor >> 24) < 255;
     const TsBGR key = SplitColor(static_cast<TColor>(keyColor));
-    const uint8_t* table = OntoTable(alpha);
+    const TOnto onto = OntoTable(alpha);
+    const uint8_t* table = onto.Table;
     for (int j = 0; j < rows; ++j) {
         uint8_t* d = dst->ScanLine(y + j) + x * 3;
         const uint8_t* s = src->ScanLine(r.Top + j) + r.Left * 3;
-        if (!keyed) {
-            for (int i = 0; i < cols * 3; ++i) d[i] = table[s[i] * 256 + d[i]];
-            continue;
-        }
-        for (int i = 0; i < cols; ++i, d += 3, s += 3) {
-            if (SameBGR(s, key)) continue;
-            d[0] = table[s[0] * 256 + d[0]];
-            d[1] = table[s[1] * 256 + d[1]];
-            d[2] = table[s[2] * 256 + d[2]];
-        }
+        PixelKernels::BySegments(
+            cols,
+            [&](int first, int count, uint32_t* left) {
+                PixelKernels::OntoRow(d + first * 3, s + first * 3, count, onto.Formula, keyed, key, left);
+            },
+            [&](int i) {
+                const uint8_t* sp = s + i * 3;
+                uint8_t* dp = d + i * 3;
+                if (keyed && SameBGR(sp, key)) return;
+                dp[0] = table[sp[0] * 256 + dp[0]];
+                dp[1] = table[sp[1] * 256 + dp[1]];
+                dp[2] = table[sp[2] * 256 + dp[2]];
+            });
     }
 }
 
@@ -126,8 +138,7 @@ void BlendByMask(TBitmap* bitmap, const TBitmap* mask, TColor color) {
     for (int y = 0; y < bitmap->Height(); ++y) {
         uint8_t* b = bitmap->ScanLine(y);
         const uint8_t* m = mask->ScanLine(y);
-        for (int i = 0; i < bytes; ++i)
-            b[i] = static_cast<uint8_t>(static_cast<uint16_t>(b[i] * m[i] + c[i] * (255 - m[i])) >> 8);
+        for (int i = PixelKernels::MixRow(b, c, m, bytes); i < bytes; ++i) b[i] = MixByMask(b[i], c[i], m[i]);
     }
 }
 

@@ -6,11 +6,13 @@
 #include "framework/Graphics.h"
 #include "framework/TBitmap.h"
 #include "paint/Blend.h"
+#include "paint/PixelKernels.h"
 #include "paint/PixelRow.h"
 
 namespace {
 
-bool IsKey(const uint8_t* p) { return p[0] == 255 && p[1] == 0 && p[2] == 255; }
+constexpr TsBGR SeeThroughBGR{255, 0, 255};
+bool IsKey(const uint8_t* p) { return SameBGR(p, SeeThroughBGR); }
 
 // The parent's pixel under destination (x, y), or null when there is none.
 const uint8_t* ParentPixel(const TCacheInfo& parent, int x, int y) {
@@ -93,25 +95,40 @@ void AlphaCopy(TRect dr, TRect sr, TBitmap* dst, const TBitmap* src, int alphaOf
     const TsBGR ov = SplitColor(ColorToRGB(maskOverride));
     const uint8_t ovPixel[3] = {ov.B, ov.G, ov.R};
     for (int j = 0; j < h; ++j) {
-        uint8_t* d = dst->ScanLine(dr.Top + j) + dr.Left * 3;
-        const uint8_t* c = src->ScanLine(sr.Top + j) + sr.Left * 3;
-        const uint8_t* m = src->ScanLine(sr.Top + alphaOffset + j) + sr.Left * 3;
-        TRunCutter runs(cut);
-        for (int i = 0; i < w; ++i, d += 3, c += 3, m += 3) {
+        uint8_t* drow = dst->ScanLine(dr.Top + j) + dr.Left * 3;
+        const uint8_t* crow = src->ScanLine(sr.Top + j) + sr.Left * 3;
+        const uint8_t* mrow = src->ScanLine(sr.Top + alphaOffset + j) + sr.Left * 3;
+        // Pixel i of the row, as the reference has it; with Cut the pixels
+        // must come in order so the runs can be collected.
+        auto pixel = [&](int i, TRunCutter* runs) {
+            uint8_t* d = drow + i * 3;
+            const uint8_t *c = crow + i * 3, *m = mrow + i * 3;
             const bool see = IsKey(c);
-            if (cut) runs.Pixel(see, dr.Left + i, dr.Top + j);
+            if (runs) runs->Pixel(see, dr.Left + i, dr.Top + j);
             if (!see) {
                 d[0] = MixByMask(d[0], c[0], m[0]);
                 d[1] = MixByMask(d[1], c[1], m[1]);
                 d[2] = MixByMask(d[2], c[2], m[2]);
-            } else if (cut) {
+            } else if (runs) {
             } else if (const uint8_t* p = ParentPixel(parent, dr.Left + i, dr.Top + j)) {
                 Put(d, p);
             } else if (hasOverride) {
                 Put(d, ovPixel);
             }
+        };
+        if (cut) {
+            TRunCutter runs(cut);
+            for (int i = 0; i < w; ++i) pixel(i, &runs);
+            runs.EndRow(dr.Left + w, dr.Top + j);
+            continue;
         }
-        runs.EndRow(dr.Left + w, dr.Top + j);
+        PixelKernels::BySegments(
+            w,
+            [&](int first, int count, uint32_t* left) {
+                PixelKernels::MixRowExceptKey(drow + first * 3, crow + first * 3, mrow + first * 3, count,
+                                              SeeThroughBGR, left);
+            },
+            [&](int i) { pixel(i, nullptr); });
     }
 }
 

@@ -1,0 +1,61 @@
+#pragma once
+// The inner loops of the large blends, written for wide vector registers when
+// the processor has them. Each kernel does the runs it can do exactly and
+// leaves the rest to the caller's plain loop, which stays the reference: the
+// kernels must give the same bytes.
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+
+#include "paint/Gradient.h"
+
+namespace PixelKernels {
+
+// Pixels in one run; a run is also the unit of the "left over" masks below.
+constexpr int RunPixels = 32;
+// Runs a kernel looks at in one call; callers cut longer rows into segments.
+constexpr int SegmentRuns = 32;
+constexpr int SegmentPixels = RunPixels * SegmentRuns;
+
+// How a kernel mixes two bytes for BlendBitmapOnto at one alpha, found by
+// checking candidates against the rounded reference over every byte pair.
+struct TOntoFormula {
+    enum TKind { None, HalfEven, MulRound } Kind = None;
+    int16_t Weight = 0; // MulRound: the alpha in 1/32768ths
+};
+
+// Chooses the formula that gives Reference (indexed s * 256 + d) exactly, or None.
+TOntoFormula FindOntoFormula(double alpha, const uint8_t* reference);
+
+// D = MixByMask(D, C, M) over Bytes bytes; returns how many leading bytes were done.
+int MixRow(uint8_t* d, const uint8_t* c, const uint8_t* m, int bytes);
+
+// The same over up to SegmentPixels pixels, except that a run holding a pixel
+// of the key colour in C is not touched. Left[run] gets a bit for every pixel
+// the caller still has to do (all of a skipped run, and the tail).
+void MixRowExceptKey(uint8_t* d, const uint8_t* c, const uint8_t* m, int pixels, TsBGR key,
+                     uint32_t* left);
+
+// BlendBitmapOnto's mix of up to SegmentPixels pixels of S into D, with the
+// same Left masks; Keyed leaves out runs holding a pixel of the key colour.
+void OntoRow(uint8_t* d, const uint8_t* s, int pixels, const TOntoFormula& formula, bool keyed,
+             TsBGR key, uint32_t* left);
+
+// Bits 0 .. count - 1.
+inline uint32_t LowBits(int count) { return count >= 32 ? ~0u : (1u << count) - 1; }
+
+// Runs Kernel(first, count, left) over a row of Pixels in segments, then
+// Plain(x) for every pixel it left.
+template <class TKernel, class TPlain> void BySegments(int pixels, TKernel&& kernel, TPlain&& plain) {
+    uint32_t left[SegmentRuns];
+    for (int first = 0; first < pixels; first += SegmentPixels) {
+        const int count = std::min(SegmentPixels, pixels - first);
+        kernel(first, count, left);
+        for (int r = 0; r * RunPixels < count; ++r)
+            for (uint32_t bits = left[r]; bits; bits &= bits - 1)
+                plain(first + r * RunPixels + std::countr_zero(bits));
+    }
+}
+
+} // namespace PixelKernels
