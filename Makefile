@@ -37,5 +37,14 @@ golden: setup
 	cmake --build build/test -j$(JOBS)
 	cd build/test && UPDATE_GOLDEN=1 ctest --output-on-failure
 
+# The skin sheet of the stored skin in a form definition: make skinsheet OUT=file.png [DFM=...]
+.PHONY: skinsheet
+skinsheet: OUT ?= out/skinsheet.png
+skinsheet: DFM ?= launcher/Unit1.dfm
+skinsheet: setup
+	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release $(CI_FLAGS) >/dev/null
+	cmake --build build/release -j$(JOBS) --target skinsheet
+	build/release/tools/skinsheet --dfm "$(DFM)" "$(OUT)"
+
 clean:
 	rm -rf build

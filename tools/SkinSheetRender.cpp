@@ -1,0 +1,319 @@
+// The skin sheet, laid out top to bottom: title, section table (two panels
+// side by side), state image table, master bitmap. Geometry is worked out
+// first so that the sheet's size is known before anything is painted.
+
+#include "tools/SkinSheetRender.h"
+
+#include <algorithm>
+
+#include "framework/DrawText.h"
+#include "framework/TCanvas.h"
+#include "paint/TCacheInfo.h"
+#include "skin/SkinPaint.h"
+#include "skin/SkinState.h"
+
+namespace {
+
+constexpr int Margin = 12;
+constexpr int Gap = 8;
+constexpr int LineH = 14;      // one line of Tahoma 8 pt with a little air
+constexpr int NameW = 184;     // the name column of both tables
+constexpr int PanelGap = 3 * Gap;
+constexpr int MaxMasterW = 1400;
+
+constexpr TColor InkColor = 0x303030;
+constexpr TColor InfoColor = 0x707070;
+constexpr TColor RuleColor = 0xD0D0D0;
+
+const char* const StateNames[] = {"normal", "hot", "pressed"};
+
+std::string StateName(int state) {
+    return state < 3 ? StateNames[state] : "state " + std::to_string(state + 1);
+}
+
+std::string SizeText(TSize s) { return std::to_string(s.cx) + "x" + std::to_string(s.cy); }
+
+int StateCount(const TsMaskData& m) { return m.Bmp ? 3 : std::max<int>(1, m.ImageCount); }
+
+// Where the columns of a section row lie, from the panel's left.
+int SmallColumn(int state) { return NameW + state * (SheetSmallCell.cx + Gap); }
+int LargeColumn(int state) {
+    return SmallColumn(3) + Gap + state * (SheetLargeCell.cx + Gap);
+}
+constexpr int SectionPanelW = NameW + 3 * (48 + Gap) + Gap + 3 * (100 + Gap) - Gap;
+static_assert(SheetSmallCell.cx == 48 && SheetLargeCell.cx == 100, "keep SectionPanelW in step");
+constexpr int SectionRowH = std::max(SheetLargeCell.cy, 2 * LineH) + Gap;
+
+struct TLayout {
+    int Width = 0, Height = 0;
+    int SectionsTop = 0, SectionRows = 0;
+    int ItemsTop = 0, ItemRows = 0, ItemPanels = 1, ItemStates = 3;
+    TSize ItemCell;     // the largest state picture
+    int ItemColumnW = 0, ItemPanelW = 0, ItemRowH = 0;
+    int MasterTop = 0, MasterScale = 1;
+};
+
+class TSheetPainter {
+public:
+    TSheetPainter(TSkinSheet& sheet, const TLayout& layout, std::vector<int> items)
+        : FSheet(sheet), FL(layout), FItems(std::move(items)) {}
+
+    void Paint(const std::string& title);
+
+private:
+    TBitmap& Bmp() { return *FSheet.Picture; }
+    void Text(TRect r, const std::string& s, TColor color, bool bold = false, unsigned align = DT_LEFT);
+    void Rule(TRect r);
+    void Add(TSheetEntry e) { FSheet.Entries.push_back(std::move(e)); }
+
+    void PaintTitle(const std::string& title);
+    void PaintSections();
+    void PaintSectionHeader(int left, int top);
+    void PaintSectionRow(int skinIndex, int left, int top);
+    void PaintSectionCell(int skinIndex, int state, TRect r);
+    void PaintItems();
+    void PaintItemRow(int mask, int left, int top);
+    void PaintStateImage(int mask, int state, TPoint at);
+    void PaintMaster();
+
+    TSkinSheet& FSheet;
+    const TLayout& FL;
+    std::vector<int> FItems;
+};
+
+void TSheetPainter::Text(TRect r, const std::string& s, TColor color, bool bold, unsigned align) {
+    TCanvas* c = Bmp().Canvas();
+    c->Font()->SetName("Tahoma");
+    c->Font()->SetSize(8);
+    c->Font()->SetStyle(bold ? TFontStyles{fsBold} : TFontStyles{0});
+    c->Font()->SetColor(color);
+    c->Brush()->SetStyle(bsClear);
+    c->DrawText(s, r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS | align);
+    Add({seText, s, 0, 1, -1, r});
+}
+
+void TSheetPainter::Rule(TRect r) {
+    TCanvas* c = Bmp().Canvas();
+    c->Brush()->SetColor(RuleColor);
+    c->FillRect(r);
+    Add({seRule, "", 0, 1, -1, r});
+}
+
+void TSheetPainter::Paint(const std::string& title) {
+    TCanvas* c = Bmp().Canvas();
+    c->Brush()->SetColor(SheetBackground);
+    c->FillRect({0, 0, Bmp().Width(), Bmp().Height()});
+    PaintTitle(title);
+    PaintSections();
+    PaintItems();
+    PaintMaster();
+}
+
+void TSheetPainter::PaintTitle(const std::string& title) {
+    const int w = FL.Width - 2 * Margin;
+    Text(Bounds(Margin, Margin, w, LineH), "Skin sheet: " + title, InkColor, true);
+    std::string summary = std::to_string(SkinGeneralData.size()) + " sections, " +
+                          std::to_string(SkinMasks.size()) + " masks, " +
+                          std::to_string(SkinPatterns.size()) + " patterns; master bitmap ";
+    if (SkinMasterBitmap && !SkinMasterBitmap->Empty())
+        summary += std::to_string(SkinMasterBitmap->Width()) + " x " + std::to_string(SkinMasterBitmap->Height());
+    else
+        summary += "none";
+    Text(Bounds(Margin, Margin + LineH, w, LineH), summary, InfoColor);
+}
+
+void TSheetPainter::PaintSections() {
+    const int top = FL.SectionsTop;
+    Text(Bounds(Margin, top, FL.Width - 2 * Margin, LineH),
+         "Sections with their border masks, at " + SizeText(SheetSmallCell) + " and " +
+             SizeText(SheetLargeCell),
+         InkColor, true);
+    const int count = static_cast<int>(SkinGeneralData.size());
+    for (int panel = 0; panel < 2 && panel * FL.SectionRows < count; ++panel) {
+        const int left = Margin + panel * (SectionPanelW + PanelGap);
+        PaintSectionHeader(left, top + LineH + 4);
+        for (int row = 0; row < FL.SectionRows; ++row) {
+            const int i = panel * FL.SectionRows + row;
+            if (i >= count) break;
+            PaintSectionRow(i, left, top + 2 * LineH + 9 + row * SectionRowH);
+        }
+    }
+}
+
+void TSheetPainter::PaintSectionHeader(int left, int top) {
+    Text(Bounds(left, top, NameW - Gap, LineH), "section", InfoColor);
+    for (int s = 0; s < 3; ++s) {
+        Text(Bounds(left + SmallColumn(s), top, SheetSmallCell.cx, LineH), StateName(s), InfoColor, false,
+             DT_CENTER);
+        Text(Bounds(left + LargeColumn(s), top, SheetLargeCell.cx, LineH), StateName(s), InfoColor, false,
+             DT_CENTER);
+    }
+    Rule(Bounds(left, top + LineH + 2, SectionPanelW, 1));
+}
+
+void TSheetPainter::PaintSectionRow(int skinIndex, int left, int top) {
+    const std::string& name = SkinGeneralData[skinIndex].SectionName;
+    const int cellTop = top + Gap / 2;
+    Text(Bounds(left, cellTop + 4, NameW - Gap, LineH), name, InkColor);
+    const int border = GetMaskIndex(skinIndex, name, "BORDERSMASK");
+    std::string info = "no border mask";
+    if (border >= 0) {
+        const TsMaskData& m = SkinMasks[border];
+        info = SizeText(CellSize(border)) + " x" + std::to_string(StateCount(m)) + ", type " +
+               std::to_string(m.MaskType) + ", bw " + std::to_string(m.BorderWidth);
+        if (m.SectionName != UpperSkinName(name)) info = "from " + m.SectionName + ": " + info;
+    }
+    Text(Bounds(left, cellTop + 4 + LineH, NameW - Gap, LineH), info, InfoColor);
+    const int smallTop = cellTop + (SheetLargeCell.cy - SheetSmallCell.cy) / 2;
+    for (int s = 0; s < 3; ++s) {
+        PaintSectionCell(skinIndex, s, Bounds(left + SmallColumn(s), smallTop, SheetSmallCell.cx, SheetSmallCell.cy));
+        PaintSectionCell(skinIndex, s, Bounds(left + LargeColumn(s), cellTop, SheetLargeCell.cx, SheetLargeCell.cy));
+    }
+}
+
+// Painted as a control would paint its cache: into a bitmap of its own, over
+// the sheet as the parent's picture, then copied onto the sheet.
+void TSheetPainter::PaintSectionCell(int skinIndex, int state, TRect r) {
+    TBitmap cell(r.Width(), r.Height());
+    const TCacheInfo parent{&Bmp(), r.Left, r.Top, true};
+    PaintSectionWithBorder(skinIndex, "", state, true, parent, &cell, {0, 0, r.Width(), r.Height()}, {0, 0});
+    Bmp().Canvas()->BitBlt(r.Left, r.Top, r.Width(), r.Height(), cell, 0, 0);
+    Add({seSection, SkinGeneralData[skinIndex].SectionName, state, 1, -1, r});
+}
+
+void TSheetPainter::PaintItems() {
+    if (FItems.empty()) return;
+    const int top = FL.ItemsTop;
+    Text(Bounds(Margin, top, FL.Width - 2 * Margin, LineH), "State images, each at 1x and 2x", InkColor,
+         true);
+    for (int panel = 0; panel < FL.ItemPanels; ++panel) {
+        const int left = Margin + panel * (FL.ItemPanelW + PanelGap);
+        const int headTop = top + LineH + 4;
+        Text(Bounds(left, headTop, NameW - Gap, LineH), "item", InfoColor);
+        for (int s = 0; s < FL.ItemStates; ++s)
+            Text(Bounds(left + NameW + s * (FL.ItemColumnW + Gap), headTop, FL.ItemColumnW, LineH),
+                 StateName(s), InfoColor, false, DT_CENTER);
+        Rule(Bounds(left, headTop + LineH + 2, FL.ItemPanelW, 1));
+        for (int row = 0; row < FL.ItemRows; ++row) {
+            const size_t i = static_cast<size_t>(panel * FL.ItemRows + row);
+            if (i >= FItems.size()) break;
+            PaintItemRow(FItems[i], left, top + 2 * LineH + 9 + row * FL.ItemRowH);
+        }
+    }
+}
+
+void TSheetPainter::PaintItemRow(int mask, int left, int top) {
+    const TsMaskData& m = SkinMasks[mask];
+    const int textTop = top + Gap / 2;
+    Text(Bounds(left, textTop, NameW - Gap, LineH), m.PropertyName, InkColor);
+    Text(Bounds(left, textTop + LineH, NameW - Gap, LineH), m.SectionName, InkColor);
+    const TSize cell = CellSize(mask);
+    Text(Bounds(left, textTop + 2 * LineH, NameW - Gap, LineH),
+         SizeText(cell) + " x" + std::to_string(StateCount(m)) + ", type " + std::to_string(m.MaskType) +
+             (m.Bmp ? ", own bitmap" : ""),
+         InfoColor);
+    if (cell.cx <= 0 || cell.cy <= 0) return;
+    for (int s = 0; s < std::min(StateCount(m), FL.ItemStates); ++s) {
+        const int x = left + NameW + s * (FL.ItemColumnW + Gap);
+        PaintStateImage(mask, s, {x, textTop});
+    }
+}
+
+// The picture at its size over the sheet's ground, then a copy twice as big beside it.
+void TSheetPainter::PaintStateImage(int mask, int state, TPoint at) {
+    const TSize cell = CellSize(mask);
+    const std::string name = SkinMasks[mask].SectionName + " " + SkinMasks[mask].PropertyName;
+    const TRect one = Bounds(at.X, at.Y + cell.cy / 2, cell.cx, cell.cy);
+    DrawStateImage(&Bmp(), {one.Left, one.Top}, state, mask, true);
+    Add({seStateImage, name, state, 1, mask, one});
+
+    TBitmap copy(cell.cx, cell.cy);
+    copy.Canvas()->BitBlt(0, 0, cell.cx, cell.cy, Bmp(), one.Left, one.Top);
+    const TRect two = Bounds(one.Right + Gap / 2, at.Y, 2 * cell.cx, 2 * cell.cy);
+    Bmp().Canvas()->StretchDraw(two, copy);
+    Add({seStateImage, name, state, 2, mask, two});
+}
+
+void TSheetPainter::PaintMaster() {
+    const int top = FL.MasterTop;
+    const int w = FL.Width - 2 * Margin;
+    if (!SkinMasterBitmap || SkinMasterBitmap->Empty()) {
+        Text(Bounds(Margin, top, w, LineH), "No master bitmap", InkColor, true);
+        return;
+    }
+    const TBitmap& master = *SkinMasterBitmap;
+    const int s = FL.MasterScale;
+    Text(Bounds(Margin, top, w, LineH),
+         "Master bitmap, " + std::to_string(master.Width()) + " x " + std::to_string(master.Height()) +
+             ", at " + std::to_string(s) + "x",
+         InkColor, true);
+    // A plain copy, so that see-through pixels show as the magenta they are.
+    TBitmap copy(master.Width(), master.Height());
+    copy.Canvas()->BitBlt(0, 0, master.Width(), master.Height(), master, 0, 0);
+    const TRect r = Bounds(Margin + 1, top + LineH + 5, s * master.Width(), s * master.Height());
+    Rule({r.Left - 1, r.Top - 1, r.Right + 1, r.Top});
+    Rule({r.Left - 1, r.Bottom, r.Right + 1, r.Bottom + 1});
+    Rule({r.Left - 1, r.Top, r.Left, r.Bottom});
+    Rule({r.Right, r.Top, r.Right + 1, r.Bottom});
+    Bmp().Canvas()->StretchDraw(r, copy);
+    Add({seMaster, "MASTERBITMAP", 0, s, -1, r});
+}
+
+TLayout Measure(const std::vector<int>& items) {
+    TLayout l;
+    l.Width = 2 * SectionPanelW + PanelGap + 2 * Margin;
+    int y = Margin + 2 * LineH + 2 * Gap;
+
+    const int sections = static_cast<int>(SkinGeneralData.size());
+    l.SectionsTop = y;
+    l.SectionRows = (sections + 1) / 2;
+    if (sections > 0) y += 2 * LineH + 9 + l.SectionRows * SectionRowH + 2 * Gap;
+
+    l.ItemsTop = y;
+    for (int mask : items) {
+        const TSize c = CellSize(mask);
+        l.ItemCell = {std::max(l.ItemCell.cx, c.cx), std::max(l.ItemCell.cy, c.cy)};
+        l.ItemStates = std::max(l.ItemStates, StateCount(SkinMasks[mask]));
+    }
+    l.ItemColumnW = std::max(3 * l.ItemCell.cx + Gap / 2, 60);
+    l.ItemPanelW = NameW + l.ItemStates * (l.ItemColumnW + Gap) - Gap;
+    l.ItemPanels = 2 * l.ItemPanelW + PanelGap + 2 * Margin <= l.Width ? 2 : 1;
+    l.Width = std::max(l.Width, l.ItemPanelW + 2 * Margin);
+    const int count = static_cast<int>(items.size());
+    l.ItemRows = (count + l.ItemPanels - 1) / l.ItemPanels;
+    l.ItemRowH = std::max(2 * l.ItemCell.cy, 3 * LineH) + Gap;
+    if (count > 0) y += 2 * LineH + 9 + l.ItemRows * l.ItemRowH + 2 * Gap;
+
+    l.MasterTop = y;
+    y += LineH + 5;
+    if (SkinMasterBitmap && !SkinMasterBitmap->Empty()) {
+        const int w = SkinMasterBitmap->Width();
+        l.MasterScale = 3 * w <= MaxMasterW ? 3 : 2 * w <= MaxMasterW ? 2 : 1;
+        l.Width = std::max(l.Width, l.MasterScale * w + 2 + 2 * Margin);
+        y += l.MasterScale * SkinMasterBitmap->Height() + 1;
+    }
+    l.Height = y + Margin;
+    return l;
+}
+
+} // namespace
+
+std::vector<int> SheetStateImageMasks() {
+    std::vector<int> items;
+    for (int i = 0; i < static_cast<int>(SkinMasks.size()); ++i) {
+        const TsMaskData& m = SkinMasks[i];
+        if (m.PropertyName == "MASTERBITMAP") continue;
+        if (m.PropertyName == "BORDERSMASK" && GetSkinIndex(m.SectionName) >= 0) continue;
+        items.push_back(i);
+    }
+    return items;
+}
+
+TSkinSheet RenderSkinSheet(const std::string& title) {
+    std::vector<int> items = SheetStateImageMasks();
+    const TLayout layout = Measure(items);
+    TSkinSheet sheet;
+    sheet.Picture = std::make_unique<TBitmap>(layout.Width, layout.Height);
+    TSheetPainter(sheet, layout, std::move(items)).Paint(title);
+    return sheet;
+}
