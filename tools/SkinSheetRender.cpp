@@ -20,6 +20,10 @@ constexpr int LineH = 14;      // one line of Tahoma 8 pt with a little air
 constexpr int NameW = 184;     // the name column of both tables
 constexpr int PanelGap = 3 * Gap;
 constexpr int MaxMasterW = 1400;
+// Larger pictures or more states than these are nonsense from a broken skin;
+// such items are listed without pictures rather than blowing up the sheet.
+constexpr int MaxItemCell = 200;
+constexpr int MaxItemStates = 8;
 
 constexpr TColor InkColor = 0x303030;
 constexpr TColor InfoColor = 0x707070;
@@ -34,6 +38,13 @@ std::string StateName(int state) {
 std::string SizeText(TSize s) { return std::to_string(s.cx) + "x" + std::to_string(s.cy); }
 
 int StateCount(const TsMaskData& m) { return m.Bmp ? 3 : std::max<int>(1, m.ImageCount); }
+
+TSize ShownCell(int mask) {
+    const TSize c = CellSize(mask);
+    const bool sane = c.cx > 0 && c.cy > 0 && c.cx <= MaxItemCell && c.cy <= MaxItemCell &&
+                      StateCount(SkinMasks[mask]) <= MaxItemStates;
+    return sane ? c : TSize{};
+}
 
 // Where the columns of a section row lie, from the panel's left.
 int SmallColumn(int state) { return NameW + state * (SheetSmallCell.cx + Gap); }
@@ -124,10 +135,11 @@ void TSheetPainter::PaintTitle(const std::string& title) {
 
 void TSheetPainter::PaintSections() {
     const int top = FL.SectionsTop;
-    Text(Bounds(Margin, top, FL.Width - 2 * Margin, LineH),
-         "Sections with their border masks, at " + SizeText(SheetSmallCell) + " and " +
-             SizeText(SheetLargeCell),
-         InkColor, true);
+    const std::string heading = SkinGeneralData.empty() ? "No sections"
+                                                        : "Sections with their border masks, at " +
+                                                              SizeText(SheetSmallCell) + " and " +
+                                                              SizeText(SheetLargeCell);
+    Text(Bounds(Margin, top, FL.Width - 2 * Margin, LineH), heading, InkColor, true);
     const int count = static_cast<int>(SkinGeneralData.size());
     for (int panel = 0; panel < 2 && panel * FL.SectionRows < count; ++panel) {
         const int left = Margin + panel * (SectionPanelW + PanelGap);
@@ -207,9 +219,9 @@ void TSheetPainter::PaintItemRow(int mask, int left, int top) {
     const int textTop = top + Gap / 2;
     Text(Bounds(left, textTop, NameW - Gap, LineH), m.PropertyName, InkColor);
     Text(Bounds(left, textTop + LineH, NameW - Gap, LineH), m.SectionName, InkColor);
-    const TSize cell = CellSize(mask);
+    const TSize cell = ShownCell(mask);
     Text(Bounds(left, textTop + 2 * LineH, NameW - Gap, LineH),
-         SizeText(cell) + " x" + std::to_string(StateCount(m)) + ", type " + std::to_string(m.MaskType) +
+         SizeText(CellSize(mask)) + " x" + std::to_string(StateCount(m)) + ", type " + std::to_string(m.MaskType) +
              (m.Bmp ? ", own bitmap" : ""),
          InfoColor);
     if (cell.cx <= 0 || cell.cy <= 0) return;
@@ -221,7 +233,7 @@ void TSheetPainter::PaintItemRow(int mask, int left, int top) {
 
 // The picture at its size over the sheet's ground, then a copy twice as big beside it.
 void TSheetPainter::PaintStateImage(int mask, int state, TPoint at) {
-    const TSize cell = CellSize(mask);
+    const TSize cell = ShownCell(mask);
     const std::string name = SkinMasks[mask].SectionName + " " + SkinMasks[mask].PropertyName;
     const TRect one = Bounds(at.X, at.Y + cell.cy / 2, cell.cx, cell.cy);
     DrawStateImage(&Bmp(), {one.Left, one.Top}, state, mask, true);
@@ -267,13 +279,13 @@ TLayout Measure(const std::vector<int>& items) {
     const int sections = static_cast<int>(SkinGeneralData.size());
     l.SectionsTop = y;
     l.SectionRows = (sections + 1) / 2;
-    if (sections > 0) y += 2 * LineH + 9 + l.SectionRows * SectionRowH + 2 * Gap;
+    y += (sections > 0 ? 2 * LineH + 9 + l.SectionRows * SectionRowH : LineH) + 2 * Gap;
 
     l.ItemsTop = y;
     for (int mask : items) {
-        const TSize c = CellSize(mask);
+        const TSize c = ShownCell(mask);
         l.ItemCell = {std::max(l.ItemCell.cx, c.cx), std::max(l.ItemCell.cy, c.cy)};
-        l.ItemStates = std::max(l.ItemStates, StateCount(SkinMasks[mask]));
+        if (c.cx > 0) l.ItemStates = std::max(l.ItemStates, StateCount(SkinMasks[mask]));
     }
     l.ItemColumnW = std::max(3 * l.ItemCell.cx + Gap / 2, 60);
     l.ItemPanelW = NameW + l.ItemStates * (l.ItemColumnW + Gap) - Gap;
