@@ -81,7 +81,8 @@ private:
     void PaintSections();
     void PaintSectionHeader(int left, int top);
     void PaintSectionRow(int skinIndex, int left, int top);
-    void PaintSectionCell(int skinIndex, int state, TRect r);
+    void PaintSectionCell(int skinIndex, int state, TRect r, bool withCaption);
+    void PaintCaption(TBitmap& cell, const TsGeneralData& section, int state, TPoint at);
     void PaintItems();
     void PaintItemRow(int mask, int left, int top);
     void PaintStateImage(int mask, int state, TPoint at);
@@ -178,19 +179,47 @@ void TSheetPainter::PaintSectionRow(int skinIndex, int left, int top) {
     Text(Bounds(left, cellTop + 4 + LineH, NameW - Gap, LineH), info, InfoColor);
     const int smallTop = cellTop + (SheetLargeCell.cy - SheetSmallCell.cy) / 2;
     for (int s = 0; s < 3; ++s) {
-        PaintSectionCell(skinIndex, s, Bounds(left + SmallColumn(s), smallTop, SheetSmallCell.cx, SheetSmallCell.cy));
-        PaintSectionCell(skinIndex, s, Bounds(left + LargeColumn(s), cellTop, SheetLargeCell.cx, SheetLargeCell.cy));
+        PaintSectionCell(skinIndex, s, Bounds(left + SmallColumn(s), smallTop, SheetSmallCell.cx, SheetSmallCell.cy),
+                         false);
+        PaintSectionCell(skinIndex, s, Bounds(left + LargeColumn(s), cellTop, SheetLargeCell.cx, SheetLargeCell.cy),
+                         true);
     }
 }
 
 // Painted as a control would paint its cache: into a bitmap of its own, over
 // the sheet as the parent's picture, then copied onto the sheet.
-void TSheetPainter::PaintSectionCell(int skinIndex, int state, TRect r) {
+void TSheetPainter::PaintSectionCell(int skinIndex, int state, TRect r, bool withCaption) {
     TBitmap cell(r.Width(), r.Height());
     const TCacheInfo parent{&Bmp(), r.Left, r.Top, true};
     PaintSectionWithBorder(skinIndex, "", state, true, parent, &cell, {0, 0, r.Width(), r.Height()}, {0, 0});
+    if (withCaption) PaintCaption(cell, SkinGeneralData[skinIndex], state, {r.Left, r.Top});
     Bmp().Canvas()->BitBlt(r.Left, r.Top, r.Width(), r.Height(), cell, 0, 0);
     Add({seSection, SkinGeneralData[skinIndex].SectionName, state, 1, -1, r});
+}
+
+// A sample caption in the look's text colour with its contours (left, top,
+// right, bottom, each one pixel out), so that contrast can be judged.
+void TSheetPainter::PaintCaption(TBitmap& cell, const TsGeneralData& section, int state, TPoint at) {
+    const bool hot = state > 0;
+    const TColor contours[4] = {hot ? section.HotTCLeft : section.TCLeft, hot ? section.HotTCTop : section.TCTop,
+                                hot ? section.HotTCRight : section.TCRight,
+                                hot ? section.HotTCBottom : section.TCBottom};
+    const TPoint shifts[4] = {{-1, 0}, {0, -1}, {1, 0}, {0, 1}};
+    TCanvas* c = cell.Canvas();
+    c->Font()->SetName("Tahoma");
+    c->Font()->SetSize(8);
+    c->Brush()->SetStyle(bsClear);
+    const std::string text = "Caption";
+    const TSize size = c->TextExtent(text);
+    const int x = (cell.Width() - size.cx) / 2, y = (cell.Height() - size.cy) / 2;
+    for (int i = 0; i < 4; ++i)
+        if (contours[i] != -1) {
+            c->Font()->SetColor(contours[i]);
+            c->TextOut(x + shifts[i].X, y + shifts[i].Y, text);
+        }
+    c->Font()->SetColor(hot ? section.HotFontColor : section.FontColor);
+    c->TextOut(x, y, text);
+    Add({seText, text, state, 1, -1, Bounds(at.X + x - 1, at.Y + y - 1, size.cx + 2, size.cy + 2)});
 }
 
 void TSheetPainter::PaintItems() {

@@ -67,6 +67,8 @@ void BuildSkin(TsStoredSkin& s) {
     AddSection(s, "GLOBALINFO", "", 13744054, 13744054, 0);
     AddSection(s, "BUTTON", "", Rgb(220, 230, 250), Rgb(250, 230, 180), 0,
                "14930641;14271169;100;0;0;14271169;14271169;0;0;0");
+    s.GeneralData()->Items(1)->FontColor = "255 16777215 -1 -1 -1";
+    s.GeneralData()->Items(1)->HotFontColor = "16711680 -1 -1 -1 -1";
     AddSection(s, "EDIT", "", clWhite, clWhite, 0);
     AddSection(s, "COMBOBOX", "EDIT", Rgb(240, 240, 255), clWhite, 0);
     AddSection(s, "PANEL", "", Rgb(40, 80, 160), Rgb(40, 80, 160), 50);
@@ -95,12 +97,21 @@ std::vector<TSheetEntry> Entries(const TSkinSheet& sheet, TSheetEntryKind kind) 
     return out;
 }
 
-// Pixels of Rect in Sheet against a picture of the same size.
-int Differences(const TBitmap& sheet, TRect r, const TBitmap& expected) {
+// Pixels of Rect in Sheet against a picture of the same size, but for Skip.
+int Differences(const TBitmap& sheet, TRect r, const TBitmap& expected, TRect skip = {}) {
     int bad = 0;
     for (int y = 0; y < r.Height(); ++y)
-        for (int x = 0; x < r.Width(); ++x) bad += sheet.Pixel(r.Left + x, r.Top + y) != expected.Pixel(x, y);
+        for (int x = 0; x < r.Width(); ++x)
+            if (!skip.Contains({r.Left + x, r.Top + y}))
+                bad += sheet.Pixel(r.Left + x, r.Top + y) != expected.Pixel(x, y);
     return bad;
+}
+
+int Count(const TBitmap& sheet, TRect r, TColor color) {
+    int n = 0;
+    for (int y = r.Top; y < r.Bottom; ++y)
+        for (int x = r.Left; x < r.Right; ++x) n += sheet.Pixel(x, y) == color;
+    return n;
 }
 
 void FillGround(TBitmap& b) {
@@ -163,13 +174,27 @@ TEST_F(SkinSheet, ShowsEverySectionAndItemInsideTheSheetAndNothingElse) {
 TEST_F(SkinSheet, PicturesAreThePaintersOwnOverTheGround) {
     const TSkinSheet sheet = RenderSkinSheet(FSkin.Name);
     const TBitmap& bmp = *sheet.Picture;
+    std::vector<TSheetEntry> captions;
+    for (const TSheetEntry& e : Entries(sheet, seText))
+        if (e.Name == "Caption") captions.push_back(e);
+    EXPECT_EQ(captions.size(), 5u * 3);
     for (const TSheetEntry& e : Entries(sheet, seSection)) {
         const int w = e.Rect.Width(), h = e.Rect.Height();
         TBitmap ground(w, h), cell(w, h);
         FillGround(ground);
         PaintSectionWithBorder(GetSkinIndex(e.Name), "", e.State, true, {&ground, 0, 0, true}, &cell,
                                {0, 0, w, h}, {0, 0});
-        EXPECT_EQ(Differences(bmp, e.Rect, cell), 0) << e.Name << " state " << e.State;
+        auto caption = std::find_if(captions.begin(), captions.end(),
+                                    [&](const TSheetEntry& c) { return !c.Rect.Intersect(e.Rect).IsEmpty(); });
+        const bool large = w == SheetLargeCell.cx;
+        ASSERT_EQ(caption != captions.end(), large) << e.Name;
+        const TRect text = large ? caption->Rect : TRect{};
+        EXPECT_EQ(Differences(bmp, e.Rect, cell, text), 0) << e.Name << " state " << e.State;
+        if (!large || e.Name != "BUTTON") continue;
+        // Red text with a white left contour when normal, blue text when hot or pressed.
+        EXPECT_EQ(Count(bmp, text, 0x0000FF) > 0, e.State == 0);
+        EXPECT_EQ(Count(bmp, text, 0xFFFFFF) > 0, e.State == 0);
+        EXPECT_EQ(Count(bmp, text, 0xFF0000) > 0, e.State > 0);
     }
     for (const TSheetEntry& e : Entries(sheet, seStateImage)) {
         const TSize c = CellSize(e.Mask);
