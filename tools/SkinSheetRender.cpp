@@ -16,8 +16,8 @@ namespace {
 
 constexpr int Margin = 12;
 constexpr int Gap = 8;
-constexpr int LineH = 14;      // one line of Tahoma 8 pt with a little air
-constexpr int NameW = 184;     // the name column of both tables
+constexpr int LineH = 14;  // one line of Tahoma 8 pt with a little air
+constexpr int NameW = 184; // the name column of both tables
 constexpr int PanelGap = 3 * Gap;
 constexpr int MaxMasterW = 1400;
 // Larger pictures or more states than these are nonsense from a broken skin;
@@ -35,9 +35,13 @@ std::string StateName(int state) {
     return state < 3 ? StateNames[state] : "state " + std::to_string(state + 1);
 }
 
-std::string SizeText(TSize s) { return std::to_string(s.cx) + "x" + std::to_string(s.cy); }
+std::string SizeText(TSize s) {
+    return std::to_string(s.cx) + "x" + std::to_string(s.cy);
+}
 
-int StateCount(const TsMaskData& m) { return m.Bmp ? 3 : std::max<int>(1, m.ImageCount); }
+int StateCount(const TsMaskData& m) {
+    return m.Bmp ? 3 : std::max<int>(1, m.ImageCount);
+}
 
 TSize ShownCell(int mask) {
     const TSize c = CellSize(mask);
@@ -47,7 +51,9 @@ TSize ShownCell(int mask) {
 }
 
 // Where the columns of a section row lie, from the panel's left.
-int SmallColumn(int state) { return NameW + state * (SheetSmallCell.cx + Gap); }
+int SmallColumn(int state) {
+    return NameW + state * (SheetSmallCell.cx + Gap);
+}
 int LargeColumn(int state) {
     return SmallColumn(3) + Gap + state * (SheetLargeCell.cx + Gap);
 }
@@ -59,7 +65,7 @@ struct TLayout {
     int Width = 0, Height = 0;
     int SectionsTop = 0, SectionRows = 0;
     int ItemsTop = 0, ItemRows = 0, ItemPanels = 1, ItemStates = 3;
-    TSize ItemCell;     // the largest state picture
+    TSize ItemCell; // the largest state picture
     int ItemColumnW = 0, ItemPanelW = 0, ItemRowH = 0;
     int MasterTop = 0, MasterScale = 1;
 };
@@ -73,7 +79,8 @@ public:
 
 private:
     TBitmap& Bmp() { return *FSheet.Picture; }
-    void Text(TRect r, const std::string& s, TColor color, bool bold = false, unsigned align = DT_LEFT);
+    void Text(TRect r, const std::string& s, TColor color, bool bold = false,
+              unsigned align = DT_LEFT);
     void Rule(TRect r);
     void Add(TSheetEntry e) { FSheet.Entries.push_back(std::move(e)); }
 
@@ -128,7 +135,8 @@ void TSheetPainter::PaintTitle(const std::string& title) {
                           std::to_string(SkinMasks.size()) + " masks, " +
                           std::to_string(SkinPatterns.size()) + " patterns; master bitmap ";
     if (SkinMasterBitmap && !SkinMasterBitmap->Empty())
-        summary += std::to_string(SkinMasterBitmap->Width()) + " x " + std::to_string(SkinMasterBitmap->Height());
+        summary += std::to_string(SkinMasterBitmap->Width()) + " x " +
+                   std::to_string(SkinMasterBitmap->Height());
     else
         summary += "none";
     Text(Bounds(Margin, Margin + LineH, w, LineH), summary, InfoColor);
@@ -156,10 +164,10 @@ void TSheetPainter::PaintSections() {
 void TSheetPainter::PaintSectionHeader(int left, int top) {
     Text(Bounds(left, top, NameW - Gap, LineH), "section", InfoColor);
     for (int s = 0; s < 3; ++s) {
-        Text(Bounds(left + SmallColumn(s), top, SheetSmallCell.cx, LineH), StateName(s), InfoColor, false,
-             DT_CENTER);
-        Text(Bounds(left + LargeColumn(s), top, SheetLargeCell.cx, LineH), StateName(s), InfoColor, false,
-             DT_CENTER);
+        Text(Bounds(left + SmallColumn(s), top, SheetSmallCell.cx, LineH), StateName(s), InfoColor,
+             false, DT_CENTER);
+        Text(Bounds(left + LargeColumn(s), top, SheetLargeCell.cx, LineH), StateName(s), InfoColor,
+             false, DT_CENTER);
     }
     Rule(Bounds(left, top + LineH + 2, SectionPanelW, 1));
 }
@@ -179,10 +187,12 @@ void TSheetPainter::PaintSectionRow(int skinIndex, int left, int top) {
     Text(Bounds(left, cellTop + 4 + LineH, NameW - Gap, LineH), info, InfoColor);
     const int smallTop = cellTop + (SheetLargeCell.cy - SheetSmallCell.cy) / 2;
     for (int s = 0; s < 3; ++s) {
-        PaintSectionCell(skinIndex, s, Bounds(left + SmallColumn(s), smallTop, SheetSmallCell.cx, SheetSmallCell.cy),
-                         false);
-        PaintSectionCell(skinIndex, s, Bounds(left + LargeColumn(s), cellTop, SheetLargeCell.cx, SheetLargeCell.cy),
-                         true);
+        PaintSectionCell(
+            skinIndex, s,
+            Bounds(left + SmallColumn(s), smallTop, SheetSmallCell.cx, SheetSmallCell.cy), false);
+        PaintSectionCell(
+            skinIndex, s,
+            Bounds(left + LargeColumn(s), cellTop, SheetLargeCell.cx, SheetLargeCell.cy), true);
     }
 }
 
@@ -191,7 +201,8 @@ void TSheetPainter::PaintSectionRow(int skinIndex, int left, int top) {
 void TSheetPainter::PaintSectionCell(int skinIndex, int state, TRect r, bool withCaption) {
     TBitmap cell(r.Width(), r.Height());
     const TCacheInfo parent{&Bmp(), r.Left, r.Top, true};
-    PaintSectionWithBorder(skinIndex, "", state, true, parent, &cell, {0, 0, r.Width(), r.Height()}, {0, 0});
+    PaintSectionWithBorder(skinIndex, "", state, true, parent, &cell, {0, 0, r.Width(), r.Height()},
+                           {0, 0});
     if (withCaption) PaintCaption(cell, SkinGeneralData[skinIndex], state, {r.Left, r.Top});
     Bmp().Canvas()->BitBlt(r.Left, r.Top, r.Width(), r.Height(), cell, 0, 0);
     Add({seSection, SkinGeneralData[skinIndex].SectionName, state, 1, -1, r});
@@ -199,11 +210,12 @@ void TSheetPainter::PaintSectionCell(int skinIndex, int state, TRect r, bool wit
 
 // A sample caption in the look's text colour with its contours (left, top,
 // right, bottom, each one pixel out), so that contrast can be judged.
-void TSheetPainter::PaintCaption(TBitmap& cell, const TsGeneralData& section, int state, TPoint at) {
+void TSheetPainter::PaintCaption(TBitmap& cell, const TsGeneralData& section, int state,
+                                 TPoint at) {
     const bool hot = state > 0;
-    const TColor contours[4] = {hot ? section.HotTCLeft : section.TCLeft, hot ? section.HotTCTop : section.TCTop,
-                                hot ? section.HotTCRight : section.TCRight,
-                                hot ? section.HotTCBottom : section.TCBottom};
+    const TColor contours[4] = {
+        hot ? section.HotTCLeft : section.TCLeft, hot ? section.HotTCTop : section.TCTop,
+        hot ? section.HotTCRight : section.TCRight, hot ? section.HotTCBottom : section.TCBottom};
     const TPoint shifts[4] = {{-1, 0}, {0, -1}, {1, 0}, {0, 1}};
     TCanvas* c = cell.Canvas();
     c->Font()->SetName("Tahoma");
@@ -225,8 +237,8 @@ void TSheetPainter::PaintCaption(TBitmap& cell, const TsGeneralData& section, in
 void TSheetPainter::PaintItems() {
     if (FItems.empty()) return;
     const int top = FL.ItemsTop;
-    Text(Bounds(Margin, top, FL.Width - 2 * Margin, LineH), "State images, each at 1x and 2x", InkColor,
-         true);
+    Text(Bounds(Margin, top, FL.Width - 2 * Margin, LineH), "State images, each at 1x and 2x",
+         InkColor, true);
     for (int panel = 0; panel < FL.ItemPanels; ++panel) {
         const int left = Margin + panel * (FL.ItemPanelW + PanelGap);
         const int headTop = top + LineH + 4;
@@ -250,8 +262,8 @@ void TSheetPainter::PaintItemRow(int mask, int left, int top) {
     Text(Bounds(left, textTop + LineH, NameW - Gap, LineH), m.SectionName, InkColor);
     const TSize cell = ShownCell(mask);
     Text(Bounds(left, textTop + 2 * LineH, NameW - Gap, LineH),
-         SizeText(CellSize(mask)) + " x" + std::to_string(StateCount(m)) + ", type " + std::to_string(m.MaskType) +
-             (m.Bmp ? ", own bitmap" : ""),
+         SizeText(CellSize(mask)) + " x" + std::to_string(StateCount(m)) + ", type " +
+             std::to_string(m.MaskType) + (m.Bmp ? ", own bitmap" : ""),
          InfoColor);
     if (cell.cx <= 0 || cell.cy <= 0) return;
     for (int s = 0; s < std::min(StateCount(m), FL.ItemStates); ++s) {
@@ -285,8 +297,8 @@ void TSheetPainter::PaintMaster() {
     const TBitmap& master = *SkinMasterBitmap;
     const int s = FL.MasterScale;
     Text(Bounds(Margin, top, w, LineH),
-         "Master bitmap, " + std::to_string(master.Width()) + " x " + std::to_string(master.Height()) +
-             ", at " + std::to_string(s) + "x",
+         "Master bitmap, " + std::to_string(master.Width()) + " x " +
+             std::to_string(master.Height()) + ", at " + std::to_string(s) + "x",
          InkColor, true);
     // A plain copy, so that see-through pixels show as the magenta they are.
     TBitmap copy(master.Width(), master.Height());

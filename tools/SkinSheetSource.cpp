@@ -41,7 +41,8 @@ std::string LoadStoredSkinFromDefinition(std::string_view text, const std::strin
     SetIdentToColorHook(&IdentToColor);
     auto owner = std::make_unique<TComponent>(nullptr);
     TFormReader(owner.get(), fileName).Read(holder);
-    auto* manager = dynamic_cast<TsSkinManager*>(owner->ComponentCount() ? owner->Components(0) : nullptr);
+    auto* manager =
+        dynamic_cast<TsSkinManager*>(owner->ComponentCount() ? owner->Components(0) : nullptr);
     if (!manager) throw std::runtime_error(fileName + ": the skin manager was not created");
 
     const TsStoredSkins& skins = *manager->InternalSkins();
