@@ -28,6 +28,8 @@ constexpr int MaxItemStates = 8;
 constexpr TColor InkColor = 0x303030;
 constexpr TColor InfoColor = 0x707070;
 constexpr TColor RuleColor = 0xD0D0D0;
+constexpr TColor BorderMaskInk = 0x2020E0;
+constexpr TColor ImageMaskInk = 0xE06020;
 
 const char* const StateNames[] = {"normal", "hot", "pressed"};
 
@@ -67,7 +69,7 @@ struct TLayout {
     int ItemsTop = 0, ItemRows = 0, ItemPanels = 1, ItemStates = 3;
     TSize ItemCell; // the largest state picture
     int ItemColumnW = 0, ItemPanelW = 0, ItemRowH = 0;
-    int MasterTop = 0, MasterScale = 1;
+    int MasterTop = 0, MasterScale = 1, MasterViewH = 0;
 };
 
 class TSheetPainter {
@@ -94,6 +96,8 @@ private:
     void PaintItemRow(int mask, int left, int top);
     void PaintStateImage(int mask, int state, TPoint at);
     void PaintMaster();
+    TRect PaintMasterView(int top, const std::string& heading, const std::string& name);
+    void OutlineMask(const TsMaskData& m, TRect view);
 
     TSkinSheet& FSheet;
     const TLayout& FL;
@@ -289,18 +293,29 @@ void TSheetPainter::PaintStateImage(int mask, int state, TPoint at) {
 
 void TSheetPainter::PaintMaster() {
     const int top = FL.MasterTop;
-    const int w = FL.Width - 2 * Margin;
     if (!SkinMasterBitmap || SkinMasterBitmap->Empty()) {
-        Text(Bounds(Margin, top, w, LineH), "No master bitmap", InkColor, true);
+        Text(Bounds(Margin, top, FL.Width - 2 * Margin, LineH), "No master bitmap", InkColor, true);
         return;
     }
     const TBitmap& master = *SkinMasterBitmap;
+    const std::string size = std::to_string(master.Width()) + " x " +
+                             std::to_string(master.Height()) + ", at " +
+                             std::to_string(FL.MasterScale) + "x";
+    PaintMasterView(top, "Master bitmap, " + size, "MASTERBITMAP");
+    const TRect map = PaintMasterView(top + FL.MasterViewH,
+                                      "Master bitmap with the masks' cells: border masks red, "
+                                      "other masks blue, alpha rows below the dotted line",
+                                      "MASKMAP");
+    for (const TsMaskData& m : SkinMasks)
+        if (!m.Bmp) OutlineMask(m, map);
+}
+
+// The master bitmap enlarged in a one-pixel frame. A plain copy, so that
+// see-through pixels show as the magenta they are.
+TRect TSheetPainter::PaintMasterView(int top, const std::string& heading, const std::string& name) {
+    const TBitmap& master = *SkinMasterBitmap;
     const int s = FL.MasterScale;
-    Text(Bounds(Margin, top, w, LineH),
-         "Master bitmap, " + std::to_string(master.Width()) + " x " +
-             std::to_string(master.Height()) + ", at " + std::to_string(s) + "x",
-         InkColor, true);
-    // A plain copy, so that see-through pixels show as the magenta they are.
+    Text(Bounds(Margin, top, FL.Width - 2 * Margin, LineH), heading, InkColor, true);
     TBitmap copy(master.Width(), master.Height());
     copy.Canvas()->BitBlt(0, 0, master.Width(), master.Height(), master, 0, 0);
     const TRect r = Bounds(Margin + 1, top + LineH + 5, s * master.Width(), s * master.Height());
@@ -309,7 +324,34 @@ void TSheetPainter::PaintMaster() {
     Rule({r.Left - 1, r.Top, r.Left, r.Bottom});
     Rule({r.Right, r.Top, r.Right + 1, r.Bottom});
     Bmp().Canvas()->StretchDraw(r, copy);
-    Add({seMaster, "MASTERBITMAP", 0, s, -1, r});
+    Add({seMaster, name, 0, s, -1, r});
+    return r;
+}
+
+// The mask's rectangle and its cell edges on the enlarged view; only the
+// part inside the view is drawn.
+void TSheetPainter::OutlineMask(const TsMaskData& m, TRect view) {
+    const int s = FL.MasterScale;
+    const TRect r = TRect{view.Left + s * m.R.Left, view.Top + s * m.R.Top,
+                          view.Left + s * m.R.Right, view.Top + s * m.R.Bottom}
+                        .Intersect(view);
+    if (r.IsEmpty()) return;
+    TCanvas* c = Bmp().Canvas();
+    c->SaveDC();
+    c->IntersectClipRect(view);
+    c->Brush()->SetColor(m.PropertyName == "BORDERSMASK" ? BorderMaskInk : ImageMaskInk);
+    c->FrameRect(r);
+    const int cells = std::max<int>(1, m.ImageCount);
+    for (int i = 1; i < cells && cells <= MaxItemStates * 4; ++i) {
+        const int x = view.Left + s * (m.R.Left + m.R.Width() * i / cells);
+        c->FillRect({x, r.Top, x + 1, r.Bottom});
+    }
+    if (m.MaskType == 1) {
+        const int y = view.Top + s * (m.R.Top + m.R.Height() / 2);
+        for (int x = r.Left; x < r.Right; x += 2)
+            c->FillRect({x, y, x + 1, y + 1});
+    }
+    c->RestoreDC();
 }
 
 TLayout Measure(const std::vector<int>& items) {
@@ -343,7 +385,8 @@ TLayout Measure(const std::vector<int>& items) {
         const int w = SkinMasterBitmap->Width();
         l.MasterScale = 3 * w <= MaxMasterW ? 3 : 2 * w <= MaxMasterW ? 2 : 1;
         l.Width = std::max(l.Width, l.MasterScale * w + 2 + 2 * Margin);
-        y += l.MasterScale * SkinMasterBitmap->Height() + 1;
+        l.MasterViewH = LineH + 5 + l.MasterScale * SkinMasterBitmap->Height() + 1 + 2 * Gap;
+        y += 2 * l.MasterViewH - LineH - 5 - 2 * Gap;
     }
     l.Height = y + Margin;
     return l;

@@ -150,8 +150,8 @@ TEST_F(SkinSheet, ShowsEverySectionAndItemInsideTheSheetAndNothingElse) {
     EXPECT_EQ(images.count("SCROLLBTNTOP GLYPHMASK"), 4u);
     EXPECT_EQ(images.count("SCROLLSLIDERH GLYPHMASK"), 2u);
     EXPECT_EQ(images.size(), 12u);
-    ASSERT_EQ(Entries(sheet, seMaster).size(), 1u);
-    EXPECT_EQ(Entries(sheet, seMaster)[0].Rect.Width(), 3 * 40);
+    ASSERT_EQ(Entries(sheet, seMaster).size(), 2u);
+    EXPECT_EQ(Entries(sheet, seMaster)[1].Rect.Width(), 3 * 40);
 
     std::vector<TRect> pictures;
     for (const TSheetEntry& e : sheet.Entries) {
@@ -220,6 +220,15 @@ TEST_F(SkinSheet, PicturesAreThePaintersOwnOverTheGround) {
     for (int y = 0; y < m.Height(); ++y)
         for (int x = 0; x < m.Width(); ++x)
             ASSERT_EQ(bmp.Pixel(m.Left + x, m.Top + y), SkinMasterBitmap->Pixel(x / 3, y / 3));
+    // The map marks the button mask's frame, its cell edge and its alpha row, and nothing
+    // right of the masks.
+    const TRect map = Entries(sheet, seMaster)[1].Rect;
+    auto marked = [&](int x, int y) {
+        return bmp.Pixel(map.Left + x, map.Top + y) != bmp.Pixel(m.Left + x, m.Top + y);
+    };
+    EXPECT_TRUE(marked(0, 0) && marked(27, 12) && marked(4, 27) && marked(80, 2));
+    for (int y = 0; y < map.Height(); ++y)
+        for (int x = 3 * 36 + 1; x < map.Width(); ++x) ASSERT_FALSE(marked(x, y));
 }
 
 TEST_F(SkinSheet, BrokenOrEmptySkinsStillGiveASheet) {
