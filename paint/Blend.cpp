@@ -116,13 +116,19 @@ void BlendBitmapOnto(TBitmap* dst, int x, int y, uint32_t keyColor, double alpha
             [&](int first, int count, uint32_t* left) {
                 PixelKernels::OntoRow(d + first * 3, s + first * 3, count, onto.Formula, keyed, key, left);
             },
-            [&](int i) {
-                const uint8_t* sp = s + i * 3;
-                uint8_t* dp = d + i * 3;
-                if (keyed && SameBGR(sp, key)) return;
-                dp[0] = table[sp[0] * 256 + dp[0]];
-                dp[1] = table[sp[1] * 256 + dp[1]];
-                dp[2] = table[sp[2] * 256 + dp[2]];
+            [&](int first, int count) {
+                uint8_t* dp = d + first * 3;
+                const uint8_t* sp = s + first * 3;
+                if (!keyed) {
+                    for (int i = 0; i < count * 3; ++i) dp[i] = table[sp[i] * 256 + dp[i]];
+                    return;
+                }
+                for (int i = 0; i < count; ++i, dp += 3, sp += 3) {
+                    if (SameBGR(sp, key)) continue;
+                    dp[0] = table[sp[0] * 256 + dp[0]];
+                    dp[1] = table[sp[1] * 256 + dp[1]];
+                    dp[2] = table[sp[2] * 256 + dp[2]];
+                }
             });
     }
 }

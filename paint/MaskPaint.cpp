@@ -128,7 +128,9 @@ void AlphaCopy(TRect dr, TRect sr, TBitmap* dst, const TBitmap* src, int alphaOf
                 PixelKernels::MixRowExceptKey(drow + first * 3, crow + first * 3, mrow + first * 3, count,
                                               SeeThroughBGR, left);
             },
-            [&](int i) { pixel(i, nullptr); });
+            [&](int first, int count) {
+                for (int i = first; i < first + count; ++i) pixel(i, nullptr);
+            });
     }
 }
 

@@ -42,20 +42,40 @@ void MixRowExceptKey(uint8_t* d, const uint8_t* c, const uint8_t* m, int pixels,
 void OntoRow(uint8_t* d, const uint8_t* s, int pixels, const TOntoFormula& formula, bool keyed,
              TsBGR key, uint32_t* left);
 
+// The instruction sets the kernels are written for, narrowest first. The best
+// one the processor has is used; tests step down through the others so that
+// each is checked against the plain loops.
+enum class TLevel { Plain, Avx2, Avx512 };
+TLevel BestLevel();
+// False, changing nothing, when the processor lacks Level.
+bool UseLevel(TLevel level);
+
 // Bits 0 .. count - 1.
 inline uint32_t LowBits(int count) { return count >= 32 ? ~0u : (1u << count) - 1; }
 
 // Runs Kernel(first, count, left) over a row of Pixels in segments, then
-// Plain(x) for every pixel it left.
+// Plain(first, count) for every stretch of pixels it left.
 template <class TKernel, class TPlain> void BySegments(int pixels, TKernel&& kernel, TPlain&& plain) {
     uint32_t left[SegmentRuns];
+    int start = 0, end = 0; // the stretch not yet handed over; it may go on into the next run
     for (int first = 0; first < pixels; first += SegmentPixels) {
         const int count = std::min(SegmentPixels, pixels - first);
         kernel(first, count, left);
-        for (int r = 0; r * RunPixels < count; ++r)
-            for (uint32_t bits = left[r]; bits; bits &= bits - 1)
-                plain(first + r * RunPixels + std::countr_zero(bits));
+        for (int r = 0; r * RunPixels < count; ++r) {
+            int pos = first + r * RunPixels;
+            for (uint32_t bits = left[r]; bits != 0;) {
+                const int zeros = std::countr_zero(bits), ones = std::countr_one(bits >> zeros);
+                pos += zeros;
+                if (pos != end) {
+                    if (end > start) plain(start, end - start);
+                    start = pos;
+                }
+                end = pos += ones;
+                bits = zeros + ones >= 32 ? 0 : bits >> (zeros + ones);
+            }
+        }
     }
+    if (end > start) plain(start, end - start);
 }
 
 } // namespace PixelKernels

@@ -6,10 +6,12 @@
 #include <array>
 #include <cmath>
 #include <random>
+#include <string>
 
 #include "PaintTestUtil.h"
 #include "paint/Blend.h"
 #include "paint/MaskPaint.h"
+#include "paint/PixelKernels.h"
 
 namespace {
 
@@ -35,9 +37,25 @@ int Width() {
 
 int Channel(TColor c, int sh) { return static_cast<int>((c >> sh) & 255); }
 
+// Runs the test body once for every kernel level the processor has.
+class WideRows : public ::testing::TestWithParam<PixelKernels::TLevel> {
+protected:
+    void SetUp() override {
+        if (!PixelKernels::UseLevel(GetParam())) GTEST_SKIP() << "the processor lacks this level";
+    }
+    void TearDown() override { PixelKernels::UseLevel(PixelKernels::BestLevel()); }
+};
+
 } // namespace
 
-TEST(WideRows, BlendBitmapOntoMatchesTheRoundedFormula) {
+INSTANTIATE_TEST_SUITE_P(Levels, WideRows,
+                         ::testing::Values(PixelKernels::TLevel::Plain, PixelKernels::TLevel::Avx2,
+                                           PixelKernels::TLevel::Avx512),
+                         [](const auto& info) {
+                             return std::string(std::array{"Plain", "Avx2", "Avx512"}[static_cast<int>(info.param)]);
+                         });
+
+TEST_P(WideRows, BlendBitmapOntoMatchesTheRoundedFormula) {
     for (int round = 0; round < 60; ++round) {
         const double alpha = std::array{0.4, 0.5, 0.123, 0.77}[Rand(0, 3)];
         const bool keyed = Rand(0, 1);
@@ -64,7 +82,28 @@ TEST(WideRows, BlendBitmapOntoMatchesTheRoundedFormula) {
     }
 }
 
-TEST(WideRows, CopyAlphaMatchesTheMaskFormulaAroundSeeThroughPixels) {
+TEST_P(WideRows, BlendByMaskMatchesTheMaskFormula) {
+    for (int round = 0; round < 20; ++round) {
+        const int w = Width(), h = Rand(1, 3);
+        auto b = Noise(w, h, 0, 0), m = Noise(w, h, 0, 0);
+        const TColor c = Rand(0, 0xFFFFFF);
+        TBitmap expect;
+        expect.Assign(*b);
+        for (int j = 0; j < h; ++j)
+            for (int i = 0; i < w; ++i) {
+                TColor r = 0;
+                for (int sh : {0, 8, 16}) {
+                    const int bc = Channel(b->Pixel(i, j), sh), cc = Channel(c, sh), mc = Channel(m->Pixel(i, j), sh);
+                    r |= static_cast<TColor>(((bc - cc) * mc + cc * 255) / 256) << sh;
+                }
+                expect.SetPixel(i, j, r);
+            }
+        BlendByMask(b.get(), m.get(), c);
+        ASSERT_TRUE(SamePixels(*b, expect)) << "round " << round << " width " << w;
+    }
+}
+
+TEST_P(WideRows, CopyAlphaMatchesTheMaskFormulaAroundSeeThroughPixels) {
     for (int round = 0; round < 60; ++round) {
         const int w = Width(), h = Rand(1, 3);
         // Picture rows over alpha rows; only the picture rows carry see-through pixels.
