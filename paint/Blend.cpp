@@ -89,7 +89,8 @@ void BlendRect(TBitmap* dst, const TBitmap* src, TColor weight, TRect r, TPoint 
         if (sum % 3 == 0) {
             // k = t/256 exactly, so the truncated mix is a shift of the exact product.
             const int tt = sum / 3;
-            for (int j = 0; j < bytes; ++j) d[j] = static_cast<uint8_t>(s[j] + (((d[j] - s[j]) * tt) >> 8));
+            for (int j = PixelKernels::WeighRow(d, s, bytes, tt); j < bytes; ++j)
+                d[j] = static_cast<uint8_t>(s[j] + (((d[j] - s[j]) * tt) >> 8));
         } else {
             for (int j = 0; j < bytes; ++j) d[j] = static_cast<uint8_t>((d[j] - s[j]) * k + s[j]);
         }

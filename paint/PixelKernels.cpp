@@ -38,6 +38,7 @@ void LeaveAll(int pixels, uint32_t* left) {
     for (int r = 0; r * RunPixels < pixels; ++r) left[r] = LowBits(pixels - r * RunPixels);
 }
 int MixRow(uint8_t*, const uint8_t*, const uint8_t*, int) { return 0; }
+int WeighRow(uint8_t*, const uint8_t*, int, int) { return 0; }
 void MixRowExceptKey(uint8_t*, const uint8_t*, const uint8_t*, int pixels, TsBGR, uint32_t* left) {
     LeaveAll(pixels, left);
 }
@@ -63,9 +64,11 @@ KERNEL inline Vec Set16(short v) { return _mm256_set1_epi16(v); }
 KERNEL inline Vec Add16(Vec a, Vec b) { return _mm256_add_epi16(a, b); }
 KERNEL inline Vec Sub16(Vec a, Vec b) { return _mm256_sub_epi16(a, b); }
 KERNEL inline Vec Mullo16(Vec a, Vec b) { return _mm256_mullo_epi16(a, b); }
+KERNEL inline Vec MulHi16(Vec a, Vec b) { return _mm256_mulhi_epi16(a, b); }
 KERNEL inline Vec MulHrs16(Vec a, Vec b) { return _mm256_mulhrs_epi16(a, b); }
 KERNEL inline Vec Down8(Vec v) { return _mm256_srli_epi16(v, 8); }
 KERNEL inline Vec Up8(Vec v) { return _mm256_slli_epi16(v, 8); }
+KERNEL inline Vec Up7(Vec v) { return _mm256_slli_epi16(v, 7); }
 KERNEL inline Vec Avg8(Vec a, Vec b) { return _mm256_avg_epu8(a, b); }
 KERNEL inline Vec Sub8(Vec a, Vec b) { return _mm256_sub_epi8(a, b); }
 KERNEL inline uint64_t EqBits(Vec a, Vec b) {
@@ -90,9 +93,11 @@ KERNEL inline Vec Set16(short v) { return _mm512_set1_epi16(v); }
 KERNEL inline Vec Add16(Vec a, Vec b) { return _mm512_add_epi16(a, b); }
 KERNEL inline Vec Sub16(Vec a, Vec b) { return _mm512_sub_epi16(a, b); }
 KERNEL inline Vec Mullo16(Vec a, Vec b) { return _mm512_mullo_epi16(a, b); }
+KERNEL inline Vec MulHi16(Vec a, Vec b) { return _mm512_mulhi_epi16(a, b); }
 KERNEL inline Vec MulHrs16(Vec a, Vec b) { return _mm512_mulhrs_epi16(a, b); }
 KERNEL inline Vec Down8(Vec v) { return _mm512_srli_epi16(v, 8); }
 KERNEL inline Vec Up8(Vec v) { return _mm512_slli_epi16(v, 8); }
+KERNEL inline Vec Up7(Vec v) { return _mm512_slli_epi16(v, 7); }
 KERNEL inline Vec Avg8(Vec a, Vec b) { return _mm512_avg_epu8(a, b); }
 KERNEL inline Vec Sub8(Vec a, Vec b) { return _mm512_sub_epi8(a, b); }
 KERNEL inline uint64_t EqBits(Vec a, Vec b) { return _mm512_cmpeq_epi8_mask(a, b); }
@@ -148,6 +153,8 @@ TOntoFormula FindOntoFormula(double alpha, const uint8_t* reference) {
 #endif
 
 int MixRow(uint8_t* d, const uint8_t* c, const uint8_t* m, int bytes) { DISPATCH(MixRow(d, c, m, bytes)); }
+
+int WeighRow(uint8_t* d, const uint8_t* s, int bytes, int t) { DISPATCH(WeighRow(d, s, bytes, t)); }
 
 void MixRowExceptKey(uint8_t* d, const uint8_t* c, const uint8_t* m, int pixels, TsBGR key,
                      uint32_t* left) {

@@ -31,7 +31,11 @@ TOntoFormula FindOntoFormula(double alpha, const uint8_t* reference);
 // D = MixByMask(D, C, M) over Bytes bytes; returns how many leading bytes were done.
 int MixRow(uint8_t* d, const uint8_t* c, const uint8_t* m, int bytes);
 
-// The same over up to SegmentPixels pixels, except that a run holding a pixel
+// D = S + floor((D - S) * T / 256) over Bytes bytes, T in 0 .. 255; returns
+// how many leading bytes were done.
+int WeighRow(uint8_t* d, const uint8_t* s, int bytes, int t);
+
+// MixRow over up to SegmentPixels pixels, except that a run holding a pixel
 // of the key colour in C is not touched. Left[run] gets a bit for every pixel
 // the caller still has to do (all of a skipped run, and the tail).
 void MixRowExceptKey(uint8_t* d, const uint8_t* c, const uint8_t* m, int pixels, TsBGR key,

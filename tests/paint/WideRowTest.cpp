@@ -103,6 +103,26 @@ TEST_P(WideRows, BlendByMaskMatchesTheMaskFormula) {
     }
 }
 
+TEST_P(WideRows, BlendRectMatchesTheTruncatedFormula) {
+    for (int round = 0; round < 20; ++round) {
+        const int w = Width(), h = Rand(1, 3), t = Rand(0, 255);
+        auto d = Noise(w, h, 0, 0), s = Noise(w, h, 0, 0);
+        TBitmap expect;
+        expect.Assign(*d);
+        for (int j = 0; j < h; ++j)
+            for (int i = 0; i < w; ++i) {
+                TColor r = 0;
+                for (int sh : {0, 8, 16}) {
+                    const int dc = Channel(d->Pixel(i, j), sh), sc = Channel(s->Pixel(i, j), sh);
+                    r |= static_cast<TColor>(std::trunc((dc - sc) * (3 * t / 768.0) + sc)) << sh;
+                }
+                expect.SetPixel(i, j, r);
+            }
+        BlendRect(d.get(), s.get(), static_cast<TColor>(t * 0x010101), {0, 0, w, h}, {0, 0});
+        ASSERT_TRUE(SamePixels(*d, expect)) << "round " << round << " width " << w << " t " << t;
+    }
+}
+
 TEST_P(WideRows, CopyAlphaMatchesTheMaskFormulaAroundSeeThroughPixels) {
     for (int round = 0; round < 60; ++round) {
         const int w = Width(), h = Rand(1, 3);
