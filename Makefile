@@ -46,5 +46,14 @@ skinsheet: setup
 	cmake --build build/release -j$(JOBS) --target skinsheet
 	build/release/tools/skinsheet --dfm "$(DFM)" "$(OUT)"
 
+# Draws the launcher's own stored skin into launcher/Unit1.dfm (checked in; the
+# build never runs this): make skin [DFM=...]
+.PHONY: skin
+skin: DFM ?= launcher/Unit1.dfm
+skin: setup
+	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release $(CI_FLAGS) >/dev/null
+	cmake --build build/release -j$(JOBS) --target skingen
+	build/release/tools/skingen "$(DFM)"
+
 clean:
 	rm -rf build

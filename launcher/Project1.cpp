@@ -14,6 +14,7 @@
 #include "launcher/Unit3.h"
 #include "platform/CreateHost.h"
 #include "platform/PngFile.h"
+#include "skin/TsSkinManager.h"
 
 const char* const LauncherTitle = "Launcher 1.2";
 
@@ -24,6 +25,7 @@ std::unique_ptr<TApplication> TheApplication;
 void CreateLauncher() {
     RegisterPlainControls();
     RegisterClass(TsWebLabel::StaticClassInfo());
+    RegisterClass(TsSkinManager::StaticClassInfo());
     TheApplication = std::make_unique<TApplication>();
     Application->SetTitle(LauncherTitle);
     Application->CreateForm(&Form1);

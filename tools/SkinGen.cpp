@@ -1,0 +1,80 @@
+// skingen: draws the launcher's own stored skin and writes it into the main
+// window's definition, replacing the skin manager's block.
+//
+//   skingen [DEFINITION] [--master FILE.png]
+//
+// DEFINITION defaults to launcher/Unit1.dfm of the source tree. With
+// --master, the master bitmap is also written as a PNG, four times enlarged.
+// The output depends on nothing but this program, so every run writes the
+// same bytes.
+
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "platform/PngFile.h"
+#include "tools/SkinGenDefinition.h"
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("Cannot read " + path);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Through a temporary file and a rename, so a failed run leaves the old file.
+void WriteFile(const std::string& path, const std::string& text) {
+    const std::string temp = path + ".tmp";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out || !out.write(text.data(), std::streamsize(text.size())) || !out.flush())
+            throw std::runtime_error("Cannot write " + temp);
+    }
+    std::filesystem::rename(temp, path);
+}
+
+TPixels Enlarged(const TPixels& p, int k) {
+    TPixels out(p.Width() * k, p.Height() * k);
+    for (int y = 0; y < out.Height(); ++y)
+        for (int x = 0; x < out.Width(); ++x)
+            out.SetPixel(x, y, p.Pixel(x / k, y / k));
+    return out;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string definition = QUELM_SOURCE_DIR "/launcher/Unit1.dfm";
+    std::string masterPng;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--master") == 0 && i + 1 < argc)
+            masterPng = argv[++i];
+        else if (argv[i][0] != '-')
+            definition = argv[i];
+        else {
+            std::fprintf(stderr, "usage: skingen [DEFINITION] [--master FILE.png]\n");
+            return 2;
+        }
+    }
+    try {
+        TPaletteResult palette;
+        const auto skins = BuildLauncherSkins(&palette);
+        const std::string text = WithSkinManager(ReadFile(definition), SkinManagerBlock(*skins));
+        WriteFile(definition, text);
+        if (!masterPng.empty())
+            WritePng(masterPng, Enlarged(skins->Items(0)->MasterBitmap()->Bitmap.Pixels(), 4));
+        std::printf("skingen: %s: %d colours in the master bitmap, largest channel change %d\n",
+                    definition.c_str(), palette.Colors, palette.MaxError);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "skingen: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
