@@ -1,8 +1,8 @@
-// The skin sheet, laid out top to bottom: title, section table (two panels
-// side by side), state image table, master bitmap. Geometry is worked out
-// first so that the sheet's size is known before anything is painted.
+// Painting the skin sheet, top to bottom: title, section table (two panels
+// side by side), state image table, the master bitmap and its mask map.
 
 #include "tools/SkinSheetRender.h"
+#include "tools/SkinSheetLayout.h"
 
 #include <algorithm>
 
@@ -14,16 +14,7 @@
 
 namespace {
 
-constexpr int Margin = 12;
-constexpr int Gap = 8;
-constexpr int LineH = 14;  // one line of Tahoma 8 pt with a little air
-constexpr int NameW = 184; // the name column of both tables
-constexpr int PanelGap = 3 * Gap;
-constexpr int MaxMasterW = 1400;
-// Larger pictures or more states than these are nonsense from a broken skin;
-// such items are listed without pictures rather than blowing up the sheet.
-constexpr int MaxItemCell = 200;
-constexpr int MaxItemStates = 8;
+using namespace SkinSheetMetrics;
 
 constexpr TColor InkColor = 0x303030;
 constexpr TColor InfoColor = 0x707070;
@@ -41,40 +32,9 @@ std::string SizeText(TSize s) {
     return std::to_string(s.cx) + "x" + std::to_string(s.cy);
 }
 
-int StateCount(const TsMaskData& m) {
-    return m.Bmp ? 3 : std::max<int>(1, m.ImageCount);
-}
-
-TSize ShownCell(int mask) {
-    const TSize c = CellSize(mask);
-    const bool sane = c.cx > 0 && c.cy > 0 && c.cx <= MaxItemCell && c.cy <= MaxItemCell &&
-                      StateCount(SkinMasks[mask]) <= MaxItemStates;
-    return sane ? c : TSize{};
-}
-
-// Where the columns of a section row lie, from the panel's left.
-int SmallColumn(int state) {
-    return NameW + state * (SheetSmallCell.cx + Gap);
-}
-int LargeColumn(int state) {
-    return SmallColumn(3) + Gap + state * (SheetLargeCell.cx + Gap);
-}
-constexpr int SectionPanelW = NameW + 3 * (48 + Gap) + Gap + 3 * (100 + Gap) - Gap;
-static_assert(SheetSmallCell.cx == 48 && SheetLargeCell.cx == 100, "keep SectionPanelW in step");
-constexpr int SectionRowH = std::max(SheetLargeCell.cy, 2 * LineH) + Gap;
-
-struct TLayout {
-    int Width = 0, Height = 0;
-    int SectionsTop = 0, SectionRows = 0;
-    int ItemsTop = 0, ItemRows = 0, ItemPanels = 1, ItemStates = 3;
-    TSize ItemCell; // the largest state picture
-    int ItemColumnW = 0, ItemPanelW = 0, ItemRowH = 0;
-    int MasterTop = 0, MasterScale = 1, MasterViewH = 0;
-};
-
 class TSheetPainter {
 public:
-    TSheetPainter(TSkinSheet& sheet, const TLayout& layout, std::vector<int> items)
+    TSheetPainter(TSkinSheet& sheet, const TSheetLayout& layout, std::vector<int> items)
         : FSheet(sheet), FL(layout), FItems(std::move(items)) {}
 
     void Paint(const std::string& title);
@@ -100,7 +60,7 @@ private:
     void OutlineMask(const TsMaskData& m, TRect view);
 
     TSkinSheet& FSheet;
-    const TLayout& FL;
+    const TSheetLayout& FL;
     std::vector<int> FItems;
 };
 
@@ -354,44 +314,6 @@ void TSheetPainter::OutlineMask(const TsMaskData& m, TRect view) {
     c->RestoreDC();
 }
 
-TLayout Measure(const std::vector<int>& items) {
-    TLayout l;
-    l.Width = 2 * SectionPanelW + PanelGap + 2 * Margin;
-    int y = Margin + 2 * LineH + 2 * Gap;
-
-    const int sections = static_cast<int>(SkinGeneralData.size());
-    l.SectionsTop = y;
-    l.SectionRows = (sections + 1) / 2;
-    y += (sections > 0 ? 2 * LineH + 9 + l.SectionRows * SectionRowH : LineH) + 2 * Gap;
-
-    l.ItemsTop = y;
-    for (int mask : items) {
-        const TSize c = ShownCell(mask);
-        l.ItemCell = {std::max(l.ItemCell.cx, c.cx), std::max(l.ItemCell.cy, c.cy)};
-        if (c.cx > 0) l.ItemStates = std::max(l.ItemStates, StateCount(SkinMasks[mask]));
-    }
-    l.ItemColumnW = std::max(3 * l.ItemCell.cx + Gap / 2, 60);
-    l.ItemPanelW = NameW + l.ItemStates * (l.ItemColumnW + Gap) - Gap;
-    l.ItemPanels = 2 * l.ItemPanelW + PanelGap + 2 * Margin <= l.Width ? 2 : 1;
-    l.Width = std::max(l.Width, l.ItemPanelW + 2 * Margin);
-    const int count = static_cast<int>(items.size());
-    l.ItemRows = (count + l.ItemPanels - 1) / l.ItemPanels;
-    l.ItemRowH = std::max(2 * l.ItemCell.cy, 3 * LineH) + Gap;
-    if (count > 0) y += 2 * LineH + 9 + l.ItemRows * l.ItemRowH + 2 * Gap;
-
-    l.MasterTop = y;
-    y += LineH + 5;
-    if (SkinMasterBitmap && !SkinMasterBitmap->Empty()) {
-        const int w = SkinMasterBitmap->Width();
-        l.MasterScale = 3 * w <= MaxMasterW ? 3 : 2 * w <= MaxMasterW ? 2 : 1;
-        l.Width = std::max(l.Width, l.MasterScale * w + 2 + 2 * Margin);
-        l.MasterViewH = LineH + 5 + l.MasterScale * SkinMasterBitmap->Height() + 1 + 2 * Gap;
-        y += 2 * l.MasterViewH - LineH - 5 - 2 * Gap;
-    }
-    l.Height = y + Margin;
-    return l;
-}
-
 } // namespace
 
 std::vector<int> SheetStateImageMasks() {
@@ -407,7 +329,7 @@ std::vector<int> SheetStateImageMasks() {
 
 TSkinSheet RenderSkinSheet(const std::string& title) {
     std::vector<int> items = SheetStateImageMasks();
-    const TLayout layout = Measure(items);
+    const TSheetLayout layout = MeasureSkinSheet(items);
     TSkinSheet sheet;
     sheet.Picture = std::make_unique<TBitmap>(layout.Width, layout.Height);
     TSheetPainter(sheet, layout, std::move(items)).Paint(title);
