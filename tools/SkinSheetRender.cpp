@@ -19,8 +19,8 @@ using namespace SkinSheetMetrics;
 constexpr TColor InkColor = 0x303030;
 constexpr TColor InfoColor = 0x707070;
 constexpr TColor RuleColor = 0xD0D0D0;
-constexpr TColor BorderMaskInk = 0x2020E0;
-constexpr TColor ImageMaskInk = 0xE06020;
+constexpr TColor BorderMaskInk = 0x00A000; // green
+constexpr TColor ImageMaskInk = 0xB00000;  // dark blue
 
 const char* const StateNames[] = {"normal", "hot", "pressed"};
 
@@ -263,7 +263,7 @@ void TSheetPainter::PaintMaster() {
                              std::to_string(FL.MasterScale) + "x";
     PaintMasterView(top, "Master bitmap, " + size, "MASTERBITMAP");
     const TRect map = PaintMasterView(top + FL.MasterViewH,
-                                      "Master bitmap with the masks' cells: border masks red, "
+                                      "Master bitmap with the masks' cells: border masks green, "
                                       "other masks blue, alpha rows below the dotted line",
                                       "MASKMAP");
     for (const TsMaskData& m : SkinMasks)
