@@ -37,11 +37,12 @@ TArtCell PushButton(int state, int w, int h, double radius) {
     if (state == 1) InnerRing(c, radius, Rgb(255, 250, 225), 0.85);
     if (state == 2) {
         const TShape inner = RoundRect(1, 1, w - 1, h - 1, radius - 1);
-        c.Fill(Intersect(Box(1, 1, w - 1, 2), inner), PressedShade, 0.42);
-        c.Fill(Intersect(Box(1, 2, w - 1, 3), inner), PressedShade, 0.22);
-        c.Fill(Intersect(Box(1, 3, w - 1, 4), inner), PressedShade, 0.1);
-        c.Fill(Intersect(Box(1, 2, 2, h - 2), inner), PressedShade, 0.2);
-        c.Fill(Intersect(Box(2, 3, 3, h - 2), inner), PressedShade, 0.08);
+        const double top[] = {0.55, 0.32, 0.16, 0.06};
+        for (int i = 0; i < 4; ++i)
+            c.Fill(Intersect(Box(1, 1 + i, w - 1, 2 + i), inner), PressedShade, top[i]);
+        c.Fill(Intersect(Box(1, 2, 2, h - 2), inner), PressedShade, 0.3);
+        c.Fill(Intersect(Box(2, 3, 3, h - 2), inner), PressedShade, 0.12);
+        c.Fill(Intersect(Box(2, h - 2, w - 1, h - 1), inner), White, 0.35);
     }
     return c;
 }

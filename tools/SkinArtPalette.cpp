@@ -53,15 +53,16 @@ struct TBox {
     }
 };
 
-// Splits the box whose longest side, weighted by the root of its pixel count,
-// is greatest: big smooth areas get fine steps, rare colours coarse ones.
+// Splits the box whose longest side, weighted by the fourth root of its pixel
+// count, is greatest: smooth areas get fine steps, and the rare colours of
+// smoothed edges still get entries near them.
 bool SplitOnce(std::vector<TBox>& boxes) {
     int best = -1;
     double bestScore = 0;
     for (size_t i = 0; i < boxes.size(); ++i) {
         if (boxes[i].Entries.size() < 2) continue;
-        const double score =
-            boxes[i].Range(boxes[i].LongestChannel()) * std::sqrt(double(boxes[i].Weight()));
+        const double score = boxes[i].Range(boxes[i].LongestChannel()) *
+                             std::sqrt(std::sqrt(double(boxes[i].Weight())));
         if (score > bestScore) bestScore = score, best = int(i);
     }
     if (best < 0) return false;
@@ -94,6 +95,29 @@ int Distance(uint32_t a, uint32_t b) {
     return d;
 }
 
+uint32_t Nearest(uint32_t c, const std::vector<uint32_t>& palette) {
+    uint32_t best = 0;
+    int bestDistance = 1 << 30;
+    for (uint32_t p : palette)
+        if (p != 0xFF00FF && Distance(c, p) < bestDistance) best = p, bestDistance = Distance(c, p);
+    return best;
+}
+
+// A few rounds of moving each chosen colour to the weighted mean of the
+// colours nearest to it; the reserved colours stay where they are.
+void Refine(std::vector<uint32_t>& palette, size_t firstFree,
+            const std::map<uint32_t, int64_t>& counts) {
+    for (int round = 0; round < 8; ++round) {
+        std::map<uint32_t, TBox> groups;
+        for (const auto& [c, n] : counts)
+            groups[Nearest(c, palette)].Entries.push_back({c, n});
+        for (size_t i = firstFree; i < palette.size(); ++i) {
+            const auto g = groups.find(palette[i]);
+            if (g != groups.end()) palette[i] = g->second.Mean();
+        }
+    }
+}
+
 } // namespace
 
 TPaletteResult ReduceToPalette(TPixels& pixels, int size) {
@@ -120,17 +144,16 @@ TPaletteResult ReduceToPalette(TPixels& pixels, int size) {
             boxes[0].Entries.push_back({c, n});
         while (int(boxes.size()) < budget && SplitOnce(boxes)) {
         }
+        const size_t firstFree = palette.size();
         for (const TBox& b : boxes)
             palette.push_back(b.Mean());
-        for (const auto& [c, n] : counts) {
-            uint32_t best = palette[1];
-            for (uint32_t p : palette)
-                if (p != 0xFF00FF && Distance(c, p) < Distance(c, best)) best = p;
-            mapping[c] = best;
-        }
+        Refine(palette, firstFree, counts);
+        for (const auto& [c, n] : counts)
+            mapping[c] = Nearest(c, palette);
     }
 
     TPaletteResult result;
+    result.SourceColors = int(counts.size() + fixed.size());
     std::set<uint32_t> used;
     for (int y = 0; y < pixels.Height(); ++y)
         for (int x = 0; x < pixels.Width(); ++x) {

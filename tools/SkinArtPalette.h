@@ -8,8 +8,9 @@
 #include "platform/TPixels.h"
 
 struct TPaletteResult {
-    int Colors = 0;   // distinct colours after the reduction
-    int MaxError = 0; // the largest change of one channel of one pixel
+    int SourceColors = 0; // distinct colours before
+    int Colors = 0;       // distinct colours after the reduction
+    int MaxError = 0;     // the largest change of one channel of one pixel
 };
 
 TPaletteResult ReduceToPalette(TPixels& pixels, int size = 256);

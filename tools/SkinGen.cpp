@@ -70,8 +70,9 @@ int main(int argc, char** argv) {
         WriteFile(definition, text);
         if (!masterPng.empty())
             WritePng(masterPng, Enlarged(skins->Items(0)->MasterBitmap()->Bitmap.Pixels(), 4));
-        std::printf("skingen: %s: %d colours in the master bitmap, largest channel change %d\n",
-                    definition.c_str(), palette.Colors, palette.MaxError);
+        std::printf("skingen: %s: master bitmap drawn in %d colours, stored in %d, largest "
+                    "channel change %d\n",
+                    definition.c_str(), palette.SourceColors, palette.Colors, palette.MaxError);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "skingen: %s\n", e.what());
         return 1;
