@@ -187,6 +187,32 @@ TEST_F(LauncherSkin, EveryMaskLiesInsideTheMasterAndDividesIntoItsCells) {
     }
 }
 
+// Border pieces are repeated along their side, so the middle third of a cell
+// must not change along the side it is repeated on: a seam would show every
+// few pixels. Checked on the pictures and on the alpha rows.
+TEST_F(LauncherSkin, BorderEdgesRepeatWithoutSeams) {
+    const TBitmap& master = *SkinMasterBitmap;
+    for (const TsMaskData& m : SkinMasks) {
+        if (m.Bmp || m.PropertyName != "BORDERSMASK") continue;
+        SCOPED_TRACE(m.SectionName);
+        const int cw = (m.R.Right - m.R.Left) / m.ImageCount;
+        const int ch = (m.R.Bottom - m.R.Top) / (m.MaskType + 1);
+        const int pw = cw / 3, ph = ch / 3;
+        for (int row = 0; row <= m.MaskType; ++row)
+            for (int cell = 0; cell < m.ImageCount; ++cell) {
+                const int left = m.R.Left + cell * cw, top = m.R.Top + row * ch;
+                for (int y = 0; y < ch; ++y)
+                    for (int x = pw; x < 2 * pw; ++x)
+                        ASSERT_EQ(master.Pixel(left + x, top + y), master.Pixel(left + pw, top + y))
+                            << "cell " << cell << " row " << row << " at " << x << "," << y;
+                for (int y = ph; y < 2 * ph; ++y)
+                    for (int x = 0; x < cw; ++x)
+                        ASSERT_EQ(master.Pixel(left + x, top + y), master.Pixel(left + x, top + ph))
+                            << "cell " << cell << " row " << row << " at " << x << "," << y;
+            }
+    }
+}
+
 TEST_F(LauncherSkin, EverySectionAndMaskThatIsLookedUpExists) {
     for (const char* name :
          {"GLOBALINFO",  "FORM",        "FORMTITLE",  "TITLEBAR", "MENULINE",  "MDIAREA",
@@ -344,6 +370,41 @@ TEST(SkinArtPalette, RampKeepsSmallStepsAndExactReservedColours) {
         for (int x = 0; x < 600; ++x)
             colors.insert(p.Pixel(x, y));
     EXPECT_EQ(int(colors.size()), r.Colors);
+}
+
+// Tabs and thumbs for the other sides are the upright cell turned: a pixel
+// marks where each corner goes.
+TEST(SkinArtCells, TurnedCellsKeepTheirPixels) {
+    TArtCell cell(3, 2);
+    cell.Over(2, 0, Rgb(10, 20, 30), 1);
+    cell.SetHole(0, 1, true);
+    const TArtCell t = cell.Transposed();
+    ASSERT_EQ(t.Width(), 2);
+    ASSERT_EQ(t.Height(), 3);
+    EXPECT_EQ(t.At(0, 2).A, 1);
+    EXPECT_TRUE(t.IsHole(1, 0));
+    EXPECT_EQ(cell.FlippedVertically().At(2, 1).A, 1);
+    EXPECT_TRUE(cell.FlippedVertically().IsHole(0, 0));
+    EXPECT_EQ(cell.FlippedHorizontally().At(0, 0).A, 1);
+    EXPECT_TRUE(cell.FlippedHorizontally().IsHole(2, 1));
+}
+
+// A rounded outline whose outside is cut: the corner pixel is a hole, edge
+// pixels are wholly outline, the inside is untouched.
+TEST(SkinArtCells, HardEdgeOutlinesAreCrisp) {
+    TArtCell cell(8, 8);
+    cell.CutOutside(RoundRect(0, 0, 8, 8, 3));
+    cell.Fill(Minus(HardEdge(0, 0, 8, 8, 3, 3), RoundRect(1, 1, 7, 7, 2)), Rgb(0, 0, 0));
+    EXPECT_TRUE(cell.IsHole(0, 0));
+    EXPECT_FALSE(cell.IsHole(3, 0));
+    EXPECT_EQ(cell.At(3, 0).A, 1);
+    EXPECT_EQ(cell.At(0, 4).A, 1);
+    EXPECT_EQ(cell.At(4, 4).A, 0);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x) {
+            EXPECT_EQ(cell.IsHole(x, y), cell.IsHole(7 - x, y)) << x << "," << y;
+            EXPECT_EQ(cell.At(x, y).A, cell.At(7 - x, 7 - y).A) << x << "," << y;
+        }
 }
 
 } // namespace
