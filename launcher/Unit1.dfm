@@ -182,7 +182,7 @@ object Form1: TForm1
             ReservedBoolean = False
             ShadowOffset = 2
             ShadowTransparency = 60
-            FontColor = '8019032 -1 -1 -1 -1'
+            FontColor = '7097416 -1 -1 -1 -1'
             HotFontColor = '5514266 -1 -1 -1 -1'
             Transparency = 0
             GradientPercent = 100
@@ -861,8 +861,8 @@ object Form1: TForm1
             ReservedBoolean = False
             ShadowOffset = 2
             ShadowTransparency = 60
-            FontColor = '11026968 -1 -1 -1 -1'
-            HotFontColor = '20650 -1 -1 -1 -1'
+            FontColor = '9844756 -1 -1 -1 -1'
+            HotFontColor = '10350 -1 -1 -1 -1'
             Transparency = 100
             GradientPercent = 0
             GradientData = ' '

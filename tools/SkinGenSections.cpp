@@ -95,7 +95,7 @@ void AddWindowSections(TSections& s) {
     TsSkinGeneral& title = s.Add("FORMTITLE");
     Fill(title, TitleMid1In, Glossy(TitleTopIn, TitleMid1In, TitleMid2In, TitleBottomIn, 50));
     HotFill(title, TitleMid1, Glossy(TitleTop, TitleMid1, TitleMid2, TitleBottom, 50));
-    title.FontColor = Text(Rgb(88, 92, 122));
+    title.FontColor = Text(Rgb(72, 76, 108));
     title.HotFontColor = Text(Rgb(26, 36, 84));
 
     // Behind the title buttons the title shows through.
@@ -155,8 +155,8 @@ void AddPanelSections(TSections& s) {
 
     TsSkinGeneral& link = s.Add("WEBBUTTON", "TOOLBUTTON");
     SeeThrough(link);
-    link.FontColor = Text(Rgb(24, 66, 168));
-    link.HotFontColor = Text(Rgb(170, 80, 0));
+    link.FontColor = Text(Rgb(20, 56, 150));
+    link.HotFontColor = Text(Rgb(110, 40, 0));
 }
 
 void AddBarSections(TSections& s) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -252,6 +253,41 @@ TEST_F(LauncherSkin, EverySectionAndMaskThatIsLookedUpExists) {
     }
     for (const char* name : {"SCROLLBAR1H", "SCROLLBAR1V", "SCROLLBAR2H", "SCROLLBAR2V"})
         EXPECT_GE(Mask(name, "BORDERSMASK"), 0) << name;
+}
+
+double Luminance(TColor c) {
+    double sum = 0;
+    const double weight[] = {0.2126, 0.7152, 0.0722};
+    for (int ch = 0; ch < 3; ++ch) {
+        const double v = ((c >> (8 * ch)) & 0xFF) / 255.0;
+        sum += weight[ch] * (v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
+    }
+    return sum;
+}
+double Contrast(TColor a, TColor b) {
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Text is 8 pt Tahoma: every text colour keeps a contrast of at least 4.5 to
+// every colour of its background (the window colour where the look is see-through).
+TEST_F(LauncherSkin, TextColoursReadOnTheirBackgrounds) {
+    const TColor window = SkinGeneralData[GetSkinIndex("GLOBALINFO")].Color;
+    for (const TsGeneralData& g : SkinGeneralData)
+        for (const bool hot : {false, true}) {
+            const TColor text = hot ? g.HotFontColor : g.FontColor;
+            std::vector<TColor> behind;
+            if ((hot ? g.HotTransparency : g.Transparency) >= 100)
+                behind.push_back(window);
+            else if ((hot ? g.HotGradientPercent : g.GradientPercent) > 0)
+                for (const TsGradPie& p : hot ? g.HotGradientArray : g.GradientArray)
+                    behind.push_back(p.Color1), behind.push_back(p.Color2);
+            else
+                behind.push_back(hot ? g.HotColor : g.Color);
+            for (TColor b : behind)
+                EXPECT_GE(Contrast(text, b), 4.5)
+                    << g.SectionName << (hot ? " hot" : "") << " on " << b;
+        }
 }
 
 // The title bar's rounded top corners become holes in the window, the same
