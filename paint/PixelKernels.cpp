@@ -1,6 +1,7 @@
 #include "paint/PixelKernels.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -75,6 +76,9 @@ KERNEL inline Vec Sub8(Vec a, Vec b) { return _mm256_sub_epi8(a, b); }
 KERNEL inline uint64_t EqBits(Vec a, Vec b) {
     return static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(a, b)));
 }
+KERNEL inline Vec Select(Vec a, Vec b, Vec phase, char n) {
+    return _mm256_blendv_epi8(a, b, _mm256_cmpeq_epi8(phase, _mm256_set1_epi8(n)));
+}
 #include "paint/PixelKernelsBody.inc"
 #undef KERNEL
 } // namespace Avx2
@@ -102,6 +106,9 @@ KERNEL inline Vec Up7(Vec v) { return _mm512_slli_epi16(v, 7); }
 KERNEL inline Vec Avg8(Vec a, Vec b) { return _mm512_avg_epu8(a, b); }
 KERNEL inline Vec Sub8(Vec a, Vec b) { return _mm512_sub_epi8(a, b); }
 KERNEL inline uint64_t EqBits(Vec a, Vec b) { return _mm512_cmpeq_epi8_mask(a, b); }
+KERNEL inline Vec Select(Vec a, Vec b, Vec phase, char n) {
+    return _mm512_mask_blend_epi8(_mm512_cmpeq_epi8_mask(phase, _mm512_set1_epi8(n)), a, b);
+}
 #include "paint/PixelKernelsBody.inc"
 #undef KERNEL
 } // namespace Avx512
