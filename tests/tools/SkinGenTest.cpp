@@ -188,6 +188,26 @@ TEST_F(LauncherSkin, EveryMaskLiesInsideTheMasterAndDividesIntoItsCells) {
     }
 }
 
+// Masks share a rectangle, or one lies inside another (the gauge's frame is
+// the normal button's picture); otherwise no two masks overlap.
+TEST_F(LauncherSkin, MasksOverlapOnlyWhereOneIsPartOfAnother) {
+    auto inside = [](const TRect& a, const TRect& b) {
+        return a.Left >= b.Left && a.Top >= b.Top && a.Right <= b.Right && a.Bottom <= b.Bottom;
+    };
+    for (size_t i = 0; i < SkinMasks.size(); ++i)
+        for (size_t j = i + 1; j < SkinMasks.size(); ++j) {
+            const TRect a = SkinMasks[i].R, b = SkinMasks[j].R;
+            if (SkinMasks[i].Bmp || SkinMasks[j].Bmp) continue;
+            const bool overlap =
+                a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+            if (overlap) {
+                EXPECT_TRUE(inside(a, b) || inside(b, a))
+                    << SkinMasks[i].SectionName << " " << SkinMasks[i].PropertyName << " and "
+                    << SkinMasks[j].SectionName << " " << SkinMasks[j].PropertyName;
+            }
+        }
+}
+
 // Border pieces are repeated along their side, so the middle third of a cell
 // must not change along the side it is repeated on: a seam would show every
 // few pixels. Checked on the pictures and on the alpha rows.
