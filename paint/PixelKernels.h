@@ -60,6 +60,11 @@ inline uint32_t LowBits(int count) { return count >= 32 ? ~0u : (1u << count) - 
 // Runs Kernel(first, count, left) over a row of Pixels in segments, then
 // Plain(first, count) for every stretch of pixels it left.
 template <class TKernel, class TPlain> void BySegments(int pixels, TKernel&& kernel, TPlain&& plain) {
+    // A row too short for one run is not worth the calls.
+    if (pixels < RunPixels) {
+        if (pixels > 0) plain(0, pixels);
+        return;
+    }
     uint32_t left[SegmentRuns];
     int start = 0, end = 0; // the stretch not yet handed over; it may go on into the next run
     for (int first = 0; first < pixels; first += SegmentPixels) {
