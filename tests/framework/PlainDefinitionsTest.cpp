@@ -15,12 +15,21 @@ namespace {
 
 std::string LauncherDefinition(const std::string& unit) {
     std::ifstream in(std::string(QUELM_SOURCE_DIR) + "/launcher/" + unit + ".dfm", std::ios::binary);
-    // Read into a plain TForm: the form's handlers and the link labels' own
-    // properties belong to higher layers.
+    // Read into a plain TForm: the form's handlers, the link labels' own
+    // properties and the skin manager's block belong to higher layers.
     std::string text, line;
+    size_t skipIndent = std::string::npos;
     while (std::getline(in, line)) {
         size_t at = line.find_first_not_of(' ');
         std::string body = at == std::string::npos ? "" : line.substr(at);
+        if (skipIndent != std::string::npos) {
+            if (at == skipIndent && body.rfind("end", 0) == 0) skipIndent = std::string::npos;
+            continue;
+        }
+        if (body.rfind("object ", 0) == 0 && body.find(": TsSkinManager") != std::string::npos) {
+            skipIndent = at;
+            continue;
+        }
         if ((body.rfind("On", 0) == 0 || body.rfind("HoverFont.", 0) == 0 || body.rfind("URL ", 0) == 0) &&
             body.find(" = ") != std::string::npos)
             continue;
