@@ -30,6 +30,17 @@ struct TArtPiece {
     TPoint At; // the top-left corner when Fixed
 };
 
+// A piece of alpha-row cells, not fixed in place.
+inline TArtPiece Piece(std::string key, int w, int h, int count, std::function<TArtCell(int)> paint) {
+    TArtPiece p;
+    p.Key = std::move(key);
+    p.CellWidth = w;
+    p.CellHeight = h;
+    p.Count = count;
+    p.Paint = std::move(paint);
+    return p;
+}
+
 // One image item of the stored skin that cuts from a piece: its section and
 // property, the piece, and optionally one cell of it alone.
 struct TMaskUse {

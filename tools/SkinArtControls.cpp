@@ -178,17 +178,6 @@ TArtCell ScrollTrack(int state) {
     return c;
 }
 
-TArtPiece Piece(std::string key, int w, int h, int count, std::function<TArtCell(int)> paint) {
-    TArtPiece p;
-    p.Key = std::move(key);
-    p.CellWidth = w;
-    p.CellHeight = h;
-    p.Count = count;
-    p.MaskType = 1;
-    p.Paint = std::move(paint);
-    return p;
-}
-
 } // namespace
 
 void AddControlPieces(std::vector<TArtPiece>& pieces) {

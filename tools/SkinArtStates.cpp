@@ -140,13 +140,8 @@ TArtCell ThumbGrip(int state) {
 
 TArtPiece Piece(std::string key, int w, int h, int count, int maskType,
                 std::function<TArtCell(int)> paint) {
-    TArtPiece p;
-    p.Key = std::move(key);
-    p.CellWidth = w;
-    p.CellHeight = h;
-    p.Count = count;
+    TArtPiece p = ::Piece(std::move(key), w, h, count, std::move(paint));
     p.MaskType = maskType;
-    p.Paint = std::move(paint);
     p.Behind = Window;
     return p;
 }
