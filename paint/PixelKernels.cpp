@@ -55,6 +55,9 @@ namespace Avx2 {
 namespace Lower = Plain;
 using Vec = __m256i;
 constexpr int Width = 32;
+constexpr bool PartLoads = false;
+KERNEL inline Vec LoadPart(const uint8_t*, int, int) { return Vec{}; }
+KERNEL inline void StorePart(uint8_t*, int, int, Vec) {}
 KERNEL inline Vec Load(const uint8_t* p) { return _mm256_loadu_si256(reinterpret_cast<const Vec*>(p)); }
 KERNEL inline void Store(uint8_t* p, Vec v) { _mm256_storeu_si256(reinterpret_cast<Vec*>(p), v); }
 KERNEL inline Vec And(Vec a, Vec b) { return _mm256_and_si256(a, b); }
@@ -87,6 +90,15 @@ namespace Avx512 {
 namespace Lower = Avx2;
 using Vec = __m512i;
 constexpr int Width = 64;
+constexpr bool PartLoads = true;
+// Masked-off bytes are neither read nor written, so a part may end anywhere.
+KERNEL inline __mmask64 FirstBytes(int n) { return n >= 64 ? ~0ull : (1ull << n) - 1; }
+KERNEL inline Vec LoadPart(const uint8_t* p, int offset, int n) {
+    return n > 0 ? _mm512_maskz_loadu_epi8(FirstBytes(n), p + offset) : _mm512_setzero_si512();
+}
+KERNEL inline void StorePart(uint8_t* p, int offset, int n, Vec v) {
+    if (n > 0) _mm512_mask_storeu_epi8(p + offset, FirstBytes(n), v);
+}
 KERNEL inline Vec Load(const uint8_t* p) { return _mm512_loadu_si512(p); }
 KERNEL inline void Store(uint8_t* p, Vec v) { _mm512_storeu_si512(p, v); }
 KERNEL inline Vec And(Vec a, Vec b) { return _mm512_and_si512(a, b); }
@@ -135,6 +147,8 @@ bool UseLevel(TLevel level) {
 }
 
 TLevel BestLevel() { return Best(); }
+
+bool ShortRowsInVectors() { return Current == TLevel::Avx512; }
 
 TOntoFormula FindOntoFormula(double alpha, const uint8_t* reference) {
     if (alpha == 0.5 && Matches(reference, HalfEven)) return {TOntoFormula::HalfEven, 0};

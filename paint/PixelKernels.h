@@ -54,14 +54,17 @@ TLevel BestLevel();
 // False, changing nothing, when the processor lacks Level.
 bool UseLevel(TLevel level);
 
+// Whether the current level does rows shorter than a run itself; otherwise
+// they are not worth a call.
+bool ShortRowsInVectors();
+
 // Bits 0 .. count - 1.
 inline uint32_t LowBits(int count) { return count >= 32 ? ~0u : (1u << count) - 1; }
 
 // Runs Kernel(first, count, left) over a row of Pixels in segments, then
 // Plain(first, count) for every stretch of pixels it left.
 template <class TKernel, class TPlain> void BySegments(int pixels, TKernel&& kernel, TPlain&& plain) {
-    // A row too short for one run is not worth the calls.
-    if (pixels < RunPixels) {
+    if (pixels < RunPixels && !ShortRowsInVectors()) {
         if (pixels > 0) plain(0, pixels);
         return;
     }
