@@ -1,6 +1,6 @@
 #pragma once
 // The inner loops of the large blends, written for wide vector registers when
-// the processor has them. Each kernel does the runs it can do exactly and
+// the processor has them. Each kernel does the blocks it can do exactly and
 // leaves the rest to the caller's plain loop, which stays the reference: the
 // kernels must give the same bytes.
 
@@ -35,14 +35,15 @@ int MixRow(uint8_t* d, const uint8_t* c, const uint8_t* m, int bytes);
 // how many leading bytes were done.
 int WeighRow(uint8_t* d, const uint8_t* s, int bytes, int t);
 
-// MixRow over up to SegmentPixels pixels, except that a run holding a pixel
+// MixRow over up to SegmentPixels pixels, except that a block holding a pixel
 // of the key colour in C is not touched. Left[run] gets a bit for every pixel
-// the caller still has to do (all of a skipped run, and the tail).
+// the caller still has to do (those of a skipped block, and a tail the level
+// cannot mask).
 void MixRowExceptKey(uint8_t* d, const uint8_t* c, const uint8_t* m, int pixels, TsBGR key,
                      uint32_t* left);
 
 // BlendBitmapOnto's mix of up to SegmentPixels pixels of S into D, with the
-// same Left masks; Keyed leaves out runs holding a pixel of the key colour.
+// same Left masks; Keyed leaves out blocks holding a pixel of the key colour.
 void OntoRow(uint8_t* d, const uint8_t* s, int pixels, const TOntoFormula& formula, bool keyed,
              TsBGR key, uint32_t* left);
 
