@@ -109,13 +109,15 @@ void BlendBitmapOnto(TBitmap* dst, int x, int y, uint32_t keyColor, double alpha
     const TsBGR key = SplitColor(static_cast<TColor>(keyColor));
     const TOnto onto = OntoTable(alpha);
     const uint8_t* table = onto.Table;
+    const PixelKernels::TKeyRow keyRow(key);
     for (int j = 0; j < rows; ++j) {
         uint8_t* d = dst->ScanLine(y + j) + x * 3;
         const uint8_t* s = src->ScanLine(r.Top + j) + r.Left * 3;
         PixelKernels::BySegments(
             cols,
             [&](int first, int count, uint32_t* left) {
-                PixelKernels::OntoRow(d + first * 3, s + first * 3, count, onto.Formula, keyed, key, left);
+                return PixelKernels::OntoRow(d + first * 3, s + first * 3, count, onto.Formula,
+                                             keyed ? &keyRow : nullptr, left);
             },
             [&](int first, int count) {
                 uint8_t* dp = d + first * 3;

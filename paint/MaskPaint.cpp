@@ -94,6 +94,7 @@ void AlphaCopy(TRect dr, TRect sr, TBitmap* dst, const TBitmap* src, int alphaOf
     const bool hasOverride = IsColorSet(maskOverride);
     const TsBGR ov = SplitColor(ColorToRGB(maskOverride));
     const uint8_t ovPixel[3] = {ov.B, ov.G, ov.R};
+    const PixelKernels::TKeyRow keyRow(SeeThroughBGR);
     for (int j = 0; j < h; ++j) {
         uint8_t* drow = dst->ScanLine(dr.Top + j) + dr.Left * 3;
         const uint8_t* crow = src->ScanLine(sr.Top + j) + sr.Left * 3;
@@ -125,8 +126,8 @@ void AlphaCopy(TRect dr, TRect sr, TBitmap* dst, const TBitmap* src, int alphaOf
         PixelKernels::BySegments(
             w,
             [&](int first, int count, uint32_t* left) {
-                PixelKernels::MixRowExceptKey(drow + first * 3, crow + first * 3, mrow + first * 3, count,
-                                              SeeThroughBGR, left);
+                return PixelKernels::MixRowExceptKey(drow + first * 3, crow + first * 3, mrow + first * 3,
+                                                     count, keyRow, left);
             },
             [&](int first, int count) {
                 for (int i = first; i < first + count; ++i) pixel(i, nullptr);

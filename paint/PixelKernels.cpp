@@ -35,16 +35,17 @@ bool Matches(const uint8_t* reference, auto&& formula) {
 
 // The level with no vector code: every pixel is left to the caller.
 namespace Plain {
-void LeaveAll(int pixels, uint32_t* left) {
+bool LeaveAll(int pixels, uint32_t* left) {
     for (int r = 0; r * RunPixels < pixels; ++r) left[r] = LowBits(pixels - r * RunPixels);
+    return pixels > 0;
 }
 int MixRow(uint8_t*, const uint8_t*, const uint8_t*, int) { return 0; }
 int WeighRow(uint8_t*, const uint8_t*, int, int) { return 0; }
-void MixRowExceptKey(uint8_t*, const uint8_t*, const uint8_t*, int pixels, TsBGR, uint32_t* left) {
-    LeaveAll(pixels, left);
+bool MixRowExceptKey(uint8_t*, const uint8_t*, const uint8_t*, int pixels, const TKeyRow&, uint32_t* left) {
+    return LeaveAll(pixels, left);
 }
-void OntoRow(uint8_t*, const uint8_t*, int pixels, const TOntoFormula&, bool, TsBGR, uint32_t* left) {
-    LeaveAll(pixels, left);
+bool OntoRow(uint8_t*, const uint8_t*, int pixels, const TOntoFormula&, const TKeyRow*, uint32_t* left) {
+    return LeaveAll(pixels, left);
 }
 } // namespace Plain
 
@@ -58,6 +59,7 @@ constexpr int Width = 32;
 constexpr bool PartLoads = false;
 KERNEL inline Vec LoadPart(const uint8_t*, int, int) { return Vec{}; }
 KERNEL inline void StorePart(uint8_t*, int, int, Vec) {}
+KERNEL inline void StoreFrom(uint8_t*, int, Vec) {}
 KERNEL inline Vec Load(const uint8_t* p) { return _mm256_loadu_si256(reinterpret_cast<const Vec*>(p)); }
 KERNEL inline void Store(uint8_t* p, Vec v) { _mm256_storeu_si256(reinterpret_cast<Vec*>(p), v); }
 KERNEL inline Vec And(Vec a, Vec b) { return _mm256_and_si256(a, b); }
@@ -67,7 +69,8 @@ KERNEL inline Vec Set8(char v) { return _mm256_set1_epi8(v); }
 KERNEL inline Vec Set16(short v) { return _mm256_set1_epi16(v); }
 KERNEL inline Vec Add16(Vec a, Vec b) { return _mm256_add_epi16(a, b); }
 KERNEL inline Vec Sub16(Vec a, Vec b) { return _mm256_sub_epi16(a, b); }
-KERNEL inline Vec Mullo16(Vec a, Vec b) { return _mm256_mullo_epi16(a, b); }
+KERNEL inline Vec AndNot(Vec a, Vec b) { return _mm256_andnot_si256(a, b); }
+KERNEL inline Vec MaddUbs(Vec a, Vec b) { return _mm256_maddubs_epi16(a, b); }
 KERNEL inline Vec MulHi16(Vec a, Vec b) { return _mm256_mulhi_epi16(a, b); }
 KERNEL inline Vec MulHrs16(Vec a, Vec b) { return _mm256_mulhrs_epi16(a, b); }
 KERNEL inline Vec Down8(Vec v) { return _mm256_srli_epi16(v, 8); }
@@ -75,11 +78,8 @@ KERNEL inline Vec Up8(Vec v) { return _mm256_slli_epi16(v, 8); }
 KERNEL inline Vec Up7(Vec v) { return _mm256_slli_epi16(v, 7); }
 KERNEL inline Vec Avg8(Vec a, Vec b) { return _mm256_avg_epu8(a, b); }
 KERNEL inline Vec Sub8(Vec a, Vec b) { return _mm256_sub_epi8(a, b); }
-KERNEL inline uint64_t EqBits(Vec a, Vec b) {
-    return static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(a, b)));
-}
-KERNEL inline Vec Select(Vec a, Vec b, Vec phase, char n) {
-    return _mm256_blendv_epi8(a, b, _mm256_cmpeq_epi8(phase, _mm256_set1_epi8(n)));
+KERNEL inline uint64_t EqBitsWithin(uint64_t within, Vec a, Vec b) {
+    return within & static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(a, b)));
 }
 #include "paint/PixelKernelsBody.inc"
 #undef KERNEL
@@ -92,12 +92,15 @@ using Vec = __m512i;
 constexpr int Width = 64;
 constexpr bool PartLoads = true;
 // Masked-off bytes are neither read nor written, so a part may end anywhere.
-KERNEL inline __mmask64 FirstBytes(int n) { return n >= 64 ? ~0ull : (1ull << n) - 1; }
+KERNEL inline __mmask64 FirstBytes(int n) { return n <= 0 ? 0 : n >= 64 ? ~0ull : (1ull << n) - 1; }
 KERNEL inline Vec LoadPart(const uint8_t* p, int offset, int n) {
     return n > 0 ? _mm512_maskz_loadu_epi8(FirstBytes(n), p + offset) : _mm512_setzero_si512();
 }
 KERNEL inline void StorePart(uint8_t* p, int offset, int n, Vec v) {
     if (n > 0) _mm512_mask_storeu_epi8(p + offset, FirstBytes(n), v);
+}
+KERNEL inline void StoreFrom(uint8_t* p, int first, Vec v) {
+    if (first < 64) _mm512_mask_storeu_epi8(p, ~FirstBytes(first), v);
 }
 KERNEL inline Vec Load(const uint8_t* p) { return _mm512_loadu_si512(p); }
 KERNEL inline void Store(uint8_t* p, Vec v) { _mm512_storeu_si512(p, v); }
@@ -108,7 +111,9 @@ KERNEL inline Vec Set8(char v) { return _mm512_set1_epi8(v); }
 KERNEL inline Vec Set16(short v) { return _mm512_set1_epi16(v); }
 KERNEL inline Vec Add16(Vec a, Vec b) { return _mm512_add_epi16(a, b); }
 KERNEL inline Vec Sub16(Vec a, Vec b) { return _mm512_sub_epi16(a, b); }
-KERNEL inline Vec Mullo16(Vec a, Vec b) { return _mm512_mullo_epi16(a, b); }
+// Not the and-not intrinsic: through it GCC warns of an undefined operand.
+KERNEL inline Vec AndNot(Vec a, Vec b) { return _mm512_and_si512(_mm512_xor_si512(a, _mm512_set1_epi32(-1)), b); }
+KERNEL inline Vec MaddUbs(Vec a, Vec b) { return _mm512_maddubs_epi16(a, b); }
 KERNEL inline Vec MulHi16(Vec a, Vec b) { return _mm512_mulhi_epi16(a, b); }
 KERNEL inline Vec MulHrs16(Vec a, Vec b) { return _mm512_mulhrs_epi16(a, b); }
 KERNEL inline Vec Down8(Vec v) { return _mm512_srli_epi16(v, 8); }
@@ -116,9 +121,8 @@ KERNEL inline Vec Up8(Vec v) { return _mm512_slli_epi16(v, 8); }
 KERNEL inline Vec Up7(Vec v) { return _mm512_slli_epi16(v, 7); }
 KERNEL inline Vec Avg8(Vec a, Vec b) { return _mm512_avg_epu8(a, b); }
 KERNEL inline Vec Sub8(Vec a, Vec b) { return _mm512_sub_epi8(a, b); }
-KERNEL inline uint64_t EqBits(Vec a, Vec b) { return _mm512_cmpeq_epi8_mask(a, b); }
-KERNEL inline Vec Select(Vec a, Vec b, Vec phase, char n) {
-    return _mm512_mask_blend_epi8(_mm512_cmpeq_epi8_mask(phase, _mm512_set1_epi8(n)), a, b);
+KERNEL inline uint64_t EqBitsWithin(uint64_t within, Vec a, Vec b) {
+    return _mm512_mask_cmpeq_epi8_mask(within, a, b);
 }
 #include "paint/PixelKernelsBody.inc"
 #undef KERNEL
@@ -177,15 +181,15 @@ int MixRow(uint8_t* d, const uint8_t* c, const uint8_t* m, int bytes) { DISPATCH
 
 int WeighRow(uint8_t* d, const uint8_t* s, int bytes, int t) { DISPATCH(WeighRow(d, s, bytes, t)); }
 
-void MixRowExceptKey(uint8_t* d, const uint8_t* c, const uint8_t* m, int pixels, TsBGR key,
+bool MixRowExceptKey(uint8_t* d, const uint8_t* c, const uint8_t* m, int pixels, const TKeyRow& key,
                      uint32_t* left) {
     DISPATCH(MixRowExceptKey(d, c, m, pixels, key, left));
 }
 
-void OntoRow(uint8_t* d, const uint8_t* s, int pixels, const TOntoFormula& formula, bool keyed,
-             TsBGR key, uint32_t* left) {
-    if (formula.Kind == TOntoFormula::None) return Plain::OntoRow(d, s, pixels, formula, keyed, key, left);
-    DISPATCH(OntoRow(d, s, pixels, formula, keyed, key, left));
+bool OntoRow(uint8_t* d, const uint8_t* s, int pixels, const TOntoFormula& formula, const TKeyRow* key,
+             uint32_t* left) {
+    if (formula.Kind == TOntoFormula::None) return Plain::OntoRow(d, s, pixels, formula, key, left);
+    DISPATCH(OntoRow(d, s, pixels, formula, key, left));
 }
 
 } // namespace PixelKernels

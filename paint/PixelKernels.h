@@ -28,6 +28,15 @@ struct TOntoFormula {
 // Chooses the formula that gives Reference (indexed s * 256 + d) exactly, or None.
 TOntoFormula FindOntoFormula(double alpha, const uint8_t* reference);
 
+// The key colour repeated byte after byte, built once for a whole operation:
+// the kernels read their compare registers straight from it.
+struct TKeyRow {
+    alignas(64) uint8_t Bytes[64 + 2];
+    explicit TKeyRow(TsBGR key) {
+        for (int i = 0; i < 64 + 2; ++i) Bytes[i] = i % 3 == 0 ? key.B : i % 3 == 1 ? key.G : key.R;
+    }
+};
+
 // D = MixByMask(D, C, M) over Bytes bytes; returns how many leading bytes were done.
 int MixRow(uint8_t* d, const uint8_t* c, const uint8_t* m, int bytes);
 
@@ -38,14 +47,14 @@ int WeighRow(uint8_t* d, const uint8_t* s, int bytes, int t);
 // MixRow over up to SegmentPixels pixels, except that a block holding a pixel
 // of the key colour in C is not touched. Left[run] gets a bit for every pixel
 // the caller still has to do (those of a skipped block, and a tail the level
-// cannot mask).
-void MixRowExceptKey(uint8_t* d, const uint8_t* c, const uint8_t* m, int pixels, TsBGR key,
+// cannot mask). Returns whether it left any; when not, Left may be unset.
+bool MixRowExceptKey(uint8_t* d, const uint8_t* c, const uint8_t* m, int pixels, const TKeyRow& key,
                      uint32_t* left);
 
 // BlendBitmapOnto's mix of up to SegmentPixels pixels of S into D, with the
-// same Left masks; Keyed leaves out blocks holding a pixel of the key colour.
-void OntoRow(uint8_t* d, const uint8_t* s, int pixels, const TOntoFormula& formula, bool keyed,
-             TsBGR key, uint32_t* left);
+// same Left masks and result; with a Key, blocks holding a pixel of that colour are left out.
+bool OntoRow(uint8_t* d, const uint8_t* s, int pixels, const TOntoFormula& formula, const TKeyRow* key,
+             uint32_t* left);
 
 // The instruction sets the kernels are written for, narrowest first. The best
 // one the processor has is used; tests step down through the others so that
@@ -63,7 +72,8 @@ bool ShortRowsInVectors();
 inline uint32_t LowBits(int count) { return count >= 32 ? ~0u : (1u << count) - 1; }
 
 // Runs Kernel(first, count, left) over a row of Pixels in segments, then
-// Plain(first, count) for every stretch of pixels it left.
+// Plain(first, count) for every stretch of pixels it left. Kernel returns
+// whether it left any.
 template <class TKernel, class TPlain> void BySegments(int pixels, TKernel&& kernel, TPlain&& plain) {
     if (pixels < RunPixels && !ShortRowsInVectors()) {
         if (pixels > 0) plain(0, pixels);
@@ -73,7 +83,7 @@ template <class TKernel, class TPlain> void BySegments(int pixels, TKernel&& ker
     int start = 0, end = 0; // the stretch not yet handed over; it may go on into the next run
     for (int first = 0; first < pixels; first += SegmentPixels) {
         const int count = std::min(SegmentPixels, pixels - first);
-        kernel(first, count, left);
+        if (!kernel(first, count, left)) continue;
         for (int r = 0; r * RunPixels < count; ++r) {
             int pos = first + r * RunPixels;
             for (uint32_t bits = left[r]; bits != 0;) {
