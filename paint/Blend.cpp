@@ -109,45 +109,38 @@ void BlendBitmapOnto(TBitmap* dst, int x, int y, uint32_t keyColor, double alpha
     const TsBGR key = SplitColor(static_cast<TColor>(keyColor));
     const TOnto onto = OntoTable(alpha);
     const uint8_t* table = onto.Table;
-    const PixelKernels::TKeyRow keyRow(key);
-    for (int j = 0; j < rows; ++j) {
-        uint8_t* d = dst->ScanLine(y + j) + x * 3;
-        const uint8_t* s = src->ScanLine(r.Top + j) + r.Left * 3;
-        PixelKernels::BySegments(
-            cols,
-            [&](int first, int count, uint32_t* left) {
-                return PixelKernels::OntoRow(d + first * 3, s + first * 3, count, onto.Formula,
-                                             keyed ? &keyRow : nullptr, left);
-            },
-            [&](int first, int count) {
-                uint8_t* dp = d + first * 3;
-                const uint8_t* sp = s + first * 3;
-                if (!keyed) {
-                    for (int i = 0; i < count * 3; ++i) dp[i] = table[sp[i] * 256 + dp[i]];
-                    return;
-                }
-                for (int i = 0; i < count; ++i, dp += 3, sp += 3) {
-                    if (SameBGR(sp, key)) continue;
-                    dp[0] = table[sp[0] * 256 + dp[0]];
-                    dp[1] = table[sp[1] * 256 + dp[1]];
-                    dp[2] = table[sp[2] * 256 + dp[2]];
-                }
-            });
-    }
+    const PixelKernels::TColorRow keyRow(key);
+    uint8_t* d0 = dst->ScanLine(y) + x * 3;
+    const uint8_t* s0 = src->ScanLine(r.Top) + r.Left * 3;
+    const ptrdiff_t dStride = dst->Pixels().Stride(), sStride = src->Pixels().Stride();
+    auto plain = [&](int j, int first, int count) {
+        uint8_t* dp = d0 + j * dStride + first * 3;
+        const uint8_t* sp = s0 + j * sStride + first * 3;
+        if (!keyed) {
+            for (int i = 0; i < count * 3; ++i) dp[i] = table[sp[i] * 256 + dp[i]];
+            return;
+        }
+        for (int i = 0; i < count; ++i, dp += 3, sp += 3) {
+            if (SameBGR(sp, key)) continue;
+            dp[0] = table[sp[0] * 256 + dp[0]];
+            dp[1] = table[sp[1] * 256 + dp[1]];
+            dp[2] = table[sp[2] * 256 + dp[2]];
+        }
+    };
+    PixelKernels::OntoRows({d0, dStride, s0, sStride, s0, sStride, cols, rows}, onto.Formula,
+                           keyed ? &keyRow : nullptr, PixelKernels::LeftTo(plain));
 }
 
 void BlendByMask(TBitmap* bitmap, const TBitmap* mask, TColor color) {
     if (!bitmap || !mask || bitmap->Width() != mask->Width() || bitmap->Height() != mask->Height())
         return;
     const int bytes = bitmap->Width() * 3;
-    // The colour laid out as a row, so the mix runs over plain bytes.
-    std::vector<uint8_t> colorRow(bytes);
-    FillRow(colorRow.data(), bitmap->Width(), SplitColor(ColorToRGB(color)));
-    const uint8_t* c = colorRow.data();
+    const PixelKernels::TColorRow c(SplitColor(ColorToRGB(color)));
     for (int y = 0; y < bitmap->Height(); ++y) {
         uint8_t* b = bitmap->ScanLine(y);
         const uint8_t* m = mask->ScanLine(y);
-        for (int i = PixelKernels::MixRow(b, c, m, bytes); i < bytes; ++i) b[i] = MixByMask(b[i], c[i], m[i]);
+        for (int i = PixelKernels::MixColorRow(b, c, m, bytes); i < bytes; ++i)
+            b[i] = MixByMask(b[i], c.Bytes[i % 3], m[i]);
     }
 }
 

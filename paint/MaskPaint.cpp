@@ -94,45 +94,41 @@ void AlphaCopy(TRect dr, TRect sr, TBitmap* dst, const TBitmap* src, int alphaOf
     const bool hasOverride = IsColorSet(maskOverride);
     const TsBGR ov = SplitColor(ColorToRGB(maskOverride));
     const uint8_t ovPixel[3] = {ov.B, ov.G, ov.R};
-    const PixelKernels::TKeyRow keyRow(SeeThroughBGR);
-    for (int j = 0; j < h; ++j) {
-        uint8_t* drow = dst->ScanLine(dr.Top + j) + dr.Left * 3;
-        const uint8_t* crow = src->ScanLine(sr.Top + j) + sr.Left * 3;
-        const uint8_t* mrow = src->ScanLine(sr.Top + alphaOffset + j) + sr.Left * 3;
-        // Pixel i of the row, as the reference has it; with Cut the pixels
-        // must come in order so the runs can be collected.
-        auto pixel = [&](int i, TRunCutter* runs) {
-            uint8_t* d = drow + i * 3;
-            const uint8_t *c = crow + i * 3, *m = mrow + i * 3;
-            const bool see = IsKey(c);
-            if (runs) runs->Pixel(see, dr.Left + i, dr.Top + j);
-            if (!see) {
-                d[0] = MixByMask(d[0], c[0], m[0]);
-                d[1] = MixByMask(d[1], c[1], m[1]);
-                d[2] = MixByMask(d[2], c[2], m[2]);
-            } else if (runs) {
-            } else if (const uint8_t* p = ParentPixel(parent, dr.Left + i, dr.Top + j)) {
-                Put(d, p);
-            } else if (hasOverride) {
-                Put(d, ovPixel);
-            }
-        };
-        if (cut) {
-            TRunCutter runs(cut);
-            for (int i = 0; i < w; ++i) pixel(i, &runs);
-            runs.EndRow(dr.Left + w, dr.Top + j);
-            continue;
+    const PixelKernels::TColorRow keyRow(SeeThroughBGR);
+    uint8_t* d0 = dst->ScanLine(dr.Top) + dr.Left * 3;
+    const uint8_t* c0 = src->ScanLine(sr.Top) + sr.Left * 3;
+    const uint8_t* m0 = src->ScanLine(sr.Top + alphaOffset) + sr.Left * 3;
+    const ptrdiff_t dStride = dst->Pixels().Stride(), sStride = src->Pixels().Stride();
+    // Pixel i of row j, as the reference has it; with Cut the pixels must
+    // come in order so the runs can be collected.
+    auto pixel = [&](int i, int j, TRunCutter* runs) {
+        uint8_t* d = d0 + j * dStride + i * 3;
+        const uint8_t *c = c0 + j * sStride + i * 3, *m = m0 + j * sStride + i * 3;
+        const bool see = IsKey(c);
+        if (runs) runs->Pixel(see, dr.Left + i, dr.Top + j);
+        if (!see) {
+            d[0] = MixByMask(d[0], c[0], m[0]);
+            d[1] = MixByMask(d[1], c[1], m[1]);
+            d[2] = MixByMask(d[2], c[2], m[2]);
+        } else if (runs) {
+        } else if (const uint8_t* p = ParentPixel(parent, dr.Left + i, dr.Top + j)) {
+            Put(d, p);
+        } else if (hasOverride) {
+            Put(d, ovPixel);
         }
-        PixelKernels::BySegments(
-            w,
-            [&](int first, int count, uint32_t* left) {
-                return PixelKernels::MixRowExceptKey(drow + first * 3, crow + first * 3, mrow + first * 3,
-                                                     count, keyRow, left);
-            },
-            [&](int first, int count) {
-                for (int i = first; i < first + count; ++i) pixel(i, nullptr);
-            });
+    };
+    if (cut) {
+        for (int j = 0; j < h; ++j) {
+            TRunCutter runs(cut);
+            for (int i = 0; i < w; ++i) pixel(i, j, &runs);
+            runs.EndRow(dr.Left + w, dr.Top + j);
+        }
+        return;
     }
+    auto plain = [&](int j, int first, int count) {
+        for (int i = first; i < first + count; ++i) pixel(i, j, nullptr);
+    };
+    PixelKernels::MixRowsExceptKey({d0, dStride, c0, sStride, m0, sStride, w, h}, keyRow, PixelKernels::LeftTo(plain));
 }
 
 TRect Inclusive(TRect r) { return {r.Left, r.Top, r.Right - 1, r.Bottom - 1}; }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 
 #if defined(__x86_64__) || defined(__i386__)
@@ -31,6 +32,29 @@ bool Matches(const uint8_t* reference, auto&& formula) {
     return true;
 }
 
+// Bits 0 .. count - 1.
+uint32_t LowBits(int count) { return count >= 32 ? ~0u : (1u << count) - 1; }
+
+// Hands every stretch of set bits in Left, the masks of a segment of Count
+// pixels from pixel First of row Row, to the caller's plain loop.
+[[gnu::noinline]] void HandLeft(const uint32_t* left, int count, int row, int first, TLeft plain) {
+    int start = 0, end = 0; // the stretch not yet handed over; it may go on into the next run
+    for (int r = 0; r * RunPixels < count; ++r) {
+        int pos = r * RunPixels;
+        for (uint32_t bits = left[r]; bits != 0;) {
+            const int zeros = std::countr_zero(bits), ones = std::countr_one(bits >> zeros);
+            pos += zeros;
+            if (pos != end) {
+                if (end > start) plain(row, first + start, end - start);
+                start = pos;
+            }
+            end = pos += ones;
+            bits = zeros + ones >= 32 ? 0 : bits >> (zeros + ones);
+        }
+    }
+    if (end > start) plain(row, first + start, end - start);
+}
+
 } // namespace
 
 // The level with no vector code: every pixel is left to the caller.
@@ -39,14 +63,20 @@ bool LeaveAll(int pixels, uint32_t* left) {
     for (int r = 0; r * RunPixels < pixels; ++r) left[r] = LowBits(pixels - r * RunPixels);
     return pixels > 0;
 }
-int MixRow(uint8_t*, const uint8_t*, const uint8_t*, int) { return 0; }
+int MixColorRow(uint8_t*, const TColorRow&, const uint8_t*, int) { return 0; }
 int WeighRow(uint8_t*, const uint8_t*, int, int) { return 0; }
-bool MixRowExceptKey(uint8_t*, const uint8_t*, const uint8_t*, int pixels, const TKeyRow&, uint32_t* left) {
+bool MixRowExceptKey(uint8_t*, const uint8_t*, const uint8_t*, int pixels, const TColorRow&, uint32_t* left) {
     return LeaveAll(pixels, left);
 }
-bool OntoRow(uint8_t*, const uint8_t*, int pixels, const TOntoFormula&, const TKeyRow*, uint32_t* left) {
+bool OntoRow(uint8_t*, const uint8_t*, int pixels, const TOntoFormula&, const TColorRow*, uint32_t* left) {
     return LeaveAll(pixels, left);
 }
+void AllLeft(const TRows& rows, TLeft plain) {
+    if (rows.Pixels > 0)
+        for (int y = 0; y < rows.Count; ++y) plain(y, 0, rows.Pixels);
+}
+void MixRowsExceptKey(const TRows& rows, const TColorRow&, TLeft plain) { AllLeft(rows, plain); }
+void OntoRows(const TRows& rows, const TOntoFormula&, const TColorRow*, TLeft plain) { AllLeft(rows, plain); }
 } // namespace Plain
 
 #ifdef QUELM_X86_KERNELS
@@ -69,7 +99,8 @@ KERNEL inline Vec Set8(char v) { return _mm256_set1_epi8(v); }
 KERNEL inline Vec Set16(short v) { return _mm256_set1_epi16(v); }
 KERNEL inline Vec Add16(Vec a, Vec b) { return _mm256_add_epi16(a, b); }
 KERNEL inline Vec Sub16(Vec a, Vec b) { return _mm256_sub_epi16(a, b); }
-KERNEL inline Vec AndNot(Vec a, Vec b) { return _mm256_andnot_si256(a, b); }
+KERNEL inline Vec XorAnd(Vec a, Vec b, Vec c) { return _mm256_and_si256(_mm256_xor_si256(a, b), c); }
+KERNEL inline Vec Not(Vec a) { return _mm256_xor_si256(a, _mm256_set1_epi8(-1)); }
 KERNEL inline Vec MaddUbs(Vec a, Vec b) { return _mm256_maddubs_epi16(a, b); }
 KERNEL inline Vec MulHi16(Vec a, Vec b) { return _mm256_mulhi_epi16(a, b); }
 KERNEL inline Vec MulHrs16(Vec a, Vec b) { return _mm256_mulhrs_epi16(a, b); }
@@ -111,8 +142,12 @@ KERNEL inline Vec Set8(char v) { return _mm512_set1_epi8(v); }
 KERNEL inline Vec Set16(short v) { return _mm512_set1_epi16(v); }
 KERNEL inline Vec Add16(Vec a, Vec b) { return _mm512_add_epi16(a, b); }
 KERNEL inline Vec Sub16(Vec a, Vec b) { return _mm512_sub_epi16(a, b); }
-// Not the and-not intrinsic: through it GCC warns of an undefined operand.
-KERNEL inline Vec AndNot(Vec a, Vec b) { return _mm512_and_si512(_mm512_xor_si512(a, _mm512_set1_epi32(-1)), b); }
+// One three-input logic op: 0xF0, 0xCC and 0xAA stand for a, b and c.
+KERNEL inline Vec XorAnd(Vec a, Vec b, Vec c) { return _mm512_ternarylogic_epi32(a, b, c, (0xF0 ^ 0xCC) & 0xAA); }
+// With A as all three inputs: written as a xor with ones, GCC makes it a
+// logic op that also reads whatever its output register last held, which
+// chains each loop pass to the one before.
+KERNEL inline Vec Not(Vec a) { return _mm512_ternarylogic_epi32(a, a, a, 0x55); }
 KERNEL inline Vec MaddUbs(Vec a, Vec b) { return _mm512_maddubs_epi16(a, b); }
 KERNEL inline Vec MulHi16(Vec a, Vec b) { return _mm512_mulhi_epi16(a, b); }
 KERNEL inline Vec MulHrs16(Vec a, Vec b) { return _mm512_mulhrs_epi16(a, b); }
@@ -152,8 +187,6 @@ bool UseLevel(TLevel level) {
 
 TLevel BestLevel() { return Best(); }
 
-bool ShortRowsInVectors() { return Current == TLevel::Avx512; }
-
 TOntoFormula FindOntoFormula(double alpha, const uint8_t* reference) {
     if (alpha == 0.5 && Matches(reference, HalfEven)) return {TOntoFormula::HalfEven, 0};
     if (alpha >= 0 && alpha * 32768 < 32767.5) {
@@ -177,19 +210,19 @@ TOntoFormula FindOntoFormula(double alpha, const uint8_t* reference) {
 #define DISPATCH(call) return Plain::call
 #endif
 
-int MixRow(uint8_t* d, const uint8_t* c, const uint8_t* m, int bytes) { DISPATCH(MixRow(d, c, m, bytes)); }
+int MixColorRow(uint8_t* d, const TColorRow& c, const uint8_t* m, int bytes) {
+    DISPATCH(MixColorRow(d, c, m, bytes));
+}
 
 int WeighRow(uint8_t* d, const uint8_t* s, int bytes, int t) { DISPATCH(WeighRow(d, s, bytes, t)); }
 
-bool MixRowExceptKey(uint8_t* d, const uint8_t* c, const uint8_t* m, int pixels, const TKeyRow& key,
-                     uint32_t* left) {
-    DISPATCH(MixRowExceptKey(d, c, m, pixels, key, left));
+void MixRowsExceptKey(const TRows& rows, const TColorRow& key, TLeft plain) {
+    DISPATCH(MixRowsExceptKey(rows, key, plain));
 }
 
-bool OntoRow(uint8_t* d, const uint8_t* s, int pixels, const TOntoFormula& formula, const TKeyRow* key,
-             uint32_t* left) {
-    if (formula.Kind == TOntoFormula::None) return Plain::OntoRow(d, s, pixels, formula, key, left);
-    DISPATCH(OntoRow(d, s, pixels, formula, key, left));
+void OntoRows(const TRows& rows, const TOntoFormula& formula, const TColorRow* key, TLeft plain) {
+    if (formula.Kind == TOntoFormula::None) return Plain::OntoRows(rows, formula, key, plain);
+    DISPATCH(OntoRows(rows, formula, key, plain));
 }
 
 } // namespace PixelKernels

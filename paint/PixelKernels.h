@@ -4,17 +4,16 @@
 // leaves the rest to the caller's plain loop, which stays the reference: the
 // kernels must give the same bytes.
 
-#include <algorithm>
-#include <bit>
+#include <cstddef>
 #include <cstdint>
 
 #include "paint/Gradient.h"
 
 namespace PixelKernels {
 
-// Pixels in one run; a run is also the unit of the "left over" masks below.
+// Pixels in one run, the unit of the kernels' masks of pixels left over.
 constexpr int RunPixels = 32;
-// Runs a kernel looks at in one call; callers cut longer rows into segments.
+// Runs a kernel looks at in one go; longer rows are cut into segments.
 constexpr int SegmentRuns = 32;
 constexpr int SegmentPixels = RunPixels * SegmentRuns;
 
@@ -28,33 +27,53 @@ struct TOntoFormula {
 // Chooses the formula that gives Reference (indexed s * 256 + d) exactly, or None.
 TOntoFormula FindOntoFormula(double alpha, const uint8_t* reference);
 
-// The key colour repeated byte after byte, built once for a whole operation:
-// the kernels read their compare registers straight from it.
-struct TKeyRow {
+// A colour repeated byte after byte, built once for a whole operation: the
+// kernels read their registers of it straight from here, at any phase.
+struct TColorRow {
     alignas(64) uint8_t Bytes[64 + 2];
-    explicit TKeyRow(TsBGR key) {
-        for (int i = 0; i < 64 + 2; ++i) Bytes[i] = i % 3 == 0 ? key.B : i % 3 == 1 ? key.G : key.R;
+    explicit TColorRow(TsBGR c) {
+        for (int i = 0; i < 64 + 2; ++i) Bytes[i] = i % 3 == 0 ? c.B : i % 3 == 1 ? c.G : c.R;
     }
 };
 
-// D = MixByMask(D, C, M) over Bytes bytes; returns how many leading bytes were done.
-int MixRow(uint8_t* d, const uint8_t* c, const uint8_t* m, int bytes);
+// D = MixByMask(D, C, M) over Bytes bytes of a row starting with a pixel;
+// returns how many leading bytes were done.
+int MixColorRow(uint8_t* d, const TColorRow& c, const uint8_t* m, int bytes);
 
 // D = S + floor((D - S) * T / 256) over Bytes bytes, T in 0 .. 255; returns
 // how many leading bytes were done.
 int WeighRow(uint8_t* d, const uint8_t* s, int bytes, int t);
 
-// MixRow over up to SegmentPixels pixels, except that a block holding a pixel
-// of the key colour in C is not touched. Left[run] gets a bit for every pixel
-// the caller still has to do (those of a skipped block, and a tail the level
-// cannot mask). Returns whether it left any; when not, Left may be unset.
-bool MixRowExceptKey(uint8_t* d, const uint8_t* c, const uint8_t* m, int pixels, const TKeyRow& key,
-                     uint32_t* left);
+// The rows a keyed blend runs over: D changes; A holds the picture whose key
+// pixels are left out; B is a third stream (or A again where there is none).
+struct TRows {
+    uint8_t* D;
+    ptrdiff_t DStride;
+    const uint8_t* A;
+    ptrdiff_t AStride;
+    const uint8_t* B;
+    ptrdiff_t BStride;
+    int Pixels, Count;
+};
 
-// BlendBitmapOnto's mix of up to SegmentPixels pixels of S into D, with the
-// same Left masks and result; with a Key, blocks holding a pixel of that colour are left out.
-bool OntoRow(uint8_t* d, const uint8_t* s, int pixels, const TOntoFormula& formula, const TKeyRow* key,
-             uint32_t* left);
+// The caller's plain loop, for every stretch of pixels a kernel left: a
+// block holding a key pixel, and what a level cannot do in vectors.
+struct TLeft {
+    void (*Fn)(void* context, int row, int first, int count);
+    void* Context;
+    void operator()(int row, int first, int count) const { Fn(Context, row, first, count); }
+};
+// TLeft calling F(row, first, count); F must outlive it.
+template <class F> TLeft LeftTo(F& f) {
+    return {[](void* c, int row, int first, int count) { (*static_cast<F*>(c))(row, first, count); }, &f};
+}
+
+// D = MixByMask(D, A, B) over every row, except the blocks holding a pixel of the key colour in A.
+void MixRowsExceptKey(const TRows& rows, const TColorRow& key, TLeft plain);
+
+// BlendBitmapOnto's mix of A into D; with a Key, blocks holding a pixel of
+// that colour are left out.
+void OntoRows(const TRows& rows, const TOntoFormula& formula, const TColorRow* key, TLeft plain);
 
 // The instruction sets the kernels are written for, narrowest first. The best
 // one the processor has is used; tests step down through the others so that
@@ -63,42 +82,5 @@ enum class TLevel { Plain, Avx2, Avx512 };
 TLevel BestLevel();
 // False, changing nothing, when the processor lacks Level.
 bool UseLevel(TLevel level);
-
-// Whether the current level does rows shorter than a run itself; otherwise
-// they are not worth a call.
-bool ShortRowsInVectors();
-
-// Bits 0 .. count - 1.
-inline uint32_t LowBits(int count) { return count >= 32 ? ~0u : (1u << count) - 1; }
-
-// Runs Kernel(first, count, left) over a row of Pixels in segments, then
-// Plain(first, count) for every stretch of pixels it left. Kernel returns
-// whether it left any.
-template <class TKernel, class TPlain> void BySegments(int pixels, TKernel&& kernel, TPlain&& plain) {
-    if (pixels < RunPixels && !ShortRowsInVectors()) {
-        if (pixels > 0) plain(0, pixels);
-        return;
-    }
-    uint32_t left[SegmentRuns];
-    int start = 0, end = 0; // the stretch not yet handed over; it may go on into the next run
-    for (int first = 0; first < pixels; first += SegmentPixels) {
-        const int count = std::min(SegmentPixels, pixels - first);
-        if (!kernel(first, count, left)) continue;
-        for (int r = 0; r * RunPixels < count; ++r) {
-            int pos = first + r * RunPixels;
-            for (uint32_t bits = left[r]; bits != 0;) {
-                const int zeros = std::countr_zero(bits), ones = std::countr_one(bits >> zeros);
-                pos += zeros;
-                if (pos != end) {
-                    if (end > start) plain(start, end - start);
-                    start = pos;
-                }
-                end = pos += ones;
-                bits = zeros + ones >= 32 ? 0 : bits >> (zeros + ones);
-            }
-        }
-    }
-    if (end > start) plain(start, end - start);
-}
 
 } // namespace PixelKernels
