@@ -89,7 +89,6 @@ constexpr int Width = 32;
 constexpr bool PartLoads = false;
 KERNEL inline Vec LoadPart(const uint8_t*, int, int) { return Vec{}; }
 KERNEL inline void StorePart(uint8_t*, int, int, Vec) {}
-KERNEL inline void StoreFrom(uint8_t*, int, Vec) {}
 KERNEL inline Vec Load(const uint8_t* p) { return _mm256_loadu_si256(reinterpret_cast<const Vec*>(p)); }
 KERNEL inline void Store(uint8_t* p, Vec v) { _mm256_storeu_si256(reinterpret_cast<Vec*>(p), v); }
 KERNEL inline Vec And(Vec a, Vec b) { return _mm256_and_si256(a, b); }
@@ -109,8 +108,8 @@ KERNEL inline Vec Up8(Vec v) { return _mm256_slli_epi16(v, 8); }
 KERNEL inline Vec Up7(Vec v) { return _mm256_slli_epi16(v, 7); }
 KERNEL inline Vec Avg8(Vec a, Vec b) { return _mm256_avg_epu8(a, b); }
 KERNEL inline Vec Sub8(Vec a, Vec b) { return _mm256_sub_epi8(a, b); }
-KERNEL inline uint64_t EqBitsWithin(uint64_t within, Vec a, Vec b) {
-    return within & static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(a, b)));
+KERNEL inline uint64_t EqBits(Vec a, Vec b) {
+    return static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(a, b)));
 }
 #include "paint/PixelKernelsBody.inc"
 #undef KERNEL
@@ -129,9 +128,6 @@ KERNEL inline Vec LoadPart(const uint8_t* p, int offset, int n) {
 }
 KERNEL inline void StorePart(uint8_t* p, int offset, int n, Vec v) {
     if (n > 0) _mm512_mask_storeu_epi8(p + offset, FirstBytes(n), v);
-}
-KERNEL inline void StoreFrom(uint8_t* p, int first, Vec v) {
-    if (first < 64) _mm512_mask_storeu_epi8(p, ~FirstBytes(first), v);
 }
 KERNEL inline Vec Load(const uint8_t* p) { return _mm512_loadu_si512(p); }
 KERNEL inline void Store(uint8_t* p, Vec v) { _mm512_storeu_si512(p, v); }
@@ -156,9 +152,7 @@ KERNEL inline Vec Up8(Vec v) { return _mm512_slli_epi16(v, 8); }
 KERNEL inline Vec Up7(Vec v) { return _mm512_slli_epi16(v, 7); }
 KERNEL inline Vec Avg8(Vec a, Vec b) { return _mm512_avg_epu8(a, b); }
 KERNEL inline Vec Sub8(Vec a, Vec b) { return _mm512_sub_epi8(a, b); }
-KERNEL inline uint64_t EqBitsWithin(uint64_t within, Vec a, Vec b) {
-    return _mm512_mask_cmpeq_epi8_mask(within, a, b);
-}
+KERNEL inline uint64_t EqBits(Vec a, Vec b) { return _mm512_cmpeq_epi8_mask(a, b); }
 #include "paint/PixelKernelsBody.inc"
 #undef KERNEL
 } // namespace Avx512
