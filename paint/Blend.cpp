@@ -116,15 +116,17 @@ void BlendBitmapOnto(TBitmap* dst, int x, int y, uint32_t keyColor, double alpha
     auto plain = [&](int j, int first, int count) {
         uint8_t* dp = d0 + j * dStride + first * 3;
         const uint8_t* sp = s0 + j * sStride + first * 3;
+        // A copy the byte stores cannot reach: the loop keeps it in a register.
+        const uint8_t* const mix = table;
         if (!keyed) {
-            for (int i = 0; i < count * 3; ++i) dp[i] = table[sp[i] * 256 + dp[i]];
+            for (int i = 0; i < count * 3; ++i) dp[i] = mix[sp[i] * 256 + dp[i]];
             return;
         }
         for (int i = 0; i < count; ++i, dp += 3, sp += 3) {
             if (SameBGR(sp, key)) continue;
-            dp[0] = table[sp[0] * 256 + dp[0]];
-            dp[1] = table[sp[1] * 256 + dp[1]];
-            dp[2] = table[sp[2] * 256 + dp[2]];
+            dp[0] = mix[sp[0] * 256 + dp[0]];
+            dp[1] = mix[sp[1] * 256 + dp[1]];
+            dp[2] = mix[sp[2] * 256 + dp[2]];
         }
     };
     PixelKernels::OntoRows({d0, dStride, s0, sStride, s0, sStride, cols, rows}, onto.Formula,
@@ -135,12 +137,16 @@ void BlendByMask(TBitmap* bitmap, const TBitmap* mask, TColor color) {
     if (!bitmap || !mask || bitmap->Width() != mask->Width() || bitmap->Height() != mask->Height())
         return;
     const int bytes = bitmap->Width() * 3;
-    const PixelKernels::TColorRow c(SplitColor(ColorToRGB(color)));
+    const TsBGR bgr = SplitColor(ColorToRGB(color));
+    const PixelKernels::TColorRow c(bgr);
+    // The colour laid out as a row too, so that the plain loop runs over plain bytes.
+    std::vector<uint8_t> colorRow(bytes);
+    FillRow(colorRow.data(), bitmap->Width(), bgr);
     for (int y = 0; y < bitmap->Height(); ++y) {
         uint8_t* b = bitmap->ScanLine(y);
         const uint8_t* m = mask->ScanLine(y);
         for (int i = PixelKernels::MixColorRow(b, c, m, bytes); i < bytes; ++i)
-            b[i] = MixByMask(b[i], c.Bytes[i % 3], m[i]);
+            b[i] = MixByMask(b[i], colorRow[i], m[i]);
     }
 }
 

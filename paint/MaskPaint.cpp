@@ -99,36 +99,37 @@ void AlphaCopy(TRect dr, TRect sr, TBitmap* dst, const TBitmap* src, int alphaOf
     const uint8_t* c0 = src->ScanLine(sr.Top) + sr.Left * 3;
     const uint8_t* m0 = src->ScanLine(sr.Top + alphaOffset) + sr.Left * 3;
     const ptrdiff_t dStride = dst->Pixels().Stride(), sStride = src->Pixels().Stride();
-    // Pixel i of row j, as the reference has it; with Cut the pixels must
-    // come in order so the runs can be collected.
-    auto pixel = [&](int i, int j, TRunCutter* runs) {
-        uint8_t* d = d0 + j * dStride + i * 3;
-        const uint8_t *c = c0 + j * sStride + i * 3, *m = m0 + j * sStride + i * 3;
-        const bool see = IsKey(c);
-        if (runs) runs->Pixel(see, dr.Left + i, dr.Top + j);
-        if (!see) {
-            d[0] = MixByMask(d[0], c[0], m[0]);
-            d[1] = MixByMask(d[1], c[1], m[1]);
-            d[2] = MixByMask(d[2], c[2], m[2]);
-        } else if (runs) {
-        } else if (const uint8_t* p = ParentPixel(parent, dr.Left + i, dr.Top + j)) {
-            Put(d, p);
-        } else if (hasOverride) {
-            Put(d, ovPixel);
+    // Pixels First .. First + Count - 1 of row J, as the reference has them;
+    // with Runs the pixels must come in order so the runs can be collected.
+    auto row = [&](int j, int first, int count, TRunCutter* runs) {
+        uint8_t* d = d0 + j * dStride + first * 3;
+        const uint8_t *c = c0 + j * sStride + first * 3, *m = m0 + j * sStride + first * 3;
+        for (int i = first; i < first + count; ++i, d += 3, c += 3, m += 3) {
+            const bool see = IsKey(c);
+            if (runs) runs->Pixel(see, dr.Left + i, dr.Top + j);
+            if (!see) {
+                d[0] = MixByMask(d[0], c[0], m[0]);
+                d[1] = MixByMask(d[1], c[1], m[1]);
+                d[2] = MixByMask(d[2], c[2], m[2]);
+            } else if (runs) {
+            } else if (const uint8_t* p = ParentPixel(parent, dr.Left + i, dr.Top + j)) {
+                Put(d, p);
+            } else if (hasOverride) {
+                Put(d, ovPixel);
+            }
         }
     };
     if (cut) {
         for (int j = 0; j < h; ++j) {
             TRunCutter runs(cut);
-            for (int i = 0; i < w; ++i) pixel(i, j, &runs);
+            row(j, 0, w, &runs);
             runs.EndRow(dr.Left + w, dr.Top + j);
         }
         return;
     }
-    auto plain = [&](int j, int first, int count) {
-        for (int i = first; i < first + count; ++i) pixel(i, j, nullptr);
-    };
-    PixelKernels::MixRowsExceptKey({d0, dStride, c0, sStride, m0, sStride, w, h}, keyRow, PixelKernels::LeftTo(plain));
+    auto plain = [&](int j, int first, int count) { row(j, first, count, nullptr); };
+    PixelKernels::MixRowsExceptKey({d0, dStride, c0, sStride, m0, sStride, w, h}, keyRow,
+                                   PixelKernels::LeftTo(plain));
 }
 
 TRect Inclusive(TRect r) { return {r.Left, r.Top, r.Right - 1, r.Bottom - 1}; }
