@@ -1,7 +1,9 @@
 #include "paint/MaskPaint.h"
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
+#include <memory>
 
 #include "framework/Graphics.h"
 #include "framework/TBitmap.h"
@@ -259,14 +261,56 @@ void DrawStateImage(TBitmap* dst, TPoint at, int state, const TsMaskImage& mask,
                   mask.R.Height() / 2, noParent, maskOverride);
 }
 
+namespace {
+
+// The cell's middle column of pieces, picture rows over alpha rows, repeated
+// across Width, so that the pieces repeated along a row go in one call. Null
+// when part of the column lies outside the mask's bitmap: the pieces alone
+// are then clipped as they come.
+std::unique_ptr<TBitmap> MiddleStrip(const TBitmap& m, const TPieces& p, int width) {
+    const int left = p.CellLeft + p.PW, top = p.CellTop;
+    if (p.PW <= 0 || p.PH <= 0 || left < 0 || top < 0 || top + p.AlphaOffset < 0 || left + p.PW > m.Width() ||
+        top + 3 * p.PH > m.Height() || top + p.AlphaOffset + 3 * p.PH > m.Height())
+        return nullptr;
+    auto strip = std::make_unique<TBitmap>(width, 6 * p.PH);
+    for (int r = 0; r < 6 * p.PH; ++r) {
+        uint8_t* d = strip->ScanLine(r);
+        const int from = r < 3 * p.PH ? top + r : top + p.AlphaOffset + r - 3 * p.PH;
+        std::memcpy(d, m.ScanLine(from) + left * 3, static_cast<size_t>(p.PW) * 3);
+        for (int have = p.PW; have < width; have *= 2)
+            std::memcpy(d + have * 3, d, static_cast<size_t>(std::min(have, width - have)) * 3);
+    }
+    return strip;
+}
+
+} // namespace
+
 void DrawBorderMask(TBitmap* dst, TRect rect, bool filling, int state, const TsMaskImage& mask,
                     const TCacheInfo& parent, TColor maskOverride) {
     TPieces p;
     if (!dst || rect.Width() < 2 || rect.Height() < 2 ||
         !MakePieces(mask, state, rect.Width(), rect.Height(), p))
         return;
-    ForEachPiece(p, rect, FillsCentre(mask, filling), [&](TRect src, TPoint at, bool corner) {
-        if (src.IsEmpty()) return;
+    const bool centre = FillsCentre(mask, filling);
+    const int x0 = rect.Left + p.CW, width = rect.Right - p.CW2 - x0;
+    // Pieces repeated along the top, the bottom and the centre's rows come from
+    // a strip, once there are several of them.
+    const auto strip = p.Alpha && width > p.PW ? MiddleStrip(*mask.Bitmap, p, width) : nullptr;
+    if (strip) {
+        const int alpha = 3 * p.PH;
+        CopyAlpha(Bounds(x0, rect.Top, width, p.CH), Bounds(0, 0, width, p.CH), dst, strip.get(), alpha,
+                  parent, maskOverride);
+        CopyAlpha(Bounds(x0, rect.Bottom - p.CH2, width, p.CH2), Bounds(0, alpha - p.CH2, width, p.CH2), dst,
+                  strip.get(), alpha, parent, maskOverride);
+        if (centre)
+            Repeat(rect.Top + p.CH, rect.Bottom - p.CH2, p.PH, [&](int y, int rows) {
+                CopyAlpha(Bounds(x0, y, width, rows), Bounds(0, p.PH, width, rows), dst, strip.get(), alpha,
+                          parent, maskOverride);
+            });
+    }
+    const int middle = p.CellLeft + p.PW;
+    ForEachPiece(p, rect, centre, [&](TRect src, TPoint at, bool corner) {
+        if (src.IsEmpty() || (strip && !corner && src.Left == middle)) return;
         if (p.Alpha)
             CopyAlpha(Bounds(at.X, at.Y, src.Width(), src.Height()), src, dst, mask.Bitmap,
                       p.AlphaOffset, parent, maskOverride);
