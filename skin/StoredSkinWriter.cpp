@@ -18,7 +18,8 @@ std::string Quote(const std::string& s) {
         if (u < 0x20) {
             if (open) out += '\'';
             open = false;
-            out += "#" + std::to_string(u);
+            out += '#';
+            out += std::to_string(u);
             continue;
         }
         if (!open) out += '\'';

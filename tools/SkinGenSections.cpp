@@ -52,7 +52,8 @@ public:
         g.ShadowOffset = 2;
         g.ShadowTransparency = 60;
         g.FontColor = g.HotFontColor = Text(Ink);
-        g.GradientData = g.HotGradientData = " ";
+        g.GradientData.assign(1, ' ');
+        g.HotGradientData.assign(1, ' ');
         g.FadingIntervalIn = g.FadingIntervalOut = g.FadingIterations = 5;
         g.BorderColor1 = ToColor(Border);
         g.BorderColor2 = ToColor(White);
