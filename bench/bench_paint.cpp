@@ -134,7 +134,8 @@ void BM_Memcpy(benchmark::State& state) {
 // alpha rows and the destination read, the destination written, in the
 // widest vectors the processor has. Where the three streams no longer fit the
 // cache, this is the floor.
-[[gnu::target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")]] void XorRows(TBitmap& dst, const TBitmap& src, int h) {
+[[gnu::target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")]]
+void XorRows(TBitmap& dst, const TBitmap& src, int h) {
     using V = uint8_t __attribute__((vector_size(64), aligned(1)));
     const int bytes = dst.Width() * 3;
     for (int y = 0; y < h; ++y) {
@@ -142,7 +143,8 @@ void BM_Memcpy(benchmark::State& state) {
         const uint8_t *c = src.ScanLine(y), *m = src.ScanLine(y + h);
         int i = 0;
         for (; i + 64 <= bytes; i += 64)
-            *reinterpret_cast<V*>(d + i) ^= *reinterpret_cast<const V*>(c + i) ^ *reinterpret_cast<const V*>(m + i);
+            *reinterpret_cast<V*>(d + i) ^=
+                *reinterpret_cast<const V*>(c + i) ^ *reinterpret_cast<const V*>(m + i);
         for (; i < bytes; ++i) d[i] ^= c[i] ^ m[i];
     }
 }

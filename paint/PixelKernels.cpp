@@ -139,7 +139,9 @@ KERNEL inline Vec Set16(short v) { return _mm512_set1_epi16(v); }
 KERNEL inline Vec Add16(Vec a, Vec b) { return _mm512_add_epi16(a, b); }
 KERNEL inline Vec Sub16(Vec a, Vec b) { return _mm512_sub_epi16(a, b); }
 // One three-input logic op: 0xF0, 0xCC and 0xAA stand for a, b and c.
-KERNEL inline Vec XorAnd(Vec a, Vec b, Vec c) { return _mm512_ternarylogic_epi32(a, b, c, (0xF0 ^ 0xCC) & 0xAA); }
+KERNEL inline Vec XorAnd(Vec a, Vec b, Vec c) {
+    return _mm512_ternarylogic_epi32(a, b, c, (0xF0 ^ 0xCC) & 0xAA);
+}
 // With A as all three inputs: written as a xor with ones, GCC makes it a
 // logic op that also reads whatever its output register last held, which
 // chains each loop pass to the one before.
