@@ -221,7 +221,7 @@ std::vector<uint8_t> Headers(const TPixels& p, int bits, uint32_t paletteCount) 
 
 std::vector<uint8_t> EncodeBmp24(const TPixels& p) {
     std::vector<uint8_t> out = Headers(p, 24, 0);
-    const size_t rowBytes = static_cast<size_t>(p.Stride());
+    const size_t rowBytes = (static_cast<size_t>(p.Width()) * 3 + 3) & ~size_t{3};
     uint8_t* pixels = out.data() + FileHeaderSize + 40;
     for (int y = 0; y < p.Height(); ++y)
         std::copy_n(p.ScanLine(p.Height() - 1 - y), p.Width() * 3, pixels + rowBytes * y);

@@ -10,8 +10,8 @@ void TPixels::SetSize(int width, int height) {
     if (width == FWidth && height == FHeight) return;
     if (static_cast<int64_t>(width) * height > (int64_t{1} << 28))
         throw std::runtime_error("Bitmap too large");
-    const int stride = (width * 3 + 3) & ~3;
-    std::vector<uint8_t> data(static_cast<size_t>(stride) * height, 0);
+    const int stride = (width * 3 + 63) & ~63;
+    std::vector<uint8_t, TLineAllocator<uint8_t>> data(static_cast<size_t>(stride) * height, 0);
     const int keepRows = std::min(height, FHeight);
     const int keepBytes = std::min(width, FWidth) * 3;
     for (int y = 0; y < keepRows; ++y)

@@ -1,11 +1,25 @@
 #pragma once
 // The pixel storage of every picture in the program: 24 bits per pixel in the
-// order blue, green, red, rows padded to four bytes, row 0 at the top. The
-// framework's TBitmap wraps it; hosts convert it once when they present it.
+// order blue, green, red, row 0 at the top. Every row starts on a 64-byte
+// boundary (the stride is padded to 64), so that the vector loops of the blends
+// load and store whole cache lines. The framework's TBitmap wraps it; hosts
+// convert it once when they present it, and files get their own row padding.
 
 #include <cstddef>
 #include <cstdint>
+#include <new>
 #include <vector>
+
+// Allocates on 64-byte boundaries; copies of a vector using it keep them.
+template <class T> struct TLineAllocator {
+    using value_type = T;
+    static constexpr std::align_val_t Alignment{64};
+    TLineAllocator() = default;
+    template <class U> TLineAllocator(const TLineAllocator<U>&) {}
+    T* allocate(size_t n) { return static_cast<T*>(::operator new(n * sizeof(T), Alignment)); }
+    void deallocate(T* p, size_t) { ::operator delete(p, Alignment); }
+    template <class U> bool operator==(const TLineAllocator<U>&) const { return true; }
+};
 
 class TPixels {
 public:
@@ -40,5 +54,5 @@ private:
     int FWidth = 0;
     int FHeight = 0;
     int FStride = 0;
-    std::vector<uint8_t> FData;
+    std::vector<uint8_t, TLineAllocator<uint8_t>> FData;
 };

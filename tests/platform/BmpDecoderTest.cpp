@@ -99,6 +99,8 @@ TEST(BmpDecoder, EncodersRoundTrip) {
     TPixels p(5, 3);  // odd width: padded rows
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 5; ++x) p.SetPixel(x, y, (x * 40) | (y * 70) << 8 | 0xFF0000 * (x == y));
+    // Rows padded to four bytes as the format has them, not as memory has them.
+    EXPECT_EQ(EncodeBmp24(p).size(), 14u + 40 + 16 * 3);
     EXPECT_EQ(AllPixels(DecodeBmp(EncodeBmp24(p))), AllPixels(p));
     const std::vector<uint8_t> eight = EncodeBmp8(p);
     EXPECT_EQ(eight[28], 8);
