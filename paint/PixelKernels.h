@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "paint/Gradient.h"
+#include "paint/PixelRow.h"
 
 namespace PixelKernels {
 
@@ -31,9 +32,7 @@ TOntoFormula FindOntoFormula(double alpha, const uint8_t* reference);
 // kernels read their registers of it straight from here, at any phase.
 struct TColorRow {
     alignas(64) uint8_t Bytes[64 + 2];
-    explicit TColorRow(TsBGR c) {
-        for (int i = 0; i < 64 + 2; ++i) Bytes[i] = i % 3 == 0 ? c.B : i % 3 == 1 ? c.G : c.R;
-    }
+    explicit TColorRow(TsBGR c) { FillRow(Bytes, sizeof Bytes / 3, c); }
 };
 
 // D = MixByMask(D, C, M) over Bytes bytes of a row starting with a pixel;
