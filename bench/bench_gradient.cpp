@@ -4,7 +4,7 @@
 
 #include <pixman.h>
 
-#include "framework/TBitmap.h"
+#include "framework/graphics/TBitmap.h"
 #include "paint/Gradient.h"
 
 namespace {

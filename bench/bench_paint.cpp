@@ -9,7 +9,7 @@
 
 #include <pixman.h>
 
-#include "framework/TBitmap.h"
+#include "framework/graphics/TBitmap.h"
 #include "paint/Blend.h"
 #include "paint/MaskPaint.h"
 #include "paint/PixelKernels.h"

@@ -3,12 +3,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include "framework/DrawText.h"
-#include "framework/TApplication.h"
-#include "framework/TCanvas.h"
-#include "framework/TCustomControl.h"
-#include "framework/TForm.h"
-#include "framework/WinApi.h"
+#include "framework/graphics/DrawText.h"
+#include "framework/forms/TApplication.h"
+#include "framework/graphics/TCanvas.h"
+#include "framework/window/TCustomControl.h"
+#include "framework/forms/TForm.h"
+#include "framework/window/WinApi.h"
 #include "platform/CreateHost.h"
 
 namespace {

@@ -6,11 +6,11 @@
 
 #include <memory>
 
-#include "framework/Graphics.h"
-#include "framework/PropertyHelpers.h"
-#include "framework/TFormReader.h"
+#include "framework/graphics/Graphics.h"
+#include "framework/component/PropertyHelpers.h"
+#include "framework/component/TFormReader.h"
 #include "skin/SkinState.h"
-#include "skin/StoredSkinWriter.h"
+#include "skin/stored/StoredSkinWriter.h"
 #include "skin/TsSkinManager.h"
 
 // The main window's definition, built into the program.

@@ -3,9 +3,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include "framework/DrawText.h"
-#include "framework/TBitmap.h"
-#include "framework/TCanvas.h"
+#include "framework/graphics/DrawText.h"
+#include "framework/graphics/TBitmap.h"
+#include "framework/graphics/TCanvas.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "framework/PropertyHelpers.h"
+#include "framework/component/PropertyHelpers.h"
 #include "platform/THost.h"
 #include "platform/services/ProgramStart.h"
 

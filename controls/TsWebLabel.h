@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "framework/TLabel.h"
+#include "framework/stdctrls/TLabel.h"
 
 class TsWebLabel : public TLabel {
 public:

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/PropertyHelpers.h"
-#include "framework/TFormReader.h"
+#include "framework/component/PropertyHelpers.h"
+#include "framework/component/TFormReader.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "framework/TBitmap.h"
+#include "framework/graphics/TBitmap.h"
 #include "paint/Gradient.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "framework/TBitmap.h"
+#include "framework/graphics/TBitmap.h"
 #include "paint/Blend.h"
 #include "paint/MaskPaint.h"
 #include "paint/PixelKernels.h"

@@ -1,6 +1,6 @@
 #include "launcher/CenterWindow.h"
 
-#include "framework/TControl.h"
+#include "framework/window/TControl.h"
 #include "platform/services/SystemMetrics.h"
 #include "platform/services/VersionInfo.h"
 

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "framework/TComponent.h"
+#include "framework/component/TComponent.h"
 
 template <class T> void BindComponent(TComponent* root, T*& field, const char* name) {
     field = dynamic_cast<T*>(root->FindComponent(name));

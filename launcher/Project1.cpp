@@ -4,11 +4,11 @@
 #include <filesystem>
 
 #include "controls/TsWebLabel.h"
-#include "framework/MessageBox.h"
-#include "framework/PlainControls.h"
-#include "framework/TClassRegistry.h"
-#include "framework/TApplication.h"
-#include "framework/TButton.h"
+#include "framework/forms/MessageBox.h"
+#include "framework/stdctrls/PlainControls.h"
+#include "framework/component/TClassRegistry.h"
+#include "framework/forms/TApplication.h"
+#include "framework/stdctrls/TButton.h"
 #include "launcher/Unit1.h"
 #include "launcher/Unit2.h"
 #include "launcher/Unit3.h"

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "framework/TForm.h"
+#include "framework/forms/TForm.h"
 
 class TPanel;
 class TWebBrowser;

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "framework/TForm.h"
+#include "framework/forms/TForm.h"
 
 class TPanel;
 class TLabel;

@@ -1,9 +1,9 @@
 #include "launcher/Unit3.h"
 
-#include "framework/TClassRegistry.h"
+#include "framework/component/TClassRegistry.h"
 
 #include "controls/TsWebLabel.h"
-#include "framework/TLabel.h"
+#include "framework/stdctrls/TLabel.h"
 #include "launcher/CenterWindow.h"
 #include "launcher/FormBinding.h"
 

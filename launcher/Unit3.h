@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "framework/TForm.h"
+#include "framework/forms/TForm.h"
 
 class TLabel;
 class TsWebLabel;

@@ -7,8 +7,8 @@
 #include <memory>
 #include <vector>
 
-#include "framework/Graphics.h"
-#include "framework/TBitmap.h"
+#include "framework/graphics/Graphics.h"
+#include "framework/graphics/TBitmap.h"
 #include "paint/PixelKernels.h"
 #include "paint/PixelRow.h"
 

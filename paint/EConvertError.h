@@ -1,3 +1,3 @@
 #pragma once
 // The conversion error lives with the other conversions in the framework.
-#include "framework/SysUtils.h"
+#include "framework/component/SysUtils.h"

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <limits>
 
-#include "framework/TBitmap.h"
+#include "framework/graphics/TBitmap.h"
 #include "paint/PixelRow.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <functional>
 #include <memory>
 
-#include "framework/Graphics.h"
-#include "framework/TBitmap.h"
+#include "framework/graphics/Graphics.h"
+#include "framework/graphics/TBitmap.h"
 #include "paint/Blend.h"
 #include "paint/PixelKernels.h"
 #include "paint/PixelRow.h"

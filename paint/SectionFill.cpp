@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "framework/TBitmap.h"
+#include "framework/graphics/TBitmap.h"
 #include "paint/Blend.h"
 
 namespace {

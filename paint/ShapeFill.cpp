@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "framework/Graphics.h"
-#include "framework/TBitmap.h"
+#include "framework/graphics/Graphics.h"
+#include "framework/graphics/TBitmap.h"
 #include "paint/PixelRow.h"
 
 void FillRoundRect(TBitmap* bitmap, TRect rect, int cornerW, int cornerH, TColor color) {

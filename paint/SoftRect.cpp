@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "framework/Graphics.h"
-#include "framework/TBitmap.h"
+#include "framework/graphics/Graphics.h"
+#include "framework/graphics/TBitmap.h"
 #include "paint/Blend.h"
 #include "paint/ParentColors.h"
 #include "paint/ShapeFill.h"

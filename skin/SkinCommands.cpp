@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "framework/Graphics.h"
-#include "framework/TWinControl.h"
-#include "framework/WinApi.h"
+#include "framework/graphics/Graphics.h"
+#include "framework/window/TWinControl.h"
+#include "framework/window/WinApi.h"
 #include "skin/SkinState.h"
 
 uint32_t SkinMessageNumber(uint32_t registered) {

@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <string>
 
-#include "framework/ControlTypes.h"
-#include "framework/Messages.h"
+#include "framework/window/ControlTypes.h"
+#include "framework/window/Messages.h"
 #include "platform/Types.h"
 
 #include "paint/TCacheInfo.h"

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "framework/Graphics.h"
+#include "framework/graphics/Graphics.h"
 #include "paint/EConvertError.h"
 #include "platform/BmpDecoder.h"
 #include "skin/SkinState.h"

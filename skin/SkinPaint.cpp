@@ -1,6 +1,6 @@
 #include "skin/SkinPaint.h"
 
-#include "framework/TBitmap.h"
+#include "framework/graphics/TBitmap.h"
 #include "paint/ParentColors.h"
 #include "skin/SkinState.h"
 

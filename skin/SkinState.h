@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "framework/TBitmap.h"
+#include "framework/graphics/TBitmap.h"
 #include "skin/TsGeneralData.h"
 #include "skin/TsMaskData.h"
 #include "skin/TsPatternData.h"

@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "framework/TPersistent.h"
+#include "framework/component/TPersistent.h"
 
 template <class TItem> class TsCollection : public TPersistent {
 public:

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/TBitmap.h"
+#include "framework/graphics/TBitmap.h"
 #include "platform/Types.h"
 
 struct TsMaskData {

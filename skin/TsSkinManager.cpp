@@ -6,16 +6,16 @@
 #include <sstream>
 #include <unistd.h>
 
-#include "framework/Graphics.h"
-#include "framework/PropertyHelpers.h"
-#include "framework/TApplication.h"
-#include "framework/TCustomForm.h"
-#include "framework/WinApi.h"
+#include "framework/graphics/Graphics.h"
+#include "framework/component/PropertyHelpers.h"
+#include "framework/forms/TApplication.h"
+#include "framework/forms/TCustomForm.h"
+#include "framework/window/WinApi.h"
 #include "skin/CommonSkinIndexes.h"
 #include "skin/SkinCommands.h"
 #include "skin/SkinIniSections.h"
 #include "skin/SkinState.h"
-#include "skin/StoredSkinLoader.h"
+#include "skin/stored/StoredSkinLoader.h"
 
 bool SkinChanging = false;
 

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "framework/TComponent.h"
-#include "framework/TStrings.h"
+#include "framework/component/TComponent.h"
+#include "framework/component/TStrings.h"
 #include "skin/TsSkinableMenus.h"
-#include "skin/TsStoredSkin.h"
+#include "skin/stored/TsStoredSkin.h"
 
 struct TMessage;
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "framework/TClassRegistry.h"
-#include "framework/TComponent.h"
+#include "framework/component/TClassRegistry.h"
+#include "framework/component/TComponent.h"
 
 void TsSkinableMenus::HookMenu(TComponent* menu) {
     if (!IsHooked(menu)) FMenus.push_back(menu);

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "skin/StoredSkinWriter.h"
+#include "skin/stored/StoredSkinWriter.h"
 #include "tools/SkinGenSections.h"
 
 const char* const LauncherSkinName = "Office12Style (internal)";

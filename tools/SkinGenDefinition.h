@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "skin/TsStoredSkin.h"
+#include "skin/stored/TsStoredSkin.h"
 #include "tools/SkinArt.h"
 
 extern const char* const LauncherSkinName;

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "skin/TsStoredSkin.h"
+#include "skin/stored/TsStoredSkin.h"
 #include "tools/SkinArtColors.h"
 
 using namespace Palette;

@@ -6,8 +6,8 @@
 
 #include <algorithm>
 
-#include "framework/DrawText.h"
-#include "framework/TCanvas.h"
+#include "framework/graphics/DrawText.h"
+#include "framework/graphics/TCanvas.h"
 #include "paint/TCacheInfo.h"
 #include "skin/SkinPaint.h"
 #include "skin/SkinState.h"

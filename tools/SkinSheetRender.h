@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/TBitmap.h"
+#include "framework/graphics/TBitmap.h"
 #include "platform/Types.h"
 
 enum TSheetEntryKind { seText, seRule, seSection, seStateImage, seMaster };

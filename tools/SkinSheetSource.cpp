@@ -6,12 +6,12 @@
 #include <stdexcept>
 #include <strings.h>
 
-#include "framework/Graphics.h"
-#include "framework/PropertyHelpers.h"
-#include "framework/TFormParser.h"
-#include "framework/TFormReader.h"
+#include "framework/graphics/Graphics.h"
+#include "framework/component/PropertyHelpers.h"
+#include "framework/component/TFormParser.h"
+#include "framework/component/TFormReader.h"
 #include "skin/SkinState.h"
-#include "skin/StoredSkinLoader.h"
+#include "skin/stored/StoredSkinLoader.h"
 #include "skin/TsSkinManager.h"
 
 namespace {

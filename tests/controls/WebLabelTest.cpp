@@ -7,9 +7,9 @@
 #include <thread>
 
 #include "controls/TsWebLabel.h"
-#include "framework/TApplication.h"
-#include "framework/TForm.h"
-#include "framework/TMessageLoop.h"
+#include "framework/forms/TApplication.h"
+#include "framework/forms/TForm.h"
+#include "framework/forms/TMessageLoop.h"
 #include "platform/headless/THeadlessHost.h"
 
 namespace fs = std::filesystem;

@@ -4,8 +4,8 @@
 
 #include <stdexcept>
 
-#include "framework/TForm.h"
-#include "framework/TCollection.h"
+#include "framework/forms/TForm.h"
+#include "framework/component/TCollection.h"
 
 TEST_F(FrameworkTest, ErrorTextGetsAFullStopOnlyAfterCharactersAboveIt) {
     struct TCase {

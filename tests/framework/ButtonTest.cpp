@@ -1,5 +1,5 @@
-#include "framework/TButton.h"
-#include "framework/TEdit.h"
+#include "framework/stdctrls/TButton.h"
+#include "framework/stdctrls/TEdit.h"
 #include "tests/framework/PlainFormFixture.h"
 
 namespace {

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "framework/DrawText.h"
-#include "framework/Graphics.h"
-#include "framework/TBitmap.h"
-#include "framework/TCanvas.h"
+#include "framework/graphics/DrawText.h"
+#include "framework/graphics/Graphics.h"
+#include "framework/graphics/TBitmap.h"
+#include "framework/graphics/TCanvas.h"
 
 namespace {
 

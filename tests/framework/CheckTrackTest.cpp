@@ -1,5 +1,5 @@
-#include "framework/TCheckBox.h"
-#include "framework/TTrackBar.h"
+#include "framework/stdctrls/TCheckBox.h"
+#include "framework/stdctrls/TTrackBar.h"
 #include "tests/framework/PlainFormFixture.h"
 
 namespace {

@@ -1,5 +1,5 @@
-#include "framework/TComboBox.h"
-#include "framework/TComboBoxList.h"
+#include "framework/stdctrls/TComboBox.h"
+#include "framework/stdctrls/TComboBoxList.h"
 #include "tests/framework/PlainFormFixture.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "framework/TEdit.h"
+#include "framework/stdctrls/TEdit.h"
 #include "tests/framework/PlainFormFixture.h"
 
 namespace {

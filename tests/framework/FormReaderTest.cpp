@@ -6,10 +6,10 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "framework/EReadError.h"
-#include "framework/Graphics.h"
-#include "framework/PropertyHelpers.h"
-#include "framework/TFormReader.h"
+#include "framework/component/EReadError.h"
+#include "framework/graphics/Graphics.h"
+#include "framework/component/PropertyHelpers.h"
+#include "framework/component/TFormReader.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include "FrameworkFixture.h"
 
-#include "framework/TForm.h"
-#include "framework/WinApi.h"
+#include "framework/forms/TForm.h"
+#include "framework/window/WinApi.h"
 
 namespace {
 THeadlessWindow* Win(TCustomForm* f) { return static_cast<THeadlessWindow*>(f->HostWindow()); }

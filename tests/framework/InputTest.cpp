@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "framework/TCustomControl.h"
-#include "framework/TForm.h"
-#include "framework/TGraphicControl.h"
-#include "framework/WinApi.h"
+#include "framework/window/TCustomControl.h"
+#include "framework/forms/TForm.h"
+#include "framework/window/TGraphicControl.h"
+#include "framework/window/WinApi.h"
 #include "platform/VirtualKeys.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "framework/TCustomControl.h"
-#include "framework/TForm.h"
-#include "framework/WinApi.h"
+#include "framework/window/TCustomControl.h"
+#include "framework/forms/TForm.h"
+#include "framework/window/WinApi.h"
 
 namespace {
 class TLogControl : public TCustomControl {

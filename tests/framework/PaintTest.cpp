@@ -3,11 +3,11 @@
 
 #include "FrameworkFixture.h"
 
-#include "framework/TCanvas.h"
-#include "framework/TCustomControl.h"
-#include "framework/TForm.h"
-#include "framework/TGraphicControl.h"
-#include "framework/WinApi.h"
+#include "framework/graphics/TCanvas.h"
+#include "framework/window/TCustomControl.h"
+#include "framework/forms/TForm.h"
+#include "framework/window/TGraphicControl.h"
+#include "framework/window/WinApi.h"
 
 namespace {
 // Fills its client area with its colour and counts its paints.

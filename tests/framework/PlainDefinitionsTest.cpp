@@ -3,12 +3,12 @@
 
 #include <fstream>
 
-#include "framework/TGauge.h"
-#include "framework/TLabel.h"
-#include "framework/TStatusBar.h"
-#include "framework/TWebBrowser.h"
-#include "framework/TButton.h"
-#include "framework/TTrackBar.h"
+#include "framework/stdctrls/TGauge.h"
+#include "framework/stdctrls/TLabel.h"
+#include "framework/stdctrls/TStatusBar.h"
+#include "framework/stdctrls/TWebBrowser.h"
+#include "framework/stdctrls/TButton.h"
+#include "framework/stdctrls/TTrackBar.h"
 #include "tests/framework/PlainFormFixture.h"
 
 namespace {

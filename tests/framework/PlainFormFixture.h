@@ -7,11 +7,11 @@
 #include <memory>
 #include <string>
 
-#include "framework/PlainControls.h"
-#include "framework/TApplication.h"
-#include "framework/TForm.h"
-#include "framework/TFormReader.h"
-#include "framework/TMessageLoop.h"
+#include "framework/stdctrls/PlainControls.h"
+#include "framework/forms/TApplication.h"
+#include "framework/forms/TForm.h"
+#include "framework/component/TFormReader.h"
+#include "framework/forms/TMessageLoop.h"
 #include "platform/VirtualKeys.h"
 #include "platform/headless/THeadlessHost.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "framework/SysUtils.h"
+#include "framework/component/SysUtils.h"
 
 TEST(SysUtils, StrToIntAcceptsWhatUsersWrite) {
     EXPECT_EQ(StrToInt("1"), 1);
@@ -27,7 +27,7 @@ TEST(SysUtils, StrToIntRejectsWithTheUsersText) {
     EXPECT_EQ(StrToIntDef("x", 42), 42);
 }
 
-#include "framework/TStrings.h"
+#include "framework/component/TStrings.h"
 
 TEST(TStringList, HoldsLinesAndTellsOfChanges) {
     TStringList list;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/TComponent.h"
+#include "framework/component/TComponent.h"
 
 namespace {
 

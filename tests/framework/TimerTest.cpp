@@ -2,10 +2,10 @@
 
 #include "FrameworkFixture.h"
 
-#include "framework/TCustomControl.h"
-#include "framework/TForm.h"
-#include "framework/TTimer.h"
-#include "framework/WinApi.h"
+#include "framework/window/TCustomControl.h"
+#include "framework/forms/TForm.h"
+#include "framework/forms/TTimer.h"
+#include "framework/window/WinApi.h"
 
 TEST_F(FrameworkTest, TimerTicksEveryIntervalOfVirtualTime) {
     auto* t = new TTimer(FApp.get());

@@ -4,7 +4,7 @@
 #include <utime.h>
 
 #include "controls/TsWebLabel.h"
-#include "framework/TButton.h"
+#include "framework/stdctrls/TButton.h"
 
 namespace {
 const char* const MissingClient = "Um dos arquivos vitais para o jogo está faltando.";

@@ -3,7 +3,7 @@
 
 #include "LauncherFixture.h"
 
-#include "framework/TButton.h"
+#include "framework/stdctrls/TButton.h"
 #include "platform/headless/THeadlessWindow.h"
 #include "tests/GoldenImage.h"
 

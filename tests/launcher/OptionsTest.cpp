@@ -2,13 +2,13 @@
 
 #include <sstream>
 
-#include "framework/TButton.h"
-#include "framework/TCheckBox.h"
-#include "framework/TComboBox.h"
-#include "framework/TEdit.h"
-#include "framework/TGroupBox.h"
-#include "framework/TLabel.h"
-#include "framework/TTrackBar.h"
+#include "framework/stdctrls/TButton.h"
+#include "framework/stdctrls/TCheckBox.h"
+#include "framework/stdctrls/TComboBox.h"
+#include "framework/stdctrls/TEdit.h"
+#include "framework/stdctrls/TGroupBox.h"
+#include "framework/stdctrls/TLabel.h"
+#include "framework/stdctrls/TTrackBar.h"
 
 namespace {
 struct Settings {

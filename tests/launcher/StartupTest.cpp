@@ -1,9 +1,9 @@
 #include "LauncherFixture.h"
 
 #include "controls/TsWebLabel.h"
-#include "framework/TButton.h"
-#include "framework/TStatusBar.h"
-#include "framework/TWebBrowser.h"
+#include "framework/stdctrls/TButton.h"
+#include "framework/stdctrls/TStatusBar.h"
+#include "framework/stdctrls/TWebBrowser.h"
 #include "launcher/CenterWindow.h"
 
 TEST_F(LauncherTest, StartupFillsTheMainWindowFromLaunchIni) {

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "framework/TBitmap.h"
+#include "framework/graphics/TBitmap.h"
 
 constexpr TColor kSentinel = 0x123456;
 

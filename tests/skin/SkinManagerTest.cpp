@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "framework/TApplication.h"
-#include "framework/TCustomForm.h"
-#include "framework/WinApi.h"
+#include "framework/forms/TApplication.h"
+#include "framework/forms/TCustomForm.h"
+#include "framework/window/WinApi.h"
 #include "skin/CommonSkinIndexes.h"
 #include "skin/SkinCommands.h"
 #include "skin/SkinState.h"

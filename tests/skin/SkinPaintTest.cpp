@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/TBitmap.h"
+#include "framework/graphics/TBitmap.h"
 #include "paint/ParentColors.h"
 #include "skin/SkinState.h"
 

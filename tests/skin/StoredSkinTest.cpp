@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "framework/EReadError.h"
-#include "framework/Graphics.h"
-#include "framework/PropertyHelpers.h"
-#include "framework/TFormReader.h"
+#include "framework/component/EReadError.h"
+#include "framework/graphics/Graphics.h"
+#include "framework/component/PropertyHelpers.h"
+#include "framework/component/TFormReader.h"
 #include "paint/EConvertError.h"
 #include "platform/BmpDecoder.h"
 #include "skin/SkinState.h"
-#include "skin/StoredSkinWriter.h"
+#include "skin/stored/StoredSkinWriter.h"
 #include "skin/TsSkinManager.h"
 
 namespace {

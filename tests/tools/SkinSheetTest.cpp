@@ -5,12 +5,12 @@
 #include <stdexcept>
 
 #include "GoldenImage.h"
-#include "framework/TCanvas.h"
+#include "framework/graphics/TCanvas.h"
 #include "skin/SkinPaint.h"
 #include "skin/SkinState.h"
-#include "skin/StoredSkinLoader.h"
-#include "skin/StoredSkinWriter.h"
-#include "skin/TsStoredSkin.h"
+#include "skin/stored/StoredSkinLoader.h"
+#include "skin/stored/StoredSkinWriter.h"
+#include "skin/stored/TsStoredSkin.h"
 #include "tools/SkinSheetRender.h"
 #include "tools/SkinSheetSource.h"
 

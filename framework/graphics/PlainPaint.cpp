@@ -1,0 +1,53 @@
+#include "graphics/PlainPaint.h"
+
+#include "graphics/DrawText.h"
+#include "graphics/Graphics.h"
+#include "graphics/TCanvas.h"
+
+void Frame3D(TCanvas& canvas, TRect& r, TColor topLeft, TColor bottomRight, int width) {
+    canvas.Brush()->SetStyle(bsSolid);
+    for (int i = 0; i < width && r.Width() > 0 && r.Height() > 0; ++i) {
+        canvas.Brush()->SetColor(topLeft);
+        canvas.FillRect(Rect(r.Left, r.Top, r.Right - 1, r.Top + 1));
+        canvas.FillRect(Rect(r.Left, r.Top, r.Left + 1, r.Bottom - 1));
+        canvas.Brush()->SetColor(bottomRight);
+        canvas.FillRect(Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom));
+        canvas.FillRect(Rect(r.Right - 1, r.Top, r.Right, r.Bottom));
+        r = Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
+    }
+}
+
+void DrawRaisedEdge(TCanvas& canvas, TRect& r) {
+    Frame3D(canvas, r, clBtnHighlight, cl3DDkShadow, 1);
+    Frame3D(canvas, r, cl3DLight, clBtnShadow, 1);
+}
+
+void DrawSunkenEdge(TCanvas& canvas, TRect& r) {
+    Frame3D(canvas, r, clBtnShadow, clBtnHighlight, 1);
+    Frame3D(canvas, r, cl3DDkShadow, cl3DLight, 1);
+}
+
+void DrawPushedEdge(TCanvas& canvas, TRect& r) {
+    Frame3D(canvas, r, cl3DDkShadow, cl3DDkShadow, 1);
+    Frame3D(canvas, r, clBtnShadow, clBtnShadow, 1);
+}
+
+void DrawEtchedFrame(TCanvas& canvas, const TRect& r) {
+    TRect outer = Rect(r.Left + 1, r.Top + 1, r.Right, r.Bottom);
+    Frame3D(canvas, outer, clBtnHighlight, clBtnHighlight, 1);
+    TRect inner = Rect(r.Left, r.Top, r.Right - 1, r.Bottom - 1);
+    Frame3D(canvas, inner, clBtnShadow, clBtnShadow, 1);
+}
+
+int DrawControlText(TCanvas& canvas, const std::string& text, TRect r, unsigned flags, bool enabled) {
+    canvas.Brush()->SetStyle(bsClear);
+    if (enabled) return canvas.DrawText(text, r, flags);
+    TColor saved = canvas.Font()->Color();
+    TRect shifted = r.Offset(1, 1);
+    canvas.Font()->SetColor(clBtnHighlight);
+    canvas.DrawText(text, shifted, flags);
+    canvas.Font()->SetColor(clBtnShadow);
+    int h = canvas.DrawText(text, r, flags);
+    canvas.Font()->SetColor(saved);
+    return h;
+}

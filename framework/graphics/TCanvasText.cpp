@@ -1,0 +1,97 @@
+// The text half of TCanvas: runs of glyphs, backgrounds and text lines.
+// Layout of formatted text is in DrawText.cpp.
+
+#include "graphics/DrawText.h"
+#include "graphics/TBitmap.h"
+#include "graphics/TCanvas.h"
+#include "graphics/TFontEngine.h"
+#include "component/Utf8.h"
+
+TGlyphCache& TCanvas::Glyphs() {
+    if (!FGlyphs || !FGlyphsFont.SameFace(FFont)) {
+        FGlyphs = &TFontEngine::Instance().Cache(FFont);
+        FGlyphsFont.Assign(FFont);
+    }
+    return *FGlyphs;
+}
+
+const TFontMetrics& TCanvas::TextMetrics() {
+    return Glyphs().Metrics();
+}
+
+TSize TCanvas::TextExtent(const std::string& text) {
+    TGlyphCache& g = Glyphs();
+    return {g.TextWidth(Utf8Decode(text)), g.Metrics().Height};
+}
+
+// Coverage blends the colour over the pixel: (c * a + d * (255 - a)) / 255, rounded.
+void TCanvas::DrawGlyph(const TGlyph& g, int px, int baseline, uint32_t color, const TRect& limit) {
+    if (g.Width == 0) return;
+    TRect box{px + g.Left, baseline - g.Top, px + g.Left + g.Width, baseline - g.Top + g.Height};
+    const int c[3] = {static_cast<int>((color >> 16) & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                      static_cast<int>(color & 0xFF)};
+    for (const TRect& clip : Clips()) {
+        TRect i = box.Intersect(clip).Intersect(limit);
+        for (int y = i.Top; y < i.Bottom; ++y) {
+            const uint8_t* cov = g.Coverage.data() + static_cast<size_t>(y - box.Top) * g.Width +
+                                 (i.Left - box.Left);
+            uint8_t* p = FBitmap->ScanLine(y) + i.Left * 3;
+            for (int x = i.Left; x < i.Right; ++x, ++cov, p += 3) {
+                int a = *cov;
+                if (a == 0) continue;
+                for (int k = 0; k < 3; ++k)
+                    p[k] = BlendCoverage(c[k], p[k], a);
+            }
+        }
+    }
+}
+
+void TCanvas::DrawTextRun(int x, int y, std::u32string_view run, const TRect* clip) {
+    if (!FBitmap || x < -CoordinateLimit || x > CoordinateLimit || y < -CoordinateLimit ||
+        y > CoordinateLimit)
+        return;
+    TGlyphCache& glyphs = Glyphs();
+    const TFontMetrics& m = glyphs.Metrics();
+    uint32_t color = ColorToPixel(FFont.Color());
+    TRect limit = clip ? DeviceRect(*clip) : TRect{0, 0, FBitmap->Width(), FBitmap->Height()};
+    int pen = x + FOrigin.X;
+    int baseline = y + FOrigin.Y + m.Ascent;
+    for (char32_t ch : run) {
+        const TGlyph& g = glyphs.Glyph(ch);
+        DrawGlyph(g, pen, baseline, color, limit);
+        pen += g.Advance;
+    }
+    int width = pen - (x + FOrigin.X);
+    if (FFont.Style() & fsUnderline)
+        DrawTextLine(x, y + m.Ascent + m.UnderlineOffset, width, m.UnderlineThickness, clip);
+    if (FFont.Style() & fsStrikeOut)
+        DrawTextLine(x, y + m.Ascent - m.StrikeOutOffset, width, m.StrikeOutThickness, clip);
+}
+
+void TCanvas::DrawTextLine(int x, int y, int width, int thickness, const TRect* clip) {
+    TRect line{x, y, x + width, y + thickness};
+    TRect d = DeviceRect(line);
+    TRect limit = clip ? DeviceRect(*clip) : d;
+    FillDevice(d, ColorToPixel(FFont.Color()), &limit);
+}
+
+void TCanvas::TextOut(int x, int y, const std::string& text) {
+    std::u32string run = Utf8Decode(text);
+    if (x < -CoordinateLimit || x > CoordinateLimit || y < -CoordinateLimit || y > CoordinateLimit)
+        return;
+    if (BrushVisible()) {
+        TRect back{x, y, x + Glyphs().TextWidth(run), y + Glyphs().Metrics().Height};
+        FillDevice(DeviceRect(back), ColorToPixel(FBrush.Color()));
+    }
+    DrawTextRun(x, y, run, nullptr);
+}
+
+void TCanvas::TextRect(const TRect& r, int x, int y, const std::string& text) {
+    std::u32string run = Utf8Decode(text);
+    if (BrushVisible()) FillDevice(DeviceRect(r), ColorToPixel(FBrush.Color()));
+    DrawTextRun(x, y, run, &r);
+}
+
+int TCanvas::DrawText(const std::string& text, TRect& rect, unsigned flags) {
+    return ::DrawTextUtf8(*this, text, rect, flags);
+}

@@ -1,0 +1,109 @@
+#include "graphics/TFontEngine.h"
+
+#include <cctype>
+#include <strings.h>
+
+#include <fontconfig/fontconfig.h>
+
+namespace {
+
+constexpr const char* WindowsFontFolder = "/usr/share/wine/fonts";
+
+// Names that programs ask for and that mean the dialog font.
+constexpr const char* TahomaAliases[] = {"MS Sans Serif", "MS Shell Dlg", "MS Shell Dlg 2",
+                                         "Microsoft Sans Serif"};
+constexpr const char* Fallbacks[] = {"Liberation Sans", "DejaVu Sans"};
+
+std::string Lower(std::string s) {
+    for (char& c : s)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+} // namespace
+
+// Fontconfig loses a block while it parses its configuration; that is not
+// ours to free, so the leak checker of sanitized builds is told to let it be.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}
+
+TFontEngine& TFontEngine::Instance() {
+    // Never destroyed, so no cache outlives the FreeType library at exit.
+    static TFontEngine* engine = new TFontEngine;
+    return *engine;
+}
+
+TFontEngine::TFontEngine() {
+    if (FcInit())
+        FcConfigAppFontAddDir(nullptr, reinterpret_cast<const FcChar8*>(WindowsFontFolder));
+}
+
+bool TFontEngine::MatchFamily(const std::string& family, TFontStyles style, TFontMatch& out) {
+    FcPattern* pattern = FcPatternCreate();
+    if (!pattern) return false;
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+    FcPatternAddInteger(pattern, FC_WEIGHT, (style & fsBold) ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern, FC_SLANT, (style & fsItalic) ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern* found = FcFontMatch(nullptr, pattern, &result);
+    FcPatternDestroy(pattern);
+    if (!found) return false;
+
+    bool sameFamily = false;
+    FcChar8* value = nullptr;
+    std::string firstFamily;
+    for (int i = 0; FcPatternGetString(found, FC_FAMILY, i, &value) == FcResultMatch; ++i) {
+        const char* name = reinterpret_cast<const char*>(value);
+        if (i == 0) firstFamily = name;
+        if (strcasecmp(name, family.c_str()) == 0) sameFamily = true;
+    }
+    out.Family = sameFamily ? family : firstFamily;
+    out.Substituted = !sameFamily;
+    if (FcPatternGetString(found, FC_FILE, 0, &value) == FcResultMatch)
+        out.File = reinterpret_cast<const char*>(value);
+    int number = 0;
+    out.Index = FcPatternGetInteger(found, FC_INDEX, 0, &number) == FcResultMatch ? number : 0;
+    FcPatternDestroy(found);
+    return !out.File.empty();
+}
+
+TFontMatch TFontEngine::Resolve(const std::string& family, TFontStyles style) {
+    std::string key =
+        Lower(family) + ((style & fsBold) ? "|b" : "|") + ((style & fsItalic) ? "i" : "");
+    auto it = FMatches.find(key);
+    if (it != FMatches.end()) return it->second;
+
+    std::string asked = family;
+    for (const char* alias : TahomaAliases)
+        if (strcasecmp(alias, family.c_str()) == 0) asked = "Tahoma";
+    TFontMatch match;
+    bool found = MatchFamily(asked, style, match);
+    if (!found || match.Substituted) {
+        TFontMatch fallback;
+        for (const char* name : Fallbacks)
+            if (MatchFamily(name, style, fallback) && !fallback.Substituted) {
+                match = fallback;
+                found = true;
+                break;
+            }
+        match.Substituted = true;
+    }
+    if (!found) match = TFontMatch{{}, 0, family, true};
+    FMatches[key] = match;
+    return match;
+}
+
+TGlyphCache& TFontEngine::Cache(const std::string& family, int height, TFontStyles style) {
+    style &= fsBold | fsItalic;
+    std::string key = Lower(family) + "|" + std::to_string(height) + "|" + std::to_string(style);
+    auto it = FCaches.find(key);
+    if (it != FCaches.end()) return *it->second;
+    TFontMatch match = Resolve(family, style);
+    auto cache = std::make_unique<TGlyphCache>(match, height, style);
+    TGlyphCache& result = *cache;
+    FCaches.emplace(key, std::move(cache));
+    return result;
+}

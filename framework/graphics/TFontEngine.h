@@ -1,0 +1,36 @@
+#pragma once
+// Finding font files (fontconfig) and rendering glyphs (FreeType).
+//
+// TFontEngine resolves a family name and style to a file, registering the
+// folder of the Windows core fonts that Debian's Wine ships so that "Tahoma"
+// is the real Tahoma; "MS Sans Serif" and the dialog aliases map to Tahoma.
+// When fontconfig answers with another family (silent substitution), the
+// engine falls back to Liberation Sans, then DejaVu Sans, and says so.
+// Caches are made once per family, height and style and live as long as the
+// program.
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "graphics/TFont.h"
+#include "graphics/TGlyphCache.h"
+
+class TFontEngine {
+public:
+    static TFontEngine& Instance();
+
+    TFontMatch Resolve(const std::string& family, TFontStyles style);
+    // The glyphs of a font at its height; kept for the life of the program.
+    TGlyphCache& Cache(const std::string& family, int height, TFontStyles style);
+    TGlyphCache& Cache(const TFont& font) {
+        return Cache(font.Name(), font.Height(), font.Style());
+    }
+
+private:
+    TFontEngine();
+    bool MatchFamily(const std::string& family, TFontStyles style, TFontMatch& out);
+
+    std::map<std::string, TFontMatch> FMatches;
+    std::map<std::string, std::unique_ptr<TGlyphCache>> FCaches;
+};

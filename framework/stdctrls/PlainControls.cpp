@@ -1,0 +1,23 @@
+#include "stdctrls/PlainControls.h"
+
+#include "stdctrls/TButton.h"
+#include "stdctrls/TCheckBox.h"
+#include "component/TClassRegistry.h"
+#include "stdctrls/TComboBox.h"
+#include "stdctrls/TEdit.h"
+#include "stdctrls/TGauge.h"
+#include "stdctrls/TGroupBox.h"
+#include "stdctrls/TLabel.h"
+#include "stdctrls/TPanel.h"
+#include "stdctrls/TStatusBar.h"
+#include "stdctrls/TTrackBar.h"
+#include "stdctrls/TWebBrowser.h"
+
+void RegisterPlainControls() {
+    for (const TClassInfo* info :
+         {TButton::StaticClassInfo(), TPanel::StaticClassInfo(), TLabel::StaticClassInfo(),
+          TGroupBox::StaticClassInfo(), TEdit::StaticClassInfo(), TComboBox::StaticClassInfo(),
+          TCheckBox::StaticClassInfo(), TTrackBar::StaticClassInfo(), TStatusBar::StaticClassInfo(),
+          TGauge::StaticClassInfo(), TWebBrowser::StaticClassInfo()})
+        RegisterClass(info);
+}

@@ -1,0 +1,56 @@
+#include "skin/stored/TsStoredPicture.h"
+
+#include <string>
+
+#include "framework/component/PropertyHelpers.h"
+#include "platform/BmpDecoder.h"
+
+std::vector<uint8_t> UnpackPictureData(const std::vector<uint8_t>& data, TReadContext& ctx) {
+    if (data.empty()) return {};
+    if (data.size() < 4) ctx.Fail("Picture data is shorter than its byte count");
+    const uint32_t count = data[0] | (data[1] << 8) | (data[2] << 16) |
+                           (static_cast<uint32_t>(data[3]) << 24);
+    if (count != data.size() - 4)
+        ctx.Fail("Picture data holds " + std::to_string(data.size() - 4) + " bytes but says " +
+                 std::to_string(count));
+    return {data.begin() + 4, data.end()};
+}
+
+std::vector<uint8_t> PackPictureData(const std::vector<uint8_t>& file) {
+    std::vector<uint8_t> out(4 + file.size());
+    const auto n = static_cast<uint32_t>(file.size());
+    for (int i = 0; i < 4; ++i) out[i] = static_cast<uint8_t>(n >> (8 * i));
+    std::copy(file.begin(), file.end(), out.begin() + 4);
+    return out;
+}
+
+void TsStoredBitmap::LoadFromFileBytes(const std::vector<uint8_t>& file) {
+    if (file.empty()) {
+        Bitmap.SetSize(0, 0);
+        return;
+    }
+    Bitmap.Pixels() = DecodeBmp(file);
+}
+
+const TClassInfo* TsStoredBitmap::StaticClassInfo() {
+    static const TClassInfo info = MakeClassInfo<TsStoredBitmap>(
+        "TBitmap", nullptr,
+        {Prop<TsStoredBitmap>("Data", [](TsStoredBitmap& b, const TValue& v, TReadContext& ctx) {
+            const std::vector<uint8_t> file = UnpackPictureData(ValueToBytes(v, ctx), ctx);
+            try {
+                b.LoadFromFileBytes(file);
+            } catch (const EInvalidGraphic& e) {
+                ctx.Fail(e.what());
+            }
+        })});
+    return &info;
+}
+
+const TClassInfo* TsStoredJpeg::StaticClassInfo() {
+    static const TClassInfo info = MakeClassInfo<TsStoredJpeg>(
+        "TJPEGImage", nullptr,
+        {Prop<TsStoredJpeg>("Data", [](TsStoredJpeg& j, const TValue& v, TReadContext& ctx) {
+            j.Bytes = UnpackPictureData(ValueToBytes(v, ctx), ctx);
+        })});
+    return &info;
+}
