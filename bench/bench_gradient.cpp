@@ -37,11 +37,13 @@ pixman_color_t PixmanColor(TColor c) {
 void PixmanGradientBench(benchmark::State& state, bool vertical) {
     const int w = static_cast<int>(state.range(0)), h = static_cast<int>(state.range(1));
     TBitmap bitmap(w, h);
-    pixman_image_t* dst = pixman_image_create_bits(
-        PIXMAN_r8g8b8, w, h, reinterpret_cast<uint32_t*>(bitmap.ScanLine(0)), bitmap.Pixels().Stride());
+    pixman_image_t* dst = pixman_image_create_bits(PIXMAN_r8g8b8, w, h,
+                                                   reinterpret_cast<uint32_t*>(bitmap.ScanLine(0)),
+                                                   bitmap.Pixels().Stride());
     const TsGradArray data = ParseGradientData(vertical ? kTwoStops : kThreeStops);
     pixman_point_fixed_t p1{0, 0};
-    pixman_point_fixed_t p2{vertical ? 0 : pixman_int_to_fixed(w - 1), vertical ? pixman_int_to_fixed(h - 1) : 0};
+    pixman_point_fixed_t p2{vertical ? 0 : pixman_int_to_fixed(w - 1),
+                            vertical ? pixman_int_to_fixed(h - 1) : 0};
     pixman_gradient_stop_t stops[3] = {{0, PixmanColor(data[0].Color1)},
                                        {pixman_double_to_fixed(0.52), PixmanColor(data[0].Color2)},
                                        {pixman_fixed_1, PixmanColor(data[1].Color2)}};

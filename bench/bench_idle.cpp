@@ -10,7 +10,9 @@
 
 // libdbus, which SDL starts for input methods, keeps a buffer for the life of
 // the process; sanitized builds must not call that a leak.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libdbus-1.so\n"; }
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libdbus-1.so\n";
+}
 
 static void BM_IdleWait500ms(benchmark::State& state) {
     std::unique_ptr<TSdlHost> host;
@@ -33,7 +35,8 @@ static void BM_IdleWait500ms(benchmark::State& state) {
     for (auto _ : state) {
         const uint64_t before = host->WakeUps();
         const uint64_t deadline = host->Now() + 500;
-        while (host->WaitEvent(e, deadline)) ++events;
+        while (host->WaitEvent(e, deadline))
+            ++events;
         wakeUps += host->WakeUps() - before;
     }
     state.counters["wakeups_per_wait"] =

@@ -18,7 +18,9 @@
 
 namespace {
 
-void Sizes(benchmark::internal::Benchmark* b) { b->Args({75, 25})->Args({354, 336})->Args({800, 600}); }
+void Sizes(benchmark::internal::Benchmark* b) {
+    b->Args({75, 25})->Args({354, 336})->Args({800, 600});
+}
 
 // The sizes again, with the kernel level as the third argument (0 plain, 1
 // 256-bit, 2 512-bit vectors), for the operations that have vector loops.
@@ -40,7 +42,8 @@ public:
 void Noise(TBitmap& b, unsigned seed) {
     std::mt19937 rng(seed);
     for (int y = 0; y < b.Height(); ++y)
-        for (int x = 0; x < b.Width() * 3; ++x) b.ScanLine(y)[x] = static_cast<uint8_t>(rng());
+        for (int x = 0; x < b.Width() * 3; ++x)
+            b.ScanLine(y)[x] = static_cast<uint8_t>(rng());
 }
 
 struct TBuffers {
@@ -59,24 +62,28 @@ void Count(benchmark::State& state, const TBuffers& b) {
 
 pixman_image_t* Wrap(TBitmap& b) {
     return pixman_image_create_bits(PIXMAN_r8g8b8, b.Width(), b.Height(),
-                                    reinterpret_cast<uint32_t*>(b.ScanLine(0)), b.Pixels().Stride());
+                                    reinterpret_cast<uint32_t*>(b.ScanLine(0)),
+                                    b.Pixels().Stride());
 }
 
 void BM_BlendRect(benchmark::State& state) {
     TBuffers b(state);
-    for (auto _ : state) BlendRect(&b.Dst, &b.Src, 0x666666, {0, 0, b.W, b.H}, {0, 0});
+    for (auto _ : state)
+        BlendRect(&b.Dst, &b.Src, 0x666666, {0, 0, b.W, b.H}, {0, 0});
     Count(state, b);
 }
 void BM_BlendBitmapOnto(benchmark::State& state) {
     TLevelGuard level(state);
     TBuffers b(state);
-    for (auto _ : state) BlendBitmapOnto(&b.Dst, 0, 0, NoKeyColor, 0.4, {0, 0, b.W - 1, b.H - 1}, &b.Src);
+    for (auto _ : state)
+        BlendBitmapOnto(&b.Dst, 0, 0, NoKeyColor, 0.4, {0, 0, b.W - 1, b.H - 1}, &b.Src);
     Count(state, b);
 }
 void BM_BlendByMask(benchmark::State& state) {
     TLevelGuard level(state);
     TBuffers b(state);
-    for (auto _ : state) BlendByMask(&b.Dst, &b.Mask, 0x336699);
+    for (auto _ : state)
+        BlendByMask(&b.Dst, &b.Mask, 0x336699);
     Count(state, b);
 }
 void BM_CopyAlpha(benchmark::State& state) {
@@ -86,7 +93,8 @@ void BM_CopyAlpha(benchmark::State& state) {
     TBitmap mask(b.W, b.H * 2);
     Noise(mask, 4);
     const TCacheInfo none;
-    for (auto _ : state) CopyAlpha({0, 0, b.W, b.H}, {0, 0, b.W, b.H}, &b.Dst, &mask, b.H, none);
+    for (auto _ : state)
+        CopyAlpha({0, 0, b.W, b.H}, {0, 0, b.W, b.H}, &b.Dst, &mask, b.H, none);
     Count(state, b);
 }
 
@@ -96,7 +104,8 @@ void BM_PixmanOverConstAlpha(benchmark::State& state) {
     pixman_image_t *d = Wrap(b.Dst), *s = Wrap(b.Src);
     const pixman_color_t a{0, 0, 0, 0x9999};
     pixman_image_t* m = pixman_image_create_solid_fill(&a);
-    for (auto _ : state) pixman_image_composite32(PIXMAN_OP_OVER, s, m, d, 0, 0, 0, 0, 0, 0, b.W, b.H);
+    for (auto _ : state)
+        pixman_image_composite32(PIXMAN_OP_OVER, s, m, d, 0, 0, 0, 0, 0, 0, b.W, b.H);
     Count(state, b);
     pixman_image_unref(m), pixman_image_unref(s), pixman_image_unref(d);
 }
@@ -107,7 +116,8 @@ void BM_PixmanSolidComponentMask(benchmark::State& state) {
     pixman_image_set_component_alpha(m, 1);
     const pixman_color_t c{0x9999, 0x6666, 0x3333, 0xFFFF};
     pixman_image_t* s = pixman_image_create_solid_fill(&c);
-    for (auto _ : state) pixman_image_composite32(PIXMAN_OP_OVER, s, m, d, 0, 0, 0, 0, 0, 0, b.W, b.H);
+    for (auto _ : state)
+        pixman_image_composite32(PIXMAN_OP_OVER, s, m, d, 0, 0, 0, 0, 0, 0, b.W, b.H);
     Count(state, b);
     pixman_image_unref(m), pixman_image_unref(s), pixman_image_unref(d);
 }
@@ -116,7 +126,8 @@ void BM_PixmanImageComponentMask(benchmark::State& state) {
     TBuffers b(state);
     pixman_image_t *d = Wrap(b.Dst), *s = Wrap(b.Src), *m = Wrap(b.Mask);
     pixman_image_set_component_alpha(m, 1);
-    for (auto _ : state) pixman_image_composite32(PIXMAN_OP_OVER, s, m, d, 0, 0, 0, 0, 0, 0, b.W, b.H);
+    for (auto _ : state)
+        pixman_image_composite32(PIXMAN_OP_OVER, s, m, d, 0, 0, 0, 0, 0, 0, b.W, b.H);
     Count(state, b);
     pixman_image_unref(m), pixman_image_unref(s), pixman_image_unref(d);
 }
@@ -134,8 +145,8 @@ void BM_Memcpy(benchmark::State& state) {
 // alpha rows and the destination read, the destination written, in the
 // widest vectors the processor has. Where the three streams no longer fit the
 // cache, this is the floor.
-[[gnu::target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")]]
-void XorRows(TBitmap& dst, const TBitmap& src, int h) {
+[[gnu::target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")]] void
+XorRows(TBitmap& dst, const TBitmap& src, int h) {
     using V = uint8_t __attribute__((vector_size(64), aligned(1)));
     const int bytes = dst.Width() * 3;
     for (int y = 0; y < h; ++y) {
@@ -145,7 +156,8 @@ void XorRows(TBitmap& dst, const TBitmap& src, int h) {
         for (; i + 64 <= bytes; i += 64)
             *reinterpret_cast<V*>(d + i) ^=
                 *reinterpret_cast<const V*>(c + i) ^ *reinterpret_cast<const V*>(m + i);
-        for (; i < bytes; ++i) d[i] ^= c[i] ^ m[i];
+        for (; i < bytes; ++i)
+            d[i] ^= c[i] ^ m[i];
     }
 }
 void BM_ThreeStreams(benchmark::State& state) {
@@ -161,7 +173,8 @@ void BM_ThreeStreams(benchmark::State& state) {
 
 void BM_BlendColorRect(benchmark::State& state) {
     TBuffers b(state);
-    for (auto _ : state) BlendColorRect(&b.Dst, {0, 0, b.W - 1, b.H - 1}, 60, 0x336699);
+    for (auto _ : state)
+        BlendColorRect(&b.Dst, {0, 0, b.W - 1, b.H - 1}, 60, 0x336699);
     Count(state, b);
 }
 void BM_MakeGrey(benchmark::State& state) {
@@ -176,21 +189,25 @@ void BM_MakeGrey(benchmark::State& state) {
 }
 void BM_SoftRect(benchmark::State& state) {
     TBuffers b(state);
-    for (auto _ : state) SoftRect(&b.Dst, {0, 0, b.W, b.H}, 30, 0, 4, 0);
+    for (auto _ : state)
+        SoftRect(&b.Dst, {0, 0, b.W, b.H}, 30, 0, 4, 0);
     Count(state, b);
 }
 void BM_PaintDisabledBlended(benchmark::State& state) {
     TBuffers b(state);
     const TCacheInfo parent{&b.Src, 0, 0, true};
-    for (auto _ : state) PaintDisabled(&b.Dst, dfBlended, 0, parent, {0, 0});
+    for (auto _ : state)
+        PaintDisabled(&b.Dst, dfBlended, 0, parent, {0, 0});
     Count(state, b);
 }
 void BM_FillSectionOpaque(benchmark::State& state) {
     TBuffers b(state);
     const TsGradArray ramp = ParseGradientData("14930641;14271169;100;0;0;14271169;14271169;0;0;0");
     TsSectionLook look;
-    look.Color = 0xC0C0C0, look.GradientPercent = 60, look.GradientData = "x", look.GradientArray = &ramp;
-    for (auto _ : state) FillSectionOpaque(&b.Dst, {0, 0, b.W, b.H}, look);
+    look.Color = 0xC0C0C0, look.GradientPercent = 60, look.GradientData = "x",
+    look.GradientArray = &ramp;
+    for (auto _ : state)
+        FillSectionOpaque(&b.Dst, {0, 0, b.W, b.H}, look);
     Count(state, b);
 }
 void BM_PaintSectionHalfTransparent(benchmark::State& state) {
@@ -198,21 +215,25 @@ void BM_PaintSectionHalfTransparent(benchmark::State& state) {
     TsSectionLook look;
     look.Color = 0xC0C0C0, look.Transparency = 50;
     const TCacheInfo parent{&b.Src, 0, 0, true};
-    for (auto _ : state) PaintSectionLook(look, parent, &b.Dst, {0, 0, b.W, b.H}, {0, 0}, false);
+    for (auto _ : state)
+        PaintSectionLook(look, parent, &b.Dst, {0, 0, b.W, b.H}, {0, 0}, false);
     Count(state, b);
 }
 void BM_TilePattern(benchmark::State& state) {
     TBuffers b(state);
     TBitmap tile(16, 16);
     Noise(tile, 5);
-    for (auto _ : state) TilePattern(&b.Dst, {0, 0, b.W, b.H}, &tile, {0, 0, 16, 16});
+    for (auto _ : state)
+        TilePattern(&b.Dst, {0, 0, b.W, b.H}, &tile, {0, 0, 16, 16});
     Count(state, b);
 }
 void BM_CopyKeyed(benchmark::State& state) {
     TBuffers b(state);
-    for (int y = 0; y < b.H; y += 3) b.Src.SetPixel(y % b.W, y, 0xFF00FF);
+    for (int y = 0; y < b.H; y += 3)
+        b.Src.SetPixel(y % b.W, y, 0xFF00FF);
     const TCacheInfo none;
-    for (auto _ : state) CopyKeyed(&b.Dst, &b.Src, {0, 0}, none, 0xFF00FF, {0, 0, b.W - 1, b.H - 1});
+    for (auto _ : state)
+        CopyKeyed(&b.Dst, &b.Src, {0, 0}, none, 0xFF00FF, {0, 0, b.W - 1, b.H - 1});
     Count(state, b);
 }
 void BM_DrawBorderMaskAlpha(benchmark::State& state) {
@@ -222,7 +243,8 @@ void BM_DrawBorderMaskAlpha(benchmark::State& state) {
     Noise(master, 6);
     const TsMaskImage mask{&master, false, {0, 0, 63, 48}, 3, 1, 0};
     const TCacheInfo none;
-    for (auto _ : state) DrawBorderMask(&b.Dst, {0, 0, b.W, b.H}, true, 1, mask, none);
+    for (auto _ : state)
+        DrawBorderMask(&b.Dst, {0, 0, b.W, b.H}, true, 1, mask, none);
     Count(state, b);
 }
 void BM_DrawBorderMaskKeyed(benchmark::State& state) {
@@ -231,7 +253,8 @@ void BM_DrawBorderMaskKeyed(benchmark::State& state) {
     Noise(master, 7);
     const TsMaskImage mask{&master, false, {0, 0, 39, 39}, 1, 0, 0};
     const TCacheInfo none;
-    for (auto _ : state) DrawBorderMask(&b.Dst, {0, 0, b.W, b.H}, true, 0, mask, none);
+    for (auto _ : state)
+        DrawBorderMask(&b.Dst, {0, 0, b.W, b.H}, true, 0, mask, none);
     Count(state, b);
 }
 

@@ -3,11 +3,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include "framework/graphics/DrawText.h"
 #include "framework/forms/TApplication.h"
+#include "framework/forms/TForm.h"
+#include "framework/graphics/DrawText.h"
 #include "framework/graphics/TCanvas.h"
 #include "framework/window/TCustomControl.h"
-#include "framework/forms/TForm.h"
 #include "framework/window/WinApi.h"
 #include "platform/CreateHost.h"
 
@@ -46,7 +46,8 @@ void BM_FullRepaint400x400With20Controls(benchmark::State& state) {
     f->Show();
     app.ProcessMessages();
     for (auto _ : state) {
-        RedrawWindow(f->Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        RedrawWindow(f->Handle(), nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     }
 }
 BENCHMARK(BM_FullRepaint400x400With20Controls)->Unit(benchmark::kMicrosecond);

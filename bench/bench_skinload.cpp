@@ -6,12 +6,12 @@
 
 #include <memory>
 
-#include "framework/graphics/Graphics.h"
 #include "framework/component/PropertyHelpers.h"
 #include "framework/component/TFormReader.h"
+#include "framework/graphics/Graphics.h"
 #include "skin/SkinState.h"
-#include "skin/stored/StoredSkinWriter.h"
 #include "skin/TsSkinManager.h"
+#include "skin/stored/StoredSkinWriter.h"
 
 // The main window's definition, built into the program.
 extern const char Unit1Definition[];
@@ -46,7 +46,8 @@ std::string MadeUpDefinition() {
         g->FontColor = "0 16777215 -1 -1 -1";
         g->HotFontColor = "0 -1 -1 -1 -1";
         g->GradientPercent = 100;
-        g->GradientData = "13413545;16772587;52;1;0;16772587;13413545;48;1;0;13413545;13413545;0;1;0";
+        g->GradientData =
+            "13413545;16772587;52;1;0;16772587;13413545;48;1;0;13413545;13413545;0;1;0";
         g->HotGradientData = "14930641;14271169;100;0;0;14271169;14271169;0;0;0";
         g->FadingIntervalIn = 5, g->FadingIntervalOut = 5, g->FadingIterations = 5;
         g->HotColor = 0xFFFFFF;
@@ -80,8 +81,12 @@ void LoadStoredSkin(benchmark::State& state, const std::string& text) {
     }
     state.counters["definition_bytes"] = static_cast<double>(text.size());
 }
-void BM_LoadLauncherSkin(benchmark::State& state) { LoadStoredSkin(state, LauncherDefinition()); }
-void BM_LoadMadeUpSkin(benchmark::State& state) { LoadStoredSkin(state, MadeUpDefinition()); }
+void BM_LoadLauncherSkin(benchmark::State& state) {
+    LoadStoredSkin(state, LauncherDefinition());
+}
+void BM_LoadMadeUpSkin(benchmark::State& state) {
+    LoadStoredSkin(state, MadeUpDefinition());
+}
 BENCHMARK(BM_LoadLauncherSkin)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadMadeUpSkin)->Unit(benchmark::kMillisecond);
 

@@ -14,16 +14,18 @@ TsWebLabel::TsWebLabel(TComponent* owner) : TLabel(owner), FHoverFont(std::make_
 }
 
 const TClassInfo* TsWebLabel::StaticClassInfo() {
-    static const TClassInfo info = MakeClassInfo<TsWebLabel>(
-        "TsWebLabel", TLabel::StaticClassInfo(),
-        {
-            ObjectProp("HoverFont", &TsWebLabel::HoverFont),
-            StrProp("URL", &TsWebLabel::SetURL),
-        });
+    static const TClassInfo info =
+        MakeClassInfo<TsWebLabel>("TsWebLabel", TLabel::StaticClassInfo(),
+                                  {
+                                      ObjectProp("HoverFont", &TsWebLabel::HoverFont),
+                                      StrProp("URL", &TsWebLabel::SetURL),
+                                  });
     return &info;
 }
 
-const TClassInfo* TsWebLabel::ClassInfo() const { return StaticClassInfo(); }
+const TClassInfo* TsWebLabel::ClassInfo() const {
+    return StaticClassInfo();
+}
 
 void TsWebLabel::WndProc(TMessage& m) {
     if (m.Msg == CM_MOUSEENTER || m.Msg == CM_MOUSELEAVE) {

@@ -70,18 +70,27 @@ void Copy(const TScene& from, TScene& to) {
 void Run(TScene& s) {
     const TCacheInfo parent{&s.Parent, s.X / 2, s.Y, s.ParentReady};
     switch (s.Op) {
-    case 0: BlendBitmapOnto(&s.Dst, s.X, s.Y, s.Key, s.Alpha, s.R, &s.Src); break;
-    case 1: CopyAlpha(Bounds(s.X, s.Y, s.R.Right, s.R.Bottom), Bounds(s.R.Left, s.R.Top, s.R.Right, s.R.Bottom),
-                      &s.Dst, &s.Src, s.Src.Height() / 2, parent, s.Key == NoKeyColor ? clSeeThrough : s.Color);
+    case 0:
+        BlendBitmapOnto(&s.Dst, s.X, s.Y, s.Key, s.Alpha, s.R, &s.Src);
+        break;
+    case 1:
+        CopyAlpha(Bounds(s.X, s.Y, s.R.Right, s.R.Bottom),
+                  Bounds(s.R.Left, s.R.Top, s.R.Right, s.R.Bottom), &s.Dst, &s.Src,
+                  s.Src.Height() / 2, parent, s.Key == NoKeyColor ? clSeeThrough : s.Color);
         break;
     case 2:
-        if (s.Src.Width() == s.Dst.Width() && s.Src.Height() == s.Dst.Height()) BlendByMask(&s.Dst, &s.Src, s.Color);
-        else BlendByMask(&s.Dst, &s.Dst, s.Color);
+        if (s.Src.Width() == s.Dst.Width() && s.Src.Height() == s.Dst.Height())
+            BlendByMask(&s.Dst, &s.Src, s.Color);
+        else
+            BlendByMask(&s.Dst, &s.Dst, s.Color);
         break;
-    case 3: BlendRect(&s.Dst, &s.Src, s.Color, s.R, {s.X, s.Y}); break;
+    case 3:
+        BlendRect(&s.Dst, &s.Src, s.Color, s.R, {s.X, s.Y});
+        break;
     default: {
         const TsMaskImage mask{&s.Src, false, s.R, 1 + s.Op % 3, 1, 0};
-        DrawBorderMask(&s.Dst, {s.X, s.Y, s.X + s.R.Right, s.Y + s.R.Bottom}, true, s.Op, mask, parent);
+        DrawBorderMask(&s.Dst, {s.X, s.Y, s.X + s.R.Right, s.Y + s.R.Bottom}, true, s.Op, mask,
+                       parent);
         break;
     }
     }
@@ -99,6 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     PixelKernels::UseLevel(PixelKernels::TLevel::Plain);
     Run(plain);
     for (int y = 0; y < fast.Dst.Height(); ++y)
-        if (std::memcmp(fast.Dst.ScanLine(y), plain.Dst.ScanLine(y), fast.Dst.Width() * 3) != 0) std::abort();
+        if (std::memcmp(fast.Dst.ScanLine(y), plain.Dst.ScanLine(y), fast.Dst.Width() * 3) != 0)
+            std::abort();
     return 0;
 }

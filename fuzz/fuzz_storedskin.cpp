@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "framework/graphics/Graphics.h"
 #include "framework/component/PropertyHelpers.h"
 #include "framework/component/TFormReader.h"
+#include "framework/graphics/Graphics.h"
 #include "skin/TsSkinManager.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -19,8 +19,8 @@ void CenterWindow(TControl* window) {
     if (version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS)
         SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
     const TSize screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    const TPoint p = CenteredPosition(window->Width(), window->Height(), version.dwPlatformId,
-                                      workArea, screen);
+    const TPoint p =
+        CenteredPosition(window->Width(), window->Height(), version.dwPlatformId, workArea, screen);
     window->SetLeft(p.X);
     window->SetTop(p.Y);
 }

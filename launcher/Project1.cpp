@@ -4,10 +4,10 @@
 #include <filesystem>
 
 #include "controls/TsWebLabel.h"
-#include "framework/forms/MessageBox.h"
-#include "framework/stdctrls/PlainControls.h"
 #include "framework/component/TClassRegistry.h"
+#include "framework/forms/MessageBox.h"
 #include "framework/forms/TApplication.h"
+#include "framework/stdctrls/PlainControls.h"
 #include "framework/stdctrls/TButton.h"
 #include "launcher/Unit1.h"
 #include "launcher/Unit2.h"

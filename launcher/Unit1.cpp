@@ -3,8 +3,8 @@
 #include "framework/component/TClassRegistry.h"
 
 #include "controls/TsWebLabel.h"
-#include "framework/forms/MessageBox.h"
 #include "framework/component/SysUtils.h"
+#include "framework/forms/MessageBox.h"
 #include "framework/forms/TApplication.h"
 #include "framework/stdctrls/TButton.h"
 #include "framework/stdctrls/TGauge.h"
@@ -31,7 +31,9 @@ int32_t Lang = 0;
 const char* const LaunchIniPath = "./launch.ini";
 const char* const LaunchIniSection = "Configurações";
 
-std::string GameCommandLine() { return "main.exe connect /u" + ServerIp + " /p44405"; }
+std::string GameCommandLine() {
+    return "main.exe connect /u" + ServerIp + " /p44405";
+}
 } // namespace Unit1
 
 using namespace Unit1;
@@ -65,9 +67,13 @@ const TClassInfo* TForm1::StaticClassInfo() {
     return &info;
 }
 
-const TClassInfo* TForm1::ClassInfo() const { return StaticClassInfo(); }
+const TClassInfo* TForm1::ClassInfo() const {
+    return StaticClassInfo();
+}
 
-std::string TForm1::DefinitionText() const { return Unit1Definition; }
+std::string TForm1::DefinitionText() const {
+    return Unit1Definition;
+}
 
 void TForm1::ReadDefinition() {
     TForm::ReadDefinition();
@@ -114,8 +120,14 @@ void TForm1::sButton1Click(TObject*) {
     if (!started.Started) MessageBox(started.Reason, Application->Title());
 }
 
-void TForm1::sButton2Click(TObject*) { Form3->Show(); }
+void TForm1::sButton2Click(TObject*) {
+    Form3->Show();
+}
 
-void TForm1::sButton3Click(TObject*) { Form2->Show(); }
+void TForm1::sButton3Click(TObject*) {
+    Form2->Show();
+}
 
-void TForm1::sButton4Click(TObject*) { Close(); }
+void TForm1::sButton4Click(TObject*) {
+    Close();
+}

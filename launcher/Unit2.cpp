@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "framework/forms/MessageBox.h"
 #include "framework/component/SysUtils.h"
+#include "framework/forms/MessageBox.h"
 #include "framework/forms/TApplication.h"
 #include "framework/stdctrls/TButton.h"
 #include "framework/stdctrls/TCheckBox.h"
@@ -68,9 +68,13 @@ const TClassInfo* TForm2::StaticClassInfo() {
     return &info;
 }
 
-const TClassInfo* TForm2::ClassInfo() const { return StaticClassInfo(); }
+const TClassInfo* TForm2::ClassInfo() const {
+    return StaticClassInfo();
+}
 
-std::string TForm2::DefinitionText() const { return Unit2Definition; }
+std::string TForm2::DefinitionText() const {
+    return Unit2Definition;
+}
 
 void TForm2::ReadDefinition() {
     TForm::ReadDefinition();
@@ -145,4 +149,6 @@ void TForm2::sButton1Click(TObject*) {
     Hide();
 }
 
-void TForm2::sButton2Click(TObject*) { Hide(); }
+void TForm2::sButton2Click(TObject*) {
+    Hide();
+}

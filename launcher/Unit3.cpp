@@ -26,9 +26,13 @@ const TClassInfo* TForm3::StaticClassInfo() {
     return &info;
 }
 
-const TClassInfo* TForm3::ClassInfo() const { return StaticClassInfo(); }
+const TClassInfo* TForm3::ClassInfo() const {
+    return StaticClassInfo();
+}
 
-std::string TForm3::DefinitionText() const { return Unit3Definition; }
+std::string TForm3::DefinitionText() const {
+    return Unit3Definition;
+}
 
 void TForm3::ReadDefinition() {
     TForm::ReadDefinition();
@@ -37,4 +41,6 @@ void TForm3::ReadDefinition() {
     BindComponent(this, sWebLabel2, "sWebLabel2");
 }
 
-void TForm3::FormCreate(TObject*) { CenterWindow(this); }
+void TForm3::FormCreate(TObject*) {
+    CenterWindow(this);
+}

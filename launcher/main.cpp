@@ -9,20 +9,19 @@
 
 namespace {
 void PrintHelp() {
-    std::printf(
-        "Usage: launcher [--screenshot DIR] [--help] [--version]\n"
-        "\n"
-        "Starts the game launcher in the current folder, which must be the game's\n"
-        "folder: it reads ./launch.ini and starts ./main.exe.\n"
-        "\n"
-        "  --screenshot DIR  run the start-up without a display, show the options and\n"
-        "                    about dialogs, write DIR/Form1.png, DIR/Form2.png and\n"
-        "                    DIR/Form3.png, print each message box shown, and exit\n"
-        "  --help            show this help and exit\n"
-        "  --version         show the version and exit\n"
-        "\n"
-        "The game's settings are kept in $XDG_CONFIG_HOME/quelm-launcher/registry.reg\n"
-        "(~/.config/quelm-launcher/registry.reg when XDG_CONFIG_HOME is not set).\n");
+    std::printf("Usage: launcher [--screenshot DIR] [--help] [--version]\n"
+                "\n"
+                "Starts the game launcher in the current folder, which must be the game's\n"
+                "folder: it reads ./launch.ini and starts ./main.exe.\n"
+                "\n"
+                "  --screenshot DIR  run the start-up without a display, show the options and\n"
+                "                    about dialogs, write DIR/Form1.png, DIR/Form2.png and\n"
+                "                    DIR/Form3.png, print each message box shown, and exit\n"
+                "  --help            show this help and exit\n"
+                "  --version         show the version and exit\n"
+                "\n"
+                "The game's settings are kept in $XDG_CONFIG_HOME/quelm-launcher/registry.reg\n"
+                "(~/.config/quelm-launcher/registry.reg when XDG_CONFIG_HOME is not set).\n");
 }
 } // namespace
 

@@ -14,7 +14,9 @@
 
 namespace {
 
-uint8_t ClampByte(long v) { return static_cast<uint8_t>(std::clamp<long>(v, 0, 255)); }
+uint8_t ClampByte(long v) {
+    return static_cast<uint8_t>(std::clamp<long>(v, 0, 255));
+}
 
 // Rounded(s - (s - d) * alpha) for every pair, as a table indexed s * 256 + d,
 // with the vector formula that gives the same bytes (if one does). The few
@@ -32,12 +34,14 @@ TOnto OntoTable(double alpha) {
     thread_local std::array<Entry, 4> cache;
     thread_local size_t next = 0;
     for (Entry& e : cache)
-        if (e.Table && std::memcmp(&e.Alpha, &alpha, sizeof alpha) == 0) return {e.Table.get(), e.Formula};
+        if (e.Table && std::memcmp(&e.Alpha, &alpha, sizeof alpha) == 0)
+            return {e.Table.get(), e.Formula};
     Entry& e = cache[next++ % cache.size()];
     if (!e.Table) e.Table = std::make_unique<uint8_t[]>(256 * 256);
     e.Alpha = alpha;
     for (int s = 0; s < 256; ++s)
-        for (int d = 0; d < 256; ++d) e.Table[s * 256 + d] = ClampByte(std::lrint(s - (s - d) * alpha));
+        for (int d = 0; d < 256; ++d)
+            e.Table[s * 256 + d] = ClampByte(std::lrint(s - (s - d) * alpha));
     e.Formula = PixelKernels::FindOntoFormula(alpha, e.Table.get());
     return {e.Table.get(), e.Formula};
 }
@@ -60,7 +64,8 @@ void BlendColorRect(TBitmap* bitmap, TRect rect, uint8_t percent, TColor color) 
     uint8_t table[3][256];
     const uint8_t channel[3] = {c.B, c.G, c.R};
     for (int ch = 0; ch < 3; ++ch)
-        for (int v = 0; v < 256; ++v) table[ch][v] = ClampByte(std::lrint(v * k + channel[ch] * (1 - k)));
+        for (int v = 0; v < 256; ++v)
+            table[ch][v] = ClampByte(std::lrint(v * k + channel[ch] * (1 - k)));
     for (int y = rect.Top; y <= rect.Bottom; ++y) {
         uint8_t* p = bitmap->ScanLine(y) + rect.Left * 3;
         for (int x = rect.Left; x <= rect.Right; ++x, p += 3) {
@@ -92,7 +97,8 @@ void BlendRect(TBitmap* dst, const TBitmap* src, TColor weight, TRect r, TPoint 
             for (int j = PixelKernels::WeighRow(d, s, bytes, tt); j < bytes; ++j)
                 d[j] = static_cast<uint8_t>(s[j] + (((d[j] - s[j]) * tt) >> 8));
         } else {
-            for (int j = 0; j < bytes; ++j) d[j] = static_cast<uint8_t>((d[j] - s[j]) * k + s[j]);
+            for (int j = 0; j < bytes; ++j)
+                d[j] = static_cast<uint8_t>((d[j] - s[j]) * k + s[j]);
         }
     }
 }
@@ -119,7 +125,8 @@ void BlendBitmapOnto(TBitmap* dst, int x, int y, uint32_t keyColor, double alpha
         // A copy the byte stores cannot reach: the loop keeps it in a register.
         const uint8_t* const mix = table;
         if (!keyed) {
-            for (int i = 0; i < count * 3; ++i) dp[i] = mix[sp[i] * 256 + dp[i]];
+            for (int i = 0; i < count * 3; ++i)
+                dp[i] = mix[sp[i] * 256 + dp[i]];
             return;
         }
         for (int i = 0; i < count; ++i, dp += 3, sp += 3) {
@@ -163,14 +170,19 @@ void Grey(TBitmap* bitmap, bool keyed, TsBGR key) {
 }
 } // namespace
 
-void MakeGrey(TBitmap* bitmap) { Grey(bitmap, false, {}); }
-void MakeGreyExcept(TBitmap* bitmap, TColor key) { Grey(bitmap, true, SplitColor(ColorToRGB(key))); }
+void MakeGrey(TBitmap* bitmap) {
+    Grey(bitmap, false, {});
+}
+void MakeGreyExcept(TBitmap* bitmap, TColor key) {
+    Grey(bitmap, true, SplitColor(ColorToRGB(key)));
+}
 
 void FillRectColor(TBitmap* bitmap, TRect rect, TColor color) {
     if (!bitmap) return;
     rect = rect.Intersect({0, 0, bitmap->Width(), bitmap->Height()});
     const TsBGR c = SplitColor(ColorToRGB(color));
-    for (int y = rect.Top; y < rect.Bottom; ++y) FillRow(bitmap->ScanLine(y) + rect.Left * 3, rect.Width(), c);
+    for (int y = rect.Top; y < rect.Bottom; ++y)
+        FillRow(bitmap->ScanLine(y) + rect.Left * 3, rect.Width(), c);
 }
 
 void CopyRect(TBitmap* dst, TPoint at, const TBitmap* src, TRect r) {
@@ -185,6 +197,7 @@ void CopyRect(TBitmap* dst, TPoint at, const TBitmap* src, TRect r) {
     const bool upward = dst == src && dy > 0;
     for (int n = 0; n < r.Height(); ++n) {
         const int y = upward ? r.Bottom - 1 - n : r.Top + n;
-        std::memmove(dst->ScanLine(y + dy) + (r.Left + dx) * 3, src->ScanLine(y) + r.Left * 3, bytes);
+        std::memmove(dst->ScanLine(y + dy) + (r.Left + dx) * 3, src->ScanLine(y) + r.Left * 3,
+                     bytes);
     }
 }

@@ -29,7 +29,8 @@ std::vector<std::string> SplitWords(const std::string& text) {
 // A signed decimal integer that fits 32 bits; leading blanks are allowed.
 int32_t WordToInt(const std::string& word) {
     size_t i = 0;
-    while (i < word.size() && word[i] == ' ') ++i;
+    while (i < word.size() && word[i] == ' ')
+        ++i;
     bool negative = false;
     if (i < word.size() && (word[i] == '+' || word[i] == '-')) negative = word[i++] == '-';
     int64_t value = 0;
@@ -121,9 +122,8 @@ void FillGradient(TBitmap* bitmap, TRect rect, const TsGradArray& data) {
     if (rect.IsEmpty()) return;
     const int width = rect.Width();
     if (data[0].Mode == gmVertical) {
-        WalkGroups(data, rect.Top, rect.Bottom - 1, [&](int y, TsBGR c) {
-            FillRow(bitmap->ScanLine(y) + rect.Left * 3, width, c);
-        });
+        WalkGroups(data, rect.Top, rect.Bottom - 1,
+                   [&](int y, TsBGR c) { FillRow(bitmap->ScanLine(y) + rect.Left * 3, width, c); });
     } else if (data[0].Mode == gmHorizontal) {
         // Every row walks the same way, so walk once and copy the row down.
         // A walk paints either the whole row or, one column wide, nothing.

@@ -14,17 +14,22 @@
 namespace {
 
 constexpr TsBGR SeeThroughBGR{255, 0, 255};
-bool IsKey(const uint8_t* p) { return SameBGR(p, SeeThroughBGR); }
+bool IsKey(const uint8_t* p) {
+    return SameBGR(p, SeeThroughBGR);
+}
 
 // The parent's pixel under destination (x, y), or null when there is none.
 const uint8_t* ParentPixel(const TCacheInfo& parent, int x, int y) {
     if (!parent.Ready || !parent.Bitmap) return nullptr;
     const int px = parent.X + x, py = parent.Y + y;
-    if (px < 0 || py < 0 || px >= parent.Bitmap->Width() || py >= parent.Bitmap->Height()) return nullptr;
+    if (px < 0 || py < 0 || px >= parent.Bitmap->Width() || py >= parent.Bitmap->Height())
+        return nullptr;
     return parent.Bitmap->ScanLine(py) + px * 3;
 }
 
-void Put(uint8_t* d, const uint8_t* s) { d[0] = s[0], d[1] = s[1], d[2] = s[2]; }
+void Put(uint8_t* d, const uint8_t* s) {
+    d[0] = s[0], d[1] = s[1], d[2] = s[2];
+}
 
 // Collects the runs of skipped pixels of one row and cuts them from a region.
 class TRunCutter {
@@ -134,7 +139,9 @@ void AlphaCopy(TRect dr, TRect sr, TBitmap* dst, const TBitmap* src, int alphaOf
                                    PixelKernels::LeftTo(plain));
 }
 
-TRect Inclusive(TRect r) { return {r.Left, r.Top, r.Right - 1, r.Bottom - 1}; }
+TRect Inclusive(TRect r) {
+    return {r.Left, r.Top, r.Right - 1, r.Bottom - 1};
+}
 
 // Where the pieces of one state lie and how thick the border is in a w x h rectangle.
 struct TPieces {
@@ -185,7 +192,8 @@ using TPutPiece = std::function<void(TRect src, TPoint at, bool corner)>;
 // Repeats a piece of length Piece along [from, to): whole copies, then one cut copy.
 template <class F> void Repeat(int from, int to, int piece, F&& put) {
     if (piece <= 0) return;
-    for (int pos = from; pos < to; pos += piece) put(pos, std::min(piece, to - pos));
+    for (int pos = from; pos < to; pos += piece)
+        put(pos, std::min(piece, to - pos));
 }
 
 void ForEachPiece(const TPieces& p, TRect t, bool centre, const TPutPiece& put) {
@@ -193,7 +201,8 @@ void ForEachPiece(const TPieces& p, TRect t, bool centre, const TPutPiece& put) 
     put(Bounds(cl, ct, p.CW, p.CH), {t.Left, t.Top}, true);
     put(Bounds(right - p.CW2, ct, p.CW2, p.CH), {t.Right - p.CW2, t.Top}, true);
     put(Bounds(cl, bottom - p.CH2, p.CW, p.CH2), {t.Left, t.Bottom - p.CH2}, true);
-    put(Bounds(right - p.CW2, bottom - p.CH2, p.CW2, p.CH2), {t.Right - p.CW2, t.Bottom - p.CH2}, true);
+    put(Bounds(right - p.CW2, bottom - p.CH2, p.CW2, p.CH2), {t.Right - p.CW2, t.Bottom - p.CH2},
+        true);
     const int x0 = t.Left + p.CW, x1 = t.Right - p.CW2, y0 = t.Top + p.CH, y1 = t.Bottom - p.CH2;
     Repeat(x0, x1, p.PW, [&](int x, int len) {
         put(Bounds(cl + p.PW, ct, len, p.CH), {x, t.Top}, false);
@@ -241,8 +250,8 @@ void DrawStateImage(TBitmap* dst, TPoint at, int state, const TsMaskImage& mask,
     const TSize cell = CellSize(mask);
     if (mask.OwnBitmap) {
         const int s = std::clamp(state, 0, 2);
-        CopyAlpha(Bounds(at.X, at.Y, cell.cx, cell.cy), Bounds(s * cell.cx, 0, cell.cx, cell.cy), dst,
-                  mask.Bitmap, mask.Bitmap->Height() / 2, noParent, maskOverride);
+        CopyAlpha(Bounds(at.X, at.Y, cell.cx, cell.cy), Bounds(s * cell.cx, 0, cell.cx, cell.cy),
+                  dst, mask.Bitmap, mask.Bitmap->Height() / 2, noParent, maskOverride);
         return;
     }
     if (mask.ImageCount <= 0) return;
@@ -269,8 +278,9 @@ namespace {
 // are then clipped as they come.
 std::unique_ptr<TBitmap> MiddleStrip(const TBitmap& m, const TPieces& p, int width) {
     const int left = p.CellLeft + p.PW, top = p.CellTop;
-    if (p.PW <= 0 || p.PH <= 0 || left < 0 || top < 0 || top + p.AlphaOffset < 0 || left + p.PW > m.Width() ||
-        top + 3 * p.PH > m.Height() || top + p.AlphaOffset + 3 * p.PH > m.Height())
+    if (p.PW <= 0 || p.PH <= 0 || left < 0 || top < 0 || top + p.AlphaOffset < 0 ||
+        left + p.PW > m.Width() || top + 3 * p.PH > m.Height() ||
+        top + p.AlphaOffset + 3 * p.PH > m.Height())
         return nullptr;
     auto strip = std::make_unique<TBitmap>(width, 6 * p.PH);
     for (int r = 0; r < 6 * p.PH; ++r) {
@@ -298,14 +308,15 @@ void DrawBorderMask(TBitmap* dst, TRect rect, bool filling, int state, const TsM
     const auto strip = p.Alpha && width > p.PW ? MiddleStrip(*mask.Bitmap, p, width) : nullptr;
     if (strip) {
         const int alpha = 3 * p.PH;
-        CopyAlpha(Bounds(x0, rect.Top, width, p.CH), Bounds(0, 0, width, p.CH), dst, strip.get(), alpha,
-                  parent, maskOverride);
-        CopyAlpha(Bounds(x0, rect.Bottom - p.CH2, width, p.CH2), Bounds(0, alpha - p.CH2, width, p.CH2), dst,
-                  strip.get(), alpha, parent, maskOverride);
+        CopyAlpha(Bounds(x0, rect.Top, width, p.CH), Bounds(0, 0, width, p.CH), dst, strip.get(),
+                  alpha, parent, maskOverride);
+        CopyAlpha(Bounds(x0, rect.Bottom - p.CH2, width, p.CH2),
+                  Bounds(0, alpha - p.CH2, width, p.CH2), dst, strip.get(), alpha, parent,
+                  maskOverride);
         if (centre)
             Repeat(rect.Top + p.CH, rect.Bottom - p.CH2, p.PH, [&](int y, int rows) {
-                CopyAlpha(Bounds(x0, y, width, rows), Bounds(0, p.PH, width, rows), dst, strip.get(), alpha,
-                          parent, maskOverride);
+                CopyAlpha(Bounds(x0, y, width, rows), Bounds(0, p.PH, width, rows), dst,
+                          strip.get(), alpha, parent, maskOverride);
             });
     }
     const int middle = p.CellLeft + p.PW;
@@ -357,7 +368,8 @@ void SeeThroughRects(const TsMaskImage& mask, int width, bool bottom, int rowOff
                 const bool see = col < to && x >= 0 && x < bmp->Width() && IsKey(line + x * 3);
                 if (see && start < 0) start = col;
                 if (!see && start >= 0) {
-                    rects.push_back({start + shift, row + rowOffset, col + shift, row + rowOffset + 1});
+                    rects.push_back(
+                        {start + shift, row + rowOffset, col + shift, row + rowOffset + 1});
                     start = -1;
                 }
             }

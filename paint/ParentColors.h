@@ -12,7 +12,9 @@ constexpr TColor clSeeThrough = 0xFF00FF;
 extern TColor ParentMaskColor;
 extern TColor ParentBackColor;
 
-inline bool IsColorSet(TColor c) { return c != clSeeThrough; }
+inline bool IsColorSet(TColor c) {
+    return c != clSeeThrough;
+}
 
 // Sets both overrides and resets both to "not set" when it goes.
 class TParentColorGuard {

@@ -64,7 +64,9 @@ struct TLeft {
 };
 // TLeft calling F(row, first, count); F must outlive it.
 template <class F> TLeft LeftTo(F& f) {
-    return {[](void* c, int row, int first, int count) { (*static_cast<F*>(c))(row, first, count); }, &f};
+    return {
+        [](void* c, int row, int first, int count) { (*static_cast<F*>(c))(row, first, count); },
+        &f};
 }
 
 // D = MixByMask(D, A, B) over every row, except the blocks holding a pixel of the key colour in A.

@@ -25,4 +25,6 @@ inline void FillRow(uint8_t* p, int count, TsBGR c) {
     std::memcpy(p + done * 3, chunk, static_cast<size_t>(count - done) * 3);
 }
 
-inline bool SameBGR(const uint8_t* p, TsBGR c) { return p[0] == c.B && p[1] == c.G && p[2] == c.R; }
+inline bool SameBGR(const uint8_t* p, TsBGR c) {
+    return p[0] == c.B && p[1] == c.G && p[2] == c.R;
+}

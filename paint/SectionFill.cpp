@@ -96,7 +96,7 @@ void PaintSectionLook(const TsSectionLook& look, const TCacheInfo& parent, TBitm
         TBitmap scratch(rect.Width(), rect.Height());
         FillSectionOpaque(&scratch, {0, 0, rect.Width(), rect.Height()}, look);
         PutBackground(look, parent, target, rect, offset, useOverride);
-        BlendRect(target, &scratch, WeightOf(look.Transparency), {0, 0, rect.Width(), rect.Height()},
-                  {rect.Left, rect.Top});
+        BlendRect(target, &scratch, WeightOf(look.Transparency),
+                  {0, 0, rect.Width(), rect.Height()}, {rect.Left, rect.Top});
     }
 }

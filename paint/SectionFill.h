@@ -20,8 +20,8 @@ struct TsSectionLook {
     std::string_view GradientData; // only whether it is empty matters
     const TsGradArray* GradientArray = nullptr;
     int ImagePercent = 0;
-    const TBitmap* Pattern = nullptr; // the tile's bitmap; null when the look has no pattern
-    TRect PatternRect;                // the tile inside Pattern
+    const TBitmap* Pattern = nullptr;   // the tile's bitmap; null when the look has no pattern
+    TRect PatternRect;                  // the tile inside Pattern
     TColor BackOverride = clSeeThrough; // ParentBackColor at the time of the paint
 };
 

@@ -10,7 +10,9 @@
 #include "paint/ShapeFill.h"
 
 namespace {
-TColor Grey(int g) { return g | (g << 8) | (g << 16); }
+TColor Grey(int g) {
+    return g | (g << 8) | (g << 16);
+}
 } // namespace
 
 void SoftRect(TBitmap* bitmap, TRect rect, int percent, int radius, int blur, TColor color) {
@@ -42,8 +44,8 @@ void PaintDisabled(TBitmap* bitmap, int flags, TColor parentColor, const TCacheI
     if (flags & dfGrey) MakeGrey(bitmap);
     if (!(flags & dfBlended)) return;
     if (parent.Ready && parent.Bitmap) {
-        const TRect under = Bounds(parent.X + offset.X, parent.Y + offset.Y, bitmap->Width(),
-                                   bitmap->Height());
+        const TRect under =
+            Bounds(parent.X + offset.X, parent.Y + offset.Y, bitmap->Width(), bitmap->Height());
         // The source rectangle's right and bottom are inclusive.
         BlendBitmapOnto(bitmap, 0, 0, NoKeyColor, 0.4,
                         {under.Left, under.Top, under.Right - 1, under.Bottom - 1}, parent.Bitmap);

@@ -11,7 +11,9 @@ constexpr uint32_t BI_ALPHABITFIELDS = 6;
 constexpr size_t FileHeaderSize = 14;
 constexpr int MaxSide = 32768;
 
-[[noreturn]] void Fail(const std::string& why) { throw EInvalidGraphic("Invalid bitmap: " + why); }
+[[noreturn]] void Fail(const std::string& why) {
+    throw EInvalidGraphic("Invalid bitmap: " + why);
+}
 
 // Bounds-checked little-endian reads.
 class TReader {
@@ -45,7 +47,8 @@ struct TChannel {
 
     explicit TChannel(uint32_t mask = 0) : Mask(mask) {
         if (!mask) return;
-        while (!((mask >> Shift) & 1)) ++Shift;
+        while (!((mask >> Shift) & 1))
+            ++Shift;
         Max = mask >> Shift;
         if ((Max & (Max + 1)) != 0) Fail("a colour mask is not contiguous");
     }
@@ -62,9 +65,9 @@ struct THeader {
     bool TopDown = false;
     int Bits = 0;
     uint32_t Compression = BI_RGB;
-    uint32_t Masks[3] = {0, 0, 0};  // red, green, blue
+    uint32_t Masks[3] = {0, 0, 0}; // red, green, blue
     size_t PaletteAt = 0;
-    size_t PaletteEntry = 4;  // 3 in core headers
+    size_t PaletteEntry = 4; // 3 in core headers
     uint32_t PaletteCount = 0;
     size_t PixelsAt = 0;
 };
@@ -105,21 +108,27 @@ THeader ReadHeader(const TReader& r, size_t size) {
         if (h.Bits != 16 && h.Bits != 32) Fail("bit fields need 16 or 32 bits per pixel");
         // Info headers of 40 bytes keep the masks after themselves, longer ones inside.
         const size_t masksAt = infoSize == 40 ? after : info + 40;
-        for (int i = 0; i < 3; ++i) h.Masks[i] = r.U32(masksAt + 4 * i);
+        for (int i = 0; i < 3; ++i)
+            h.Masks[i] = r.U32(masksAt + 4 * i);
         if (infoSize == 40) after += h.Compression == BI_ALPHABITFIELDS ? 16 : 12;
     } else if (h.Compression != BI_RGB) {
         Fail("compression " + std::to_string(h.Compression) + " is not supported");
     }
     switch (h.Bits) {
-    case 1: case 4: case 8: break;
+    case 1:
+    case 4:
+    case 8:
+        break;
     case 16:
         if (h.Compression == BI_RGB) h.Masks[0] = 0x7C00, h.Masks[1] = 0x03E0, h.Masks[2] = 0x001F;
         break;
-    case 24: break;
+    case 24:
+        break;
     case 32:
         if (h.Compression == BI_RGB) h.Masks[0] = 0xFF0000, h.Masks[1] = 0xFF00, h.Masks[2] = 0xFF;
         break;
-    default: Fail(std::to_string(h.Bits) + " bits per pixel are not supported");
+    default:
+        Fail(std::to_string(h.Bits) + " bits per pixel are not supported");
     }
     if (h.Bits <= 8) {
         const uint32_t full = 1u << h.Bits;
@@ -127,10 +136,11 @@ THeader ReadHeader(const TReader& r, size_t size) {
         h.PaletteAt = after;
         // Writers that keep a shorter palette say so through the pixel offset.
         if (h.PixelsAt > h.PaletteAt)
-            h.PaletteCount = std::min<size_t>(h.PaletteCount, (h.PixelsAt - h.PaletteAt) / h.PaletteEntry);
+            h.PaletteCount =
+                std::min<size_t>(h.PaletteCount, (h.PixelsAt - h.PaletteAt) / h.PaletteEntry);
         r.Need(h.PaletteAt, h.PaletteCount * h.PaletteEntry);
     } else {
-        h.PaletteCount = 0;  // a colour table beside direct colours is only a hint
+        h.PaletteCount = 0; // a colour table beside direct colours is only a hint
     }
     return h;
 }
@@ -161,7 +171,8 @@ TPixels DecodeBmp(const uint8_t* data, size_t size) {
                 dst[3 * x] = c[0], dst[3 * x + 1] = c[1], dst[3 * x + 2] = c[2];
             }
             break;
-        case 1: case 4: {
+        case 1:
+        case 4: {
             const int perByte = 8 / h.Bits;
             const unsigned mask = (1u << h.Bits) - 1;
             for (int x = 0; x < h.Width; ++x) {
@@ -171,8 +182,11 @@ TPixels DecodeBmp(const uint8_t* data, size_t size) {
             }
             break;
         }
-        case 24: std::copy_n(src, static_cast<size_t>(h.Width) * 3, dst); break;
-        case 16: case 32:
+        case 24:
+            std::copy_n(src, static_cast<size_t>(h.Width) * 3, dst);
+            break;
+        case 16:
+        case 32:
             for (int x = 0; x < h.Width; ++x) {
                 const uint8_t* s = src + (h.Bits / 8) * x;
                 uint32_t v = s[0] | (s[1] << 8);
@@ -240,7 +254,8 @@ std::vector<uint8_t> EncodeBmp8(const TPixels& p) {
             const uint32_t c = p.Pixel(x, y);
             auto it = index.find(c);
             if (it == index.end()) {
-                if (index.size() == 256) throw EInvalidGraphic("More than 256 colours in an 8-bit bitmap");
+                if (index.size() == 256)
+                    throw EInvalidGraphic("More than 256 colours in an 8-bit bitmap");
                 const size_t slot = index.size();
                 it = index.emplace(c, static_cast<uint8_t>(slot)).first;
                 out[paletteAt + slot * 4] = static_cast<uint8_t>(c >> 16);

@@ -2,9 +2,13 @@
 
 #include "platform/sdl/TSdlHost.h"
 
-std::unique_ptr<IHost> CreateSdlHost() { return std::make_unique<TSdlHost>(); }
+std::unique_ptr<IHost> CreateSdlHost() {
+    return std::make_unique<TSdlHost>();
+}
 
-std::unique_ptr<THeadlessHost> CreateHeadlessHost() { return std::make_unique<THeadlessHost>(); }
+std::unique_ptr<THeadlessHost> CreateHeadlessHost() {
+    return std::make_unique<THeadlessHost>();
+}
 
 THeadlessHost& InstallHeadlessHost() {
     auto host = CreateHeadlessHost();

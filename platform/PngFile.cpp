@@ -12,7 +12,8 @@
 namespace {
 
 [[noreturn]] void Fail(const std::string& what, const std::string& path, const char* reason) {
-    throw std::runtime_error(what + " \"" + path + "\": " + (reason && *reason ? reason : "unknown error"));
+    throw std::runtime_error(what + " \"" + path +
+                             "\": " + (reason && *reason ? reason : "unknown error"));
 }
 
 // Largest picture a file may ask for; guards memory against a forged header.
@@ -65,8 +66,8 @@ TPixels ReadPng(const std::string& path, TRegion* shape) {
         Fail("Cannot read PNG", path, message.c_str());
     }
     const int w = static_cast<int>(image.width), h = static_cast<int>(image.height);
-    if (image.width == 0 || image.height == 0 || image.width > 1u << 20 || image.height > 1u << 20 ||
-        static_cast<int64_t>(w) * h > kMaxPixels) {
+    if (image.width == 0 || image.height == 0 || image.width > 1u << 20 ||
+        image.height > 1u << 20 || static_cast<int64_t>(w) * h > kMaxPixels) {
         png_image_free(&image);
         Fail("Cannot read PNG", path, "picture size out of range");
     }

@@ -14,6 +14,10 @@ IHost& Host() {
     return *Current();
 }
 
-void SetHost(std::unique_ptr<IHost> host) { Current() = std::move(host); }
+void SetHost(std::unique_ptr<IHost> host) {
+    Current() = std::move(host);
+}
 
-bool HasHost() { return Current() != nullptr; }
+bool HasHost() {
+    return Current() != nullptr;
+}

@@ -15,13 +15,22 @@
 
 enum class TWindowKind { wkNormal, wkPopup, wkTooltip };
 
-enum class TCursorShape { csArrow, csHand, csIBeam, csSizeWE, csSizeNS, csSizeNWSE, csSizeNESW, csSizeAll };
+enum class TCursorShape {
+    csArrow,
+    csHand,
+    csIBeam,
+    csSizeWE,
+    csSizeNS,
+    csSizeNWSE,
+    csSizeNESW,
+    csSizeAll
+};
 
 struct TWindowParams {
-    TRect Bounds;                        // screen position and size
+    TRect Bounds; // screen position and size
     TWindowKind Kind = TWindowKind::wkNormal;
-    bool TopMost = false;                // popups and tooltips are always on top
-    std::string Title;                   // UTF-8
+    bool TopMost = false; // popups and tooltips are always on top
+    std::string Title;    // UTF-8
 };
 
 // Modifier flags of input events.
@@ -33,20 +42,20 @@ enum : int { mbLeft = 1, mbRight = 2, mbMiddle = 3 };
 enum class TEventKind {
     ekNone,
     ekMouseMove,
-    ekMouseDown,   // Clicks = 2 for a double click
+    ekMouseDown, // Clicks = 2 for a double click
     ekMouseUp,
-    ekMouseWheel,  // WheelDelta in notches, positive away from the user
+    ekMouseWheel, // WheelDelta in notches, positive away from the user
     ekMouseEnter,
     ekMouseLeave,
-    ekKeyDown,     // Key: Windows virtual-key code; Repeat set for auto-repeat
+    ekKeyDown, // Key: Windows virtual-key code; Repeat set for auto-repeat
     ekKeyUp,
-    ekTextInput,   // Text: UTF-8
+    ekTextInput, // Text: UTF-8
     ekFocusIn,
     ekFocusOut,
     ekCloseRequest,
-    ekExpose,      // the window system lost the window's pixels: present all again
-    ekMoved,       // the window system moved the window: X, Y = new screen position
-    ekResized,     // the window system resized the window: X, Y = new client size
+    ekExpose,  // the window system lost the window's pixels: present all again
+    ekMoved,   // the window system moved the window: X, Y = new screen position
+    ekResized, // the window system resized the window: X, Y = new client size
 };
 
 class IHostWindow;

@@ -30,5 +30,6 @@ void TPixels::Fill(uint32_t color) {
         row0[x * 3 + 1] = static_cast<uint8_t>(color >> 8);
         row0[x * 3 + 2] = static_cast<uint8_t>(color);
     }
-    for (int y = 1; y < FHeight; ++y) std::memcpy(ScanLine(y), row0, FWidth * 3);
+    for (int y = 1; y < FHeight; ++y)
+        std::memcpy(ScanLine(y), row0, FWidth * 3);
 }

@@ -3,10 +3,14 @@
 #include <utility>
 
 namespace {
-pixman_region32_t* Mut(const pixman_region32_t* r) { return const_cast<pixman_region32_t*>(r); }
+pixman_region32_t* Mut(const pixman_region32_t* r) {
+    return const_cast<pixman_region32_t*>(r);
+}
 } // namespace
 
-TRegion::TRegion() { pixman_region32_init(&FRegion); }
+TRegion::TRegion() {
+    pixman_region32_init(&FRegion);
+}
 
 TRegion::TRegion(const TRect& r) {
     if (r.IsEmpty())
@@ -20,7 +24,9 @@ TRegion::TRegion(const TRegion& o) {
     pixman_region32_copy(&FRegion, Mut(&o.FRegion));
 }
 
-TRegion::TRegion(TRegion&& o) noexcept : TRegion() { pixman_region32_copy(&FRegion, &o.FRegion); }
+TRegion::TRegion(TRegion&& o) noexcept : TRegion() {
+    pixman_region32_copy(&FRegion, &o.FRegion);
+}
 
 TRegion& TRegion::operator=(const TRegion& o) {
     if (this != &o) pixman_region32_copy(&FRegion, Mut(&o.FRegion));
@@ -32,9 +38,13 @@ TRegion& TRegion::operator=(TRegion&& o) noexcept {
     return *this;
 }
 
-TRegion::~TRegion() { pixman_region32_fini(&FRegion); }
+TRegion::~TRegion() {
+    pixman_region32_fini(&FRegion);
+}
 
-bool TRegion::IsEmpty() const { return !pixman_region32_not_empty(Mut(&FRegion)); }
+bool TRegion::IsEmpty() const {
+    return !pixman_region32_not_empty(Mut(&FRegion));
+}
 
 TRect TRegion::BoundingBox() const {
     if (IsEmpty()) return {};
@@ -57,18 +67,23 @@ std::vector<TRect> TRegion::Rects() const {
     const pixman_box32_t* boxes = pixman_region32_rectangles(Mut(&FRegion), &n);
     std::vector<TRect> out;
     out.reserve(n);
-    for (int i = 0; i < n; ++i) out.push_back({boxes[i].x1, boxes[i].y1, boxes[i].x2, boxes[i].y2});
+    for (int i = 0; i < n; ++i)
+        out.push_back({boxes[i].x1, boxes[i].y1, boxes[i].x2, boxes[i].y2});
     return out;
 }
 
-void TRegion::Clear() { pixman_region32_clear(&FRegion); }
+void TRegion::Clear() {
+    pixman_region32_clear(&FRegion);
+}
 
 void TRegion::Union(const TRect& r) {
     if (!r.IsEmpty())
         pixman_region32_union_rect(&FRegion, &FRegion, r.Left, r.Top, r.Width(), r.Height());
 }
 
-void TRegion::Union(const TRegion& o) { pixman_region32_union(&FRegion, &FRegion, Mut(&o.FRegion)); }
+void TRegion::Union(const TRegion& o) {
+    pixman_region32_union(&FRegion, &FRegion, Mut(&o.FRegion));
+}
 
 void TRegion::Intersect(const TRect& r) {
     if (r.IsEmpty()) {
@@ -82,13 +97,17 @@ void TRegion::Intersect(const TRegion& o) {
     pixman_region32_intersect(&FRegion, &FRegion, Mut(&o.FRegion));
 }
 
-void TRegion::Subtract(const TRect& r) { Subtract(TRegion(r)); }
+void TRegion::Subtract(const TRect& r) {
+    Subtract(TRegion(r));
+}
 
 void TRegion::Subtract(const TRegion& o) {
     pixman_region32_subtract(&FRegion, &FRegion, Mut(&o.FRegion));
 }
 
-void TRegion::Offset(int dx, int dy) { pixman_region32_translate(&FRegion, dx, dy); }
+void TRegion::Offset(int dx, int dy) {
+    pixman_region32_translate(&FRegion, dx, dy);
+}
 
 bool operator==(const TRegion& a, const TRegion& b) {
     return pixman_region32_equal(Mut(&a.FRegion), Mut(&b.FRegion));

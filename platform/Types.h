@@ -30,7 +30,9 @@ struct TRect {
     int Width() const { return Right - Left; }
     int Height() const { return Bottom - Top; }
     bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
-    bool Contains(TPoint p) const { return p.X >= Left && p.X < Right && p.Y >= Top && p.Y < Bottom; }
+    bool Contains(TPoint p) const {
+        return p.X >= Left && p.X < Right && p.Y >= Top && p.Y < Bottom;
+    }
     TRect Offset(int dx, int dy) const { return {Left + dx, Top + dy, Right + dx, Bottom + dy}; }
     TRect Intersect(const TRect& o) const {
         TRect r{std::max(Left, o.Left), std::max(Top, o.Top), std::min(Right, o.Right),
@@ -41,7 +43,9 @@ struct TRect {
     friend bool operator==(const TRect&, const TRect&) = default;
 };
 
-inline TRect Rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
+inline TRect Rect(int left, int top, int right, int bottom) {
+    return {left, top, right, bottom};
+}
 inline TRect Bounds(int left, int top, int width, int height) {
     return {left, top, left + width, top + height};
 }

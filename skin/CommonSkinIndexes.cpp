@@ -8,7 +8,9 @@ TsCommonSkinIndexes CommonSkinIndexes;
 
 namespace {
 
-int16_t Section(const char* name) { return static_cast<int16_t>(GetSkinIndex(name)); }
+int16_t Section(const char* name) {
+    return static_cast<int16_t>(GetSkinIndex(name));
+}
 
 // Small patterns are stored as masks, so every entry here is a mask lookup.
 int16_t Mask(int16_t section, const char* sectionName, const char* property) {
@@ -16,15 +18,16 @@ int16_t Mask(int16_t section, const char* sectionName, const char* property) {
     return static_cast<int16_t>(GetMaskIndex(section, sectionName, property));
 }
 
-template <size_t N>
-void Row(int16_t (&sections)[N], const char* const (&names)[N]) {
-    for (size_t i = 0; i < N; ++i) sections[i] = Section(names[i]);
+template <size_t N> void Row(int16_t (&sections)[N], const char* const (&names)[N]) {
+    for (size_t i = 0; i < N; ++i)
+        sections[i] = Section(names[i]);
 }
 
 template <size_t N>
 void MaskRow(int16_t (&masks)[N], const int16_t (&sections)[N], const char* const (&names)[N],
              const char* property) {
-    for (size_t i = 0; i < N; ++i) masks[i] = Mask(sections[i], names[i], property);
+    for (size_t i = 0; i < N; ++i)
+        masks[i] = Mask(sections[i], names[i], property);
 }
 
 const char* const TabNames[4] = {"TABTOP", "TABBOTTOM", "TABLEFT", "TABRIGHT"};

@@ -14,16 +14,16 @@ enum TsScrollBarKind { sb1H = 0, sb1V = 1, sb2H = 2, sb2V = 3 };
 struct TsCommonSkinIndexes {
     int16_t GlobalInfo = -1;
 
-    int16_t Tabs[4] = {-1, -1, -1, -1};  // TABTOP, TABBOTTOM, TABLEFT, TABRIGHT
+    int16_t Tabs[4] = {-1, -1, -1, -1}; // TABTOP, TABBOTTOM, TABLEFT, TABRIGHT
     int16_t TabBorders[4] = {-1, -1, -1, -1};
 
-    int16_t ScrollBtns[4] = {-1, -1, -1, -1};  // SCROLLBTNTOP .. SCROLLBTNRIGHT
+    int16_t ScrollBtns[4] = {-1, -1, -1, -1}; // SCROLLBTNTOP .. SCROLLBTNRIGHT
     int16_t ScrollBtnBorders[4] = {-1, -1, -1, -1};
     int16_t ScrollBtnPatterns[4] = {-1, -1, -1, -1};
     int16_t ScrollBtnHotPatterns[4] = {-1, -1, -1, -1};
     int16_t ScrollBtnGlyphs[4] = {-1, -1, -1, -1};
 
-    int16_t ScrollSliders[2] = {-1, -1};  // SCROLLSLIDERV, SCROLLSLIDERH
+    int16_t ScrollSliders[2] = {-1, -1}; // SCROLLSLIDERV, SCROLLSLIDERH
     int16_t ScrollSliderBorders[2] = {-1, -1};
     int16_t ScrollSliderGlyphs[2] = {-1, -1};
     int16_t ScrollSliderHPattern = -1;
@@ -31,7 +31,7 @@ struct TsCommonSkinIndexes {
     int16_t ScrollSliderVPattern = -1;
     int16_t ScrollSliderVHotPattern = -1;
 
-    int16_t ScrollBars[4] = {-1, -1, -1, -1};  // SCROLLBAR1H, SCROLLBAR1V, SCROLLBAR2H, SCROLLBAR2V
+    int16_t ScrollBars[4] = {-1, -1, -1, -1}; // SCROLLBAR1H, SCROLLBAR1V, SCROLLBAR2H, SCROLLBAR2V
     int16_t ScrollBarBorders[4] = {-1, -1, -1, -1};
     int16_t ScrollBarPatterns[4] = {-1, -1, -1, -1};
     int16_t ScrollBarHotPatterns[4] = {-1, -1, -1, -1};

@@ -64,7 +64,8 @@ void UnfreezeTree(TControl* control) {
     PerformCommand(control, SKC_SETFROZEN, 0);
     if (!control->IsWindowed()) return;
     auto* w = static_cast<TWinControl*>(control);
-    for (int i = 0; i < w->ControlCount(); ++i) UnfreezeTree(w->Controls(i));
+    for (int i = 0; i < w->ControlCount(); ++i)
+        UnfreezeTree(w->Controls(i));
 }
 
 void GetParentColor(HWND window) {

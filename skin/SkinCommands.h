@@ -54,8 +54,12 @@ inline uint32_t SkinWParam(uint16_t code, uint16_t argument = 0) {
 inline bool IsSkinMessage(const TMessage& m) {
     return static_cast<int32_t>(m.Msg) >= 0 && m.Msg == SM_VESKACMD;
 }
-inline uint16_t SkinCommandCode(const TMessage& m) { return m.WParamHi(); }
-inline uint16_t SkinCommandArgument(const TMessage& m) { return m.WParamLo(); }
+inline uint16_t SkinCommandCode(const TMessage& m) {
+    return m.WParamHi();
+}
+inline uint16_t SkinCommandArgument(const TMessage& m) {
+    return m.WParamLo();
+}
 
 // The answer to SKC_GETCACHE (the record is the painters'): the asker clears
 // Ready first and reads Bitmap only when Ready is set; the bitmap is not owned.

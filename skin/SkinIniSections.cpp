@@ -10,7 +10,8 @@
 
 namespace {
 
-template <class T> void ReadInt(const TsMemIniFile& ini, const std::string& s, const char* key, T& field) {
+template <class T>
+void ReadInt(const TsMemIniFile& ini, const std::string& s, const char* key, T& field) {
     const int32_t v = ini.ReadInteger(s, key, -1);
     if (v != -1) field = static_cast<T>(v);
 }
@@ -19,8 +20,8 @@ void ReadBool(const TsMemIniFile& ini, const std::string& s, const char* key, bo
     if (ini.ValueExists(s, key)) field = ini.ReadBool(s, key, false);
 }
 
-void ReadGradient(const TsMemIniFile& ini, const std::string& s, const char* key,
-                  std::string& text, TsGradArray& data) {
+void ReadGradient(const TsMemIniFile& ini, const std::string& s, const char* key, std::string& text,
+                  TsGradArray& data) {
     if (!ini.ValueExists(s, key)) return;
     text = ini.ReadString(s, key, " ");
     data.clear();
@@ -139,7 +140,7 @@ void LoadIniCommonMasks(const TsMemIniFile& ini) {
                 ParseMaskRect(value, m);
             } else if (UpperSkinName(value).find(".BMP") != std::string::npos) {
                 std::ifstream in(ResolveSkinFile(value), std::ios::binary);
-                if (!in) continue;  // a missing picture is simply absent
+                if (!in) continue; // a missing picture is simply absent
                 const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
                 m.Bmp = std::make_unique<TBitmap>();
                 m.Bmp->Pixels() = DecodeBmp(bytes);
@@ -156,7 +157,7 @@ void LoadIniCommonSections(const TsMemIniFile& ini) {
         const std::string parent = UpperSkinName(ini.ReadString(section, "PARENTCLASS", "-1"));
         const int parentIndex = GetSkinIndex(parent);
         TsGeneralData d = parentIndex >= 0 ? SkinGeneralData[parentIndex] : IniSectionDefaults();
-        d.ShadowColor = 0;  // never inherited
+        d.ShadowColor = 0; // never inherited
         d.ShadowDontUse = false;
         ReadIniSectionKeys(ini, section, d);
         d.SectionName = section;

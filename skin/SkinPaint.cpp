@@ -5,7 +5,9 @@
 #include "skin/SkinState.h"
 
 namespace {
-bool ValidMask(int maskIndex) { return maskIndex >= 0 && maskIndex < static_cast<int>(SkinMasks.size()); }
+bool ValidMask(int maskIndex) {
+    return maskIndex >= 0 && maskIndex < static_cast<int>(SkinMasks.size());
+}
 
 const std::string& NameOf(int skinIndex, const std::string& sectionName) {
     return sectionName.empty() ? SkinGeneralData[skinIndex].SectionName : sectionName;
@@ -40,47 +42,57 @@ TsSectionLook SkinSectionLook(int skinIndex, const std::string& sectionName, boo
     if (withPattern && look.ImagePercent > 0) {
         // Only mask patterns can be tiled here; JPEG pattern items are decoded by the
         // folder loader into masks of their own.
-        const TsMaskImage tile =
-            SkinMaskImage(GetMaskIndex(skinIndex, NameOf(skinIndex, sectionName), hot ? "HOTPATTERN" : "PATTERN"));
+        const TsMaskImage tile = SkinMaskImage(GetMaskIndex(
+            skinIndex, NameOf(skinIndex, sectionName), hot ? "HOTPATTERN" : "PATTERN"));
         if (tile.Bitmap) {
             look.Pattern = tile.Bitmap;
-            look.PatternRect = tile.OwnBitmap ? TRect{0, 0, tile.Bitmap->Width(), tile.Bitmap->Height()} : tile.R;
+            look.PatternRect =
+                tile.OwnBitmap ? TRect{0, 0, tile.Bitmap->Width(), tile.Bitmap->Height()} : tile.R;
         }
     }
     return look;
 }
 
-TSize CellSize(int maskIndex) { return CellSize(SkinMaskImage(maskIndex)); }
+TSize CellSize(int maskIndex) {
+    return CellSize(SkinMaskImage(maskIndex));
+}
 
 void DrawStateImage(TBitmap* dst, TPoint at, int state, int maskIndex, bool opaque) {
-    if (ValidMask(maskIndex)) DrawStateImage(dst, at, state, SkinMaskImage(maskIndex), opaque, ParentMaskColor);
+    if (ValidMask(maskIndex))
+        DrawStateImage(dst, at, state, SkinMaskImage(maskIndex), opaque, ParentMaskColor);
 }
 
 void DrawBorderMask(TBitmap* dst, TRect rect, bool filling, int state, int maskIndex,
                     const TCacheInfo& parent) {
     if (ValidMask(maskIndex))
-        DrawBorderMask(dst, rect, filling, state, SkinMaskImage(maskIndex), parent, ParentMaskColor);
+        DrawBorderMask(dst, rect, filling, state, SkinMaskImage(maskIndex), parent,
+                       ParentMaskColor);
 }
 
 void DrawBorderMaskRegion(TBitmap* dst, TRect rect, bool filling, int state, int maskIndex,
                           TRegion& region) {
-    if (ValidMask(maskIndex)) DrawBorderMaskRegion(dst, rect, filling, state, SkinMaskImage(maskIndex), region);
+    if (ValidMask(maskIndex))
+        DrawBorderMaskRegion(dst, rect, filling, state, SkinMaskImage(maskIndex), region);
 }
 
-void SeeThroughRects(int maskIndex, int width, bool bottom, int rowOffset, std::vector<TRect>& rects) {
-    if (ValidMask(maskIndex)) SeeThroughRects(SkinMaskImage(maskIndex), width, bottom, rowOffset, rects);
+void SeeThroughRects(int maskIndex, int width, bool bottom, int rowOffset,
+                     std::vector<TRect>& rects) {
+    if (ValidMask(maskIndex))
+        SeeThroughRects(SkinMaskImage(maskIndex), width, bottom, rowOffset, rects);
 }
 
 void PaintSection(int skinIndex, const std::string& sectionName, bool hot, const TCacheInfo& parent,
                   TBitmap* target, TRect rect, TPoint offset) {
     if (!IsValidSkinIndex(skinIndex)) return;
-    PaintSectionLook(SkinSectionLook(skinIndex, sectionName, hot, true), parent, target, rect, offset, false);
+    PaintSectionLook(SkinSectionLook(skinIndex, sectionName, hot, true), parent, target, rect,
+                     offset, false);
 }
 
 void PaintSectionNoPattern(int skinIndex, bool hot, const TCacheInfo& parent, TBitmap* target,
                            TRect rect, TPoint offset) {
     if (!IsValidSkinIndex(skinIndex)) return;
-    PaintSectionLook(SkinSectionLook(skinIndex, "", hot, false), parent, target, rect, offset, true);
+    PaintSectionLook(SkinSectionLook(skinIndex, "", hot, false), parent, target, rect, offset,
+                     true);
 }
 
 void PaintSectionWithBorder(int skinIndex, const std::string& sectionName, int state, bool filling,

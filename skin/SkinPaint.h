@@ -29,7 +29,8 @@ void DrawBorderMask(TBitmap* dst, TRect rect, bool filling, int state, int maskI
                     const TCacheInfo& parent);
 void DrawBorderMaskRegion(TBitmap* dst, TRect rect, bool filling, int state, int maskIndex,
                           TRegion& region);
-void SeeThroughRects(int maskIndex, int width, bool bottom, int rowOffset, std::vector<TRect>& rects);
+void SeeThroughRects(int maskIndex, int width, bool bottom, int rowOffset,
+                     std::vector<TRect>& rects);
 
 // The section's look over the parent's picture in Rect of Target; Offset is the
 // control's position in its parent. The pattern is looked up by SectionName

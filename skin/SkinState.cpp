@@ -41,7 +41,8 @@ int FindInChain(const TItems& items, int skinIndex, const std::string& sectionNa
 
 std::string UpperSkinName(const std::string& s) {
     std::string out = s;
-    for (char& c : out) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+    for (char& c : out)
+        c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
     return out;
 }
 
@@ -72,9 +73,13 @@ void ClearSkinMasks() {
     SkinMasterBitmap.reset();
 }
 
-void ClearSkinPatterns() { SkinPatterns.clear(); }
+void ClearSkinPatterns() {
+    SkinPatterns.clear();
+}
 
-void ClearSkinSections() { SkinGeneralData.clear(); }
+void ClearSkinSections() {
+    SkinGeneralData.clear();
+}
 
 void PrepareMasterBitmap(TBitmap& bmp) {
     bmp.Transparent = true;

@@ -30,8 +30,7 @@ bool IsValidSkinIndex(int skinIndex);
 // comes back to a section already visited ends with -1.
 int GetMaskIndex(int skinIndex, const std::string& sectionName, const std::string& propertyName);
 // The same over the patterns; -1 while the skin is not ready.
-int GetPatternIndex(int skinIndex, const std::string& sectionName,
-                    const std::string& propertyName);
+int GetPatternIndex(int skinIndex, const std::string& sectionName, const std::string& propertyName);
 
 // Frees every mask's own bitmap, empties the masks and frees the master bitmap.
 void ClearSkinMasks();

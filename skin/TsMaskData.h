@@ -11,10 +11,10 @@
 #include "platform/Types.h"
 
 struct TsMaskData {
-    std::unique_ptr<TBitmap> Bmp;  // null when the mask is a rectangle of the master bitmap
-    std::string SectionName;       // upper case
-    std::string PropertyName;      // upper case: BORDERSMASK, GLYPHMASK, ...
-    TRect R;                       // all 0 for an own-bitmap mask
+    std::unique_ptr<TBitmap> Bmp; // null when the mask is a rectangle of the master bitmap
+    std::string SectionName;      // upper case
+    std::string PropertyName;     // upper case: BORDERSMASK, GLYPHMASK, ...
+    TRect R;                      // all 0 for an own-bitmap mask
     int16_t ImageCount = 0;
     int16_t MaskType = 0;
     int16_t BorderWidth = 0;

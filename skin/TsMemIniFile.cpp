@@ -8,8 +8,10 @@ namespace {
 
 std::string Trim(const std::string& s) {
     size_t b = 0, e = s.size();
-    while (b < e && static_cast<unsigned char>(s[b]) <= ' ') ++b;
-    while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ') --e;
+    while (b < e && static_cast<unsigned char>(s[b]) <= ' ')
+        ++b;
+    while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ')
+        --e;
     return s.substr(b, e - b);
 }
 
@@ -54,7 +56,8 @@ void TsMemIniFile::SetText(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
     std::string line;
-    while (std::getline(in, line)) lines.push_back(line);
+    while (std::getline(in, line))
+        lines.push_back(line);
     SetStrings(lines);
 }
 
@@ -83,14 +86,16 @@ bool TsMemIniFile::ValueExists(const std::string& section, const std::string& ke
 
 std::vector<std::string> TsMemIniFile::Sections() const {
     std::vector<std::string> names;
-    for (const TSection& s : FSections) names.push_back(s.Name);
+    for (const TSection& s : FSections)
+        names.push_back(s.Name);
     return names;
 }
 
 std::vector<std::string> TsMemIniFile::SectionKeys(const std::string& section) const {
     std::vector<std::string> names;
     if (const TSection* s = FindSection(section))
-        for (const TKey& k : s->Keys) names.push_back(k.Name);
+        for (const TKey& k : s->Keys)
+            names.push_back(k.Name);
     return names;
 }
 

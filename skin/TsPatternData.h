@@ -8,8 +8,8 @@
 struct TsPatternData {
     // The JPEG file's bytes; decoding happens where the picture is painted.
     std::vector<uint8_t> Img;
-    std::string SectionName;   // upper case
-    std::string PropertyName;  // upper case: PATTERN or HOTPATTERN
+    std::string SectionName;  // upper case
+    std::string PropertyName; // upper case: PATTERN or HOTPATTERN
 };
 
 using TsPatternArray = std::vector<TsPatternData>;

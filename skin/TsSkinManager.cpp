@@ -6,10 +6,10 @@
 #include <sstream>
 #include <unistd.h>
 
-#include "framework/graphics/Graphics.h"
 #include "framework/component/PropertyHelpers.h"
 #include "framework/forms/TApplication.h"
 #include "framework/forms/TCustomForm.h"
+#include "framework/graphics/Graphics.h"
 #include "framework/window/WinApi.h"
 #include "skin/CommonSkinIndexes.h"
 #include "skin/SkinCommands.h"
@@ -45,7 +45,9 @@ TMessage SkinMessage(uint16_t code, TsSkinManager* manager) {
 
 } // namespace
 
-void SetSkinFolderLoader(const TsSkinFolderLoader& loader) { FolderLoader = loader; }
+void SetSkinFolderLoader(const TsSkinFolderLoader& loader) {
+    FolderLoader = loader;
+}
 
 std::string ProgramFolder() {
     std::error_code ec;
@@ -86,7 +88,9 @@ TsSkinManager::~TsSkinManager() {
     }
 }
 
-bool TsSkinManager::IsDefault() const { return GlobalSkinData->DefaultManager == this; }
+bool TsSkinManager::IsDefault() const {
+    return GlobalSkinData->DefaultManager == this;
+}
 
 void TsSkinManager::SetActive(bool value) {
     if (value == FActive) return;
@@ -151,7 +155,8 @@ void TsSkinManager::LoadSkin() {
     const TsStoredSkin* stored = FInternalSkins->Find(FSkinName);
     TsMemIniFile common(FCommonSections->List());
     const bool folder = GlobalSkinData->IniFile != nullptr;
-    auto step = [&](void (*fromFolder)(), void (*fromStored)(const TsStoredSkin&), void (*clear)()) {
+    auto step = [&](void (*fromFolder)(), void (*fromStored)(const TsStoredSkin&),
+                    void (*clear)()) {
         if (folder && fromFolder)
             fromFolder();
         else if (!folder && stored)
@@ -190,7 +195,8 @@ void TsSkinManager::SendRemoveSkin() {
 void TsSkinManager::SetSkinnedPopups(bool value) {
     if (value == FSkinnedPopups) return;
     FSkinnedPopups = value;
-    if (FSkinableMenus && !(ComponentState() & csDesigning)) FSkinableMenus->SetSkinnedPopups(value);
+    if (FSkinableMenus && !(ComponentState() & csDesigning))
+        FSkinableMenus->SetSkinnedPopups(value);
 }
 
 void TsSkinManager::Loaded() {
@@ -225,7 +231,8 @@ std::string TsSkinManager::GetFullSkinDirectory() const {
 std::string TsSkinManager::GetSkinNames(std::vector<std::string>& names) const {
     names.clear();
     std::string suggested;
-    for (const auto& s : *FInternalSkins) names.push_back(s->Name);
+    for (const auto& s : *FInternalSkins)
+        names.push_back(s->Name);
     if (!names.empty()) suggested = names.front();
     std::vector<std::string> folders;
     std::error_code ec;
@@ -250,11 +257,9 @@ const TClassInfo* TsSkinManager::StaticClassInfo() {
     using M = TsSkinManager;
     static const TClassInfo info = MakeClassInfo<M>(
         "TsSkinManager", TComponent::StaticClassInfo(),
-        {BoolProp("Active", &M::SetActive),
-         ObjectProp("CommonSections", &M::CommonSections),
+        {BoolProp("Active", &M::SetActive), ObjectProp("CommonSections", &M::CommonSections),
          CollectionProp("InternalSkins", static_cast<TsStoredSkins* (M::*)()>(&M::InternalSkins)),
-         StrProp("SkinDirectory", &M::SetSkinDirectory),
-         StrProp("SkinName", &M::SetSkinName),
+         StrProp("SkinDirectory", &M::SetSkinDirectory), StrProp("SkinName", &M::SetSkinName),
          BoolProp("SkinnedPopups", &M::SetSkinnedPopups),
          EventProp("OnAfterChange", &M::OnAfterChange),
          EventProp("OnBeforeChange", &M::OnBeforeChange)});

@@ -31,7 +31,8 @@ struct TArtPiece {
 };
 
 // A piece of alpha-row cells, not fixed in place.
-inline TArtPiece Piece(std::string key, int w, int h, int count, std::function<TArtCell(int)> paint) {
+inline TArtPiece Piece(std::string key, int w, int h, int count,
+                       std::function<TArtCell(int)> paint) {
     TArtPiece p;
     p.Key = std::move(key);
     p.CellWidth = w;

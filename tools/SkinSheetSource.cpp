@@ -6,13 +6,13 @@
 #include <stdexcept>
 #include <strings.h>
 
-#include "framework/graphics/Graphics.h"
 #include "framework/component/PropertyHelpers.h"
 #include "framework/component/TFormParser.h"
 #include "framework/component/TFormReader.h"
+#include "framework/graphics/Graphics.h"
 #include "skin/SkinState.h"
-#include "skin/stored/StoredSkinLoader.h"
 #include "skin/TsSkinManager.h"
+#include "skin/stored/StoredSkinLoader.h"
 
 namespace {
 

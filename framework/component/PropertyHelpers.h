@@ -1,19 +1,20 @@
 #pragma once
 // Short descriptions of published properties, for a class's TClassInfo:
 //
-//   const TClassInfo* TButton::StaticClassInfo() {
-//       static const TClassInfo info = MakeClassInfo<TButton>("TButton",
-//       TControl::StaticClassInfo(), {
-//           IntProp("Left", &TControl::SetLeft),          // setter or field
-//           StrProp("Caption", &TControl::SetCaption),
-//           EnumProp("Alignment", &TLabel::SetAlignment, {"taLeftJustify", "taRightJustify",
-//           "taCenter"}), SetProp("BorderIcons", &TForm::SetBorderIcons, {"biSystemMenu",
-//           "biMinimize"}), ColorProp("Color", &TControl::SetColor), ObjectProp("Font",
-//           &TControl::Font),          // getter: Font.Height = -11 EventProp("OnClick",
-//           &TControl::OnClick),     // TNotifyEvent field or setter
-//       });
+//   const TClassInfo* TLabel::StaticClassInfo() {
+//       static const TClassInfo info = MakeClassInfo<TLabel>(
+//           "TLabel", TControl::StaticClassInfo(),
+//           {IntProp("Left", &TControl::SetLeft),           // a setter or a field
+//            StrProp("Caption", &TControl::SetCaption),
+//            EnumProp("Alignment", &TLabel::SetAlignment,
+//                     {"taLeftJustify", "taRightJustify", "taCenter"}),
+//            ColorProp("Color", &TControl::SetColor),
+//            ObjectProp("Font", &TControl::Font),          // a getter: Font.Height = -11
+//            EventProp("OnClick", &TControl::OnClick)});  // a TNotifyEvent field or setter
 //       return &info;
 //   }
+//
+// Sets stream as SetProp("BorderIcons", &TForm::SetBorderIcons, {"biSystemMenu", ...}).
 //
 // A member is a setter "R (C::*)(A)" or a field "A C::*"; the value is
 // converted to A or the read fails naming file, line and property. The

@@ -11,14 +11,16 @@ int DigitValue(char c) {
 
 bool TryStrToInt(std::string_view text, int32_t& value) {
     size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     int base = 10;
     if (i < text.size() && text[i] == '$') {
         base = 16;
         ++i;
-    } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    } else if (i + 1 < text.size() && text[i] == '0' &&
+               (text[i + 1] == 'x' || text[i + 1] == 'X')) {
         base = 16;
         i += 2;
     }

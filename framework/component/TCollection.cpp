@@ -5,7 +5,9 @@
 
 #include "component/TClassRegistry.h"
 
-int TCollectionItem::Index() const { return FCollection ? FCollection->IndexOf(this) : -1; }
+int TCollectionItem::Index() const {
+    return FCollection ? FCollection->IndexOf(this) : -1;
+}
 
 void TCollectionItem::SetIndex(int index) {
     if (FCollection) FCollection->Move(Index(), index);
@@ -24,7 +26,7 @@ TCollection::TCollection(TCollectionItemFactory factory, TPersistent* owner)
     : FFactory(std::move(factory)), FOwner(owner) {}
 
 TCollection::~TCollection() {
-    FUpdateCount = 1;  // no notices while the items go
+    FUpdateCount = 1; // no notices while the items go
     FItems.clear();
 }
 
@@ -34,7 +36,9 @@ TCollectionItem* TCollection::Items(int index) const {
     return FItems[index].get();
 }
 
-TCollectionItem* TCollection::Add() { return Insert(Count()); }
+TCollectionItem* TCollection::Add() {
+    return Insert(Count());
+}
 
 TCollectionItem* TCollection::Insert(int index) {
     if (index < 0 || index > Count())

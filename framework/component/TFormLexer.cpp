@@ -168,7 +168,9 @@ void TFormLexer::LexHexNumber() {
     Tok.Int = static_cast<int64_t>(v); // sixteen digits give the bit pattern
 }
 
-void TFormLexer::AppendCodePoint(std::string& out, uint32_t cp) { AppendUtf8(out, cp); }
+void TFormLexer::AppendCodePoint(std::string& out, uint32_t cp) {
+    AppendUtf8(out, cp);
+}
 
 // Quoted pieces and #nnn codes with nothing between them form one string.
 // A #nnn code is a UTF-16 unit: pairs of surrogates combine.

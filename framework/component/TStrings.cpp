@@ -5,15 +5,18 @@
 #include "component/PropertyHelpers.h"
 
 const TClassInfo* TStrings::StaticClassInfo() {
-    static const TClassInfo info =
-        MakeClassInfo<TStrings>("TStrings", nullptr, {StringsProp("Strings", &TStrings::SetStrings)});
+    static const TClassInfo info = MakeClassInfo<TStrings>(
+        "TStrings", nullptr, {StringsProp("Strings", &TStrings::SetStrings)});
     return &info;
 }
 
-const TClassInfo* TStrings::ClassInfo() const { return StaticClassInfo(); }
+const TClassInfo* TStrings::ClassInfo() const {
+    return StaticClassInfo();
+}
 
 const std::string& TStrings::Strings(int i) const {
-    if (i < 0 || i >= Count()) throw std::out_of_range("List index out of bounds (" + std::to_string(i) + ")");
+    if (i < 0 || i >= Count())
+        throw std::out_of_range("List index out of bounds (" + std::to_string(i) + ")");
     return FItems[static_cast<size_t>(i)];
 }
 
@@ -30,7 +33,8 @@ int TStrings::Add(const std::string& s) {
 }
 
 void TStrings::Insert(int i, const std::string& s) {
-    if (i < 0 || i > Count()) throw std::out_of_range("List index out of bounds (" + std::to_string(i) + ")");
+    if (i < 0 || i > Count())
+        throw std::out_of_range("List index out of bounds (" + std::to_string(i) + ")");
     FItems.insert(FItems.begin() + i, s);
     Changed();
 }
@@ -60,7 +64,8 @@ void TStrings::SetStrings(const std::vector<std::string>& lines) {
 
 std::string TStrings::Text() const {
     std::string out;
-    for (const std::string& s : FItems) out += s + "\n";
+    for (const std::string& s : FItems)
+        out += s + "\n";
     return out;
 }
 

@@ -45,6 +45,7 @@ inline std::u32string Utf8Decode(std::string_view s) {
 
 inline std::string Utf8Encode(std::u32string_view s) {
     std::string out;
-    for (char32_t c : s) AppendUtf8(out, c);
+    for (char32_t c : s)
+        AppendUtf8(out, c);
     return out;
 }

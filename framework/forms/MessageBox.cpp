@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
-#include "graphics/DrawText.h"
 #include "forms/TApplication.h"
-#include "graphics/TCanvas.h"
-#include "window/TCustomControl.h"
 #include "forms/TForm.h"
+#include "graphics/DrawText.h"
+#include "graphics/TCanvas.h"
 #include "platform/VirtualKeys.h"
+#include "window/TCustomControl.h"
 
 namespace {
 std::vector<TMessageBoxRecord>& Log() {
@@ -33,7 +33,8 @@ public:
     void WndProc(TMessage& m) override {
         switch (m.Msg) {
         case CM_DIALOGKEY:
-            if (static_cast<int>(m.WParam) == VK_RETURN || static_cast<int>(m.WParam) == VK_ESCAPE) {
+            if (static_cast<int>(m.WParam) == VK_RETURN ||
+                static_cast<int>(m.WParam) == VK_ESCAPE) {
                 Answer();
                 m.Result = 1;
                 return;
@@ -112,7 +113,8 @@ private:
         probe.Canvas()->SetFont(*Font());
         TRect t = Rect(0, 0, kMaxTextWidth, 0);
         probe.Canvas()->DrawText(FRec.Text.empty() ? " " : FRec.Text, t,
-                                 DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
+                                 DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX |
+                                     DT_EXPANDTABS);
         int left = kMargin + (FRec.StopIcon ? kIconSize + kMargin : 0);
         int textTop = kMargin + (FRec.StopIcon ? std::max(0, (kIconSize - t.Height()) / 2) : 0);
         FTextRect = Bounds(left, textTop, t.Width(), t.Height());
@@ -124,7 +126,8 @@ private:
         ok->SetName("OKButton");
         ok->SetParent(this);
         ok->SetCaption("OK");
-        ok->SetBounds((width - kButtonWidth) / 2, contentBottom + kMargin, kButtonWidth, kButtonHeight);
+        ok->SetBounds((width - kButtonWidth) / 2, contentBottom + kMargin, kButtonWidth,
+                      kButtonHeight);
         SetActiveControl(ok);
     }
 
@@ -157,6 +160,10 @@ int MessageBox(const std::string& text, const std::string& caption, unsigned fla
     return IDOK;
 }
 
-const std::vector<TMessageBoxRecord>& MessageBoxLog() { return Log(); }
+const std::vector<TMessageBoxRecord>& MessageBoxLog() {
+    return Log();
+}
 
-void ClearMessageBoxLog() { Log().clear(); }
+void ClearMessageBoxLog() {
+    Log().clear();
+}

@@ -1,12 +1,12 @@
 #include "forms/TApplication.h"
 
-#include "graphics/Graphics.h"
 #include "component/TClassRegistry.h"
 #include "forms/MessageBox.h"
-#include "forms/TMessageLoop.h"
 #include "forms/TForm.h"
+#include "forms/TMessageLoop.h"
 #include "forms/TScreen.h"
 #include "forms/TTimer.h"
+#include "graphics/Graphics.h"
 
 TApplication* Application = nullptr;
 
@@ -34,7 +34,8 @@ TApplication::~TApplication() {
 
 TCustomForm* TApplication::CreateForm(const std::string& className) {
     const TClassInfo* info = FindClass(className);
-    if (!info || !info->Create || !info->InheritsFrom(TCustomForm::StaticClassInfo())) return nullptr;
+    if (!info || !info->Create || !info->InheritsFrom(TCustomForm::StaticClassInfo()))
+        return nullptr;
     auto* form = static_cast<TCustomForm*>(info->Create(this));
     if (!FMainForm) FMainForm = form;
     form->InitializeForm();
@@ -51,11 +52,14 @@ void TApplication::FormDestroyed(TCustomForm* f) {
 void TApplication::Run() {
     FRunning = true;
     if (FMainForm && !FTerminated) FMainForm->Show();
-    while (!FTerminated) HandleMessage();
+    while (!FTerminated)
+        HandleMessage();
     FRunning = false;
 }
 
-void TApplication::ProcessMessages() { TMessageLoop::Instance().ProcessPending(); }
+void TApplication::ProcessMessages() {
+    TMessageLoop::Instance().ProcessPending();
+}
 
 void TApplication::HandleMessage() {
     FLastTurnBusy = TMessageLoop::Instance().Turn(true);
@@ -65,7 +69,9 @@ void TApplication::HandleMessage() {
     }
 }
 
-void TApplication::Terminate() { FTerminated = true; }
+void TApplication::Terminate() {
+    FTerminated = true;
+}
 
 void TApplication::Minimize() {
     // The host has no minimised state: the forms stay where they are.

@@ -103,8 +103,8 @@ private:
     THintWindow* FHintWindow = nullptr;
     TControlRef FHintControl;
     TPoint FHintCursor;
-    int FHintTimer = 0;      // loop timer id, 0 when none
-    int FHintTimerMode = 0;  // 1: show when it fires, 2: hide when it fires
+    int FHintTimer = 0;     // loop timer id, 0 when none
+    int FHintTimerMode = 0; // 1: show when it fires, 2: hide when it fires
     bool FHintActive = false;
 };
 

@@ -29,13 +29,15 @@ void TApplication::SetHintWindowClass(THintWindowClass cls) {
         FHintWindow = nullptr;
         w->Free();
     }
-    FHintWindowClass = cls ? std::move(cls) : [](TComponent* o) -> THintWindow* { return new THintWindow(o); };
+    FHintWindowClass =
+        cls ? std::move(cls) : [](TComponent* o) -> THintWindow* { return new THintWindow(o); };
 }
 
 void TApplication::StartHintTimer(int ms, int mode) {
     StopHintTimer();
     FHintTimerMode = mode;
-    FHintTimer = TMessageLoop::Instance().AddTimer(static_cast<unsigned>(std::max(ms, 1)), [this] { HintTimerExpired(); });
+    FHintTimer = TMessageLoop::Instance().AddTimer(static_cast<unsigned>(std::max(ms, 1)),
+                                                   [this] { HintTimerExpired(); });
 }
 
 void TApplication::StopHintTimer() {

@@ -7,10 +7,10 @@
 #include <algorithm>
 
 #include "component/PropertyHelpers.h"
-#include "forms/TApplication.h"
 #include "component/TFormReader.h"
-#include "window/TPaintEngine.h"
+#include "forms/TApplication.h"
 #include "forms/TScreen.h"
+#include "window/TPaintEngine.h"
 #include "window/WinApi.h"
 
 namespace {
@@ -60,7 +60,9 @@ TCustomForm::~TCustomForm() {
     if (Application) Application->FormDestroyed(this);
 }
 
-const std::vector<TCustomForm*>& TCustomForm::TopLevelWindows() { return TopLevels(); }
+const std::vector<TCustomForm*>& TCustomForm::TopLevelWindows() {
+    return TopLevels();
+}
 
 const TClassInfo* TCustomForm::StaticClassInfo() {
     static const TClassInfo info = [] {
@@ -68,17 +70,22 @@ const TClassInfo* TCustomForm::StaticClassInfo() {
         i.Name = "TCustomForm";
         i.Parent = TWinControl::StaticClassInfo();
         i.Props = {
-            SetProp("BorderIcons", &TCustomForm::SetBorderIcons, {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"}),
-            EnumProp("BorderStyle", &TCustomForm::SetBorderStyle,
-                     {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}),
+            SetProp("BorderIcons", &TCustomForm::SetBorderIcons,
+                    {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"}),
+            EnumProp(
+                "BorderStyle", &TCustomForm::SetBorderStyle,
+                {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}),
             IntProp("ClientHeight", &TControl::SetClientHeight),
             IntProp("ClientWidth", &TControl::SetClientWidth),
-            EnumProp("FormStyle", &TCustomForm::SetFormStyle, {"fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop"}),
+            EnumProp("FormStyle", &TCustomForm::SetFormStyle,
+                     {"fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop"}),
             BoolProp("KeyPreview", &TCustomForm::SetKeyPreview),
             EnumProp("Position", &TCustomForm::SetPosition,
-                     {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly", "poScreenCenter",
-                      "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"}),
-            EnumProp("WindowState", &TCustomForm::SetWindowState, {"wsNormal", "wsMinimized", "wsMaximized"}),
+                     {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
+                      "poScreenCenter", "poDesktopCenter", "poMainFormCenter",
+                      "poOwnerFormCenter"}),
+            EnumProp("WindowState", &TCustomForm::SetWindowState,
+                     {"wsNormal", "wsMinimized", "wsMaximized"}),
             ComponentRefProp("ActiveControl", &TCustomForm::SetActiveControl),
             EventProp("OnCreate", &TCustomForm::OnCreate),
             EventProp("OnDestroy", &TCustomForm::OnDestroy),
@@ -99,7 +106,9 @@ const TClassInfo* TCustomForm::StaticClassInfo() {
     return &info;
 }
 
-const TClassInfo* TCustomForm::ClassInfo() const { return StaticClassInfo(); }
+const TClassInfo* TCustomForm::ClassInfo() const {
+    return StaticClassInfo();
+}
 
 // --- creation ------------------------------------------------------------------
 
@@ -141,7 +150,9 @@ void TCustomForm::SetBorderIcons(TBorderIcons icons) {
     InvalidateFrame();
 }
 
-void TCustomForm::SetFormStyle(TFormStyle s) { FFormStyle = s; }
+void TCustomForm::SetFormStyle(TFormStyle s) {
+    FFormStyle = s;
+}
 
 void TCustomForm::SetWindowState(TWindowState s) {
     if (s == FWindowState) return;
@@ -162,7 +173,9 @@ void TCustomForm::SetWindowState(TWindowState s) {
     InvalidateFrame();
 }
 
-bool TCustomForm::Active() const { return FActive; }
+bool TCustomForm::Active() const {
+    return FActive;
+}
 
 // --- bounds, host window and presenting ---------------------------------------------
 
@@ -208,7 +221,8 @@ void TCustomForm::ApplyPosition() {
     switch (FPosition) {
     case poScreenCenter:
     case poDesktopCenter:
-        SetBounds((Screen->Width() - FWidth) / 2, (Screen->Height() - FHeight) / 2, FWidth, FHeight);
+        SetBounds((Screen->Width() - FWidth) / 2, (Screen->Height() - FHeight) / 2, FWidth,
+                  FHeight);
         break;
     case poMainFormCenter:
     case poOwnerFormCenter:
@@ -349,7 +363,9 @@ void TCustomForm::Close() {
     }
 }
 
-void TCustomForm::Release() { PostMessage(Handle(), CM_RELEASE); }
+void TCustomForm::Release() {
+    PostMessage(Handle(), CM_RELEASE);
+}
 
 TModalResult TCustomForm::ShowModal() {
     FModalResult = mrNone;
@@ -374,9 +390,13 @@ TModalResult TCustomForm::ShowModal() {
 
 // --- focus ---------------------------------------------------------------------
 
-TWinControl* TCustomForm::ActiveControl() const { return static_cast<TWinControl*>(FActiveControl.Get()); }
+TWinControl* TCustomForm::ActiveControl() const {
+    return static_cast<TWinControl*>(FActiveControl.Get());
+}
 
-TWinControl* TCustomForm::FocusedControl() const { return static_cast<TWinControl*>(FFocused.Get()); }
+TWinControl* TCustomForm::FocusedControl() const {
+    return static_cast<TWinControl*>(FFocused.Get());
+}
 
 void TCustomForm::SetActiveControl(TWinControl* c) {
     if (IsLoading()) {
@@ -410,7 +430,8 @@ void TCustomForm::SetFocusedControl(TWinControl* c) {
     std::vector<TWinControl*> entering;
     for (TWinControl* x = c; x && x != this && !(old && x->ContainsControl(old)); x = x->Parent())
         entering.push_back(x);
-    for (auto it = entering.rbegin(); it != entering.rend(); ++it) (*it)->Perform(CM_ENTER);
+    for (auto it = entering.rbegin(); it != entering.rend(); ++it)
+        (*it)->Perform(CM_ENTER);
     if (c && FActive && FFocused.Get() == c) c->Perform(WM_SETFOCUS, old ? old->Handle() : 0);
     Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<intptr_t>(c));
 }

@@ -14,14 +14,22 @@
 #include <vector>
 
 #include "graphics/TBitmap.h"
-#include "window/TWinControl.h"
 #include "platform/THost.h"
+#include "window/TWinControl.h"
 
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
 using TBorderIcons = unsigned;
-enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter,
-                 poDesktopCenter, poMainFormCenter, poOwnerFormCenter };
+enum TPosition {
+    poDesigned,
+    poDefault,
+    poDefaultPosOnly,
+    poDefaultSizeOnly,
+    poScreenCenter,
+    poDesktopCenter,
+    poMainFormCenter,
+    poOwnerFormCenter
+};
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
@@ -82,7 +90,10 @@ public:
 
     // --- showing and closing ---------------------------------------------------
     void SetVisible(bool v) override;
-    void Show() { SetVisible(true); BringToFront(); }
+    void Show() {
+        SetVisible(true);
+        BringToFront();
+    }
     void Hide() { SetVisible(false); }
     void BringToFront();
     // Makes this the active window: frame, focus and host focus follow. When
@@ -157,7 +168,7 @@ private:
     friend class TPaintEngine;
     friend class TWinControl;
     struct TDrag {
-        int Mode = 0;  // 0 none, 1 move, 2 size
+        int Mode = 0; // 0 none, 1 move, 2 size
         unsigned Edge = 0;
         TPoint Start;
         TRect StartBounds;
@@ -208,6 +219,6 @@ private:
     bool FInPaint = false;
 
     TDrag FDrag;
-    int FNCPressed = HTNOWHERE;  // title button held down
+    int FNCPressed = HTNOWHERE; // title button held down
     bool FNCPressedInside = false;
 };

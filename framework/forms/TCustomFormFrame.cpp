@@ -10,26 +10,35 @@
 
 #include <algorithm>
 
-#include "graphics/DrawText.h"
 #include "forms/TApplication.h"
-#include "graphics/TCanvas.h"
 #include "forms/TCustomForm.h"
 #include "forms/TScreen.h"
-#include "window/WinApi.h"
+#include "graphics/DrawText.h"
+#include "graphics/TCanvas.h"
 #include "platform/VirtualKeys.h"
+#include "window/WinApi.h"
 
 namespace {
 // The platform's fixed metrics (the same values GetSystemMetrics reports).
-constexpr int SM_CYCAPTION = 4, SM_CXDLGFRAME = 7, SM_CYDLGFRAME = 8, SM_CXSIZE = 30, SM_CYSIZE = 31,
-              SM_CXFRAME = 32, SM_CYFRAME = 33, SM_CYSMCAPTION = 51;
+constexpr int SM_CYCAPTION = 4, SM_CXDLGFRAME = 7, SM_CYDLGFRAME = 8, SM_CXSIZE = 30,
+              SM_CYSIZE = 31, SM_CXFRAME = 32, SM_CYFRAME = 33, SM_CYSMCAPTION = 51;
 constexpr int DefaultSystemMetric(int index) {
     switch (index) {
-    case SM_CXDLGFRAME: case SM_CYDLGFRAME: return 3;
-    case SM_CXFRAME: case SM_CYFRAME: return 4;
-    case SM_CYSMCAPTION: return 15;
-    case SM_CXSIZE: case SM_CYSIZE: return 18;
-    case SM_CYCAPTION: return 19;
-    default: return 0;
+    case SM_CXDLGFRAME:
+    case SM_CYDLGFRAME:
+        return 3;
+    case SM_CXFRAME:
+    case SM_CYFRAME:
+        return 4;
+    case SM_CYSMCAPTION:
+        return 15;
+    case SM_CXSIZE:
+    case SM_CYSIZE:
+        return 18;
+    case SM_CYCAPTION:
+        return 19;
+    default:
+        return 0;
     }
 }
 
@@ -37,8 +46,12 @@ enum { kClose, kMax, kMin };
 constexpr int kButtonWidth = DefaultSystemMetric(SM_CXSIZE) - 2;
 constexpr int kButtonHeight = DefaultSystemMetric(SM_CYSIZE) - 4;
 
-bool IsSizeable(TFormBorderStyle s) { return s == bsSizeable || s == bsSizeToolWin; }
-bool IsToolWindow(TFormBorderStyle s) { return s == bsToolWindow || s == bsSizeToolWin; }
+bool IsSizeable(TFormBorderStyle s) {
+    return s == bsSizeable || s == bsSizeToolWin;
+}
+bool IsToolWindow(TFormBorderStyle s) {
+    return s == bsToolWindow || s == bsSizeToolWin;
+}
 
 void Fill(HDC dc, const TRect& r, TColor c) {
     dc->Brush()->SetColor(c);
@@ -47,8 +60,10 @@ void Fill(HDC dc, const TRect& r, TColor c) {
 
 // Two-pixel 3-D edge: raised when up, sunken when down.
 void Edge3D(HDC dc, const TRect& r, bool raised) {
-    TColor outerTL = raised ? cl3DLight : cl3DDkShadow, outerBR = raised ? cl3DDkShadow : clBtnHighlight;
-    TColor innerTL = raised ? clBtnHighlight : clBtnShadow, innerBR = raised ? clBtnShadow : cl3DLight;
+    TColor outerTL = raised ? cl3DLight : cl3DDkShadow,
+           outerBR = raised ? cl3DDkShadow : clBtnHighlight;
+    TColor innerTL = raised ? clBtnHighlight : clBtnShadow,
+           innerBR = raised ? clBtnShadow : cl3DLight;
     Fill(dc, Rect(r.Left, r.Top, r.Right, r.Top + 1), outerTL);
     Fill(dc, Rect(r.Left, r.Top, r.Left + 1, r.Bottom), outerTL);
     Fill(dc, Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom), outerBR);
@@ -65,22 +80,26 @@ void Edge3D(HDC dc, const TRect& r, bool raised) {
 
 int TCustomForm::FrameWidth() const {
     if (FBorderStyle == bsNone) return 0;
-    return IsSizeable(FBorderStyle) ? DefaultSystemMetric(SM_CXFRAME) : DefaultSystemMetric(SM_CXDLGFRAME);
+    return IsSizeable(FBorderStyle) ? DefaultSystemMetric(SM_CXFRAME)
+                                    : DefaultSystemMetric(SM_CXDLGFRAME);
 }
 
 int TCustomForm::FrameHeight() const {
     if (FBorderStyle == bsNone) return 0;
-    return IsSizeable(FBorderStyle) ? DefaultSystemMetric(SM_CYFRAME) : DefaultSystemMetric(SM_CYDLGFRAME);
+    return IsSizeable(FBorderStyle) ? DefaultSystemMetric(SM_CYFRAME)
+                                    : DefaultSystemMetric(SM_CYDLGFRAME);
 }
 
 int TCustomForm::CaptionHeight() const {
     if (FBorderStyle == bsNone) return 0;
-    return IsToolWindow(FBorderStyle) ? DefaultSystemMetric(SM_CYSMCAPTION) : DefaultSystemMetric(SM_CYCAPTION);
+    return IsToolWindow(FBorderStyle) ? DefaultSystemMetric(SM_CYSMCAPTION)
+                                      : DefaultSystemMetric(SM_CYCAPTION);
 }
 
 TRect TCustomForm::NonClientInsets() const {
     int b = BorderWidth();
-    return Rect(FrameWidth() + b, FrameHeight() + CaptionHeight() + b, FrameWidth() + b, FrameHeight() + b);
+    return Rect(FrameWidth() + b, FrameHeight() + CaptionHeight() + b, FrameWidth() + b,
+                FrameHeight() + b);
 }
 
 TRect TCustomForm::CloseButtonRect() const {
@@ -93,8 +112,8 @@ TRect TCustomForm::CloseButtonRect() const {
 }
 
 TRect TCustomForm::MaxButtonRect() const {
-    bool shown = (FBorderStyle == bsSingle || FBorderStyle == bsSizeable) && (FBorderIcons & biSystemMenu) &&
-                 (FBorderIcons & (biMinimize | biMaximize));
+    bool shown = (FBorderStyle == bsSingle || FBorderStyle == bsSizeable) &&
+                 (FBorderIcons & biSystemMenu) && (FBorderIcons & (biMinimize | biMaximize));
     if (!shown) return {};
     TRect c = CloseButtonRect();
     return Rect(c.Left - 2 - c.Width(), c.Top, c.Left - 2, c.Bottom);
@@ -120,9 +139,12 @@ void TCustomForm::PaintNonClient(HDC dc) {
     Fill(dc, title, FActive ? clActiveCaption : clInactiveCaption);
 
     TRect close = CloseButtonRect(), max = MaxButtonRect(), min = MinButtonRect();
-    if (!close.IsEmpty()) PaintTitleButton(dc, close, kClose, FNCPressed == HTCLOSE && FNCPressedInside);
-    if (!max.IsEmpty()) PaintTitleButton(dc, max, kMax, FNCPressed == HTMAXBUTTON && FNCPressedInside);
-    if (!min.IsEmpty()) PaintTitleButton(dc, min, kMin, FNCPressed == HTMINBUTTON && FNCPressedInside);
+    if (!close.IsEmpty())
+        PaintTitleButton(dc, close, kClose, FNCPressed == HTCLOSE && FNCPressedInside);
+    if (!max.IsEmpty())
+        PaintTitleButton(dc, max, kMax, FNCPressed == HTMAXBUTTON && FNCPressedInside);
+    if (!min.IsEmpty())
+        PaintTitleButton(dc, min, kMin, FNCPressed == HTMINBUTTON && FNCPressedInside);
 
     int textRight = !min.IsEmpty() ? min.Left : !close.IsEmpty() ? close.Left : title.Right;
     TRect text = Rect(title.Left + 3, title.Top, textRight - 2, title.Bottom);
@@ -131,7 +153,8 @@ void TCustomForm::PaintNonClient(HDC dc) {
     dc->Font()->SetStyle(fsBold);
     dc->Font()->SetColor(FActive ? clCaptionText : clInactiveCaptionText);
     dc->Brush()->SetStyle(bsClear);
-    dc->DrawText(Caption(), text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    dc->DrawText(Caption(), text,
+                 DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
 }
 
 void TCustomForm::PaintTitleButton(HDC dc, const TRect& r, int kind, bool pressed) {
@@ -179,7 +202,8 @@ int TCustomForm::HitTest(TPoint p) const {
     int fw = FrameWidth(), fh = FrameHeight(), cap = CaptionHeight();
     if (IsSizeable(FBorderStyle) && FWindowState != wsMaximized) {
         int corner = fh + cap;
-        bool left = p.X < fw, right = p.X >= FWidth - fw, top = p.Y < fh, bottom = p.Y >= FHeight - fh;
+        bool left = p.X < fw, right = p.X >= FWidth - fw, top = p.Y < fh,
+             bottom = p.Y >= FHeight - fh;
         bool nearLeft = p.X < corner, nearRight = p.X >= FWidth - corner;
         bool nearTop = p.Y < corner, nearBottom = p.Y >= FHeight - corner;
         if (top || bottom) {
@@ -207,8 +231,14 @@ void TCustomForm::NCButtonDown(int hit, TPoint) {
     case HTCAPTION:
         if (FWindowState != wsMaximized) SysCommand(SC_DRAGMOVE);
         break;
-    case HTLEFT: case HTRIGHT: case HTTOP: case HTTOPLEFT: case HTTOPRIGHT:
-    case HTBOTTOM: case HTBOTTOMLEFT: case HTBOTTOMRIGHT:
+    case HTLEFT:
+    case HTRIGHT:
+    case HTTOP:
+    case HTTOPLEFT:
+    case HTTOPRIGHT:
+    case HTBOTTOM:
+    case HTBOTTOMLEFT:
+    case HTBOTTOMRIGHT:
         SysCommand(SC_SIZE + static_cast<uint32_t>(hit - HTLEFT + WMSZ_LEFT));
         break;
     case HTCLOSE:
@@ -233,9 +263,12 @@ void TCustomForm::NCButtonUp(int hit) {
     if (GetCaptureControl() == this) ReleaseCapture();
     InvalidateFrame();
     if (hit != pressed) return;
-    if (pressed == HTCLOSE) Perform(WM_SYSCOMMAND, SC_CLOSE);
-    else if (pressed == HTMAXBUTTON) Perform(WM_SYSCOMMAND, FWindowState == wsMaximized ? SC_RESTORE : SC_MAXIMIZE);
-    else if (pressed == HTMINBUTTON) Perform(WM_SYSCOMMAND, SC_MINIMIZE);
+    if (pressed == HTCLOSE)
+        Perform(WM_SYSCOMMAND, SC_CLOSE);
+    else if (pressed == HTMAXBUTTON)
+        Perform(WM_SYSCOMMAND, FWindowState == wsMaximized ? SC_RESTORE : SC_MAXIMIZE);
+    else if (pressed == HTMINBUTTON)
+        Perform(WM_SYSCOMMAND, SC_MINIMIZE);
 }
 
 void TCustomForm::SysCommand(uint32_t cmd) {
@@ -244,7 +277,8 @@ void TCustomForm::SysCommand(uint32_t cmd) {
         if (FWindowState != wsMaximized) StartDrag(1, 0);
         break;
     case SC_SIZE:
-        if (IsSizeable(FBorderStyle) && FWindowState != wsMaximized && (cmd & 0xF)) StartDrag(2, cmd & 0xF);
+        if (IsSizeable(FBorderStyle) && FWindowState != wsMaximized && (cmd & 0xF))
+            StartDrag(2, cmd & 0xF);
         break;
     case SC_CLOSE:
         Perform(WM_CLOSE);
@@ -287,7 +321,8 @@ void TCustomForm::DragTo(TPoint screen) {
     TMinMaxInfo mmi;
     int sw = Screen ? Screen->Width() : r.Width(), sh = Screen ? Screen->Height() : r.Height();
     mmi.ptMaxSize = {sw, sh};
-    mmi.ptMinTrackSize = {2 * FrameWidth() + 3 * kButtonWidth + 8, FrameHeight() * 2 + CaptionHeight()};
+    mmi.ptMinTrackSize = {2 * FrameWidth() + 3 * kButtonWidth + 8,
+                          FrameHeight() * 2 + CaptionHeight()};
     mmi.ptMaxTrackSize = {sw + 12, sh + 12};
     Perform(WM_GETMINMAXINFO, 0, reinterpret_cast<intptr_t>(&mmi));
     unsigned e = FDrag.Edge;
@@ -295,8 +330,14 @@ void TCustomForm::DragTo(TPoint screen) {
     bool right = e == WMSZ_RIGHT || e == WMSZ_TOPRIGHT || e == WMSZ_BOTTOMRIGHT;
     bool top = e == WMSZ_TOP || e == WMSZ_TOPLEFT || e == WMSZ_TOPRIGHT;
     bool bottom = e == WMSZ_BOTTOM || e == WMSZ_BOTTOMLEFT || e == WMSZ_BOTTOMRIGHT;
-    auto clampW = [&](int w) { return std::clamp(w, mmi.ptMinTrackSize.X, std::max(mmi.ptMinTrackSize.X, mmi.ptMaxTrackSize.X)); };
-    auto clampH = [&](int h) { return std::clamp(h, mmi.ptMinTrackSize.Y, std::max(mmi.ptMinTrackSize.Y, mmi.ptMaxTrackSize.Y)); };
+    auto clampW = [&](int w) {
+        return std::clamp(w, mmi.ptMinTrackSize.X,
+                          std::max(mmi.ptMinTrackSize.X, mmi.ptMaxTrackSize.X));
+    };
+    auto clampH = [&](int h) {
+        return std::clamp(h, mmi.ptMinTrackSize.Y,
+                          std::max(mmi.ptMinTrackSize.Y, mmi.ptMaxTrackSize.Y));
+    };
     if (left) r.Left = r.Right - clampW(r.Width() - dx);
     if (right) r.Right = r.Left + clampW(r.Width() + dx);
     if (top) r.Top = r.Bottom - clampH(r.Height() - dy);
@@ -319,7 +360,8 @@ void TCustomForm::WndProc(TMessage& m) {
         Free();
         return;
     case CM_DIALOGKEY:
-        if (static_cast<int>(m.WParam) == VK_TAB && !IsKeyDown(VK_CONTROL) && !(m.LParam & KF_ALTDOWN)) {
+        if (static_cast<int>(m.WParam) == VK_TAB && !IsKeyDown(VK_CONTROL) &&
+            !(m.LParam & KF_ALTDOWN)) {
             SelectNext(FocusedControl(), !IsKeyDown(VK_SHIFT), true);
             m.Result = 1;
             return;

@@ -6,23 +6,29 @@
 #include "forms/TApplication.h"
 #include "forms/TCustomForm.h"
 #include "forms/TScreen.h"
-#include "window/WinApi.h"
 #include "platform/VirtualKeys.h"
+#include "window/WinApi.h"
 
 namespace {
 uint32_t ButtonMessage(int button, bool down, bool dbl) {
     switch (button) {
-    case mbRight: return down ? (dbl ? WM_RBUTTONDBLCLK : WM_RBUTTONDOWN) : WM_RBUTTONUP;
-    case mbMiddle: return down ? (dbl ? WM_MBUTTONDBLCLK : WM_MBUTTONDOWN) : WM_MBUTTONUP;
-    default: return down ? (dbl ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN) : WM_LBUTTONUP;
+    case mbRight:
+        return down ? (dbl ? WM_RBUTTONDBLCLK : WM_RBUTTONDOWN) : WM_RBUTTONUP;
+    case mbMiddle:
+        return down ? (dbl ? WM_MBUTTONDBLCLK : WM_MBUTTONDOWN) : WM_MBUTTONUP;
+    default:
+        return down ? (dbl ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN) : WM_LBUTTONUP;
     }
 }
 
 uint32_t ButtonMask(int button) {
     switch (button) {
-    case mbRight: return MK_RBUTTON;
-    case mbMiddle: return MK_MBUTTON;
-    default: return MK_LBUTTON;
+    case mbRight:
+        return MK_RBUTTON;
+    case mbMiddle:
+        return MK_MBUTTON;
+    default:
+        return MK_LBUTTON;
     }
 }
 
@@ -35,24 +41,41 @@ uint32_t MouseKeys(unsigned modifiers) {
 
 TCursorShape ShapeOf(TCursor c) {
     switch (c) {
-    case crHandPoint: return TCursorShape::csHand;
-    case crIBeam: return TCursorShape::csIBeam;
-    case crSizeWE: return TCursorShape::csSizeWE;
-    case crSizeNS: return TCursorShape::csSizeNS;
-    case crSizeNWSE: return TCursorShape::csSizeNWSE;
-    case crSizeNESW: return TCursorShape::csSizeNESW;
-    case crSizeAll: return TCursorShape::csSizeAll;
-    default: return TCursorShape::csArrow;
+    case crHandPoint:
+        return TCursorShape::csHand;
+    case crIBeam:
+        return TCursorShape::csIBeam;
+    case crSizeWE:
+        return TCursorShape::csSizeWE;
+    case crSizeNS:
+        return TCursorShape::csSizeNS;
+    case crSizeNWSE:
+        return TCursorShape::csSizeNWSE;
+    case crSizeNESW:
+        return TCursorShape::csSizeNESW;
+    case crSizeAll:
+        return TCursorShape::csSizeAll;
+    default:
+        return TCursorShape::csArrow;
     }
 }
 
 TCursor HitCursor(int hit) {
     switch (hit) {
-    case HTLEFT: case HTRIGHT: return crSizeWE;
-    case HTTOP: case HTBOTTOM: return crSizeNS;
-    case HTTOPLEFT: case HTBOTTOMRIGHT: return crSizeNWSE;
-    case HTTOPRIGHT: case HTBOTTOMLEFT: return crSizeNESW;
-    default: return crDefault;
+    case HTLEFT:
+    case HTRIGHT:
+        return crSizeWE;
+    case HTTOP:
+    case HTBOTTOM:
+        return crSizeNS;
+    case HTTOPLEFT:
+    case HTBOTTOMRIGHT:
+        return crSizeNWSE;
+    case HTTOPRIGHT:
+    case HTBOTTOMLEFT:
+        return crSizeNESW;
+    default:
+        return crDefault;
     }
 }
 
@@ -126,7 +149,8 @@ TControl* TCustomForm::MouseTarget(TPoint p) const {
         found = c;
         auto* w = dynamic_cast<TWinControl*>(c);
         if (!w) return found;
-        TPoint inner{local.X - c->Left() - w->ClientInWindow().Left, local.Y - c->Top() - w->ClientInWindow().Top};
+        TPoint inner{local.X - c->Left() - w->ClientInWindow().Left,
+                     local.Y - c->Top() - w->ClientInWindow().Top};
         if (!w->ClientRect().Contains(inner)) return found;
         container = w;
         local = inner;
@@ -145,7 +169,8 @@ void TCustomForm::UpdateCursor(TControl* target, int hit) {
     if (!FHostWindow) return;
     TCursor c = Screen ? Screen->Cursor() : crDefault;
     if (c == crDefault) c = HitCursor(hit);
-    for (TControl* x = target; c == crDefault && x; x = x->Parent()) c = x->Cursor();
+    for (TControl* x = target; c == crDefault && x; x = x->Parent())
+        c = x->Cursor();
     FHostWindow->SetCursor(ShapeOf(c));
 }
 
@@ -160,8 +185,10 @@ void TCustomForm::HandleMouse(const TEvent& e) {
     if (down && HostWindowKind() == TWindowKind::wkNormal && !FActive) Activate();
     if (!self) return;
     if (FDrag.Mode) {
-        if (e.Kind == TEventKind::ekMouseMove) DragTo(screen);
-        else if (up) EndDrag();
+        if (e.Kind == TEventKind::ekMouseMove)
+            DragTo(screen);
+        else if (up)
+            EndDrag();
         return;
     }
     if (FNCPressed != HTNOWHERE) {
@@ -199,7 +226,8 @@ void TCustomForm::HandleMouse(const TEvent& e) {
     UpdateHover(under);
     if (!targetRef) return;
     UpdateCursor(under ? under : target, HTCLIENT);
-    if (Application && e.Kind == TEventKind::ekMouseMove) Application->HintMouseMessage(under, screen);
+    if (Application && e.Kind == TEventKind::ekMouseMove)
+        Application->HintMouseMessage(under, screen);
     if (Application && (down || e.Kind == TEventKind::ekMouseWheel)) Application->CancelHint();
 
     TPoint local = target->ScreenToClient(screen);
@@ -216,9 +244,11 @@ void TCustomForm::HandleMouse(const TEvent& e) {
         target->Perform(ButtonMessage(e.Button, false, false), mk, PointToLParam(local));
         break;
     case TEventKind::ekMouseWheel: {
-        uintptr_t w = (static_cast<uintptr_t>(static_cast<uint16_t>(e.WheelDelta * 120)) << 16) | mk;
+        uintptr_t w =
+            (static_cast<uintptr_t>(static_cast<uint16_t>(e.WheelDelta * 120)) << 16) | mk;
         TControlRef r(target);
-        while (r && r->Perform(WM_MOUSEWHEEL, w, PointToLParam(screen)) == 0 && r->Parent()) r = r->Parent();
+        while (r && r->Perform(WM_MOUSEWHEEL, w, PointToLParam(screen)) == 0 && r->Parent())
+            r = r->Parent();
         break;
     }
     default:
@@ -235,12 +265,16 @@ void TCustomForm::RouteNonClientMouse(const TEvent& e, int hit) {
         Perform(WM_NCMOUSEMOVE, code, pos);
         break;
     case TEventKind::ekMouseDown:
-        if (e.Button == mbLeft) Perform(dbl ? WM_NCLBUTTONDBLCLK : WM_NCLBUTTONDOWN, code, pos);
-        else if (e.Button == mbRight) Perform(dbl ? WM_NCRBUTTONDBLCLK : WM_NCRBUTTONDOWN, code, pos);
+        if (e.Button == mbLeft)
+            Perform(dbl ? WM_NCLBUTTONDBLCLK : WM_NCLBUTTONDOWN, code, pos);
+        else if (e.Button == mbRight)
+            Perform(dbl ? WM_NCRBUTTONDBLCLK : WM_NCRBUTTONDOWN, code, pos);
         break;
     case TEventKind::ekMouseUp:
-        if (e.Button == mbLeft) Perform(WM_NCLBUTTONUP, code, pos);
-        else if (e.Button == mbRight) Perform(WM_NCRBUTTONUP, code, pos);
+        if (e.Button == mbLeft)
+            Perform(WM_NCLBUTTONUP, code, pos);
+        else if (e.Button == mbRight)
+            Perform(WM_NCRBUTTONUP, code, pos);
         break;
     default:
         break;
@@ -260,7 +294,8 @@ void TCustomForm::HandleKey(const TEvent& e) {
     }
     TWinControl* target = FocusedControl();
     if (!target) target = this;
-    target->Perform((e.Modifiers & kmAlt) ? WM_SYSKEYUP : WM_KEYUP, static_cast<uintptr_t>(e.Key), keyData);
+    target->Perform((e.Modifiers & kmAlt) ? WM_SYSKEYUP : WM_KEYUP, static_cast<uintptr_t>(e.Key),
+                    keyData);
 }
 
 void TCustomForm::DispatchKeyDown(int key, intptr_t keyData) {
@@ -269,12 +304,25 @@ void TCustomForm::DispatchKeyDown(int key, intptr_t keyData) {
     TControlRef ref(target), self(this);
     uint32_t mask = 0;
     switch (key) {
-    case VK_TAB: mask = DLGC_WANTTAB; break;
-    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: mask = DLGC_WANTARROWS; break;
-    case VK_RETURN: case VK_ESCAPE: mask = DLGC_WANTALLKEYS; break;
-    default: break;
+    case VK_TAB:
+        mask = DLGC_WANTTAB;
+        break;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+        mask = DLGC_WANTARROWS;
+        break;
+    case VK_RETURN:
+    case VK_ESCAPE:
+        mask = DLGC_WANTALLKEYS;
+        break;
+    default:
+        break;
     }
-    if (target->Perform(CM_CHILDKEY, static_cast<uintptr_t>(key), reinterpret_cast<intptr_t>(target)) != 0) return;
+    if (target->Perform(CM_CHILDKEY, static_cast<uintptr_t>(key),
+                        reinterpret_cast<intptr_t>(target)) != 0)
+        return;
     if (!ref || !self) return;
     if (mask && target->Perform(CM_WANTSPECIALKEY, static_cast<uintptr_t>(key)) == 0 &&
         (static_cast<uint32_t>(target->Perform(WM_GETDLGCODE)) & (mask | DLGC_WANTALLKEYS)) == 0 &&
@@ -282,9 +330,11 @@ void TCustomForm::DispatchKeyDown(int key, intptr_t keyData) {
         return;
     if (!ref || !self) return;
     bool alt = keyData & KF_ALTDOWN;
-    intptr_t r = target->Perform(alt ? WM_SYSKEYDOWN : WM_KEYDOWN, static_cast<uintptr_t>(key), keyData);
+    intptr_t r =
+        target->Perform(alt ? WM_SYSKEYDOWN : WM_KEYDOWN, static_cast<uintptr_t>(key), keyData);
     // Keys that type a control character, as the platform's translation does.
-    if (r == 0 && ref && self && !alt && (key == VK_BACK || key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE))
+    if (r == 0 && ref && self && !alt &&
+        (key == VK_BACK || key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE))
         DispatchChar(static_cast<uint32_t>(key), keyData);
 }
 
@@ -307,7 +357,8 @@ void TCustomForm::HandleText(const TEvent& e) {
         unsigned char c = static_cast<unsigned char>(s[i]);
         int len = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 1;
         uint32_t cp = len == 1 ? c : c & (0x3F >> (len - 1));
-        for (int k = 1; k < len && i + k < s.size(); ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+        for (int k = 1; k < len && i + k < s.size(); ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
         i += len;
         DispatchChar(cp, keyData);
     }

@@ -6,12 +6,14 @@
 TForm::TForm(TComponent* owner) : TCustomForm(owner) {}
 
 const TClassInfo* TForm::StaticClassInfo() {
-    static const TClassInfo info =
-        MakeClassInfo<TForm>("TForm", TCustomForm::StaticClassInfo(), {EventProp("OnPaint", &TForm::OnPaint)});
+    static const TClassInfo info = MakeClassInfo<TForm>("TForm", TCustomForm::StaticClassInfo(),
+                                                        {EventProp("OnPaint", &TForm::OnPaint)});
     return &info;
 }
 
-const TClassInfo* TForm::ClassInfo() const { return StaticClassInfo(); }
+const TClassInfo* TForm::ClassInfo() const {
+    return StaticClassInfo();
+}
 
 void TForm::PaintWindow(HDC dc) {
     TCanvas* saved = FCanvas;

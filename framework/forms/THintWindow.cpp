@@ -1,10 +1,10 @@
 #include "forms/THintWindow.h"
 
-#include "graphics/DrawText.h"
-#include "forms/TApplication.h"
-#include "graphics/TCanvas.h"
 #include "component/TClassRegistry.h"
+#include "forms/TApplication.h"
 #include "forms/TScreen.h"
+#include "graphics/DrawText.h"
+#include "graphics/TCanvas.h"
 
 namespace {
 constexpr unsigned kHintTextFlags = DT_LEFT | DT_WORDBREAK | DT_NOPREFIX;
@@ -27,7 +27,9 @@ const TClassInfo* THintWindow::StaticClassInfo() {
     return &info;
 }
 
-const TClassInfo* THintWindow::ClassInfo() const { return StaticClassInfo(); }
+const TClassInfo* THintWindow::ClassInfo() const {
+    return StaticClassInfo();
+}
 
 TRect THintWindow::CalcHintRect(int maxWidth, const std::string& hint, void*) {
     TBitmap probe(1, 1);
@@ -50,11 +52,15 @@ void THintWindow::ActivateHint(const TRect& rect, const std::string& hint) {
     SetCaption(hint);
     SetBoundsRect(r);
     Invalidate();
-    if (!Visible()) Show();
-    else if (HostWindow()) HostWindow()->Raise();
+    if (!Visible())
+        Show();
+    else if (HostWindow())
+        HostWindow()->Raise();
 }
 
-void THintWindow::ActivateHintData(const TRect& rect, const std::string& hint, void*) { ActivateHint(rect, hint); }
+void THintWindow::ActivateHintData(const TRect& rect, const std::string& hint, void*) {
+    ActivateHint(rect, hint);
+}
 
 void THintWindow::PaintWindow(HDC dc) {
     TCanvas* saved = FCanvas;

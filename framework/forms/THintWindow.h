@@ -15,18 +15,19 @@ using THintWindowClass = std::function<THintWindow*(TComponent* owner)>;
 // points to it; OnShowHint may change it).
 struct THintInfo {
     TControl* HintControl = nullptr;
-    TPoint HintPos;        // screen position of the hint's top left
+    TPoint HintPos; // screen position of the hint's top left
     int HintMaxWidth = 0;
     TColor HintColor = 0;
-    TRect CursorRect;      // screen rectangle the cursor may move in
-    TPoint CursorPos;      // client coordinates of the control
+    TRect CursorRect; // screen rectangle the cursor may move in
+    TPoint CursorPos; // client coordinates of the control
     int ReshowTimeout = 0;
     int HideTimeout = 0;
     std::string HintStr;
     void* HintData = nullptr;
 };
 
-using TShowHintEvent = std::function<void(std::string& HintStr, bool& CanShow, THintInfo& HintInfo)>;
+using TShowHintEvent =
+    std::function<void(std::string& HintStr, bool& CanShow, THintInfo& HintInfo)>;
 
 class THintWindow : public TCustomForm {
 public:

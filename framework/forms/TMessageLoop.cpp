@@ -5,9 +5,9 @@
 
 #include "forms/TApplication.h"
 #include "forms/TCustomForm.h"
+#include "platform/THost.h"
 #include "window/TPaintEngine.h"
 #include "window/WinApi.h"
-#include "platform/THost.h"
 
 TMessageLoop& TMessageLoop::Instance() {
     static TMessageLoop loop;
@@ -75,8 +75,9 @@ bool TMessageLoop::FireTimers() {
     for (const TTimerEntry& t : FTimers)
         if (t.Due <= now) due.push_back(t.Id);
     for (int id : due) {
-        auto it = std::find_if(FTimers.begin(), FTimers.end(), [id](const TTimerEntry& t) { return t.Id == id; });
-        if (it == FTimers.end()) continue;  // killed by an earlier tick
+        auto it = std::find_if(FTimers.begin(), FTimers.end(),
+                               [id](const TTimerEntry& t) { return t.Id == id; });
+        if (it == FTimers.end()) continue; // killed by an earlier tick
         // A late timer ticks once and starts again from now, as the platform's do.
         it->Due = now + std::max(1u, it->Interval);
         if (it->Tick) {
@@ -128,8 +129,9 @@ uintptr_t TMessageLoop::SetTimer(HWND h, uintptr_t id, unsigned interval) {
 }
 
 bool TMessageLoop::KillTimer(HWND h, uintptr_t id) {
-    auto it = std::find_if(FTimers.begin(), FTimers.end(),
-                           [h, id](const TTimerEntry& t) { return t.Window == h && t.WindowId == id && !t.Tick; });
+    auto it = std::find_if(FTimers.begin(), FTimers.end(), [h, id](const TTimerEntry& t) {
+        return t.Window == h && t.WindowId == id && !t.Tick;
+    });
     if (it == FTimers.end()) return false;
     FTimers.erase(it);
     return true;
@@ -143,17 +145,20 @@ int TMessageLoop::AddTimer(unsigned interval, std::function<void()> tick) {
 }
 
 void TMessageLoop::RemoveTimer(int id) {
-    FTimers.erase(std::remove_if(FTimers.begin(), FTimers.end(), [id](const TTimerEntry& t) { return t.Id == id; }),
+    FTimers.erase(std::remove_if(FTimers.begin(), FTimers.end(),
+                                 [id](const TTimerEntry& t) { return t.Id == id; }),
                   FTimers.end());
 }
 
 bool TMessageLoop::HasTimer(int id) const {
-    return std::any_of(FTimers.begin(), FTimers.end(), [id](const TTimerEntry& t) { return t.Id == id; });
+    return std::any_of(FTimers.begin(), FTimers.end(),
+                       [id](const TTimerEntry& t) { return t.Id == id; });
 }
 
 uint64_t TMessageLoop::NextDeadline() const {
     uint64_t d = UINT64_MAX;
-    for (const TTimerEntry& t : FTimers) d = std::min(d, t.Due);
+    for (const TTimerEntry& t : FTimers)
+        d = std::min(d, t.Due);
     return d;
 }
 
@@ -161,7 +166,8 @@ void TMessageLoop::WindowDestroyed(HWND h) {
     FTimers.erase(std::remove_if(FTimers.begin(), FTimers.end(),
                                  [h](const TTimerEntry& t) { return !t.Tick && t.Window == h; }),
                   FTimers.end());
-    FPosted.erase(std::remove_if(FPosted.begin(), FPosted.end(), [h](const TPosted& p) { return p.Window == h && h != 0; }),
+    FPosted.erase(std::remove_if(FPosted.begin(), FPosted.end(),
+                                 [h](const TPosted& p) { return p.Window == h && h != 0; }),
                   FPosted.end());
 }
 

@@ -47,8 +47,8 @@ private:
         TMessage Message;
     };
     struct TTimerEntry {
-        int Id;           // loop-wide id
-        HWND Window;      // 0 for a function timer
+        int Id;      // loop-wide id
+        HWND Window; // 0 for a function timer
         uintptr_t WindowId;
         unsigned Interval;
         uint64_t Due;

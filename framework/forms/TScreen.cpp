@@ -15,22 +15,34 @@ TScreen::~TScreen() {
     if (Screen == this) Screen = nullptr;
 }
 
-int TScreen::Width() const { return HasHost() ? Host().ScreenSize().cx : 0; }
+int TScreen::Width() const {
+    return HasHost() ? Host().ScreenSize().cx : 0;
+}
 
-int TScreen::Height() const { return HasHost() ? Host().ScreenSize().cy : 0; }
+int TScreen::Height() const {
+    return HasHost() ? Host().ScreenSize().cy : 0;
+}
 
-TRect TScreen::WorkAreaRect() const { return HasHost() ? Host().WorkArea() : TRect{}; }
+TRect TScreen::WorkAreaRect() const {
+    return HasHost() ? Host().WorkArea() : TRect{};
+}
 
-TCustomForm* TScreen::ActiveForm() const { return static_cast<TCustomForm*>(FActiveForm.Get()); }
+TCustomForm* TScreen::ActiveForm() const {
+    return static_cast<TCustomForm*>(FActiveForm.Get());
+}
 
 TWinControl* TScreen::ActiveControl() const {
     TCustomForm* f = ActiveForm();
     return f ? f->FocusedControl() : nullptr;
 }
 
-void TScreen::SetCursor(TCursor c) { FCursor = c; }
+void TScreen::SetCursor(TCursor c) {
+    FCursor = c;
+}
 
-void TScreen::AddForm(TCustomForm* f) { FForms.push_back(f); }
+void TScreen::AddForm(TCustomForm* f) {
+    FForms.push_back(f);
+}
 
 void TScreen::RemoveForm(TCustomForm* f) {
     auto it = std::find(FForms.begin(), FForms.end(), f);

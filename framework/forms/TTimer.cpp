@@ -3,23 +3,28 @@
 #include "component/PropertyHelpers.h"
 #include "forms/TMessageLoop.h"
 
-TTimer::TTimer(TComponent* owner) : TComponent(owner) { UpdateTimer(); }
+TTimer::TTimer(TComponent* owner) : TComponent(owner) {
+    UpdateTimer();
+}
 
 TTimer::~TTimer() {
     if (FTimerId) TMessageLoop::Instance().RemoveTimer(FTimerId);
 }
 
 const TClassInfo* TTimer::StaticClassInfo() {
-    static const TClassInfo info = MakeClassInfo<TTimer>("TTimer", TComponent::StaticClassInfo(),
-                                                         {
-                                                             BoolProp("Enabled", &TTimer::SetEnabled),
-                                                             IntProp("Interval", &TTimer::SetInterval),
-                                                             EventProp("OnTimer", &TTimer::OnTimer),
-                                                         });
+    static const TClassInfo info =
+        MakeClassInfo<TTimer>("TTimer", TComponent::StaticClassInfo(),
+                              {
+                                  BoolProp("Enabled", &TTimer::SetEnabled),
+                                  IntProp("Interval", &TTimer::SetInterval),
+                                  EventProp("OnTimer", &TTimer::OnTimer),
+                              });
     return &info;
 }
 
-const TClassInfo* TTimer::ClassInfo() const { return StaticClassInfo(); }
+const TClassInfo* TTimer::ClassInfo() const {
+    return StaticClassInfo();
+}
 
 void TTimer::SetEnabled(bool v) {
     if (v == FEnabled) return;
@@ -42,7 +47,8 @@ void TTimer::UpdateTimer() {
     TMessageLoop& loop = TMessageLoop::Instance();
     if (FTimerId) loop.RemoveTimer(FTimerId);
     FTimerId = 0;
-    if (FEnabled && FInterval > 0 && !IsLoading()) FTimerId = loop.AddTimer(FInterval, [this] { Timer(); });
+    if (FEnabled && FInterval > 0 && !IsLoading())
+        FTimerId = loop.AddTimer(FInterval, [this] { Timer(); });
 }
 
 void TTimer::Timer() {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "component/Utf8.h"
 #include "graphics/TCanvas.h"
 #include "graphics/TGlyphCache.h"
-#include "component/Utf8.h"
 
 namespace {
 

@@ -39,7 +39,8 @@ void DrawEtchedFrame(TCanvas& canvas, const TRect& r) {
     Frame3D(canvas, inner, clBtnShadow, clBtnShadow, 1);
 }
 
-int DrawControlText(TCanvas& canvas, const std::string& text, TRect r, unsigned flags, bool enabled) {
+int DrawControlText(TCanvas& canvas, const std::string& text, TRect r, unsigned flags,
+                    bool enabled) {
     canvas.Brush()->SetStyle(bsClear);
     if (enabled) return canvas.DrawText(text, r, flags);
     TColor saved = canvas.Font()->Color();

@@ -5,7 +5,9 @@
 #include "graphics/TCanvas.h"
 
 TBitmap::TBitmap() = default;
-TBitmap::TBitmap(int width, int height) { SetSize(width, height); }
+TBitmap::TBitmap(int width, int height) {
+    SetSize(width, height);
+}
 TBitmap::~TBitmap() = default;
 
 TCanvas* TBitmap::Canvas() {

@@ -3,8 +3,8 @@
 // backgrounds transparent; setting a colour makes a clear brush solid again,
 // so "set the colour, fill" always fills.
 
-#include "graphics/Graphics.h"
 #include "component/TPersistent.h"
+#include "graphics/Graphics.h"
 
 enum TBrushStyle { bsSolid, bsClear };
 

@@ -1,11 +1,11 @@
 // The text half of TCanvas: runs of glyphs, backgrounds and text lines.
 // Layout of formatted text is in DrawText.cpp.
 
+#include "component/Utf8.h"
 #include "graphics/DrawText.h"
 #include "graphics/TBitmap.h"
 #include "graphics/TCanvas.h"
 #include "graphics/TFontEngine.h"
-#include "component/Utf8.h"
 
 TGlyphCache& TCanvas::Glyphs() {
     if (!FGlyphs || !FGlyphsFont.SameFace(FFont)) {

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "graphics/Graphics.h"
 #include "component/TPersistent.h"
+#include "graphics/Graphics.h"
 
 enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 using TFontStyles = unsigned;

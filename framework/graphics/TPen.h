@@ -1,8 +1,8 @@
 #pragma once
 // The pen a canvas draws lines and outlines with.
 
-#include "graphics/Graphics.h"
 #include "component/TPersistent.h"
+#include "graphics/Graphics.h"
 
 // psDot and the dash styles repeat their pattern along each line (3 on, 3 off
 // for dots); psClear draws nothing, so shapes have no outline.

@@ -1,8 +1,8 @@
 #include "stdctrls/PlainControls.h"
 
+#include "component/TClassRegistry.h"
 #include "stdctrls/TButton.h"
 #include "stdctrls/TCheckBox.h"
-#include "component/TClassRegistry.h"
 #include "stdctrls/TComboBox.h"
 #include "stdctrls/TEdit.h"
 #include "stdctrls/TGauge.h"

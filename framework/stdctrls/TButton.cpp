@@ -1,12 +1,12 @@
 #include "stdctrls/TButton.h"
 
+#include "component/PropertyHelpers.h"
 #include "graphics/DrawText.h"
 #include "graphics/PlainPaint.h"
-#include "component/PropertyHelpers.h"
 #include "graphics/TCanvas.h"
-#include "window/WinApi.h"
 #include "platform/THost.h"
 #include "platform/VirtualKeys.h"
+#include "window/WinApi.h"
 
 TButton::TButton(TComponent* owner) : TButtonControl(owner) {
     FControlStyle = csCaptureMouse | csClickEvents | csSetCaption | csOpaque;
@@ -15,19 +15,27 @@ TButton::TButton(TComponent* owner) : TButtonControl(owner) {
 }
 
 const TClassInfo* TButton::StaticClassInfo() {
-    static const TClassInfo info = MakeClassInfo<TButton>(
-        "TButton", TCustomControl::StaticClassInfo(),
-        {
-            BoolProp("Cancel", &TButton::SetCancel),
-            BoolProp("Default", &TButton::SetDefault),
-            IntProp("ModalResult", &TButton::SetModalResult,
-                    {{"mrNone", mrNone}, {"mrOk", mrOk}, {"mrCancel", mrCancel}, {"mrAbort", mrAbort},
-                     {"mrRetry", mrRetry}, {"mrIgnore", mrIgnore}, {"mrYes", mrYes}, {"mrNo", mrNo}}),
-        });
+    static const TClassInfo info =
+        MakeClassInfo<TButton>("TButton", TCustomControl::StaticClassInfo(),
+                               {
+                                   BoolProp("Cancel", &TButton::SetCancel),
+                                   BoolProp("Default", &TButton::SetDefault),
+                                   IntProp("ModalResult", &TButton::SetModalResult,
+                                           {{"mrNone", mrNone},
+                                            {"mrOk", mrOk},
+                                            {"mrCancel", mrCancel},
+                                            {"mrAbort", mrAbort},
+                                            {"mrRetry", mrRetry},
+                                            {"mrIgnore", mrIgnore},
+                                            {"mrYes", mrYes},
+                                            {"mrNo", mrNo}}),
+                               });
     return &info;
 }
 
-const TClassInfo* TButton::ClassInfo() const { return StaticClassInfo(); }
+const TClassInfo* TButton::ClassInfo() const {
+    return StaticClassInfo();
+}
 
 void TButton::SetDefault(bool v) {
     FDefault = v;
@@ -66,8 +74,10 @@ void TButton::WndProc(TMessage& m) {
         return;
     case CM_FOCUSCHANGED: {
         auto* focused = reinterpret_cast<TControl*>(m.LParam);
-        if (dynamic_cast<TButton*>(focused)) SetActive(focused == this);
-        else SetActive(FDefault);
+        if (dynamic_cast<TButton*>(focused))
+            SetActive(focused == this);
+        else
+            SetActive(FDefault);
         return;
     }
     case CM_ISDEFAULTBUTTON:
@@ -101,18 +111,16 @@ void TButton::WndProc(TMessage& m) {
     TButtonControl::WndProc(m);
 }
 
-
-
-
-
 void TButton::Paint() {
     TCanvas& c = *Canvas();
     TRect r = ClientRect();
     c.Brush()->SetColor(Color());
     c.FillRect(r);
     if (FActive || Focused()) Frame3D(c, r, cl3DDkShadow, cl3DDkShadow, 1);
-    if (Pushed()) Frame3D(c, r, clBtnShadow, clBtnShadow, 1);
-    else DrawRaisedEdge(c, r);
+    if (Pushed())
+        Frame3D(c, r, clBtnShadow, clBtnShadow, 1);
+    else
+        DrawRaisedEdge(c, r);
     TRect text = ClientRect();
     if (Pushed()) text = text.Offset(1, 1);
     DrawControlText(c, Caption(), text, DT_CENTER | DT_VCENTER | DT_SINGLELINE, Enabled());

@@ -5,8 +5,8 @@
 // else the one marked Default), Escape the button marked Cancel. Clicking
 // sets the form's ModalResult to the button's own when that is not mrNone.
 
-#include "stdctrls/TButtonControl.h"
 #include "forms/TCustomForm.h"
+#include "stdctrls/TButtonControl.h"
 
 class TButton : public TButtonControl {
 public:

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
+#include "component/PropertyHelpers.h"
 #include "graphics/DrawText.h"
 #include "graphics/PlainPaint.h"
-#include "component/PropertyHelpers.h"
 #include "graphics/TCanvas.h"
-#include "window/WinApi.h"
 #include "platform/THost.h"
 #include "platform/VirtualKeys.h"
+#include "window/WinApi.h"
 
 namespace {
 constexpr int kBoxSize = 13;
@@ -25,7 +25,8 @@ const TClassInfo* TCheckBox::StaticClassInfo() {
     static const TClassInfo info = MakeClassInfo<TCheckBox>(
         "TCheckBox", TCustomControl::StaticClassInfo(),
         {
-            EnumProp("Alignment", &TCheckBox::SetAlignment, {"taLeftJustify", "taRightJustify", "taCenter"}),
+            EnumProp("Alignment", &TCheckBox::SetAlignment,
+                     {"taLeftJustify", "taRightJustify", "taCenter"}),
             BoolProp("AllowGrayed", &TCheckBox::SetAllowGrayed),
             BoolProp("Checked", &TCheckBox::SetChecked),
             EnumProp("State", &TCheckBox::SetState, {"cbUnchecked", "cbChecked", "cbGrayed"}),
@@ -33,7 +34,9 @@ const TClassInfo* TCheckBox::StaticClassInfo() {
     return &info;
 }
 
-const TClassInfo* TCheckBox::ClassInfo() const { return StaticClassInfo(); }
+const TClassInfo* TCheckBox::ClassInfo() const {
+    return StaticClassInfo();
+}
 
 void TCheckBox::SetAlignment(TAlignment a) {
     FAlignment = a;
@@ -49,9 +52,15 @@ void TCheckBox::SetState(TCheckBoxState s) {
 
 void TCheckBox::Toggle() {
     switch (FState) {
-    case cbUnchecked: SetState(FAllowGrayed ? cbGrayed : cbChecked); break;
-    case cbChecked: SetState(cbUnchecked); break;
-    case cbGrayed: SetState(cbChecked); break;
+    case cbUnchecked:
+        SetState(FAllowGrayed ? cbGrayed : cbChecked);
+        break;
+    case cbChecked:
+        SetState(cbUnchecked);
+        break;
+    case cbGrayed:
+        SetState(cbChecked);
+        break;
     }
 }
 
@@ -92,10 +101,6 @@ void TCheckBox::WndProc(TMessage& m) {
     TButtonControl::WndProc(m);
 }
 
-
-
-
-
 void TCheckBox::PaintCheck(TCanvas& c, const TRect& box) {
     // The classic seven-pixel tick, three pixels thick.
     TColor color = FState == cbGrayed || !Enabled() ? clBtnShadow : clWindowText;
@@ -125,8 +130,8 @@ void TCheckBox::Paint() {
     TRect calc = text;
     c.DrawText(Caption(), calc, DT_SINGLELINE | DT_CALCRECT);
     int h = calc.Height();
-    TRect placed = Rect(text.Left, (Height() - h) / 2, std::min(text.Right, text.Left + calc.Width()),
-                        (Height() - h) / 2 + h);
+    TRect placed = Rect(text.Left, (Height() - h) / 2,
+                        std::min(text.Right, text.Left + calc.Width()), (Height() - h) / 2 + h);
     DrawControlText(c, Caption(), placed, DT_SINGLELINE, Enabled());
     if (Focused() && !Caption().empty()) {
         c.Brush()->SetStyle(bsSolid);

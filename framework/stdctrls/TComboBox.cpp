@@ -2,20 +2,21 @@
 
 #include <algorithm>
 
+#include "component/PropertyHelpers.h"
 #include "graphics/DrawText.h"
 #include "graphics/PlainPaint.h"
-#include "component/PropertyHelpers.h"
 #include "graphics/TCanvas.h"
-#include "stdctrls/TComboBoxList.h"
-#include "window/WinApi.h"
 #include "platform/THost.h"
 #include "platform/VirtualKeys.h"
+#include "stdctrls/TComboBoxList.h"
+#include "window/WinApi.h"
 
 namespace {
 constexpr int kButtonWidth = 16;
 } // namespace
 
-TComboBox::TComboBox(TComponent* owner) : TCustomControl(owner), FItems(std::make_unique<TStrings>()) {
+TComboBox::TComboBox(TComponent* owner)
+    : TCustomControl(owner), FItems(std::make_unique<TStrings>()) {
     FControlStyle = csCaptureMouse | csClickEvents | csSetCaption | csOpaque | csDoubleClicks;
     SetBounds(0, 0, 145, 21);
     SetColor(clWindow);
@@ -40,25 +41,28 @@ TComboBox::~TComboBox() {
 }
 
 const TClassInfo* TComboBox::StaticClassInfo() {
-    static const TClassInfo info = MakeClassInfo<TComboBox>(
-        "TComboBox", TCustomControl::StaticClassInfo(),
-        {
-            EnumProp("Style", &TComboBox::SetStyle,
-                     {"csDropDown", "csSimple", "csDropDownList", "csOwnerDrawFixed", "csOwnerDrawVariable"}),
-            IntProp("DropDownCount", &TComboBox::SetDropDownCount),
-            IntProp("ItemHeight", &TComboBox::SetItemHeight),
-            IntProp("ItemIndex", &TComboBox::SetItemIndex),
-            StrProp("Text", &TControl::SetText),
-            ObjectProp("Items", &TComboBox::Items),
-            EventProp("OnChange", &TComboBox::OnChange),
-            EventProp("OnSelect", &TComboBox::OnSelect),
-            EventProp("OnDropDown", &TComboBox::OnDropDown),
-            EventProp("OnCloseUp", &TComboBox::OnCloseUp),
-        });
+    static const TClassInfo info =
+        MakeClassInfo<TComboBox>("TComboBox", TCustomControl::StaticClassInfo(),
+                                 {
+                                     EnumProp("Style", &TComboBox::SetStyle,
+                                              {"csDropDown", "csSimple", "csDropDownList",
+                                               "csOwnerDrawFixed", "csOwnerDrawVariable"}),
+                                     IntProp("DropDownCount", &TComboBox::SetDropDownCount),
+                                     IntProp("ItemHeight", &TComboBox::SetItemHeight),
+                                     IntProp("ItemIndex", &TComboBox::SetItemIndex),
+                                     StrProp("Text", &TControl::SetText),
+                                     ObjectProp("Items", &TComboBox::Items),
+                                     EventProp("OnChange", &TComboBox::OnChange),
+                                     EventProp("OnSelect", &TComboBox::OnSelect),
+                                     EventProp("OnDropDown", &TComboBox::OnDropDown),
+                                     EventProp("OnCloseUp", &TComboBox::OnCloseUp),
+                                 });
     return &info;
 }
 
-const TClassInfo* TComboBox::ClassInfo() const { return StaticClassInfo(); }
+const TClassInfo* TComboBox::ClassInfo() const {
+    return StaticClassInfo();
+}
 
 void TComboBox::SetItemIndex(int i) {
     if (IsLoading()) {
@@ -123,8 +127,10 @@ void TComboBox::SetListIndex(int index) {
 // --- dropping down ---------------------------------------------------------------------
 
 void TComboBox::SetDroppedDown(bool v) {
-    if (v) DropDown();
-    else CloseUp(false);
+    if (v)
+        DropDown();
+    else
+        CloseUp(false);
 }
 
 void TComboBox::DropDown() {
@@ -188,8 +194,10 @@ void TComboBox::WndProc(TMessage& m) {
 void TComboBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (button == mbLeft) {
         if (CanFocus() && !Focused()) SetFocus();
-        if (FDroppedDown) CloseUp(false);
-        else if (!FWasDropped) DropDown();
+        if (FDroppedDown)
+            CloseUp(false);
+        else if (!FWasDropped)
+            DropDown();
         FWasDropped = false;
     }
     TCustomControl::MouseDown(button, shift, x, y);
@@ -199,22 +207,39 @@ void TComboBox::ListKey(int& key, TShiftState shift) {
     int last = FItems->Count() - 1;
     int at = FListIndex;
     switch (key) {
-    case VK_UP: SetListIndex(std::max(0, at - 1)); break;
-    case VK_DOWN: SetListIndex(std::min(last, at + 1)); break;
-    case VK_PRIOR: SetListIndex(std::max(0, at - PageStep())); break;
-    case VK_NEXT: SetListIndex(std::min(last, at < 0 ? PageStep() : at + PageStep())); break;
-    case VK_HOME: SetListIndex(last >= 0 ? 0 : -1); break;
-    case VK_END: SetListIndex(last); break;
+    case VK_UP:
+        SetListIndex(std::max(0, at - 1));
+        break;
+    case VK_DOWN:
+        SetListIndex(std::min(last, at + 1));
+        break;
+    case VK_PRIOR:
+        SetListIndex(std::max(0, at - PageStep()));
+        break;
+    case VK_NEXT:
+        SetListIndex(std::min(last, at < 0 ? PageStep() : at + PageStep()));
+        break;
+    case VK_HOME:
+        SetListIndex(last >= 0 ? 0 : -1);
+        break;
+    case VK_END:
+        SetListIndex(last);
+        break;
     case VK_RETURN:
-    case VK_F4: CloseUp(true); break;
-    case VK_ESCAPE: CloseUp(false); break;
+    case VK_F4:
+        CloseUp(true);
+        break;
+    case VK_ESCAPE:
+        CloseUp(false);
+        break;
     case VK_TAB: {
         CloseUp(true);
         TCustomForm* form = GetParentForm();
         if (form) form->SelectNext(this, !(shift & ssShift), true);
         break;
     }
-    default: return;
+    default:
+        return;
     }
     key = 0;
 }
@@ -224,8 +249,10 @@ void TComboBox::KeyDown(int& key, TShiftState shift) {
     if (key == 0) return;
     bool alt = shift & ssAlt;
     if ((alt && (key == VK_DOWN || key == VK_UP)) || (key == VK_F4 && !alt && !FDroppedDown)) {
-        if (FDroppedDown) CloseUp(true);
-        else DropDown();
+        if (FDroppedDown)
+            CloseUp(true);
+        else
+            DropDown();
         key = 0;
         return;
     }
@@ -236,14 +263,27 @@ void TComboBox::KeyDown(int& key, TShiftState shift) {
     int last = FItems->Count() - 1;
     switch (key) {
     case VK_UP:
-    case VK_LEFT: Select(std::max(0, FItemIndex - 1)); break;
+    case VK_LEFT:
+        Select(std::max(0, FItemIndex - 1));
+        break;
     case VK_DOWN:
-    case VK_RIGHT: Select(FItemIndex + 1); break;
-    case VK_PRIOR: Select(FItemIndex - PageStep()); break;
-    case VK_NEXT: Select(FItemIndex < 0 ? PageStep() : FItemIndex + PageStep()); break;
-    case VK_HOME: Select(0); break;
-    case VK_END: Select(last); break;
-    default: return;
+    case VK_RIGHT:
+        Select(FItemIndex + 1);
+        break;
+    case VK_PRIOR:
+        Select(FItemIndex - PageStep());
+        break;
+    case VK_NEXT:
+        Select(FItemIndex < 0 ? PageStep() : FItemIndex + PageStep());
+        break;
+    case VK_HOME:
+        Select(0);
+        break;
+    case VK_END:
+        Select(last);
+        break;
+    default:
+        return;
     }
     key = 0;
 }
@@ -262,12 +302,15 @@ void TComboBox::Paint() {
     c.Brush()->SetColor(clBtnFace);
     c.FillRect(button);
     TRect edge = button;
-    if (FDroppedDown) Frame3D(c, edge, clBtnShadow, clBtnShadow, 1);
-    else DrawRaisedEdge(c, edge);
+    if (FDroppedDown)
+        Frame3D(c, edge, clBtnShadow, clBtnShadow, 1);
+    else
+        DrawRaisedEdge(c, edge);
     int ax = button.Left + (button.Width() - 7) / 2 + (FDroppedDown ? 1 : 0);
     int ay = button.Top + (button.Height() - 4) / 2 + (FDroppedDown ? 1 : 0);
     c.Brush()->SetColor(Enabled() ? clBtnText : clGrayText);
-    for (int i = 0; i < 4; ++i) c.FillRect(Rect(ax + i, ay + i, ax + 7 - i, ay + i + 1));
+    for (int i = 0; i < 4; ++i)
+        c.FillRect(Rect(ax + i, ay + i, ax + 7 - i, ay + i + 1));
 
     TRect text = Rect(r.Left + 1, r.Top + 1, button.Left - 1, r.Bottom - 1);
     bool selected = Focused() && !FDroppedDown;

@@ -9,8 +9,8 @@
 
 #include <memory>
 
-#include "window/TCustomControl.h"
 #include "component/TStrings.h"
+#include "window/TCustomControl.h"
 
 enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
 
@@ -72,7 +72,7 @@ private:
     std::unique_ptr<TStrings> FItems;
     std::unique_ptr<TComboBoxList> FList;
     int FItemIndex = -1;
-    int FLoadedItemIndex = -2;  // set while loading: items may come later
+    int FLoadedItemIndex = -2; // set while loading: items may come later
     TComboBoxStyle FStyle = csDropDown;
     int FItemHeight = 13;
     int FDropDownCount = 8;

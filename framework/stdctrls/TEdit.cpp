@@ -2,15 +2,15 @@
 
 #include <algorithm>
 
+#include "component/PropertyHelpers.h"
+#include "component/Utf8.h"
 #include "graphics/DrawText.h"
 #include "graphics/PlainPaint.h"
-#include "component/PropertyHelpers.h"
 #include "graphics/TBitmap.h"
 #include "graphics/TCanvas.h"
-#include "component/Utf8.h"
-#include "window/WinApi.h"
 #include "platform/THost.h"
 #include "platform/VirtualKeys.h"
+#include "window/WinApi.h"
 
 namespace {
 constexpr uintptr_t kCaretTimer = 1;
@@ -18,7 +18,9 @@ constexpr unsigned kBlinkMs = 530;
 constexpr int kBorder = 2;
 constexpr int kMargin = 1;
 
-bool IsWordChar(char32_t c) { return c != U' ' && c != U'\t'; }
+bool IsWordChar(char32_t c) {
+    return c != U' ' && c != U'\t';
+}
 
 TCanvas& MeasureCanvas(const TFont& font) {
     static TBitmap scratch;
@@ -37,23 +39,27 @@ TEdit::TEdit(TComponent* owner) : TCustomControl(owner) {
     SetCursor(crIBeam);
 }
 
-TEdit::~TEdit() { StopBlink(); }
+TEdit::~TEdit() {
+    StopBlink();
+}
 
 const TClassInfo* TEdit::StaticClassInfo() {
-    static const TClassInfo info = MakeClassInfo<TEdit>(
-        "TEdit", TCustomControl::StaticClassInfo(),
-        {
-            BoolProp("AutoSelect", &TEdit::SetAutoSelect),
-            IntProp("MaxLength", &TEdit::SetMaxLength),
-            StrProp("PasswordChar", &TEdit::SetPasswordChar),
-            BoolProp("ReadOnly", &TEdit::SetReadOnly),
-            StrProp("Text", &TControl::SetText),
-            EventProp("OnChange", &TEdit::OnChange),
-        });
+    static const TClassInfo info =
+        MakeClassInfo<TEdit>("TEdit", TCustomControl::StaticClassInfo(),
+                             {
+                                 BoolProp("AutoSelect", &TEdit::SetAutoSelect),
+                                 IntProp("MaxLength", &TEdit::SetMaxLength),
+                                 StrProp("PasswordChar", &TEdit::SetPasswordChar),
+                                 BoolProp("ReadOnly", &TEdit::SetReadOnly),
+                                 StrProp("Text", &TControl::SetText),
+                                 EventProp("OnChange", &TEdit::OnChange),
+                             });
     return &info;
 }
 
-const TClassInfo* TEdit::ClassInfo() const { return StaticClassInfo(); }
+const TClassInfo* TEdit::ClassInfo() const {
+    return StaticClassInfo();
+}
 
 void TEdit::SetPasswordChar(const std::string& c) {
     std::u32string cp = Utf8Decode(c);
@@ -63,8 +69,12 @@ void TEdit::SetPasswordChar(const std::string& c) {
 
 // --- selection ---------------------------------------------------------------------
 
-int TEdit::SelStart() const { return std::min(FAnchor, FCaret); }
-int TEdit::SelLength() const { return std::abs(FCaret - FAnchor); }
+int TEdit::SelStart() const {
+    return std::min(FAnchor, FCaret);
+}
+int TEdit::SelLength() const {
+    return std::abs(FCaret - FAnchor);
+}
 
 void TEdit::SetSelStart(int pos) {
     pos = std::clamp(pos, 0, static_cast<int>(FChars.size()));
@@ -153,15 +163,19 @@ void TEdit::MoveCaret(int pos, bool extend) {
 }
 
 int TEdit::WordLeft(int pos) const {
-    while (pos > 0 && !IsWordChar(FChars[pos - 1])) --pos;
-    while (pos > 0 && IsWordChar(FChars[pos - 1])) --pos;
+    while (pos > 0 && !IsWordChar(FChars[pos - 1]))
+        --pos;
+    while (pos > 0 && IsWordChar(FChars[pos - 1]))
+        --pos;
     return pos;
 }
 
 int TEdit::WordRight(int pos) const {
     int n = static_cast<int>(FChars.size());
-    while (pos < n && IsWordChar(FChars[pos])) ++pos;
-    while (pos < n && !IsWordChar(FChars[pos])) ++pos;
+    while (pos < n && IsWordChar(FChars[pos]))
+        ++pos;
+    while (pos < n && !IsWordChar(FChars[pos]))
+        ++pos;
     return pos;
 }
 
@@ -172,10 +186,13 @@ std::u32string TEdit::DisplayText() const {
     return std::u32string(FChars.size(), Utf8Decode(FPasswordChar)[0]);
 }
 
-int TEdit::TextLeft() const { return kBorder + kMargin - FScroll; }
+int TEdit::TextLeft() const {
+    return kBorder + kMargin - FScroll;
+}
 
 int TEdit::PosToX(int pos) const {
-    std::u32string shown = DisplayText().substr(0, std::clamp(pos, 0, static_cast<int>(FChars.size())));
+    std::u32string shown =
+        DisplayText().substr(0, std::clamp(pos, 0, static_cast<int>(FChars.size())));
     return TextLeft() + MeasureCanvas(*Font()).TextWidth(Utf8Encode(shown));
 }
 
@@ -194,7 +211,7 @@ int TEdit::XToPos(int x) const {
 void TEdit::ScrollToCaret() {
     int inner = Width() - 2 * (kBorder + kMargin);
     if (inner <= 0) return;
-    int x = PosToX(FCaret) - TextLeft();  // caret offset from the text's start
+    int x = PosToX(FCaret) - TextLeft(); // caret offset from the text's start
     if (x - FScroll > inner) FScroll = x - inner;
     if (x < FScroll) FScroll = std::max(0, x - inner / 3);
     int full = PosToX(static_cast<int>(FChars.size())) - TextLeft();
@@ -252,9 +269,15 @@ void TEdit::WndProc(TMessage& m) {
             return;
         }
         break;
-    case WM_CUT: CutToClipboard(); return;
-    case WM_COPY: CopyToClipboard(); return;
-    case WM_PASTE: PasteFromClipboard(); return;
+    case WM_CUT:
+        CutToClipboard();
+        return;
+    case WM_COPY:
+        CopyToClipboard();
+        return;
+    case WM_PASTE:
+        PasteFromClipboard();
+        return;
     case WM_LBUTTONUP:
         FMouseSelecting = false;
         break;
@@ -276,28 +299,44 @@ void TEdit::KeyDown(int& key, TShiftState shift) {
         MoveCaret(ctrl ? WordLeft(FCaret) : (!ext && SelLength() ? SelStart() : FCaret - 1), ext);
         break;
     case VK_RIGHT:
-        MoveCaret(ctrl ? WordRight(FCaret) : (!ext && SelLength() ? SelStart() + SelLength() : FCaret + 1),
+        MoveCaret(ctrl ? WordRight(FCaret)
+                       : (!ext && SelLength() ? SelStart() + SelLength() : FCaret + 1),
                   ext);
         break;
-    case VK_HOME: MoveCaret(0, ext); break;
-    case VK_END: MoveCaret(n, ext); break;
+    case VK_HOME:
+        MoveCaret(0, ext);
+        break;
+    case VK_END:
+        MoveCaret(n, ext);
+        break;
     case VK_DELETE:
-        if (ext) CutToClipboard();
-        else if (FReadOnly) break;
-        else if (SelLength()) ClearSelection();
-        else if (FCaret < n) ReplaceRange(FCaret, ctrl ? WordRight(FCaret) : FCaret + 1, U"");
+        if (ext)
+            CutToClipboard();
+        else if (FReadOnly)
+            break;
+        else if (SelLength())
+            ClearSelection();
+        else if (FCaret < n)
+            ReplaceRange(FCaret, ctrl ? WordRight(FCaret) : FCaret + 1, U"");
         break;
     case VK_INSERT:
-        if (ctrl) CopyToClipboard();
-        else if (ext) PasteFromClipboard();
+        if (ctrl)
+            CopyToClipboard();
+        else if (ext)
+            PasteFromClipboard();
         break;
     default:
         if (ctrl && !ext && !(shift & ssAlt)) {
-            if (key == 'A') SelectAll();
-            else if (key == 'C') CopyToClipboard();
-            else if (key == 'X') CutToClipboard();
-            else if (key == 'V') PasteFromClipboard();
-            else return;
+            if (key == 'A')
+                SelectAll();
+            else if (key == 'C')
+                CopyToClipboard();
+            else if (key == 'X')
+                CutToClipboard();
+            else if (key == 'V')
+                PasteFromClipboard();
+            else
+                return;
             key = 0;
         }
         return;
@@ -310,13 +349,15 @@ void TEdit::KeyPress(uint32_t& key) {
     if (key == 0) return;
     if (key == VK_BACK) {
         if (!FReadOnly) {
-            if (SelLength()) ClearSelection();
-            else if (FCaret > 0) ReplaceRange(IsKeyDown(VK_CONTROL) ? WordLeft(FCaret) : FCaret - 1, FCaret, U"");
+            if (SelLength())
+                ClearSelection();
+            else if (FCaret > 0)
+                ReplaceRange(IsKeyDown(VK_CONTROL) ? WordLeft(FCaret) : FCaret - 1, FCaret, U"");
         }
         key = 0;
         return;
     }
-    if (key < 0x20 || key == 0x7F) return;  // other control characters are not text
+    if (key < 0x20 || key == 0x7F) return; // other control characters are not text
     if (IsKeyDown(VK_CONTROL) && !IsKeyDown(VK_MENU)) return;
     if (!FReadOnly) {
         char32_t c = static_cast<char32_t>(key);

@@ -78,9 +78,9 @@ private:
     int TextLeft() const;
 
     std::u32string FChars;
-    int FAnchor = 0;  // the fixed end of the selection
-    int FCaret = 0;   // the moving end, where the caret is
-    int FScroll = 0;  // pixels of text hidden on the left
+    int FAnchor = 0; // the fixed end of the selection
+    int FCaret = 0;  // the moving end, where the caret is
+    int FScroll = 0; // pixels of text hidden on the left
     int FMaxLength = 0;
     std::string FPasswordChar;
     bool FReadOnly = false;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "graphics/DrawText.h"
 #include "component/PropertyHelpers.h"
+#include "graphics/DrawText.h"
 #include "graphics/TCanvas.h"
 
 TGauge::TGauge(TComponent* owner) : TGraphicControl(owner) {
@@ -17,7 +17,8 @@ const TClassInfo* TGauge::StaticClassInfo() {
         {
             ColorProp("BackColor", &TGauge::SetBackColor),
             ColorProp("ForeColor", &TGauge::SetForeColor),
-            EnumProp("Kind", &TGauge::SetKind, {"gkText", "gkHorizontalBar", "gkVerticalBar", "gkPie", "gkNeedle"}),
+            EnumProp("Kind", &TGauge::SetKind,
+                     {"gkText", "gkHorizontalBar", "gkVerticalBar", "gkPie", "gkNeedle"}),
             IntProp("MaxValue", &TGauge::SetMaxValue),
             IntProp("MinValue", &TGauge::SetMinValue),
             IntProp("Progress", &TGauge::SetProgress),
@@ -27,7 +28,9 @@ const TClassInfo* TGauge::StaticClassInfo() {
     return &info;
 }
 
-const TClassInfo* TGauge::ClassInfo() const { return StaticClassInfo(); }
+const TClassInfo* TGauge::ClassInfo() const {
+    return StaticClassInfo();
+}
 
 void TGauge::SetMinValue(int v) {
     FMinValue = std::min(v, FMaxValue);
@@ -87,7 +90,10 @@ void TGauge::Paint() {
     c.FrameRect(r);
     r = Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
     int64_t span = static_cast<int64_t>(FMaxValue) - FMinValue;
-    int filled = span <= 0 ? 0 : static_cast<int>((static_cast<int64_t>(FProgress) - FMinValue) * r.Width() / span);
+    int filled =
+        span <= 0
+            ? 0
+            : static_cast<int>((static_cast<int64_t>(FProgress) - FMinValue) * r.Width() / span);
     TRect bar = Rect(r.Left, r.Top, r.Left + filled, r.Bottom);
     TRect rest = Rect(bar.Right, r.Top, r.Right, r.Bottom);
     c.Brush()->SetColor(FBackColor);

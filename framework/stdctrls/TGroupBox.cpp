@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "component/PropertyHelpers.h"
 #include "graphics/DrawText.h"
 #include "graphics/PlainPaint.h"
-#include "component/PropertyHelpers.h"
 #include "graphics/TCanvas.h"
 
 TGroupBox::TGroupBox(TComponent* owner) : TCustomControl(owner) {
@@ -14,11 +14,14 @@ TGroupBox::TGroupBox(TComponent* owner) : TCustomControl(owner) {
 }
 
 const TClassInfo* TGroupBox::StaticClassInfo() {
-    static const TClassInfo info = MakeClassInfo<TGroupBox>("TGroupBox", TCustomControl::StaticClassInfo());
+    static const TClassInfo info =
+        MakeClassInfo<TGroupBox>("TGroupBox", TCustomControl::StaticClassInfo());
     return &info;
 }
 
-const TClassInfo* TGroupBox::ClassInfo() const { return StaticClassInfo(); }
+const TClassInfo* TGroupBox::ClassInfo() const {
+    return StaticClassInfo();
+}
 
 void TGroupBox::Paint() {
     TCanvas& c = *Canvas();

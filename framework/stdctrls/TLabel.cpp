@@ -1,8 +1,8 @@
 #include "stdctrls/TLabel.h"
 
+#include "component/PropertyHelpers.h"
 #include "graphics/DrawText.h"
 #include "graphics/PlainPaint.h"
-#include "component/PropertyHelpers.h"
 #include "graphics/TBitmap.h"
 #include "graphics/TCanvas.h"
 #include "window/TWinControl.h"
@@ -16,7 +16,8 @@ const TClassInfo* TLabel::StaticClassInfo() {
     static const TClassInfo info = MakeClassInfo<TLabel>(
         "TLabel", TGraphicControl::StaticClassInfo(),
         {
-            EnumProp("Alignment", &TLabel::SetAlignment, {"taLeftJustify", "taRightJustify", "taCenter"}),
+            EnumProp("Alignment", &TLabel::SetAlignment,
+                     {"taLeftJustify", "taRightJustify", "taCenter"}),
             BoolProp("AutoSize", &TLabel::SetAutoSize),
             ComponentRefProp("FocusControl", &TLabel::SetFocusControl),
             EnumProp("Layout", &TLabel::SetLayout, {"tlTop", "tlCenter", "tlBottom"}),
@@ -27,7 +28,9 @@ const TClassInfo* TLabel::StaticClassInfo() {
     return &info;
 }
 
-const TClassInfo* TLabel::ClassInfo() const { return StaticClassInfo(); }
+const TClassInfo* TLabel::ClassInfo() const {
+    return StaticClassInfo();
+}
 
 void TLabel::SetAlignment(TAlignment a) {
     if (a == FAlignment) return;
@@ -49,8 +52,10 @@ void TLabel::SetLayout(TTextLayout l) {
 void TLabel::SetTransparent(bool v) {
     if (v == FTransparent) return;
     FTransparent = v;
-    if (v) FControlStyle &= ~csOpaque;
-    else FControlStyle |= csOpaque;
+    if (v)
+        FControlStyle &= ~csOpaque;
+    else
+        FControlStyle |= csOpaque;
     Invalidate();
 }
 
@@ -70,8 +75,10 @@ void TLabel::SetShowAccelChar(bool v) {
 
 unsigned TLabel::TextFlags() const {
     unsigned flags = FWordWrap ? DT_WORDBREAK : 0;
-    if (FAlignment == taRightJustify) flags |= DT_RIGHT;
-    else if (FAlignment == taCenter) flags |= DT_CENTER;
+    if (FAlignment == taRightJustify)
+        flags |= DT_RIGHT;
+    else if (FAlignment == taCenter)
+        flags |= DT_CENTER;
     if (!FShowAccelChar) flags |= DT_NOPREFIX;
     return flags | DT_EXPANDTABS;
 }
@@ -97,7 +104,8 @@ void TLabel::Loaded() {
 
 void TLabel::WndProc(TMessage& m) {
     TGraphicControl::WndProc(m);
-    if (m.Msg == CM_TEXTCHANGED || m.Msg == CM_FONTCHANGED || m.Msg == CM_PARENTFONTCHANGED) AdjustBounds();
+    if (m.Msg == CM_TEXTCHANGED || m.Msg == CM_FONTCHANGED || m.Msg == CM_PARENTFONTCHANGED)
+        AdjustBounds();
 }
 
 void TLabel::Notification(TComponent* component, TOperation operation) {
@@ -118,7 +126,8 @@ void TLabel::Paint() {
     if (FLayout != tlTop) {
         TRect calc = r;
         c.DrawText(Caption(), calc, flags | DT_CALCRECT);
-        int dy = FLayout == tlBottom ? r.Height() - calc.Height() : (r.Height() - calc.Height()) / 2;
+        int dy =
+            FLayout == tlBottom ? r.Height() - calc.Height() : (r.Height() - calc.Height()) / 2;
         r.Top += dy;
     }
     DrawControlText(c, Caption(), r, flags, Enabled());

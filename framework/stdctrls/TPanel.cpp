@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "component/PropertyHelpers.h"
 #include "graphics/DrawText.h"
 #include "graphics/PlainPaint.h"
-#include "component/PropertyHelpers.h"
 #include "graphics/TCanvas.h"
 
 namespace {
@@ -12,10 +12,17 @@ const std::vector<std::string> kBevelNames{"bvNone", "bvLowered", "bvRaised", "b
 
 void PaintBevel(TCanvas& c, TRect& r, TBevelCut cut, int width) {
     switch (cut) {
-    case bvLowered: Frame3D(c, r, clBtnShadow, clBtnHighlight, width); break;
-    case bvRaised: Frame3D(c, r, clBtnHighlight, clBtnShadow, width); break;
-    case bvSpace: r = Rect(r.Left + width, r.Top + width, r.Right - width, r.Bottom - width); break;
-    case bvNone: break;
+    case bvLowered:
+        Frame3D(c, r, clBtnShadow, clBtnHighlight, width);
+        break;
+    case bvRaised:
+        Frame3D(c, r, clBtnHighlight, clBtnShadow, width);
+        break;
+    case bvSpace:
+        r = Rect(r.Left + width, r.Top + width, r.Right - width, r.Bottom - width);
+        break;
+    case bvNone:
+        break;
     }
 }
 } // namespace
@@ -27,18 +34,21 @@ TPanel::TPanel(TComponent* owner) : TCustomControl(owner) {
 }
 
 const TClassInfo* TPanel::StaticClassInfo() {
-    static const TClassInfo info = MakeClassInfo<TPanel>(
-        "TPanel", TCustomControl::StaticClassInfo(),
-        {
-            EnumProp("Alignment", &TPanel::SetAlignment, {"taLeftJustify", "taRightJustify", "taCenter"}),
-            EnumProp("BevelInner", &TPanel::SetBevelInner, kBevelNames),
-            EnumProp("BevelOuter", &TPanel::SetBevelOuter, kBevelNames),
-            IntProp("BevelWidth", &TPanel::SetBevelWidth),
-        });
+    static const TClassInfo info =
+        MakeClassInfo<TPanel>("TPanel", TCustomControl::StaticClassInfo(),
+                              {
+                                  EnumProp("Alignment", &TPanel::SetAlignment,
+                                           {"taLeftJustify", "taRightJustify", "taCenter"}),
+                                  EnumProp("BevelInner", &TPanel::SetBevelInner, kBevelNames),
+                                  EnumProp("BevelOuter", &TPanel::SetBevelOuter, kBevelNames),
+                                  IntProp("BevelWidth", &TPanel::SetBevelWidth),
+                              });
     return &info;
 }
 
-const TClassInfo* TPanel::ClassInfo() const { return StaticClassInfo(); }
+const TClassInfo* TPanel::ClassInfo() const {
+    return StaticClassInfo();
+}
 
 void TPanel::SetAlignment(TAlignment a) {
     FAlignment = a;
@@ -70,7 +80,9 @@ void TPanel::Paint() {
     PaintBevel(c, r, FBevelInner, FBevelWidth);
     if (Caption().empty()) return;
     unsigned flags = DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS;
-    if (FAlignment == taCenter) flags |= DT_CENTER;
-    else if (FAlignment == taRightJustify) flags |= DT_RIGHT;
+    if (FAlignment == taCenter)
+        flags |= DT_CENTER;
+    else if (FAlignment == taRightJustify)
+        flags |= DT_RIGHT;
     DrawControlText(c, Caption(), r, flags, Enabled());
 }

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "component/PropertyHelpers.h"
+#include "forms/TCustomForm.h"
 #include "graphics/DrawText.h"
 #include "graphics/PlainPaint.h"
-#include "component/PropertyHelpers.h"
 #include "graphics/TCanvas.h"
-#include "forms/TCustomForm.h"
 
 namespace {
 constexpr int kPanelGap = 2;
@@ -21,18 +21,20 @@ TStatusBar::TStatusBar(TComponent* owner)
 }
 
 const TClassInfo* TStatusBar::StaticClassInfo() {
-    static const TClassInfo info = MakeClassInfo<TStatusBar>(
-        "TStatusBar", TCustomControl::StaticClassInfo(),
-        {
-            CollectionProp("Panels", &TStatusBar::Panels),
-            BoolProp("SimplePanel", &TStatusBar::SetSimplePanel),
-            StrProp("SimpleText", &TStatusBar::SetSimpleText),
-            BoolProp("SizeGrip", &TStatusBar::SetSizeGrip),
-        });
+    static const TClassInfo info =
+        MakeClassInfo<TStatusBar>("TStatusBar", TCustomControl::StaticClassInfo(),
+                                  {
+                                      CollectionProp("Panels", &TStatusBar::Panels),
+                                      BoolProp("SimplePanel", &TStatusBar::SetSimplePanel),
+                                      StrProp("SimpleText", &TStatusBar::SetSimpleText),
+                                      BoolProp("SizeGrip", &TStatusBar::SetSizeGrip),
+                                  });
     return &info;
 }
 
-const TClassInfo* TStatusBar::ClassInfo() const { return StaticClassInfo(); }
+const TClassInfo* TStatusBar::ClassInfo() const {
+    return StaticClassInfo();
+}
 
 void TStatusBar::SetSimplePanel(bool v) {
     FSimplePanel = v;
@@ -51,20 +53,25 @@ void TStatusBar::SetSizeGrip(bool v) {
 
 TRect TStatusBar::PanelRect(int i) const {
     int x = 0;
-    for (int k = 0; k < i && k < FPanels->Count(); ++k) x += FPanels->Items(k)->Width();
+    for (int k = 0; k < i && k < FPanels->Count(); ++k)
+        x += FPanels->Items(k)->Width();
     bool last = i == FPanels->Count() - 1;
     int right = last ? Width() : x + FPanels->Items(i)->Width();
     return Rect(x, kPanelGap, right - kPanelGap, Height());
 }
 
-void TStatusBar::PaintPanel(TCanvas& c, const TRect& r, const std::string& text, TAlignment alignment,
-                            TStatusPanelBevel bevel) {
+void TStatusBar::PaintPanel(TCanvas& c, const TRect& r, const std::string& text,
+                            TAlignment alignment, TStatusPanelBevel bevel) {
     TRect inner = r;
-    if (bevel == pbLowered) Frame3D(c, inner, clBtnShadow, clBtnHighlight, 1);
-    else if (bevel == pbRaised) Frame3D(c, inner, clBtnHighlight, clBtnShadow, 1);
+    if (bevel == pbLowered)
+        Frame3D(c, inner, clBtnShadow, clBtnHighlight, 1);
+    else if (bevel == pbRaised)
+        Frame3D(c, inner, clBtnHighlight, clBtnShadow, 1);
     unsigned flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
-    if (alignment == taCenter) flags |= DT_CENTER;
-    else if (alignment == taRightJustify) flags |= DT_RIGHT;
+    if (alignment == taCenter)
+        flags |= DT_CENTER;
+    else if (alignment == taRightJustify)
+        flags |= DT_RIGHT;
     TRect t = Rect(inner.Left + 2, inner.Top, inner.Right - 2, inner.Bottom);
     c.SaveDC();
     c.IntersectClipRect(inner);

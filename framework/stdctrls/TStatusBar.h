@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "window/TCustomControl.h"
 #include "stdctrls/TStatusPanels.h"
+#include "window/TCustomControl.h"
 
 class TStatusBar : public TCustomControl {
 public:

@@ -7,7 +7,8 @@ const TClassInfo* TStatusPanel::StaticClassInfo() {
     static const TClassInfo info = MakeClassInfo<TStatusPanel>(
         "TStatusPanel", nullptr,
         {
-            EnumProp("Alignment", &TStatusPanel::SetAlignment, {"taLeftJustify", "taRightJustify", "taCenter"}),
+            EnumProp("Alignment", &TStatusPanel::SetAlignment,
+                     {"taLeftJustify", "taRightJustify", "taCenter"}),
             EnumProp("Bevel", &TStatusPanel::SetBevel, {"pbNone", "pbLowered", "pbRaised"}),
             EnumProp("Style", &TStatusPanel::SetStyle, {"psText", "psOwnerDraw"}),
             StrProp("Text", &TStatusPanel::SetText),
@@ -16,7 +17,9 @@ const TClassInfo* TStatusPanel::StaticClassInfo() {
     return &info;
 }
 
-const TClassInfo* TStatusPanel::ClassInfo() const { return StaticClassInfo(); }
+const TClassInfo* TStatusPanel::ClassInfo() const {
+    return StaticClassInfo();
+}
 
 void TStatusPanel::SetText(const std::string& s) {
     if (s == FText) return;

@@ -6,7 +6,8 @@
 #include "stdctrls/TStatusBar.h"
 
 TStatusPanel* TStatusPanels::Items(int i) const {
-    if (i < 0 || i >= Count()) throw std::out_of_range("List index out of bounds (" + std::to_string(i) + ")");
+    if (i < 0 || i >= Count())
+        throw std::out_of_range("List index out of bounds (" + std::to_string(i) + ")");
     return FItems[static_cast<size_t>(i)].get();
 }
 

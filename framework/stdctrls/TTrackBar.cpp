@@ -2,15 +2,15 @@
 
 #include <algorithm>
 
-#include "graphics/PlainPaint.h"
 #include "component/PropertyHelpers.h"
+#include "graphics/PlainPaint.h"
 #include "graphics/TCanvas.h"
-#include "window/WinApi.h"
 #include "platform/THost.h"
 #include "platform/VirtualKeys.h"
+#include "window/WinApi.h"
 
 namespace {
-constexpr int kMargin = 8;  // from the control's side to the thumb centre's range
+constexpr int kMargin = 8; // from the control's side to the thumb centre's range
 } // namespace
 
 TTrackBar::TTrackBar(TComponent* owner) : TCustomControl(owner) {
@@ -31,14 +31,17 @@ const TClassInfo* TTrackBar::StaticClassInfo() {
             IntProp("PageSize", &TTrackBar::SetPageSize),
             IntProp("Position", &TTrackBar::SetPosition),
             IntProp("ThumbLength", &TTrackBar::SetThumbLength),
-            EnumProp("TickMarks", &TTrackBar::SetTickMarks, {"tmBottomRight", "tmTopLeft", "tmBoth"}),
+            EnumProp("TickMarks", &TTrackBar::SetTickMarks,
+                     {"tmBottomRight", "tmTopLeft", "tmBoth"}),
             EnumProp("TickStyle", &TTrackBar::SetTickStyle, {"tsNone", "tsAuto", "tsManual"}),
             EventProp("OnChange", &TTrackBar::OnChange),
         });
     return &info;
 }
 
-const TClassInfo* TTrackBar::ClassInfo() const { return StaticClassInfo(); }
+const TClassInfo* TTrackBar::ClassInfo() const {
+    return StaticClassInfo();
+}
 
 void TTrackBar::SetMin(int v) {
     FMin = v;
@@ -88,7 +91,9 @@ void TTrackBar::Changed() {
 
 // --- geometry ----------------------------------------------------------------------
 
-int TTrackBar::ThumbWidth() const { return std::max(5, FThumbLength / 2 | 1); }
+int TTrackBar::ThumbWidth() const {
+    return std::max(5, FThumbLength / 2 | 1);
+}
 
 int TTrackBar::ThumbTop() const {
     int room = Height() - FThumbLength;
@@ -100,14 +105,16 @@ int TTrackBar::ThumbTop() const {
 int TTrackBar::PositionToX(int pos) const {
     int left = kMargin, right = Width() - kMargin - 1;
     if (FMax == FMin) return left;
-    return left + static_cast<int>(static_cast<int64_t>(pos - FMin) * (right - left) / (FMax - FMin));
+    return left +
+           static_cast<int>(static_cast<int64_t>(pos - FMin) * (right - left) / (FMax - FMin));
 }
 
 int TTrackBar::XToPosition(int x) const {
     int left = kMargin, right = Width() - kMargin - 1;
     if (right <= left || FMax == FMin) return FMin;
     int64_t span = FMax - FMin;
-    int64_t p = FMin + ((static_cast<int64_t>(x - left) * span * 2 + (right - left)) / (2 * (right - left)));
+    int64_t p = FMin + ((static_cast<int64_t>(x - left) * span * 2 + (right - left)) /
+                        (2 * (right - left)));
     return static_cast<int>(std::clamp<int64_t>(p, FMin, FMax));
 }
 
@@ -146,14 +153,27 @@ void TTrackBar::KeyDown(int& key, TShiftState shift) {
     TCustomControl::KeyDown(key, shift);
     switch (key) {
     case VK_LEFT:
-    case VK_UP: SetPosition(FPosition - FLineSize); break;
+    case VK_UP:
+        SetPosition(FPosition - FLineSize);
+        break;
     case VK_RIGHT:
-    case VK_DOWN: SetPosition(FPosition + FLineSize); break;
-    case VK_PRIOR: SetPosition(FPosition - FPageSize); break;
-    case VK_NEXT: SetPosition(FPosition + FPageSize); break;
-    case VK_HOME: SetPosition(FMin); break;
-    case VK_END: SetPosition(FMax); break;
-    default: return;
+    case VK_DOWN:
+        SetPosition(FPosition + FLineSize);
+        break;
+    case VK_PRIOR:
+        SetPosition(FPosition - FPageSize);
+        break;
+    case VK_NEXT:
+        SetPosition(FPosition + FPageSize);
+        break;
+    case VK_HOME:
+        SetPosition(FMin);
+        break;
+    case VK_END:
+        SetPosition(FMax);
+        break;
+    default:
+        return;
     }
     key = 0;
 }
@@ -205,14 +225,17 @@ void TTrackBar::Paint() {
         }
         if ((FMax - FMin) % FFrequency != 0) {
             int x = PositionToX(FMax);
-            if (FTickMarks != tmTopLeft) c.FillRect(Rect(x, thumb.Bottom + 2, x + 1, thumb.Bottom + 6));
+            if (FTickMarks != tmTopLeft)
+                c.FillRect(Rect(x, thumb.Bottom + 2, x + 1, thumb.Bottom + 6));
         }
     }
     TRect t = thumb;
     c.Brush()->SetColor(clBtnFace);
     c.FillRect(t);
-    if (FDragging) Frame3D(c, t, clBtnShadow, clBtnHighlight, 1);
-    else DrawRaisedEdge(c, t);
+    if (FDragging)
+        Frame3D(c, t, clBtnShadow, clBtnHighlight, 1);
+    else
+        DrawRaisedEdge(c, t);
     if (Focused()) {
         c.Brush()->SetStyle(bsSolid);
         c.DrawFocusRect(ClientRect());

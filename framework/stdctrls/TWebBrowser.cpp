@@ -1,10 +1,10 @@
 #include "stdctrls/TWebBrowser.h"
 
+#include "component/PropertyHelpers.h"
+#include "component/Utf8.h"
 #include "graphics/DrawText.h"
 #include "graphics/PlainPaint.h"
-#include "component/PropertyHelpers.h"
 #include "graphics/TCanvas.h"
-#include "component/Utf8.h"
 
 TWebBrowser::TWebBrowser(TComponent* owner) : TCustomControl(owner) {
     FControlStyle = csCaptureMouse | csClickEvents | csOpaque;
@@ -21,7 +21,9 @@ const TClassInfo* TWebBrowser::StaticClassInfo() {
     return &info;
 }
 
-const TClassInfo* TWebBrowser::ClassInfo() const { return StaticClassInfo(); }
+const TClassInfo* TWebBrowser::ClassInfo() const {
+    return StaticClassInfo();
+}
 
 void TWebBrowser::Navigate(const std::string& url) {
     FLocationURL = url;

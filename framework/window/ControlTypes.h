@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "window/Messages.h"
 #include "component/TPersistent.h"
 #include "platform/Types.h"
+#include "window/Messages.h"
 
 class TCanvas;
 class TControl;
@@ -21,8 +21,12 @@ using HWND = uint32_t;
 // A device context is a canvas with an origin and a clip region.
 using HDC = TCanvas*;
 
-inline uintptr_t DCToWParam(HDC dc) { return reinterpret_cast<uintptr_t>(dc); }
-inline HDC WParamToDC(uintptr_t w) { return reinterpret_cast<HDC>(w); }
+inline uintptr_t DCToWParam(HDC dc) {
+    return reinterpret_cast<uintptr_t>(dc);
+}
+inline HDC WParamToDC(uintptr_t w) {
+    return reinterpret_cast<HDC>(w);
+}
 
 using TWndMethod = std::function<void(TMessage&)>;
 
@@ -32,8 +36,8 @@ enum TControlStyleFlag : unsigned {
     csClickEvents = 0x0004,
     csFramed = 0x0008,
     csSetCaption = 0x0010,
-    csOpaque = 0x0020,         // paints every pixel: no erase needed
-    csDoubleClicks = 0x0040,   // wants double-click messages instead of a second down
+    csOpaque = 0x0020,       // paints every pixel: no erase needed
+    csDoubleClicks = 0x0040, // wants double-click messages instead of a second down
     csFixedWidth = 0x0080,
     csFixedHeight = 0x0100,
     csNoStdEvents = 0x0200,
@@ -123,7 +127,9 @@ struct TNCCalcSizeParams {
 };
 
 // Mouse coordinates packed as window messages carry them.
-inline intptr_t PointToLParam(TPoint p) { return MakeLParam(p.X, p.Y); }
+inline intptr_t PointToLParam(TPoint p) {
+    return MakeLParam(p.X, p.Y);
+}
 inline TPoint LParamToPoint(intptr_t l) {
     return {static_cast<int16_t>(l & 0xFFFF), static_cast<int16_t>((l >> 16) & 0xFFFF)};
 }
@@ -133,7 +139,7 @@ inline TPoint LParamToPoint(intptr_t l) {
 class TControlRef {
 public:
     TControlRef() = default;
-    TControlRef(TControl* c);  // NOLINT: implicit on purpose, like a pointer
+    TControlRef(TControl* c); // NOLINT: implicit on purpose, like a pointer
     TControl* Get() const { return FToken ? *FToken : nullptr; }
     operator TControl*() const { return Get(); }
     TControl* operator->() const { return Get(); }

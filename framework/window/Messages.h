@@ -149,8 +149,9 @@ constexpr uint32_t CM_CANCELMODE = CM_BASE + 33;
 constexpr uint32_t CM_MOUSEWHEEL = CM_BASE + 34;
 constexpr uint32_t CM_BORDERCHANGED = CM_BASE + 35;
 constexpr uint32_t CM_SYSFONTCHANGED = CM_BASE + 36;
-constexpr uint32_t CM_TIMER = CM_BASE + 37;        // a TTimer's tick, posted through the loop
-constexpr uint32_t CM_ISDEFAULTBUTTON = CM_BASE + 38; // answer 1 when the control is a default button
+constexpr uint32_t CM_TIMER = CM_BASE + 37; // a TTimer's tick, posted through the loop
+constexpr uint32_t CM_ISDEFAULTBUTTON =
+    CM_BASE + 38; // answer 1 when the control is a default button
 
 // First number handed out by RegisterWindowMessage.
 constexpr uint32_t WM_REGISTERED_FIRST = 0xC000;
@@ -158,7 +159,7 @@ constexpr uint32_t WM_REGISTERED_FIRST = 0xC000;
 // WM_SYSCOMMAND codes.
 constexpr uint32_t SC_SIZE = 0xF000;
 constexpr uint32_t SC_MOVE = 0xF010;
-constexpr uint32_t SC_DRAGMOVE = 0xF012;  // SC_MOVE + HTCAPTION: move with the mouse
+constexpr uint32_t SC_DRAGMOVE = 0xF012; // SC_MOVE + HTCAPTION: move with the mouse
 constexpr uint32_t SC_MINIMIZE = 0xF020;
 constexpr uint32_t SC_MAXIMIZE = 0xF030;
 constexpr uint32_t SC_CLOSE = 0xF060;

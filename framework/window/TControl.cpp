@@ -1,17 +1,17 @@
 #include "window/TControl.h"
 
-#include "graphics/Graphics.h"
 #include "component/PropertyHelpers.h"
 #include "forms/TCustomForm.h"
+#include "graphics/Graphics.h"
+#include "platform/VirtualKeys.h"
 #include "window/TWinControl.h"
 #include "window/WinApi.h"
-#include "platform/VirtualKeys.h"
 
 namespace {
 std::vector<std::pair<std::string, int64_t>> CursorIdents() {
-    return {{"crDefault", crDefault}, {"crNone", crNone},       {"crArrow", crArrow},
-            {"crCross", crCross},     {"crIBeam", crIBeam},     {"crSizeNESW", crSizeNESW},
-            {"crSizeNS", crSizeNS},   {"crSizeNWSE", crSizeNWSE}, {"crSizeWE", crSizeWE},
+    return {{"crDefault", crDefault},     {"crNone", crNone},         {"crArrow", crArrow},
+            {"crCross", crCross},         {"crIBeam", crIBeam},       {"crSizeNESW", crSizeNESW},
+            {"crSizeNS", crSizeNS},       {"crSizeNWSE", crSizeNWSE}, {"crSizeWE", crSizeWE},
             {"crHandPoint", crHandPoint}, {"crSizeAll", crSizeAll}};
 }
 } // namespace
@@ -43,7 +43,8 @@ const TClassInfo* TControl::StaticClassInfo() {
             IntProp("Top", &TControl::SetTop),
             IntProp("Width", &TControl::SetWidth),
             IntProp("Height", &TControl::SetHeight),
-            EnumProp("Align", &TControl::SetAlign, {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"}),
+            EnumProp("Align", &TControl::SetAlign,
+                     {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"}),
             StrProp("Caption", &TControl::SetCaption),
             ColorProp("Color", &TControl::SetColor),
             IntProp("Cursor", &TControl::SetCursor, CursorIdents()),
@@ -67,7 +68,9 @@ const TClassInfo* TControl::StaticClassInfo() {
     return &info;
 }
 
-const TClassInfo* TControl::ClassInfo() const { return StaticClassInfo(); }
+const TClassInfo* TControl::ClassInfo() const {
+    return StaticClassInfo();
+}
 
 // --- tree and bounds ---------------------------------------------------------
 
@@ -104,7 +107,9 @@ void TControl::BoundsChanged(const TRect& old) {
     RequestAlign();
 }
 
-void TControl::SetClientSize(int width, int height) { SetBounds(FLeft, FTop, width, height); }
+void TControl::SetClientSize(int width, int height) {
+    SetBounds(FLeft, FTop, width, height);
+}
 
 TPoint TControl::ClientOrigin() const {
     if (!FParent) return {FLeft, FTop};
@@ -150,7 +155,9 @@ void TControl::SetVisible(bool v) {
     RequestAlign();
 }
 
-bool TControl::Showing() const { return FVisible && FParent && FParent->Showing(); }
+bool TControl::Showing() const {
+    return FVisible && FParent && FParent->Showing();
+}
 
 void TControl::SetEnabled(bool v) {
     if (v == FEnabled) return;
@@ -268,7 +275,8 @@ void TControl::SendToBack() {
 
 TCustomForm* TControl::GetParentForm() const {
     const TControl* c = this;
-    while (c->FParent) c = c->FParent;
+    while (c->FParent)
+        c = c->FParent;
     return dynamic_cast<TCustomForm*>(const_cast<TControl*>(c));
 }
 
@@ -365,14 +373,16 @@ void TControl::HandleMouseMessage(TMessage& m) {
         break;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
-        MouseDown(mbRight, shift | (m.Msg == WM_RBUTTONDBLCLK ? TShiftState(ssDouble) : 0u), p.X, p.Y);
+        MouseDown(mbRight, shift | (m.Msg == WM_RBUTTONDBLCLK ? TShiftState(ssDouble) : 0u), p.X,
+                  p.Y);
         break;
     case WM_RBUTTONUP:
         MouseUp(mbRight, shift, p.X, p.Y);
         break;
     case WM_MBUTTONDOWN:
     case WM_MBUTTONDBLCLK:
-        MouseDown(mbMiddle, shift | (m.Msg == WM_MBUTTONDBLCLK ? TShiftState(ssDouble) : 0u), p.X, p.Y);
+        MouseDown(mbMiddle, shift | (m.Msg == WM_MBUTTONDBLCLK ? TShiftState(ssDouble) : 0u), p.X,
+                  p.Y);
         break;
     case WM_MBUTTONUP:
         MouseUp(mbMiddle, shift, p.X, p.Y);

@@ -10,9 +10,9 @@
 #include <memory>
 #include <string>
 
-#include "window/ControlTypes.h"
 #include "component/TComponent.h"
 #include "graphics/TFont.h"
+#include "window/ControlTypes.h"
 
 class TCustomForm;
 

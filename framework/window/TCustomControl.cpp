@@ -1,7 +1,7 @@
 #include "window/TCustomControl.h"
 
-#include "graphics/TCanvas.h"
 #include "component/TClassRegistry.h"
+#include "graphics/TCanvas.h"
 #include "window/TPaintEngine.h"
 #include "window/WinApi.h"
 
@@ -21,7 +21,9 @@ const TClassInfo* TCustomControl::StaticClassInfo() {
     return &info;
 }
 
-const TClassInfo* TCustomControl::ClassInfo() const { return StaticClassInfo(); }
+const TClassInfo* TCustomControl::ClassInfo() const {
+    return StaticClassInfo();
+}
 
 TCanvas* TCustomControl::Canvas() {
     if (FPaintCanvas) return FPaintCanvas;

@@ -1,7 +1,7 @@
 #include "window/TGraphicControl.h"
 
-#include "graphics/TCanvas.h"
 #include "component/TClassRegistry.h"
+#include "graphics/TCanvas.h"
 
 TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) {}
 
@@ -15,7 +15,9 @@ const TClassInfo* TGraphicControl::StaticClassInfo() {
     return &info;
 }
 
-const TClassInfo* TGraphicControl::ClassInfo() const { return StaticClassInfo(); }
+const TClassInfo* TGraphicControl::ClassInfo() const {
+    return StaticClassInfo();
+}
 
 void TGraphicControl::WndProc(TMessage& m) {
     if (m.Msg == WM_PAINT) {

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "graphics/TCanvas.h"
 #include "forms/TCustomForm.h"
 #include "forms/TScreen.h"
+#include "graphics/TCanvas.h"
 #include "window/TWinControl.h"
 
 namespace {
@@ -84,9 +84,13 @@ HDC TPaintEngine::CreateDC(TWinControl* c, bool client, const TRegion* limit) {
     return dc;
 }
 
-void TPaintEngine::ReleaseDC(HDC dc) { DCs().erase(dc); }
+void TPaintEngine::ReleaseDC(HDC dc) {
+    DCs().erase(dc);
+}
 
-bool TPaintEngine::IsLiveDC(HDC dc) { return DCs().count(dc) != 0; }
+bool TPaintEngine::IsLiveDC(HDC dc) {
+    return DCs().count(dc) != 0;
+}
 
 HDC TPaintEngine::BeginPaint(TWinControl* c, TPaintStruct& ps) {
     ps = TPaintStruct{};
@@ -120,7 +124,8 @@ void TPaintEngine::PaintWindowTree(TWinControl* w) {
     if (!w->Visible()) return;
     if (w->FFrameInvalid) {
         w->FFrameInvalid = false;
-        bool hasFrame = !(w->ClientInWindow() == Rect(0, 0, w->Width(), w->Height())) || !w->Parent();
+        bool hasFrame =
+            !(w->ClientInWindow() == Rect(0, 0, w->Width(), w->Height())) || !w->Parent();
         if (hasFrame) w->Perform(WM_NCPAINT, 1);
     }
     if (!w->FUpdateRgn.IsEmpty()) {
@@ -171,7 +176,8 @@ void TPaintEngine::PaintForm(TCustomForm* form) {
 
 void TPaintEngine::PaintAll() {
     std::vector<TControlRef> windows;
-    for (TCustomForm* f : TCustomForm::TopLevelWindows()) windows.emplace_back(f);
+    for (TCustomForm* f : TCustomForm::TopLevelWindows())
+        windows.emplace_back(f);
     for (const TControlRef& r : windows)
         if (auto* f = static_cast<TCustomForm*>(r.Get())) PaintForm(f);
 }

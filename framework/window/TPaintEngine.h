@@ -10,16 +10,16 @@
 // update regions; then each window presents the pixels that DCs could have
 // touched since the last present.
 
-#include "window/ControlTypes.h"
 #include "platform/TRegion.h"
+#include "window/ControlTypes.h"
 
 class TCustomForm;
 
 struct TPaintStruct {
     HDC hdc = nullptr;
     bool fErase = false;
-    TRect rcPaint;       // client coordinates
-    bool Owned = false;  // the DC was made by BeginPaint and goes with EndPaint
+    TRect rcPaint;      // client coordinates
+    bool Owned = false; // the DC was made by BeginPaint and goes with EndPaint
 };
 
 class TPaintEngine {

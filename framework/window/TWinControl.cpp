@@ -19,7 +19,8 @@ TWinControl::~TWinControl() {
     MarkDestroying();
     // Children owned elsewhere (or destroyed after us by our owner) must not
     // reach back into a parent that is going away.
-    for (TControl* c : FControls) c->FParent = nullptr;
+    for (TControl* c : FControls)
+        c->FParent = nullptr;
     FControls.clear();
     FTabList.clear();
     DeallocateHWnd(FHandle);
@@ -42,7 +43,9 @@ const TClassInfo* TWinControl::StaticClassInfo() {
     return &info;
 }
 
-const TClassInfo* TWinControl::ClassInfo() const { return StaticClassInfo(); }
+const TClassInfo* TWinControl::ClassInfo() const {
+    return StaticClassInfo();
+}
 
 // --- children ----------------------------------------------------------------
 
@@ -196,7 +199,9 @@ void TWinControl::SetClientSize(int width, int height) {
     SetBounds(FLeft, FTop, width + (FWidth - ClientWidth()), height + (FHeight - ClientHeight()));
 }
 
-TRect TWinControl::ClientRect() const { return Rect(0, 0, FClientInWindow.Width(), FClientInWindow.Height()); }
+TRect TWinControl::ClientRect() const {
+    return Rect(0, 0, FClientInWindow.Width(), FClientInWindow.Height());
+}
 
 TPoint TWinControl::ClientOrigin() const {
     TPoint p;
@@ -216,7 +221,9 @@ void TWinControl::SetBorderWidth(int w) {
     Perform(CM_BORDERCHANGED);
 }
 
-TRect TWinControl::NonClientInsets() const { return Rect(FBorderWidth, FBorderWidth, FBorderWidth, FBorderWidth); }
+TRect TWinControl::NonClientInsets() const {
+    return Rect(FBorderWidth, FBorderWidth, FBorderWidth, FBorderWidth);
+}
 
 void TWinControl::RecalcNonClient() {
     TNCCalcSizeParams p;
@@ -272,7 +279,8 @@ void TWinControl::SetParent(TWinControl* parent) {
 void TWinControl::SetVisible(bool v) {
     if (v == FVisible) return;
     TCustomForm* form = GetParentForm();
-    if (!v && form && form != this && ContainsControl(form->FocusedControl())) form->FocusedControlHidden(this);
+    if (!v && form && form != this && ContainsControl(form->FocusedControl()))
+        form->FocusedControlHidden(this);
     TControl::SetVisible(v);
     if (v) {
         InvalidateRect(nullptr, true);
@@ -313,12 +321,14 @@ void TWinControl::WndProc(TMessage& m) {
         return;
     case CM_COLORCHANGED:
         Invalidate();
-        for (TControl* c : std::vector<TControl*>(FControls)) c->Perform(CM_PARENTCOLORCHANGED);
+        for (TControl* c : std::vector<TControl*>(FControls))
+            c->Perform(CM_PARENTCOLORCHANGED);
         return;
     case CM_FONTCHANGED:
         Perform(WM_SETFONT, 0, reinterpret_cast<intptr_t>(Font()));
         Invalidate();
-        for (TControl* c : std::vector<TControl*>(FControls)) c->Perform(CM_PARENTFONTCHANGED);
+        for (TControl* c : std::vector<TControl*>(FControls))
+            c->Perform(CM_PARENTFONTCHANGED);
         return;
     case CM_SHOWHINTCHANGED:
         for (TControl* c : std::vector<TControl*>(FControls))
@@ -330,7 +340,8 @@ void TWinControl::WndProc(TMessage& m) {
     case CM_ENABLEDCHANGED:
         if (!FEnabled) {
             TCustomForm* form = GetParentForm();
-            if (form && form != this && ContainsControl(form->FocusedControl())) form->FocusedControlHidden(this);
+            if (form && form != this && ContainsControl(form->FocusedControl()))
+                form->FocusedControlHidden(this);
         }
         Invalidate();
         return;
@@ -363,8 +374,9 @@ void TWinControl::DefaultHandler(TMessage& m) {
     case WM_WINDOWPOSCHANGED: {
         auto* pos = reinterpret_cast<TWindowPos*>(m.LParam);
         if (pos && !(pos->flags & SWP_NOMOVE))
-            Perform(WM_MOVE, 0, MakeLParam(ClientOrigin().X - (FParent ? FParent->ClientOrigin().X : 0),
-                                           ClientOrigin().Y - (FParent ? FParent->ClientOrigin().Y : 0)));
+            Perform(WM_MOVE, 0,
+                    MakeLParam(ClientOrigin().X - (FParent ? FParent->ClientOrigin().X : 0),
+                               ClientOrigin().Y - (FParent ? FParent->ClientOrigin().Y : 0)));
         if (pos && !(pos->flags & SWP_NOSIZE))
             Perform(WM_SIZE, SIZE_RESTORED, MakeLParam(ClientWidth(), ClientHeight()));
         break;

@@ -14,8 +14,8 @@
 #include <optional>
 #include <vector>
 
-#include "window/TControl.h"
 #include "platform/TRegion.h"
+#include "window/TControl.h"
 
 class TWinControl : public TControl {
 public:
@@ -128,15 +128,15 @@ private:
 
     HWND FHandle = 0;
     std::vector<TControl*> FControls;
-    std::vector<TWinControl*> FTabList;  // windowed children in tab order
+    std::vector<TWinControl*> FTabList; // windowed children in tab order
     int FLoadedTabOrder = -1;
     bool FTabStop = false;
     int FBorderWidth = 0;
     TRect FClientInWindow;
     std::optional<TRegion> FWindowRgn;
-    TRegion FUpdateRgn;  // client coordinates
+    TRegion FUpdateRgn; // client coordinates
     bool FEraseNeeded = false;
     bool FFrameInvalid = true;
-    HDC FPaintDC = nullptr;  // set by the paint pass while WM_PAINT runs
+    HDC FPaintDC = nullptr; // set by the paint pass while WM_PAINT runs
     bool FPaintErase = false;
 };

@@ -42,7 +42,9 @@ bool TWinControl::CanFocus() const {
     return true;
 }
 
-bool TWinControl::Focused() const { return GetFocus() == FHandle && FHandle != 0; }
+bool TWinControl::Focused() const {
+    return GetFocus() == FHandle && FHandle != 0;
+}
 
 void TWinControl::SetFocus() {
     TCustomForm* form = GetParentForm();
@@ -74,7 +76,8 @@ TWinControl* TWinControl::FindNextControl(TWinControl* current, bool goForward, 
         i = goForward ? (i + 1) % n : (i - 1 + n) % n;
         TWinControl* c = list[i];
         if (c == current) break;
-        if ((!checkTabStop || c->TabStop()) && (!checkParent || c->Parent() == this) && c->CanFocus())
+        if ((!checkTabStop || c->TabStop()) && (!checkParent || c->Parent() == this) &&
+            c->CanFocus())
             return c;
     }
     return nullptr;
@@ -111,24 +114,30 @@ void TWinControl::HandleKeyMessage(TMessage& m) {
     case WM_SYSKEYDOWN: {
         int key = static_cast<int>(m.WParam);
         KeyDown(key, KeyShiftState());
-        if (key == 0) m.Result = 1;
-        else DefaultHandler(m);
+        if (key == 0)
+            m.Result = 1;
+        else
+            DefaultHandler(m);
         break;
     }
     case WM_KEYUP:
     case WM_SYSKEYUP: {
         int key = static_cast<int>(m.WParam);
         KeyUp(key, KeyShiftState());
-        if (key == 0) m.Result = 1;
-        else DefaultHandler(m);
+        if (key == 0)
+            m.Result = 1;
+        else
+            DefaultHandler(m);
         break;
     }
     case WM_CHAR:
     case WM_SYSCHAR: {
         uint32_t key = static_cast<uint32_t>(m.WParam);
         KeyPress(key);
-        if (key == 0) m.Result = 1;
-        else DefaultHandler(m);
+        if (key == 0)
+            m.Result = 1;
+        else
+            DefaultHandler(m);
         break;
     }
     case CM_ENTER:

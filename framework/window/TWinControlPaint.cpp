@@ -1,7 +1,7 @@
 // TWinControl: invalidation and the default paint handling.
 
-#include "graphics/TCanvas.h"
 #include "forms/TCustomForm.h"
+#include "graphics/TCanvas.h"
 #include "window/TPaintEngine.h"
 #include "window/TWinControl.h"
 
@@ -9,7 +9,9 @@ void TWinControl::MarkPaintPending() {
     if (TCustomForm* form = GetParentForm()) form->FPaintPending = true;
 }
 
-void TWinControl::Invalidate() { InvalidateRect(nullptr, !(FControlStyle & csOpaque)); }
+void TWinControl::Invalidate() {
+    InvalidateRect(nullptr, !(FControlStyle & csOpaque));
+}
 
 void TWinControl::InvalidateRect(const TRect* r, bool erase) {
     TRect area = ClientRect();

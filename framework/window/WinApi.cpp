@@ -5,9 +5,9 @@
 
 #include "forms/TCustomForm.h"
 #include "forms/TMessageLoop.h"
-#include "window/TPaintEngine.h"
 #include "forms/TScreen.h"
 #include "platform/VirtualKeys.h"
+#include "window/TPaintEngine.h"
 
 namespace {
 struct TInputState {
@@ -52,7 +52,9 @@ TWinControl* FindControl(HWND h) {
     return it == Handles().end() ? nullptr : it->second;
 }
 
-bool IsWindow(HWND h) { return FindControl(h) != nullptr; }
+bool IsWindow(HWND h) {
+    return FindControl(h) != nullptr;
+}
 
 // --- messages --------------------------------------------------------------------
 
@@ -81,14 +83,17 @@ uintptr_t SetTimer(HWND h, uintptr_t id, unsigned interval) {
     return TMessageLoop::Instance().SetTimer(h, id, interval);
 }
 
-bool KillTimer(HWND h, uintptr_t id) { return TMessageLoop::Instance().KillTimer(h, id); }
+bool KillTimer(HWND h, uintptr_t id) {
+    return TMessageLoop::Instance().KillTimer(h, id);
+}
 
 // --- geometry --------------------------------------------------------------------
 
 TRect GetWindowRect(HWND h) {
     TWinControl* c = FindControl(h);
     if (!c) return {};
-    TPoint o = c->Parent() ? c->Parent()->ClientToScreen({c->Left(), c->Top()}) : TPoint{c->Left(), c->Top()};
+    TPoint o = c->Parent() ? c->Parent()->ClientToScreen({c->Left(), c->Top()})
+                           : TPoint{c->Left(), c->Top()};
     return Bounds(o.X, o.Y, c->Width(), c->Height());
 }
 
@@ -172,7 +177,9 @@ HDC BeginPaint(HWND h, TPaintStruct& ps) {
     return TPaintEngine::BeginPaint(c, ps);
 }
 
-void EndPaint(HWND h, TPaintStruct& ps) { TPaintEngine::EndPaint(FindControl(h), ps); }
+void EndPaint(HWND h, TPaintStruct& ps) {
+    TPaintEngine::EndPaint(FindControl(h), ps);
+}
 
 // --- input -----------------------------------------------------------------------
 
@@ -206,7 +213,9 @@ TPoint GetCursorPos() {
     return HasHost() ? Host().CursorPos() : TPoint{};
 }
 
-TControl* GetCaptureControl() { return Input().Capture.Get(); }
+TControl* GetCaptureControl() {
+    return Input().Capture.Get();
+}
 
 void SetCaptureControl(TControl* c) {
     TControl* old = Input().Capture.Get();
@@ -214,29 +223,43 @@ void SetCaptureControl(TControl* c) {
     Input().Capture = c;
     TCustomForm* oldForm = old ? old->GetParentForm() : nullptr;
     TCustomForm* newForm = c ? c->GetParentForm() : nullptr;
-    if (oldForm != newForm && oldForm && oldForm->HostWindow()) oldForm->HostWindow()->SetCapture(false);
+    if (oldForm != newForm && oldForm && oldForm->HostWindow())
+        oldForm->HostWindow()->SetCapture(false);
     if (newForm && newForm->HostWindow()) newForm->HostWindow()->SetCapture(true);
     if (old) old->Perform(WM_CAPTURECHANGED, 0, 0);
 }
 
-void ReleaseCapture() { SetCaptureControl(nullptr); }
+void ReleaseCapture() {
+    SetCaptureControl(nullptr);
+}
 
 bool IsKeyDown(int vk) {
     const TInputState& s = Input();
     switch (vk) {
-    case VK_SHIFT: return s.Modifiers & kmShift;
-    case VK_CONTROL: return s.Modifiers & kmCtrl;
-    case VK_MENU: return s.Modifiers & kmAlt;
-    case VK_LBUTTON: return s.Buttons & MK_LBUTTON;
-    case VK_RBUTTON: return s.Buttons & MK_RBUTTON;
-    case VK_MBUTTON: return s.Buttons & MK_MBUTTON;
-    default: return false;
+    case VK_SHIFT:
+        return s.Modifiers & kmShift;
+    case VK_CONTROL:
+        return s.Modifiers & kmCtrl;
+    case VK_MENU:
+        return s.Modifiers & kmAlt;
+    case VK_LBUTTON:
+        return s.Buttons & MK_LBUTTON;
+    case VK_RBUTTON:
+        return s.Buttons & MK_RBUTTON;
+    case VK_MBUTTON:
+        return s.Buttons & MK_MBUTTON;
+    default:
+        return false;
     }
 }
 
-void SetKeyboardModifiers(unsigned hostModifiers) { Input().Modifiers = hostModifiers; }
+void SetKeyboardModifiers(unsigned hostModifiers) {
+    Input().Modifiers = hostModifiers;
+}
 
-uint32_t MouseButtonsDown() { return Input().Buttons; }
+uint32_t MouseButtonsDown() {
+    return Input().Buttons;
+}
 
 void SetMouseButtonDown(uint32_t mk, bool down) {
     if (down)

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "window/ControlTypes.h"
 #include "platform/TRegion.h"
+#include "window/ControlTypes.h"
 
 // --- handles -------------------------------------------------------------
 HWND AllocateHWnd(TWinControl* control);
@@ -80,6 +80,6 @@ void ReleaseCapture();
 bool IsKeyDown(int vk);
 // The input state the forms keep up to date from host events.
 void SetKeyboardModifiers(unsigned hostModifiers);
-uint32_t MouseButtonsDown();  // MK_LBUTTON | MK_RBUTTON | MK_MBUTTON
+uint32_t MouseButtonsDown(); // MK_LBUTTON | MK_RBUTTON | MK_MBUTTON
 void SetMouseButtonDown(uint32_t mk, bool down);
 void SetLastCursorPos(TPoint screen);

@@ -7,7 +7,8 @@
 THeadlessHost::THeadlessHost() = default;
 
 THeadlessHost::~THeadlessHost() {
-    for (THeadlessWindow* w : FWindows) w->DetachHost();
+    for (THeadlessWindow* w : FWindows)
+        w->DetachHost();
 }
 
 std::unique_ptr<IHostWindow> THeadlessHost::CreateWindow(const TWindowParams& params) {
@@ -58,7 +59,8 @@ THeadlessWindow* THeadlessHost::WindowAt(TPoint screen) const {
         THeadlessWindow* w = *it;
         const TRect b = w->Bounds();
         if (!w->Visible() || !b.Contains(screen)) continue;
-        if (w->Shape() && !w->Shape()->Contains(TPoint{screen.X - b.Left, screen.Y - b.Top})) continue;
+        if (w->Shape() && !w->Shape()->Contains(TPoint{screen.X - b.Left, screen.Y - b.Top}))
+            continue;
         return w;
     }
     return nullptr;

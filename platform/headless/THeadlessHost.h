@@ -82,7 +82,8 @@ public:
     // Down and up.
     void InjectClick(IHostWindow* w, int x, int y, int button = mbLeft, unsigned modifiers = 0);
     // What a real double click delivers: down, up, down with Clicks = 2, up.
-    void InjectDoubleClick(IHostWindow* w, int x, int y, int button = mbLeft, unsigned modifiers = 0);
+    void InjectDoubleClick(IHostWindow* w, int x, int y, int button = mbLeft,
+                           unsigned modifiers = 0);
     // Notches, positive away from the user.
     void InjectWheel(IHostWindow* w, int x, int y, int notches, unsigned modifiers = 0);
     void InjectMouseEnter(IHostWindow* w, int x, int y);
@@ -90,7 +91,8 @@ public:
 
     // Mouse, screen coordinates, routed as described at the top.
     void InjectMouseMoveAt(TPoint screen, unsigned modifiers = 0);
-    void InjectMouseDownAt(TPoint screen, int button = mbLeft, unsigned modifiers = 0, int clicks = 1);
+    void InjectMouseDownAt(TPoint screen, int button = mbLeft, unsigned modifiers = 0,
+                           int clicks = 1);
     void InjectMouseUpAt(TPoint screen, int button = mbLeft, unsigned modifiers = 0);
 
     // Keyboard; key is a virtual-key code (platform/VirtualKeys.h).
@@ -123,8 +125,8 @@ private:
     THeadlessWindow* Target(IHostWindow* w, const char* what) const;
     THeadlessWindow* KeyTarget(IHostWindow* w, const char* what) const;
     void Queue(TEventKind kind, THeadlessWindow* w);
-    void QueueMouse(TEventKind kind, THeadlessWindow* w, int x, int y, int button, unsigned modifiers,
-                    int clicks = 1, int wheel = 0);
+    void QueueMouse(TEventKind kind, THeadlessWindow* w, int x, int y, int button,
+                    unsigned modifiers, int clicks = 1, int wheel = 0);
     void TrackHover(TPoint screen);
     THeadlessWindow* MouseTargetAt(TPoint screen);
 

@@ -63,7 +63,8 @@ void THeadlessHost::InjectClick(IHostWindow* w, int x, int y, int button, unsign
     InjectMouseUp(w, x, y, button, modifiers);
 }
 
-void THeadlessHost::InjectDoubleClick(IHostWindow* w, int x, int y, int button, unsigned modifiers) {
+void THeadlessHost::InjectDoubleClick(IHostWindow* w, int x, int y, int button,
+                                      unsigned modifiers) {
     InjectClick(w, x, y, button, modifiers);
     InjectMouseDown(w, x, y, button, modifiers, 2);
     QueueMouse(TEventKind::ekMouseUp, Target(w, "Mouse up"), x, y, button, modifiers, 2);
@@ -114,15 +115,16 @@ void THeadlessHost::InjectMouseMoveAt(TPoint screen, unsigned modifiers) {
 void THeadlessHost::InjectMouseDownAt(TPoint screen, int button, unsigned modifiers, int clicks) {
     if (THeadlessWindow* w = MouseTargetAt(screen)) {
         const TRect b = w->Bounds();
-        QueueMouse(TEventKind::ekMouseDown, w, screen.X - b.Left, screen.Y - b.Top, button, modifiers,
-                   clicks);
+        QueueMouse(TEventKind::ekMouseDown, w, screen.X - b.Left, screen.Y - b.Top, button,
+                   modifiers, clicks);
     }
 }
 
 void THeadlessHost::InjectMouseUpAt(TPoint screen, int button, unsigned modifiers) {
     if (THeadlessWindow* w = MouseTargetAt(screen)) {
         const TRect b = w->Bounds();
-        QueueMouse(TEventKind::ekMouseUp, w, screen.X - b.Left, screen.Y - b.Top, button, modifiers);
+        QueueMouse(TEventKind::ekMouseUp, w, screen.X - b.Left, screen.Y - b.Top, button,
+                   modifiers);
     }
 }
 
@@ -154,13 +156,17 @@ void THeadlessHost::InjectText(IHostWindow* w, const std::string& utf8) {
     FEvents.back().Text = utf8;
 }
 
-void THeadlessHost::InjectFocus(IHostWindow* w) { WindowActivated(Target(w, "Focus")); }
+void THeadlessHost::InjectFocus(IHostWindow* w) {
+    WindowActivated(Target(w, "Focus"));
+}
 
 void THeadlessHost::InjectCloseRequest(IHostWindow* w) {
     Queue(TEventKind::ekCloseRequest, Target(w, "Close request"));
 }
 
-void THeadlessHost::InjectExpose(IHostWindow* w) { Queue(TEventKind::ekExpose, Target(w, "Expose")); }
+void THeadlessHost::InjectExpose(IHostWindow* w) {
+    Queue(TEventKind::ekExpose, Target(w, "Expose"));
+}
 
 void THeadlessHost::InjectMoved(IHostWindow* w, TPoint topLeft) {
     THeadlessWindow* t = Target(w, "Move");

@@ -9,7 +9,8 @@
 THeadlessWindow::THeadlessWindow(THeadlessHost* host, const TWindowParams& params, int serial)
     : FHost(host), FBounds(params.Bounds), FKind(params.Kind),
       FTopMost(params.TopMost || params.Kind != TWindowKind::wkNormal), FTitle(params.Title),
-      FSerial(serial), FPicture(std::max(params.Bounds.Width(), 0), std::max(params.Bounds.Height(), 0)) {}
+      FSerial(serial),
+      FPicture(std::max(params.Bounds.Width(), 0), std::max(params.Bounds.Height(), 0)) {}
 
 THeadlessWindow::~THeadlessWindow() {
     if (FHost) FHost->WindowDestroyed(this);
@@ -62,9 +63,13 @@ void THeadlessWindow::Activate() {
     if (FHost) FHost->WindowActivated(this);
 }
 
-bool THeadlessWindow::HasCapture() const { return FHost && FHost->CaptureWindow() == this; }
+bool THeadlessWindow::HasCapture() const {
+    return FHost && FHost->CaptureWindow() == this;
+}
 
-bool THeadlessWindow::IsActive() const { return FHost && FHost->ActiveWindow() == this; }
+bool THeadlessWindow::IsActive() const {
+    return FHost && FHost->ActiveWindow() == this;
+}
 
 TPixels THeadlessWindow::ShownPicture() const {
     TPixels shown = FPicture;
@@ -78,4 +83,6 @@ TPixels THeadlessWindow::ShownPicture() const {
     return shown;
 }
 
-void THeadlessWindow::SaveToPng(const std::string& path) const { WritePng(path, FPicture, Shape()); }
+void THeadlessWindow::SaveToPng(const std::string& path) const {
+    WritePng(path, FPicture, Shape());
+}

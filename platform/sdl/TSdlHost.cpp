@@ -28,8 +28,8 @@ void SetHints() {
 }
 
 constexpr SDL_SystemCursor kSystemCursors[8] = {
-    SDL_SYSTEM_CURSOR_ARROW,  SDL_SYSTEM_CURSOR_HAND,     SDL_SYSTEM_CURSOR_IBEAM,
-    SDL_SYSTEM_CURSOR_SIZEWE, SDL_SYSTEM_CURSOR_SIZENS,   SDL_SYSTEM_CURSOR_SIZENWSE,
+    SDL_SYSTEM_CURSOR_ARROW,    SDL_SYSTEM_CURSOR_HAND,   SDL_SYSTEM_CURSOR_IBEAM,
+    SDL_SYSTEM_CURSOR_SIZEWE,   SDL_SYSTEM_CURSOR_SIZENS, SDL_SYSTEM_CURSOR_SIZENWSE,
     SDL_SYSTEM_CURSOR_SIZENESW, SDL_SYSTEM_CURSOR_SIZEALL};
 
 } // namespace
@@ -51,7 +51,8 @@ TSdlHost::TSdlHost() {
 }
 
 TSdlHost::~TSdlHost() {
-    for (auto& [id, w] : FWindows) w->DetachHost();
+    for (auto& [id, w] : FWindows)
+        w->DetachHost();
     FWindows.clear();
     for (SDL_Cursor*& c : FCursors)
         if (c) SDL_FreeCursor(c);
@@ -64,7 +65,9 @@ std::unique_ptr<IHostWindow> TSdlHost::CreateWindow(const TWindowParams& params)
     return std::make_unique<TSdlWindow>(this, params);
 }
 
-void TSdlHost::WindowCreated(TSdlWindow* w) { FWindows[w->Id()] = w; }
+void TSdlHost::WindowCreated(TSdlWindow* w) {
+    FWindows[w->Id()] = w;
+}
 
 void TSdlHost::WindowDestroyed(TSdlWindow* w) {
     FWindows.erase(w->Id());
@@ -80,11 +83,14 @@ TSdlWindow* TSdlHost::FindWindow(Uint32 id) const {
     return it == FWindows.end() ? nullptr : it->second;
 }
 
-uint64_t TSdlHost::Now() const { return SDL_GetTicks64(); }
+uint64_t TSdlHost::Now() const {
+    return SDL_GetTicks64();
+}
 
 bool TSdlHost::PollEvent(TEvent& e) {
     SDL_Event event;
-    while (FReady.empty() && SDL_PollEvent(&event)) Translate(event);
+    while (FReady.empty() && SDL_PollEvent(&event))
+        Translate(event);
     if (FReady.empty()) return false;
     e = std::move(FReady.front());
     FReady.pop_front();
@@ -139,7 +145,9 @@ std::string TSdlHost::ClipboardText() const {
     return result;
 }
 
-void TSdlHost::SetClipboardText(const std::string& utf8) { SDL_SetClipboardText(utf8.c_str()); }
+void TSdlHost::SetClipboardText(const std::string& utf8) {
+    SDL_SetClipboardText(utf8.c_str());
+}
 
 void TSdlHost::ApplyCursor(TCursorShape shape) {
     const auto index = static_cast<size_t>(shape);

@@ -8,10 +8,14 @@ namespace {
 
 int Button(Uint8 sdlButton) {
     switch (sdlButton) {
-    case SDL_BUTTON_LEFT: return mbLeft;
-    case SDL_BUTTON_RIGHT: return mbRight;
-    case SDL_BUTTON_MIDDLE: return mbMiddle;
-    default: return 0;
+    case SDL_BUTTON_LEFT:
+        return mbLeft;
+    case SDL_BUTTON_RIGHT:
+        return mbRight;
+    case SDL_BUTTON_MIDDLE:
+        return mbMiddle;
+    default:
+        return 0;
     }
 }
 
@@ -37,14 +41,16 @@ void TSdlHost::Translate(const SDL_Event& event) {
         break;
     case SDL_MOUSEMOTION:
         if (TSdlWindow* w = FindWindow(event.motion.windowID))
-            FReady.push_back(MouseEvent(TEventKind::ekMouseMove, w, event.motion.x, event.motion.y));
+            FReady.push_back(
+                MouseEvent(TEventKind::ekMouseMove, w, event.motion.x, event.motion.y));
         break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
         TSdlWindow* w = FindWindow(event.button.windowID);
         const int button = Button(event.button.button);
         if (!w || !button) break;
-        TEvent e = MouseEvent(event.type == SDL_MOUSEBUTTONDOWN ? TEventKind::ekMouseDown : TEventKind::ekMouseUp,
+        TEvent e = MouseEvent(event.type == SDL_MOUSEBUTTONDOWN ? TEventKind::ekMouseDown
+                                                                : TEventKind::ekMouseUp,
                               w, event.button.x, event.button.y);
         e.Button = button;
         // A third click in a row starts a new pair, as on the other system.
@@ -56,7 +62,8 @@ void TSdlHost::Translate(const SDL_Event& event) {
         TSdlWindow* w = FindWindow(event.wheel.windowID);
         if (!w || event.wheel.y == 0) break;
         TEvent e = MouseEvent(TEventKind::ekMouseWheel, w, event.wheel.mouseX, event.wheel.mouseY);
-        e.WheelDelta = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
+        e.WheelDelta =
+            event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
         FReady.push_back(std::move(e));
         break;
     }
@@ -101,11 +108,21 @@ void TSdlHost::TranslateWindowEvent(const SDL_WindowEvent& event) {
         e = MouseEvent(TEventKind::ekMouseEnter, w, x, y);
         break;
     }
-    case SDL_WINDOWEVENT_LEAVE: e.Kind = TEventKind::ekMouseLeave; break;
-    case SDL_WINDOWEVENT_FOCUS_GAINED: e.Kind = TEventKind::ekFocusIn; break;
-    case SDL_WINDOWEVENT_FOCUS_LOST: e.Kind = TEventKind::ekFocusOut; break;
-    case SDL_WINDOWEVENT_CLOSE: e.Kind = TEventKind::ekCloseRequest; break;
-    case SDL_WINDOWEVENT_EXPOSED: e.Kind = TEventKind::ekExpose; break;
+    case SDL_WINDOWEVENT_LEAVE:
+        e.Kind = TEventKind::ekMouseLeave;
+        break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+        e.Kind = TEventKind::ekFocusIn;
+        break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+        e.Kind = TEventKind::ekFocusOut;
+        break;
+    case SDL_WINDOWEVENT_CLOSE:
+        e.Kind = TEventKind::ekCloseRequest;
+        break;
+    case SDL_WINDOWEVENT_EXPOSED:
+        e.Kind = TEventKind::ekExpose;
+        break;
     case SDL_WINDOWEVENT_MOVED:
         if (!w->NoteMoved(TPoint{event.data1, event.data2})) return;
         e.Kind = TEventKind::ekMoved;
@@ -123,7 +140,8 @@ void TSdlHost::TranslateWindowEvent(const SDL_WindowEvent& event) {
         }
         e.Kind = TEventKind::ekExpose;
         break;
-    default: return;
+    default:
+        return;
     }
     FReady.push_back(std::move(e));
 }

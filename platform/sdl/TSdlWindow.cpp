@@ -51,10 +51,11 @@ Uint32 WindowFlags(const TWindowParams& params) {
 TSdlWindow::TSdlWindow(TSdlHost* host, const TWindowParams& params)
     : FHost(host), FKind(params.Kind),
       FBounds(::Bounds(params.Bounds.Left, params.Bounds.Top, std::max(params.Bounds.Width(), 1),
-                     std::max(params.Bounds.Height(), 1))) {
+                       std::max(params.Bounds.Height(), 1))) {
     FWindow = SDL_CreateWindow(params.Title.c_str(), FBounds.Left, FBounds.Top, FBounds.Width(),
                                FBounds.Height(), WindowFlags(params));
-    if (!FWindow) throw std::runtime_error(std::string("Cannot create a window: ") + SDL_GetError());
+    if (!FWindow)
+        throw std::runtime_error(std::string("Cannot create a window: ") + SDL_GetError());
     FId = SDL_GetWindowID(FWindow);
     FHost->WindowCreated(this);
 }
@@ -167,13 +168,13 @@ void CopyRect(const TPixels& picture, const TRect& r, SDL_Surface* s) {
         for (int y = 0; y < r.Height(); ++y, dst += s->pitch, src += picture.Stride()) {
             auto* out = reinterpret_cast<Uint32*>(dst);
             for (int x = 0; x < r.Width(); ++x)
-                out[x] = 0xFF000000u | (Uint32{src[x * 3 + 2]} << 16) | (Uint32{src[x * 3 + 1]} << 8) |
-                         src[x * 3];
+                out[x] = 0xFF000000u | (Uint32{src[x * 3 + 2]} << 16) |
+                         (Uint32{src[x * 3 + 1]} << 8) | src[x * 3];
         }
         return;
     }
-    SDL_ConvertPixels(r.Width(), r.Height(), SDL_PIXELFORMAT_BGR24, src, picture.Stride(), format, dst,
-                      s->pitch);
+    SDL_ConvertPixels(r.Width(), r.Height(), SDL_PIXELFORMAT_BGR24, src, picture.Stride(), format,
+                      dst, s->pitch);
 }
 
 } // namespace
@@ -182,9 +183,11 @@ void TSdlWindow::Present(const TPixels& picture, const TRegion& changed) {
     if (!FWindow) return;
     // The surface follows the window's size; a resize made it anew.
     SDL_Surface* surface = SDL_GetWindowSurface(FWindow);
-    if (!surface) throw std::runtime_error(std::string("Cannot draw into the window: ") + SDL_GetError());
+    if (!surface)
+        throw std::runtime_error(std::string("Cannot draw into the window: ") + SDL_GetError());
     TRegion area(changed);
-    area.Intersect(TRect{0, 0, std::min(picture.Width(), surface->w), std::min(picture.Height(), surface->h)});
+    area.Intersect(
+        TRect{0, 0, std::min(picture.Width(), surface->w), std::min(picture.Height(), surface->h)});
     if (area.IsEmpty()) return;
     const std::vector<TRect> rects = area.Rects();
     std::vector<SDL_Rect> sdlRects;

@@ -11,7 +11,8 @@ namespace {
 bool NativeHandle(SDL_Window* window, Display*& display, Window& handle) {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
-    if (!window || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return false;
+    if (!window || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
+        return false;
     display = info.info.x11.display;
     handle = info.info.x11.window;
     return display != nullptr;

@@ -35,5 +35,6 @@ void LoadStoredPatterns(const TsStoredSkin& skin) {
 void LoadStoredSections(const TsStoredSkin& skin) {
     ClearSkinSections();
     SkinGeneralData.reserve(skin.GeneralData()->Count());
-    for (const auto& item : *skin.GeneralData()) SkinGeneralData.push_back(item->ToGeneralData());
+    for (const auto& item : *skin.GeneralData())
+        SkinGeneralData.push_back(item->ToGeneralData());
 }

@@ -33,7 +33,9 @@ std::string Quote(const std::string& s) {
 class TWriter {
 public:
     TWriter(std::ostringstream& out, std::string indent) : FOut(out), FIndent(std::move(indent)) {}
-    void Line(const std::string& text) { FOut << FIndent << std::string(FDepth * 2, ' ') << text << '\n'; }
+    void Line(const std::string& text) {
+        FOut << FIndent << std::string(FDepth * 2, ' ') << text << '\n';
+    }
     void Str(const char* name, const std::string& v) { Line(std::string(name) + " = " + Quote(v)); }
     void Int(const char* name, int64_t v) { Line(std::string(name) + " = " + std::to_string(v)); }
     void Bool(const char* name, bool v) { Line(std::string(name) + (v ? " = True" : " = False")); }

@@ -7,8 +7,8 @@
 
 namespace {
 
-const std::vector<std::string> BevelNames{"cbNone", "cbRaisedSoft", "cbLoweredSoft",
-                                          "cbRaisedHard", "cbLoweredHard"};
+const std::vector<std::string> BevelNames{"cbNone", "cbRaisedSoft", "cbLoweredSoft", "cbRaisedHard",
+                                          "cbLoweredHard"};
 
 // Bevels stream as names; a number is taken too, and one without a meaning is cbNone.
 TPropInfo BevelProp(const char* name, TsControlBevel TsSkinGeneral::*field) {
@@ -50,8 +50,8 @@ TsGeneralData TsSkinGeneral::ToGeneralData() const {
     d.FontColor = text[0], d.TCLeft = text[1], d.TCTop = text[2], d.TCRight = text[3],
     d.TCBottom = text[4];
     SplitFontColors(HotFontColor, text);
-    d.HotFontColor = text[0], d.HotTCLeft = text[1], d.HotTCTop = text[2],
-    d.HotTCRight = text[3], d.HotTCBottom = text[4];
+    d.HotFontColor = text[0], d.HotTCLeft = text[1], d.HotTCTop = text[2], d.HotTCRight = text[3],
+    d.HotTCBottom = text[4];
     d.ReservedBoolean = ReservedBoolean;
     d.ShadowBlur = ShadowBlur;
     d.ShadowColor = ShadowColor;
@@ -83,38 +83,38 @@ TsGeneralData TsSkinGeneral::ToGeneralData() const {
 
 const TClassInfo* TsSkinGeneral::StaticClassInfo() {
     using G = TsSkinGeneral;
-    static const TClassInfo info = MakeClassInfo<G>(
-        "TsSkinGeneral", nullptr,
-        {StrProp("SectionName", &G::SectionName),
-         StrProp("ParentClass", &G::ParentClass),
-         ColorProp("Color", &G::Color),
-         BevelProp("Bevel", &G::Bevel),
-         IntProp("ShadowBlur", &G::ShadowBlur),
-         ColorProp("ShadowColor", &G::ShadowColor),
-         BoolProp("ShadowDontUse", &G::ShadowDontUse),
-         BoolProp("ShadowEnabled", &G::ShadowEnabled),
-         BoolProp("ReservedBoolean", &G::ReservedBoolean),
-         IntProp("ShadowOffset", &G::ShadowOffset),
-         IntProp("ShadowTransparency", &G::ShadowTransparency),
-         StrProp("FontColor", &G::FontColor),
-         StrProp("HotFontColor", &G::HotFontColor),
-         IntProp("Transparency", &G::Transparency),
-         IntProp("GradientPercent", &G::GradientPercent),
-         StrProp("GradientData", &G::GradientData),
-         IntProp("ImagePercent", &G::ImagePercent),
-         BoolProp("ShowFocus", &G::ShowFocus),
-         BoolProp("FadingEnabled", &G::FadingEnabled),
-         IntProp("FadingIntervalIn", &G::FadingIntervalIn),
-         IntProp("FadingIntervalOut", &G::FadingIntervalOut),
-         IntProp("FadingIterations", &G::FadingIterations),
-         ColorProp("HotColor", &G::HotColor),
-         IntProp("HotTransparency", &G::HotTransparency),
-         BevelProp("HotBevel", &G::HotBevel),
-         IntProp("HotGradientPercent", &G::HotGradientPercent),
-         StrProp("HotGradientData", &G::HotGradientData),
-         IntProp("HotImagePercent", &G::HotImagePercent),
-         ColorProp("BorderColor1", &G::BorderColor1),
-         ColorProp("BorderColor2", &G::BorderColor2),
-         StrProp("Name", &G::Name)});
+    static const TClassInfo info =
+        MakeClassInfo<G>("TsSkinGeneral", nullptr,
+                         {StrProp("SectionName", &G::SectionName),
+                          StrProp("ParentClass", &G::ParentClass),
+                          ColorProp("Color", &G::Color),
+                          BevelProp("Bevel", &G::Bevel),
+                          IntProp("ShadowBlur", &G::ShadowBlur),
+                          ColorProp("ShadowColor", &G::ShadowColor),
+                          BoolProp("ShadowDontUse", &G::ShadowDontUse),
+                          BoolProp("ShadowEnabled", &G::ShadowEnabled),
+                          BoolProp("ReservedBoolean", &G::ReservedBoolean),
+                          IntProp("ShadowOffset", &G::ShadowOffset),
+                          IntProp("ShadowTransparency", &G::ShadowTransparency),
+                          StrProp("FontColor", &G::FontColor),
+                          StrProp("HotFontColor", &G::HotFontColor),
+                          IntProp("Transparency", &G::Transparency),
+                          IntProp("GradientPercent", &G::GradientPercent),
+                          StrProp("GradientData", &G::GradientData),
+                          IntProp("ImagePercent", &G::ImagePercent),
+                          BoolProp("ShowFocus", &G::ShowFocus),
+                          BoolProp("FadingEnabled", &G::FadingEnabled),
+                          IntProp("FadingIntervalIn", &G::FadingIntervalIn),
+                          IntProp("FadingIntervalOut", &G::FadingIntervalOut),
+                          IntProp("FadingIterations", &G::FadingIterations),
+                          ColorProp("HotColor", &G::HotColor),
+                          IntProp("HotTransparency", &G::HotTransparency),
+                          BevelProp("HotBevel", &G::HotBevel),
+                          IntProp("HotGradientPercent", &G::HotGradientPercent),
+                          StrProp("HotGradientData", &G::HotGradientData),
+                          IntProp("HotImagePercent", &G::HotImagePercent),
+                          ColorProp("BorderColor1", &G::BorderColor1),
+                          ColorProp("BorderColor2", &G::BorderColor2),
+                          StrProp("Name", &G::Name)});
     return &info;
 }

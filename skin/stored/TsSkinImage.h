@@ -18,7 +18,7 @@ public:
 
     // Published, in streaming order (Image between SectionName and Name).
     std::string SectionName;
-    std::string Name;  // the source file, e.g. "MASTER.BMP"
+    std::string Name; // the source file, e.g. "MASTER.BMP"
     std::string PropertyName;
     int32_t Left = 0;
     int32_t Top = 0;

@@ -4,11 +4,10 @@
 
 const TClassInfo* TsSkinPattern::StaticClassInfo() {
     using P = TsSkinPattern;
-    static const TClassInfo info = MakeClassInfo<P>(
-        "TsSkinPattern", nullptr,
-        {StrProp("SectionName", &P::SectionName),
-         ObjectProp("Image", static_cast<TsStoredJpeg* (P::*)()>(&P::Image)),
-         StrProp("Name", &P::Name),
-         StrProp("PropertyName", &P::PropertyName)});
+    static const TClassInfo info =
+        MakeClassInfo<P>("TsSkinPattern", nullptr,
+                         {StrProp("SectionName", &P::SectionName),
+                          ObjectProp("Image", static_cast<TsStoredJpeg* (P::*)()>(&P::Image)),
+                          StrProp("Name", &P::Name), StrProp("PropertyName", &P::PropertyName)});
     return &info;
 }

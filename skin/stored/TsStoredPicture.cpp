@@ -8,8 +8,8 @@
 std::vector<uint8_t> UnpackPictureData(const std::vector<uint8_t>& data, TReadContext& ctx) {
     if (data.empty()) return {};
     if (data.size() < 4) ctx.Fail("Picture data is shorter than its byte count");
-    const uint32_t count = data[0] | (data[1] << 8) | (data[2] << 16) |
-                           (static_cast<uint32_t>(data[3]) << 24);
+    const uint32_t count =
+        data[0] | (data[1] << 8) | (data[2] << 16) | (static_cast<uint32_t>(data[3]) << 24);
     if (count != data.size() - 4)
         ctx.Fail("Picture data holds " + std::to_string(data.size() - 4) + " bytes but says " +
                  std::to_string(count));
@@ -19,7 +19,8 @@ std::vector<uint8_t> UnpackPictureData(const std::vector<uint8_t>& data, TReadCo
 std::vector<uint8_t> PackPictureData(const std::vector<uint8_t>& file) {
     std::vector<uint8_t> out(4 + file.size());
     const auto n = static_cast<uint32_t>(file.size());
-    for (int i = 0; i < 4; ++i) out[i] = static_cast<uint8_t>(n >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        out[i] = static_cast<uint8_t>(n >> (8 * i));
     std::copy(file.begin(), file.end(), out.begin() + 4);
     return out;
 }

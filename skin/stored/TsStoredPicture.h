@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "framework/graphics/TBitmap.h"
 #include "framework/component/TPersistent.h"
+#include "framework/graphics/TBitmap.h"
 
 class TReadContext;
 
@@ -33,7 +33,7 @@ public:
     const TClassInfo* ClassInfo() const override { return StaticClassInfo(); }
     static const TClassInfo* StaticClassInfo();
 
-    std::vector<uint8_t> Bytes;  // the JPEG file
+    std::vector<uint8_t> Bytes; // the JPEG file
 
     void Assign(const TsStoredJpeg& src) { Bytes = src.Bytes; }
 };

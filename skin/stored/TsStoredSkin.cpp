@@ -18,7 +18,8 @@ void TsStoredSkin::Assign(const TsStoredSkin& src) {
     if (&src == this) return;
     Name = src.Name;
     FGeneralData.Clear();
-    for (const auto& g : src.FGeneralData) *FGeneralData.Add() = *g;
+    for (const auto& g : src.FGeneralData)
+        *FGeneralData.Add() = *g;
     FImages.Clear();
     for (const auto& i : src.FImages) {
         TsSkinImage* copy = FImages.Add();
@@ -44,7 +45,8 @@ void TsStoredSkin::Assign(const TsStoredSkin& src) {
 void TsStoredSkins::Assign(const TsStoredSkins& src) {
     if (&src == this) return;
     Clear();
-    for (const auto& s : src) Add()->Assign(*s);
+    for (const auto& s : src)
+        Add()->Assign(*s);
 }
 
 const TsStoredSkin* TsStoredSkins::Find(const std::string& name) const {

@@ -19,7 +19,7 @@ public:
     const TClassInfo* ClassInfo() const override { return StaticClassInfo(); }
     static const TClassInfo* StaticClassInfo();
 
-    std::string Name;  // e.g. "Office12Style (internal)"
+    std::string Name; // e.g. "Office12Style (internal)"
     TsSkinGenerals* GeneralData() { return &FGeneralData; }
     TsSkinImages* Images() { return &FImages; }
     TsSkinPatterns* Patterns() { return &FPatterns; }

@@ -55,7 +55,9 @@ protected:
         setenv("PATH", OldPath.c_str(), 1);
         fs::remove_all(Dir);
     }
-    TPoint At(int x, int y) const { return {Label->OriginInForm().X + x, Label->OriginInForm().Y + y}; }
+    TPoint At(int x, int y) const {
+        return {Label->OriginInForm().X + x, Label->OriginInForm().Y + y};
+    }
     std::string Opened(bool wait) const {
         for (int i = 0; i < 200; ++i) {
             std::ifstream in(Out);

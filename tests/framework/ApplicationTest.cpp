@@ -4,8 +4,8 @@
 
 #include <stdexcept>
 
-#include "framework/forms/TForm.h"
 #include "framework/component/TCollection.h"
+#include "framework/forms/TForm.h"
 
 TEST_F(FrameworkTest, ErrorTextGetsAFullStopOnlyAfterCharactersAboveIt) {
     struct TCase {
@@ -15,14 +15,15 @@ TEST_F(FrameworkTest, ErrorTextGetsAFullStopOnlyAfterCharactersAboveIt) {
     const TCase cases[] = {
         {"Disk full", "Disk full."},
         {"Done.", "Done."},
-        {"Really!", "Really!"},        // '!' sorts before '.'
-        {"(see above)", "(see above)"},  // so does ')'
-        {"a/b", "a/b."},              // '/' sorts after '.'
+        {"Really!", "Really!"},         // '!' sorts before '.'
+        {"(see above)", "(see above)"}, // so does ')'
+        {"a/b", "a/b."},                // '/' sorts after '.'
         {"'' is not a valid integer value", "'' is not a valid integer value."},
-        {"Opções", "Opções."},        // a non-ASCII last letter
+        {"Opções", "Opções."}, // a non-ASCII last letter
         {"", ""},
     };
-    for (const TCase& c : cases) EXPECT_EQ(TApplication::ExceptionText(c.In), c.Out) << c.In;
+    for (const TCase& c : cases)
+        EXPECT_EQ(TApplication::ExceptionText(c.In), c.Out) << c.In;
 }
 
 TEST_F(FrameworkTest, HandleExceptionShowsTheStandardErrorBox) {

@@ -14,12 +14,15 @@ protected:
         Other = Make<TButton>(190, 50, 75, 25);
         Ok->SetDefault(true);
         Cancel->SetCancel(true);
-        for (auto* b : {Ok, Cancel, Other}) b->OnClick = [this](TObject* s) { Clicks += b_name(s); };
+        for (auto* b : {Ok, Cancel, Other})
+            b->OnClick = [this](TObject* s) { Clicks += b_name(s); };
         Show();
         Edit->SetFocus();
         Pump();
     }
-    std::string b_name(TObject* s) const { return s == Ok ? "ok;" : s == Cancel ? "cancel;" : "other;"; }
+    std::string b_name(TObject* s) const {
+        return s == Ok ? "ok;" : s == Cancel ? "cancel;" : "other;";
+    }
 
     TEdit* Edit = nullptr;
     TButton *Ok = nullptr, *Cancel = nullptr, *Other = nullptr;

@@ -23,12 +23,12 @@ TEST_F(CheckBoxTest, ClickAndSpaceToggle) {
     EXPECT_TRUE(Box->Focused());
     EXPECT_EQ(Clicks, 1);
     Down(Box, 5, 9);
-    Up(Box, 200, 9);  // released outside: no toggle
+    Up(Box, 200, 9); // released outside: no toggle
     EXPECT_TRUE(Box->Checked());
     Key(VK_SPACE);
     EXPECT_FALSE(Box->Checked());
     EXPECT_EQ(Clicks, 2);
-    Box->SetChecked(true);  // a change in code clicks too
+    Box->SetChecked(true); // a change in code clicks too
     EXPECT_EQ(Clicks, 3);
     Box->SetChecked(true);
     EXPECT_EQ(Clicks, 3);
@@ -65,12 +65,20 @@ TEST_F(TrackBarTest, KeysStepPageAndJump) {
         int Key;
         int Expect;
     };
-    for (Step s : {Step{VK_RIGHT, 1}, {VK_DOWN, 2}, {VK_LEFT, 1}, {VK_NEXT, 3}, {VK_END, 10}, {VK_RIGHT, 10},
-                   {VK_PRIOR, 8}, {VK_UP, 7}, {VK_HOME, 0}, {VK_LEFT, 0}}) {
+    for (Step s : {Step{VK_RIGHT, 1},
+                   {VK_DOWN, 2},
+                   {VK_LEFT, 1},
+                   {VK_NEXT, 3},
+                   {VK_END, 10},
+                   {VK_RIGHT, 10},
+                   {VK_PRIOR, 8},
+                   {VK_UP, 7},
+                   {VK_HOME, 0},
+                   {VK_LEFT, 0}}) {
         Key(s.Key);
         EXPECT_EQ(Bar->Position(), s.Expect) << s.Key;
     }
-    EXPECT_EQ(Changes, 8);  // presses at either end change nothing
+    EXPECT_EQ(Changes, 8); // presses at either end change nothing
 }
 
 TEST_F(TrackBarTest, ChannelClickPagesAndThumbDrags) {
@@ -91,8 +99,9 @@ TEST_F(TrackBarTest, ChannelClickPagesAndThumbDrags) {
     EXPECT_EQ(Bar->Position(), 0);
     Up(Bar, -50, y);
     Move(Bar, Bar->PositionToX(6), y);
-    EXPECT_EQ(Bar->Position(), 0);  // released: moving no longer drags
-    for (int p = 0; p <= 10; ++p) EXPECT_EQ(Bar->XToPosition(Bar->PositionToX(p)), p);
+    EXPECT_EQ(Bar->Position(), 0); // released: moving no longer drags
+    for (int p = 0; p <= 10; ++p)
+        EXPECT_EQ(Bar->XToPosition(Bar->PositionToX(p)), p);
 }
 
 } // namespace

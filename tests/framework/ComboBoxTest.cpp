@@ -54,7 +54,7 @@ TEST_F(ComboBoxTest, DefinitionSetsItemsAndIndex) {
     EXPECT_EQ(Combo->Text(), "");
     Combo->SetItemIndex(7);
     EXPECT_EQ(Combo->ItemIndex(), -1);
-    EXPECT_EQ(Changes, 0);  // changes made in code do not report
+    EXPECT_EQ(Changes, 0); // changes made in code do not report
 }
 
 TEST_F(ComboBoxTest, ClickOpensAndAClickOnARowChooses) {
@@ -100,7 +100,7 @@ TEST_F(ComboBoxTest, KeyboardOpensChoosesAndCancels) {
     ASSERT_TRUE(Open());
     Key(VK_DOWN);
     Key(VK_DOWN);
-    EXPECT_EQ(Combo->ItemIndex(), 1);  // the list moves, the choice waits for Enter
+    EXPECT_EQ(Combo->ItemIndex(), 1); // the list moves, the choice waits for Enter
     Key(VK_RETURN);
     EXPECT_FALSE(Open());
     EXPECT_EQ(Combo->ItemIndex(), 3);
@@ -123,7 +123,7 @@ TEST_F(ComboBoxTest, KeyboardOpensChoosesAndCancels) {
     EXPECT_EQ(Changes, 3);
     Key(VK_HOME);
     EXPECT_EQ(Combo->Text(), "640x480");
-    Type("8");  // no typing in a drop-down list
+    Type("8"); // no typing in a drop-down list
     EXPECT_EQ(Combo->Text(), "640x480");
 }
 

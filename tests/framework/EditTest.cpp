@@ -34,7 +34,7 @@ TEST_F(EditTest, TypingEditingAndKeyboardSelection) {
     EXPECT_EQ(Edit->Text(), "lá muX");
     Key(VK_HOME, kmShift);
     EXPECT_EQ(Edit->SelLength(), 6);
-    Key(VK_RIGHT);  // collapses to the selection's end
+    Key(VK_RIGHT); // collapses to the selection's end
     EXPECT_EQ(Edit->CaretPos(), 6);
     EXPECT_EQ(Edit->SelLength(), 0);
     Key(VK_LEFT, kmCtrl);

@@ -7,9 +7,9 @@
 #include <stdexcept>
 
 #include "framework/component/EReadError.h"
-#include "framework/graphics/Graphics.h"
 #include "framework/component/PropertyHelpers.h"
 #include "framework/component/TFormReader.h"
+#include "framework/graphics/Graphics.h"
 
 namespace {
 

@@ -7,25 +7,25 @@
 #include "framework/window/WinApi.h"
 
 namespace {
-THeadlessWindow* Win(TCustomForm* f) { return static_cast<THeadlessWindow*>(f->HostWindow()); }
+THeadlessWindow* Win(TCustomForm* f) {
+    return static_cast<THeadlessWindow*>(f->HostWindow());
+}
 
 int Hit(TCustomForm* f, int x, int y) {
-    return static_cast<int>(f->Perform(WM_NCHITTEST, 0, PointToLParam({f->Left() + x, f->Top() + y})));
+    return static_cast<int>(
+        f->Perform(WM_NCHITTEST, 0, PointToLParam({f->Left() + x, f->Top() + y})));
 }
 } // namespace
 
 TEST_F(FrameworkTest, ClientAreaFollowsTheBorderStyle) {
     struct TCase {
         TFormBorderStyle Style;
-        TRect Client;  // in window coordinates for a 200 x 100 window
+        TRect Client; // in window coordinates for a 200 x 100 window
     };
     const TCase cases[] = {
-        {bsNone, Rect(0, 0, 200, 100)},
-        {bsSingle, Rect(3, 22, 197, 97)},
-        {bsSizeable, Rect(4, 23, 196, 96)},
-        {bsDialog, Rect(3, 22, 197, 97)},
-        {bsToolWindow, Rect(3, 18, 197, 97)},
-        {bsSizeToolWin, Rect(4, 19, 196, 96)},
+        {bsNone, Rect(0, 0, 200, 100)},       {bsSingle, Rect(3, 22, 197, 97)},
+        {bsSizeable, Rect(4, 23, 196, 96)},   {bsDialog, Rect(3, 22, 197, 97)},
+        {bsToolWindow, Rect(3, 18, 197, 97)}, {bsSizeToolWin, Rect(4, 19, 196, 96)},
     };
     for (const TCase& c : cases) {
         auto* f = new TForm(FApp.get());
@@ -48,9 +48,9 @@ TEST_F(FrameworkTest, PlainFramePaintsTitleAndLeavesTheClientAlone) {
     f->Show();
     Pump();
     const TPixels& p = Win(f)->Picture();
-    EXPECT_EQ(p.Pixel(3, 22), 0xFFFFFFu);                                // client corner
-    EXPECT_EQ(p.Pixel(116, 76), 0xFFFFFFu);                              // last client pixel
-    EXPECT_EQ(p.Pixel(2, 40), static_cast<uint32_t>(ColorToRGB(clBtnFace)));  // frame
+    EXPECT_EQ(p.Pixel(3, 22), 0xFFFFFFu);                                    // client corner
+    EXPECT_EQ(p.Pixel(116, 76), 0xFFFFFFu);                                  // last client pixel
+    EXPECT_EQ(p.Pixel(2, 40), static_cast<uint32_t>(ColorToRGB(clBtnFace))); // frame
     EXPECT_EQ(p.Pixel(60, 4), static_cast<uint32_t>(ColorToRGB(clActiveCaption)));
     EXPECT_EQ(Win(f)->Title(), "Hello");
     // An inactive frame repaints in the inactive colour.
@@ -75,12 +75,15 @@ TEST_F(FrameworkTest, HitCodesOfTheFrame) {
         int X, Y, Code;
     };
     const TCase cases[] = {
-        {50, 50, HTCLIENT},   {50, 10, HTCAPTION},     {180, 10, HTCLOSE},    {165, 10, HTMAXBUTTON},
-        {150, 10, HTMINBUTTON}, {177, 10, HTCAPTION},  {0, 60, HTLEFT},       {199, 60, HTRIGHT},
-        {100, 0, HTTOP},      {100, 119, HTBOTTOM},    {0, 0, HTTOPLEFT},     {199, 119, HTBOTTOMRIGHT},
-        {199, 5, HTTOPRIGHT}, {2, 118, HTBOTTOMLEFT},  {200, 60, HTNOWHERE},  {-1, 60, HTNOWHERE},
+        {50, 50, HTCLIENT},     {50, 10, HTCAPTION},    {180, 10, HTCLOSE},
+        {165, 10, HTMAXBUTTON}, {150, 10, HTMINBUTTON}, {177, 10, HTCAPTION},
+        {0, 60, HTLEFT},        {199, 60, HTRIGHT},     {100, 0, HTTOP},
+        {100, 119, HTBOTTOM},   {0, 0, HTTOPLEFT},      {199, 119, HTBOTTOMRIGHT},
+        {199, 5, HTTOPRIGHT},   {2, 118, HTBOTTOMLEFT}, {200, 60, HTNOWHERE},
+        {-1, 60, HTNOWHERE},
     };
-    for (const TCase& c : cases) EXPECT_EQ(Hit(f, c.X, c.Y), c.Code) << c.X << "," << c.Y;
+    for (const TCase& c : cases)
+        EXPECT_EQ(Hit(f, c.X, c.Y), c.Code) << c.X << "," << c.Y;
     // A fixed frame has borders but no sizing codes; a dialog has only close.
     f->SetBorderStyle(bsDialog);
     EXPECT_EQ(Hit(f, 0, 60), HTBORDER);
@@ -120,7 +123,7 @@ TEST_F(FrameworkTest, DraggingTheCaptionMovesAndTheEdgeSizes) {
 TEST_F(FrameworkTest, CloseButtonClosesOnlyWhenReleasedOverIt) {
     auto* main = new TForm(FApp.get());
     auto* dialog = new TForm(FApp.get());
-    FApp->CreateForm<TForm>();  // keeps MainForm from being the dialog
+    FApp->CreateForm<TForm>(); // keeps MainForm from being the dialog
     dialog->SetBorderStyle(bsDialog);
     dialog->SetBounds(10, 10, 150, 90);
     dialog->Show();
@@ -128,7 +131,7 @@ TEST_F(FrameworkTest, CloseButtonClosesOnlyWhenReleasedOverIt) {
     THeadlessWindow* w = Win(dialog);
     TRect close = dialog->CloseButtonRect();
     HostRef().InjectMouseDown(w, close.Left + 3, close.Top + 3);
-    HostRef().InjectMouseUp(w, close.Left - 20, close.Top + 3);  // slid off: nothing
+    HostRef().InjectMouseUp(w, close.Left - 20, close.Top + 3); // slid off: nothing
     Pump();
     EXPECT_TRUE(dialog->Visible());
     int closes = 0;
@@ -146,7 +149,7 @@ TEST_F(FrameworkTest, ClosingTheMainFormEndsTheLoop) {
     f->SetBorderStyle(bsSingle);
     f->SetBounds(0, 0, 100, 60);
     PostMessage(f->Handle(), WM_SYSCOMMAND, SC_CLOSE);
-    FApp->Run();  // shows the form, handles the posted close, returns
+    FApp->Run(); // shows the form, handles the posted close, returns
     EXPECT_TRUE(FApp->Terminated());
 }
 

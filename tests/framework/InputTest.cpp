@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/window/TCustomControl.h"
 #include "framework/forms/TForm.h"
+#include "framework/window/TCustomControl.h"
 #include "framework/window/TGraphicControl.h"
 #include "framework/window/WinApi.h"
 #include "platform/VirtualKeys.h"
@@ -29,15 +29,33 @@ public:
 
     void WndProc(TMessage& m) override {
         switch (m.Msg) {
-        case WM_SETFOCUS: gLog.push_back(Name() + ".setfocus"); break;
-        case WM_KILLFOCUS: gLog.push_back(Name() + ".killfocus"); break;
-        case CM_ENTER: gLog.push_back(Name() + ".enter"); break;
-        case CM_EXIT: gLog.push_back(Name() + ".exit"); break;
-        case CM_MOUSEENTER: gLog.push_back(Name() + ".mouseenter"); break;
-        case CM_MOUSELEAVE: gLog.push_back(Name() + ".mouseleave"); break;
-        case WM_KEYDOWN: gLog.push_back(Name() + ".key" + std::to_string(m.WParam)); break;
-        case WM_CHAR: gLog.push_back(Name() + ".char" + std::to_string(m.WParam)); break;
-        case WM_GETDLGCODE: m.Result = DlgCode; return;
+        case WM_SETFOCUS:
+            gLog.push_back(Name() + ".setfocus");
+            break;
+        case WM_KILLFOCUS:
+            gLog.push_back(Name() + ".killfocus");
+            break;
+        case CM_ENTER:
+            gLog.push_back(Name() + ".enter");
+            break;
+        case CM_EXIT:
+            gLog.push_back(Name() + ".exit");
+            break;
+        case CM_MOUSEENTER:
+            gLog.push_back(Name() + ".mouseenter");
+            break;
+        case CM_MOUSELEAVE:
+            gLog.push_back(Name() + ".mouseleave");
+            break;
+        case WM_KEYDOWN:
+            gLog.push_back(Name() + ".key" + std::to_string(m.WParam));
+            break;
+        case WM_CHAR:
+            gLog.push_back(Name() + ".char" + std::to_string(m.WParam));
+            break;
+        case WM_GETDLGCODE:
+            m.Result = DlgCode;
+            return;
         case CM_DIALOGKEY:
             if ((IsDefault && m.WParam == VK_RETURN) || (IsCancel && m.WParam == VK_ESCAPE)) {
                 Click();
@@ -45,7 +63,8 @@ public:
                 return;
             }
             break;
-        default: break;
+        default:
+            break;
         }
         TCustomControl::WndProc(m);
     }
@@ -59,7 +78,9 @@ protected:
 
 class TGraphicProbe : public TGraphicControl {
 public:
-    explicit TGraphicProbe(TComponent* o, const std::string& name) : TGraphicControl(o) { SetName(name); }
+    explicit TGraphicProbe(TComponent* o, const std::string& name) : TGraphicControl(o) {
+        SetName(name);
+    }
     void WndProc(TMessage& m) override {
         if (m.Msg == CM_MOUSEENTER) gLog.push_back(Name() + ".mouseenter");
         if (m.Msg == CM_MOUSELEAVE) gLog.push_back(Name() + ".mouseleave");
@@ -98,7 +119,7 @@ protected:
 } // namespace
 
 TEST_F(InputTest, ShowingFocusesTheFirstTabStopAndTabWalksTheOrder) {
-    C->SetTabOrder(0);  // c, a, b
+    C->SetTabOrder(0); // c, a, b
     F->Show();
     Pump();
     EXPECT_EQ(F->FocusedControl(), C);
@@ -108,7 +129,7 @@ TEST_F(InputTest, ShowingFocusesTheFirstTabStopAndTabWalksTheOrder) {
     Key(VK_TAB);
     EXPECT_EQ(F->FocusedControl(), B);
     Key(VK_TAB);
-    EXPECT_EQ(F->FocusedControl(), C);  // wraps
+    EXPECT_EQ(F->FocusedControl(), C); // wraps
     Key(VK_TAB, kmShift);
     EXPECT_EQ(F->FocusedControl(), B);
     // Controls that cannot take the focus are passed over.
@@ -179,15 +200,15 @@ TEST_F(InputTest, MouseEnterAndLeaveFollowTheDeepestControl) {
     F->Show();
     Pump();
     gLog.clear();
-    HostRef().InjectMouseMove(W(), 5, 15);   // over a
-    HostRef().InjectMouseMove(W(), 6, 15);   // still a: nothing new
-    HostRef().InjectMouseMove(W(), 52, 12);  // b
-    HostRef().InjectMouseMove(W(), 57, 17);  // g inside b
-    HostRef().InjectMouseMove(W(), 45, 15);  // the form between controls
+    HostRef().InjectMouseMove(W(), 5, 15);  // over a
+    HostRef().InjectMouseMove(W(), 6, 15);  // still a: nothing new
+    HostRef().InjectMouseMove(W(), 52, 12); // b
+    HostRef().InjectMouseMove(W(), 57, 17); // g inside b
+    HostRef().InjectMouseMove(W(), 45, 15); // the form between controls
     HostRef().InjectMouseLeave(W());
     Pump();
-    EXPECT_EQ(gLog, (std::vector<std::string>{"a.mouseenter", "a.mouseleave", "b.mouseenter", "b.mouseleave",
-                                              "g.mouseenter", "g.mouseleave"}));
+    EXPECT_EQ(gLog, (std::vector<std::string>{"a.mouseenter", "a.mouseleave", "b.mouseenter",
+                                              "b.mouseleave", "g.mouseenter", "g.mouseleave"}));
 }
 
 TEST_F(InputTest, ClickNeedsReleaseInsideAndCaptureFollowsThePress) {
@@ -197,7 +218,7 @@ TEST_F(InputTest, ClickNeedsReleaseInsideAndCaptureFollowsThePress) {
     EXPECT_EQ(A->Clicks, 0);
     Pump();
     EXPECT_EQ(GetCaptureControl(), A);
-    HostRef().InjectMouseMove(W(), 60, 15);  // dragged over b: a keeps the mouse
+    HostRef().InjectMouseMove(W(), 60, 15); // dragged over b: a keeps the mouse
     HostRef().InjectMouseUp(W(), 60, 15);
     Pump();
     EXPECT_EQ(A->Clicks, 0);

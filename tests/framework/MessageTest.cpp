@@ -5,14 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "framework/window/TCustomControl.h"
 #include "framework/forms/TForm.h"
+#include "framework/window/TCustomControl.h"
 #include "framework/window/WinApi.h"
 
 namespace {
 class TLogControl : public TCustomControl {
 public:
-    explicit TLogControl(TComponent* o, std::vector<std::string>* log) : TCustomControl(o), FLog(log) {}
+    explicit TLogControl(TComponent* o, std::vector<std::string>* log)
+        : TCustomControl(o), FLog(log) {}
     void WndProc(TMessage& m) override {
         if (m.Msg >= WM_USER && m.Msg < WM_USER + 100) {
             FLog->push_back(Name() + ":" + std::to_string(m.Msg - WM_USER));
@@ -56,7 +57,7 @@ TEST_F(FrameworkTest, DeadHandlesFindNothing) {
     EXPECT_FALSE(IsWindow(h));
     EXPECT_EQ(SendMessage(h, WM_USER + 1, 5), 0);
     EXPECT_FALSE(PostMessage(h, WM_USER + 1));
-    Pump();  // the message queued before the window died is dropped
+    Pump(); // the message queued before the window died is dropped
     EXPECT_TRUE(log.empty());
     // A new control never reuses the number.
     auto* b = new TLogControl(f, &log);

@@ -3,9 +3,9 @@
 
 #include "FrameworkFixture.h"
 
+#include "framework/forms/TForm.h"
 #include "framework/graphics/TCanvas.h"
 #include "framework/window/TCustomControl.h"
-#include "framework/forms/TForm.h"
 #include "framework/window/TGraphicControl.h"
 #include "framework/window/WinApi.h"
 
@@ -35,7 +35,7 @@ protected:
     void Paint() override {
         ++Paints;
         Canvas()->Brush()->SetColor(Color());
-        Canvas()->FillRect(Rect(-5, -5, Width() + 5, Height() + 5));  // overdraw is clipped
+        Canvas()->FillRect(Rect(-5, -5, Width() + 5, Height() + 5)); // overdraw is clipped
     }
 };
 
@@ -86,7 +86,7 @@ TEST_F(FrameworkTest, InvalidRectRepaintsOnlyThatPart) {
     EXPECT_EQ(formPaints, 1);
     ink = clBlue;
     Pump();
-    EXPECT_EQ(formPaints, 1);  // nothing invalid: no paint
+    EXPECT_EQ(formPaints, 1); // nothing invalid: no paint
     TRect r = Rect(5, 4, 9, 7);
     f->InvalidateRect(&r, false);
     Pump();
@@ -160,7 +160,7 @@ TEST_F(FrameworkTest, ChildWindowRegionLetsTheParentShowThrough) {
     f->Show();
     Pump();
     TRegion shape(Rect(0, 0, 6, 6));
-    shape.Subtract(Rect(0, 0, 2, 2));  // a cut corner
+    shape.Subtract(Rect(0, 0, 2, 2)); // a cut corner
     box->SetWindowRgn(&shape, true);
     Pump();
     EXPECT_EQ(At(f, 10, 5), 0xFFFFFFu);
@@ -194,7 +194,7 @@ TEST_F(FrameworkTest, ClientDcIsClippedToTheVisiblePartOfTheControl) {
     panel->SetBounds(2, 2, 20, 10);
     auto* child = new TFillBox(f);
     child->SetParent(panel);
-    child->SetBounds(15, 5, 10, 10);  // sticks out of its parent
+    child->SetBounds(15, 5, 10, 10); // sticks out of its parent
     f->Show();
     Pump();
     HDC dc = GetDC(child->Handle());

@@ -3,18 +3,19 @@
 
 #include <fstream>
 
+#include "framework/stdctrls/TButton.h"
 #include "framework/stdctrls/TGauge.h"
 #include "framework/stdctrls/TLabel.h"
 #include "framework/stdctrls/TStatusBar.h"
-#include "framework/stdctrls/TWebBrowser.h"
-#include "framework/stdctrls/TButton.h"
 #include "framework/stdctrls/TTrackBar.h"
+#include "framework/stdctrls/TWebBrowser.h"
 #include "tests/framework/PlainFormFixture.h"
 
 namespace {
 
 std::string LauncherDefinition(const std::string& unit) {
-    std::ifstream in(std::string(QUELM_SOURCE_DIR) + "/launcher/" + unit + ".dfm", std::ios::binary);
+    std::ifstream in(std::string(QUELM_SOURCE_DIR) + "/launcher/" + unit + ".dfm",
+                     std::ios::binary);
     // Read into a plain TForm: the form's handlers, the link labels' own
     // properties and the skin manager's block belong to higher layers.
     std::string text, line;
@@ -30,12 +31,14 @@ std::string LauncherDefinition(const std::string& unit) {
             skipIndent = at;
             continue;
         }
-        if ((body.rfind("On", 0) == 0 || body.rfind("HoverFont.", 0) == 0 || body.rfind("URL ", 0) == 0) &&
+        if ((body.rfind("On", 0) == 0 || body.rfind("HoverFont.", 0) == 0 ||
+             body.rfind("URL ", 0) == 0) &&
             body.find(" = ") != std::string::npos)
             continue;
         for (const char* cls : {": TForm1", ": TForm2", ": TForm3"})
             if (size_t p = line.find(cls); p != std::string::npos) line.replace(p, 8, ": TForm");
-        if (size_t p = line.find(": TsWebLabel"); p != std::string::npos) line.replace(p, 12, ": TLabel");
+        if (size_t p = line.find(": TsWebLabel"); p != std::string::npos)
+            line.replace(p, 12, ": TLabel");
         text += line + "\n";
     }
     return text;
@@ -43,7 +46,9 @@ std::string LauncherDefinition(const std::string& unit) {
 
 class PlainDefinitionsTest : public PlainFormTest {
 protected:
-    template <class T> T* Find(const char* name) const { return dynamic_cast<T*>(Form->FindComponent(name)); }
+    template <class T> T* Find(const char* name) const {
+        return dynamic_cast<T*>(Form->FindComponent(name));
+    }
 };
 
 TEST_F(PlainDefinitionsTest, LauncherWindowsRead) {
@@ -90,7 +95,7 @@ TEST_F(PlainDefinitionsTest, StatusBarPanelsAndSimpleText) {
     EXPECT_EQ(bar->Top(), Form->ClientHeight() - 19);
     EXPECT_EQ(bar->PanelRect(0).Left, 0);
     EXPECT_EQ(bar->PanelRect(1).Left, 100);
-    EXPECT_EQ(bar->PanelRect(1).Right, bar->Width() - 2);  // the last panel takes the rest
+    EXPECT_EQ(bar->PanelRect(1).Right, bar->Width() - 2); // the last panel takes the rest
     EXPECT_EQ(bar->Panels()->Items(0)->Text(), "Versão 1.2");
     EXPECT_THROW(bar->Panels()->Items(2), std::out_of_range);
 }
@@ -103,7 +108,7 @@ TEST_F(PlainDefinitionsTest, GaugeClampsAndRounds) {
     g->SetProgress(1000);
     EXPECT_EQ(g->Progress(), 300);
     g->SetMinValue(300);
-    EXPECT_EQ(g->PercentDone(), 0);  // an empty range shows no progress
+    EXPECT_EQ(g->PercentDone(), 0); // an empty range shows no progress
 }
 
 TEST_F(PlainDefinitionsTest, BrowserKeepsTheAddress) {

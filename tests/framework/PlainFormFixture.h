@@ -7,11 +7,11 @@
 #include <memory>
 #include <string>
 
-#include "framework/stdctrls/PlainControls.h"
+#include "framework/component/TFormReader.h"
 #include "framework/forms/TApplication.h"
 #include "framework/forms/TForm.h"
-#include "framework/component/TFormReader.h"
 #include "framework/forms/TMessageLoop.h"
+#include "framework/stdctrls/PlainControls.h"
 #include "platform/VirtualKeys.h"
 #include "platform/headless/THeadlessHost.h"
 
@@ -34,7 +34,8 @@ protected:
         SetHost(nullptr);
     }
 
-    template <class T> T* Make(int left, int top, int width, int height, TWinControl* parent = nullptr) {
+    template <class T>
+    T* Make(int left, int top, int width, int height, TWinControl* parent = nullptr) {
         T* c = new T(Form);
         c->SetParent(parent ? parent : Form);
         c->SetBounds(left, top, width, height);

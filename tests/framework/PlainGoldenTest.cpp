@@ -13,8 +13,8 @@
 #include "framework/stdctrls/TPanel.h"
 #include "framework/stdctrls/TStatusBar.h"
 #include "framework/stdctrls/TTrackBar.h"
-#include "tests/GoldenImage.h"
 #include "platform/headless/THeadlessWindow.h"
+#include "tests/GoldenImage.h"
 #include "tests/framework/PlainFormFixture.h"
 
 namespace {

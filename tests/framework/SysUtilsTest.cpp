@@ -16,12 +16,14 @@ TEST(SysUtils, StrToIntAcceptsWhatUsersWrite) {
 }
 
 TEST(SysUtils, StrToIntRejectsWithTheUsersText) {
-    for (const char* bad : {"", " ", "abc", "1 ", "1.5", "2147483648", "-", "$", "0x", "$1FFFFFFFF"}) {
+    for (const char* bad :
+         {"", " ", "abc", "1 ", "1.5", "2147483648", "-", "$", "0x", "$1FFFFFFFF"}) {
         try {
             StrToInt(bad);
             ADD_FAILURE() << "accepted '" << bad << "'";
         } catch (const EConvertError& e) {
-            EXPECT_EQ(std::string(e.what()), std::string("'") + bad + "' is not a valid integer value");
+            EXPECT_EQ(std::string(e.what()),
+                      std::string("'") + bad + "' is not a valid integer value");
         }
     }
     EXPECT_EQ(StrToIntDef("x", 42), 42);

@@ -8,13 +8,13 @@
 #include <stdexcept>
 #include <string>
 
+#include "framework/component/TClassRegistry.h"
+#include "framework/component/Utf8.h"
 #include "framework/graphics/DrawText.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TCanvas.h"
-#include "framework/component/TClassRegistry.h"
 #include "framework/graphics/TFontEngine.h"
-#include "framework/component/Utf8.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include "FrameworkFixture.h"
 
-#include "framework/window/TCustomControl.h"
 #include "framework/forms/TForm.h"
 #include "framework/forms/TTimer.h"
+#include "framework/window/TCustomControl.h"
 #include "framework/window/WinApi.h"
 
 TEST_F(FrameworkTest, TimerTicksEveryIntervalOfVirtualTime) {
@@ -38,7 +38,7 @@ TEST_F(FrameworkTest, IdleLoopSleepsUntilTheEarliestTimer) {
     uint64_t firedAt = 0;
     fast->OnTimer = [&](TObject*) { firedAt = HostRef().Now(); };
     uint64_t start = HostRef().Now();
-    Application->HandleMessage();  // nothing to do: waits for the next deadline
+    Application->HandleMessage(); // nothing to do: waits for the next deadline
     EXPECT_EQ(firedAt - start, 120u);
 }
 
@@ -53,7 +53,7 @@ TEST_F(FrameworkTest, TimerMayFreeItselfInItsTick) {
     Advance(10);
     Advance(10);
     EXPECT_EQ(otherTicks, 2);
-    EXPECT_EQ(FApp->ComponentCount(), 2);  // the screen and the other timer
+    EXPECT_EQ(FApp->ComponentCount(), 2); // the screen and the other timer
 }
 
 TEST_F(FrameworkTest, WindowTimersSendWmTimerWithTheirId) {
@@ -76,6 +76,6 @@ TEST_F(FrameworkTest, WindowTimersSendWmTimerWithTheirId) {
     EXPECT_FALSE(KillTimer(c->Handle(), 7));
     Advance(80);
     EXPECT_EQ(c->Ids, (std::vector<uintptr_t>{7, 8, 8}));
-    c->Free();  // its timers go with it
+    c->Free(); // its timers go with it
     Advance(200);
 }

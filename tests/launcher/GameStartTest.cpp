@@ -17,7 +17,7 @@ TEST_F(LauncherTest, PlayStartsTheClientWithAddressAndPort) {
     CreateLauncher();
     EXPECT_EQ(Unit1::GameCommandLine(), "main.exe connect /u10.0.0.7 /p44405");
     ClickOn(Form1->sButton1);
-    ClickOn(Form1->sButton1);  // two quick clicks start two clients
+    ClickOn(Form1->sButton1); // two quick clicks start two clients
     const auto runs = Runs(Folder / "runs.log", 2);
     ASSERT_EQ(runs.size(), 2u);
     EXPECT_EQ(runs[0], (std::vector<std::string>{"connect", "/u10.0.0.7", "/p44405"}));
@@ -37,7 +37,8 @@ TEST_F(LauncherTest, AddressIsPassedVerbatim) {
         const auto runs = Runs(Folder / "runs.log", 1);
         ASSERT_EQ(runs.size(), 1u);
         if (*ip)
-            EXPECT_EQ(runs[0], (std::vector<std::string>{"connect", "/u1.2.3.4", "extra", "/p44405"}));
+            EXPECT_EQ(runs[0],
+                      (std::vector<std::string>{"connect", "/u1.2.3.4", "extra", "/p44405"}));
         else
             EXPECT_EQ(runs[0], (std::vector<std::string>{"connect", "/u", "/p44405"}));
         DestroyLauncher();
@@ -48,14 +49,14 @@ TEST_F(LauncherTest, MissingClientIsReportedAndNothingStarts) {
     WriteFullIni("0");
     WriteAllSettings();
     CreateLauncher();
-    ClickOn(Form1->sButton1);  // no file
+    ClickOn(Form1->sButton1); // no file
     fs::create_directory(Folder / "main.exe");
-    ClickOn(Form1->sButton1);  // a directory of that name
+    ClickOn(Form1->sButton1); // a directory of that name
     fs::remove(Folder / "main.exe");
     WriteClient(Folder / "main.exe", Folder / "runs.log");
-    utimbuf old{315532800 - 86400, 315532800 - 86400};  // the last day of 1979
+    utimbuf old{315532800 - 86400, 315532800 - 86400}; // the last day of 1979
     ASSERT_EQ(utime((Folder / "main.exe").c_str(), &old), 0);
-    ClickOn(Form1->sButton1);  // a time a DOS date cannot hold
+    ClickOn(Form1->sButton1); // a time a DOS date cannot hold
     EXPECT_EQ(BoxTexts(), (std::vector<std::string>(3, MissingClient)));
     EXPECT_EQ(MessageBoxLog()[0].Caption, "Launcher 1.2");
     EXPECT_FALSE(MessageBoxLog()[0].StopIcon);
@@ -97,7 +98,7 @@ TEST_F(LauncherTest, ButtonsShowDialogsAndExitCloses) {
     EXPECT_TRUE(Form2->Visible());
     ClickOn(Form1->sButton2);
     EXPECT_TRUE(Form3->Visible());
-    ClickOn(Form1->sButton3);  // already open: comes to the front, no second one
+    ClickOn(Form1->sButton3); // already open: comes to the front, no second one
     EXPECT_EQ(Host->TopWindow(), Host->Find(Form2->HostWindow()));
     ClickOn(Form1->sButton4);
     EXPECT_TRUE(Application->Terminated());

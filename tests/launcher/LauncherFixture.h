@@ -44,16 +44,19 @@ protected:
     }
 
     // launch.ini in Windows-1252, as the game's installer writes it.
-    void WriteIni(const std::string& keys, const std::string& section = "Configura\xe7\xf5" "es") {
+    void WriteIni(const std::string& keys, const std::string& section = "Configura\xe7\xf5"
+                                                                        "es") {
         std::ofstream(Folder / "launch.ini", std::ios::binary) << "[" << section << "]\r\n" << keys;
     }
     void WriteFullIni(const std::string& lang) {
         WriteIni("Pagina do launcher=http://news.example/\r\nWebSite=http://site.example/\r\n"
-                 "IP=10.0.0.7\r\nversao=1.2.3\r\nnome=Servidor Teste\r\nlang=" + lang + "\r\n");
+                 "IP=10.0.0.7\r\nversao=1.2.3\r\nnome=Servidor Teste\r\nlang=" +
+                 lang + "\r\n");
     }
     void WriteSettings(const std::string& values) {
         std::ofstream(Folder / "registry.reg")
-            << "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Korvan\\Quelm\\Config]\n" << values;
+            << "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Korvan\\Quelm\\Config]\n"
+            << values;
     }
     void WriteAllSettings() {
         WriteSettings("\"ID\"=\"jogador\"\n\"MusicOnOff\"=dword:00000001\n"
@@ -63,7 +66,8 @@ protected:
 
     std::vector<std::string> BoxTexts() const {
         std::vector<std::string> texts;
-        for (const auto& b : MessageBoxLog()) texts.push_back(b.Text);
+        for (const auto& b : MessageBoxLog())
+            texts.push_back(b.Text);
         return texts;
     }
 

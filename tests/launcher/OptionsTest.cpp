@@ -96,7 +96,7 @@ TEST_F(LauncherTest, ReadErrorsStopTheDialogsHandler) {
         WriteFullIni("1");
         WriteSettings(c.values);
         CreateLauncher();
-        EXPECT_EQ(BoxTexts(), (std::vector<std::string>{c.box}));  // no full stop after a quote
+        EXPECT_EQ(BoxTexts(), (std::vector<std::string>{c.box})); // no full stop after a quote
         EXPECT_TRUE(MessageBoxLog()[0].StopIcon);
         // The language switch comes after the failing step, so it stays Portuguese.
         EXPECT_EQ(Form2->Caption(), "Configurações");
@@ -108,7 +108,8 @@ TEST_F(LauncherTest, ReadErrorsStopTheDialogsHandler) {
 TEST_F(LauncherTest, FirstRunNoticeThenApplyCreatesEveryValue) {
     WriteFullIni("1");
     CreateLauncher();
-    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"Vá até as Opções e Configre do melhor modo!"}));
+    EXPECT_EQ(BoxTexts(),
+              (std::vector<std::string>{"Vá até as Opções e Configre do melhor modo!"}));
     EXPECT_EQ(Form2->Caption(), "Configuration");
     EXPECT_EQ(Form2->sGroupBox2->Caption(), "Video");
     EXPECT_EQ(Form2->sLabel2->Caption(), "Resolution:");

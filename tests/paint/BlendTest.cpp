@@ -17,11 +17,21 @@ std::unique_ptr<TBitmap> Pairs(int (*f)(int, int)) {
         }
     return b;
 }
-int X(int x, int) { return x; }
-int Y(int, int y) { return y; }
-int Blue(TColor c) { return (c >> 16) & 0xFF; }
-int Green(TColor c) { return (c >> 8) & 0xFF; }
-int Red(TColor c) { return c & 0xFF; }
+int X(int x, int) {
+    return x;
+}
+int Y(int, int y) {
+    return y;
+}
+int Blue(TColor c) {
+    return (c >> 16) & 0xFF;
+}
+int Green(TColor c) {
+    return (c >> 8) & 0xFF;
+}
+int Red(TColor c) {
+    return c & 0xFF;
+}
 } // namespace
 
 // Exhaustive checks of each 8-bit formula over all byte pairs against the
@@ -43,15 +53,16 @@ TEST(BlendFormulas, BlendByMaskAllPixelMaskPairs) {
 }
 
 TEST(BlendFormulas, BlendRectAllDestinationSourcePairs) {
-    for (TColor t : {0x000000, 0x010101, 0x555555, 0x7F7F7F, 0x808080, 0xFEFEFE, 0xFFFFFF,
-                     0x000001, 0x000102, 0x0000FF, 0x10FF00}) {
+    for (TColor t : {0x000000, 0x010101, 0x555555, 0x7F7F7F, 0x808080, 0xFEFEFE, 0xFFFFFF, 0x000001,
+                     0x000102, 0x0000FF, 0x10FF00}) {
         auto d = Pairs(X);
         auto s = Pairs(Y);
         BlendRect(d.get(), s.get(), t, {0, 0, 256, 256}, {0, 0});
         const double k = (Red(t) + Green(t) + Blue(t)) / 768.0;
         for (int y = 0; y < 256; ++y)
             for (int x = 0; x < 256; ++x)
-                ASSERT_EQ(d->Pixel(x, y), RGBColor(1, 1, 1) * static_cast<int>(std::trunc((x - y) * k + y)))
+                ASSERT_EQ(d->Pixel(x, y),
+                          RGBColor(1, 1, 1) * static_cast<int>(std::trunc((x - y) * k + y)))
                     << std::hex << t << std::dec << " " << x << "," << y;
     }
 }
@@ -63,7 +74,8 @@ TEST(BlendFormulas, BlendBitmapOntoAllPairs) {
         BlendBitmapOnto(d.get(), 0, 0, NoKeyColor, a, {0, 0, 255, 255}, s.get());
         for (int y = 0; y < 256; ++y)
             for (int x = 0; x < 256; ++x)
-                ASSERT_EQ(Red(d->Pixel(x, y)), std::lrint(y - (y - x) * a)) << a << " " << x << "," << y;
+                ASSERT_EQ(Red(d->Pixel(x, y)), std::lrint(y - (y - x) * a))
+                    << a << " " << x << "," << y;
     }
 }
 
@@ -71,11 +83,13 @@ TEST(BlendFormulas, BlendColorRectAllPixelColourPairs) {
     for (int p : {0, 1, 33, 50, 60, 99, 100}) {
         for (int c = 0; c < 256; ++c) {
             auto b = MakeBitmap(256, 1);
-            for (int x = 0; x < 256; ++x) b->SetPixel(x, 0, RGBColor(x, x, 255 - x));
+            for (int x = 0; x < 256; ++x)
+                b->SetPixel(x, 0, RGBColor(x, x, 255 - x));
             BlendColorRect(b.get(), {0, 0, 255, 0}, static_cast<uint8_t>(p), RGBColor(c, c, 0));
             const double k = p / 100.0;
             for (int x = 0; x < 256; ++x) {
-                ASSERT_EQ(Red(b->Pixel(x, 0)), std::lrint(x * k + c * (1 - k))) << p << " " << c << " " << x;
+                ASSERT_EQ(Red(b->Pixel(x, 0)), std::lrint(x * k + c * (1 - k)))
+                    << p << " " << c << " " << x;
                 ASSERT_EQ(Blue(b->Pixel(x, 0)), std::lrint((255 - x) * k));
             }
         }
@@ -86,10 +100,12 @@ TEST(BlendFormulas, GreyAverages) {
     for (int r : {0, 1, 2, 128, 255}) {
         auto b = MakeBitmap(256, 256);
         for (int y = 0; y < 256; ++y)
-            for (int x = 0; x < 256; ++x) b->SetPixel(x, y, RGBColor(r, x, y));
+            for (int x = 0; x < 256; ++x)
+                b->SetPixel(x, y, RGBColor(r, x, y));
         MakeGrey(b.get());
         for (int y = 0; y < 256; ++y)
-            for (int x = 0; x < 256; ++x) ASSERT_EQ(b->Pixel(x, y), RGBColor(1, 1, 1) * ((r + x + y) / 3));
+            for (int x = 0; x < 256; ++x)
+                ASSERT_EQ(b->Pixel(x, y), RGBColor(1, 1, 1) * ((r + x + y) / 3));
     }
 }
 
@@ -173,7 +189,8 @@ TEST(MakeGreyExcept, LeavesTheKeyColour) {
 TEST(CopyRect, ClipsBothBitmapsAndOverlaps) {
     auto b = MakeBitmap(4, 4);
     for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 4; ++x) b->SetPixel(x, y, y * 4 + x);
+        for (int x = 0; x < 4; ++x)
+            b->SetPixel(x, y, y * 4 + x);
     auto d = MakeBitmap(3, 3);
     CopyRect(d.get(), {-1, 1}, b.get(), {0, 0, 4, 4});
     EXPECT_EQ(d->Pixel(0, 1), 1);

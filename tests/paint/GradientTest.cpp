@@ -53,12 +53,14 @@ namespace {
 // Column (or row) colours of a one-channel-per-colour check: red values along the walk.
 std::vector<int> RedRow(const TBitmap& b, int y, int from, int to) {
     std::vector<int> v;
-    for (int x = from; x < to; ++x) v.push_back(b.Pixel(x, y) & 0xFF);
+    for (int x = from; x < to; ++x)
+        v.push_back(b.Pixel(x, y) & 0xFF);
     return v;
 }
 std::vector<int> RedColumn(const TBitmap& b, int x, int from, int to) {
     std::vector<int> v;
-    for (int y = from; y < to; ++y) v.push_back(b.Pixel(x, y) & 0xFF);
+    for (int y = from; y < to; ++y)
+        v.push_back(b.Pixel(x, y) & 0xFF);
     return v;
 }
 } // namespace
@@ -92,8 +94,10 @@ TEST(FillGradient, ConsecutiveGroupsShareARowAndClampAtTheEdge) {
     auto b = MakeBitmap(4, 27);
     FillGradient(b.get(), {1, 1, 3, 26}, ParseGradientData("0;13;52;0;0;100;122;48;0;0;7;7;0;0;0"));
     std::vector<int> expect;
-    for (int i = 0; i < 13; ++i) expect.push_back(i);
-    for (int i = 0; i <= 11; ++i) expect.push_back(100 + 2 * i);
+    for (int i = 0; i < 13; ++i)
+        expect.push_back(i);
+    for (int i = 0; i <= 11; ++i)
+        expect.push_back(100 + 2 * i);
     EXPECT_EQ(RedColumn(*b, 1, 1, 26), expect);
     EXPECT_EQ(RedColumn(*b, 2, 1, 26), expect);
     EXPECT_TRUE(UntouchedOutside(*b, {1, 1, 3, 26}));
@@ -103,7 +107,8 @@ TEST(FillGradient, ShortSharesLeaveTheRestToTheLastGroup) {
     auto b = MakeBitmap(11, 1);
     // 10 % of 11 columns = 1: group one paints 0..1, the last 1..10 whatever its share.
     FillGradient(b.get(), {0, 0, 11, 1}, ParseGradientData("0;10;10;1;0;20;110;90;0;0"));
-    EXPECT_EQ(RedRow(*b, 0, 0, 11), (std::vector<int>{0, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110}));
+    EXPECT_EQ(RedRow(*b, 0, 0, 11),
+              (std::vector<int>{0, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110}));
     // Shares past 100 cut: the second group starts at the last column and is skipped.
     FillGradient(b.get(), {0, 0, 11, 1}, ParseGradientData("0;100;100;1;0;5;5;50;0;0;9;9;0;0;0"));
     EXPECT_EQ(RedRow(*b, 0, 0, 11), (std::vector<int>{0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100}));
@@ -114,7 +119,8 @@ TEST(FillGradient, DirectionComesFromTheFirstGroup) {
     FillGradient(b.get(), {0, 0, 3, 3}, ParseGradientData("0;2;100;2;0;0;0;0;0;0"));
     EXPECT_TRUE(UntouchedOutside(*b, {}));
     FillGradient(b.get(), {0, 0, 3, 3}, ParseGradientData("0;2;100;1;0;0;0;0;0;0"));
-    for (int y = 0; y < 3; ++y) EXPECT_EQ(RedRow(*b, y, 0, 3), (std::vector<int>{0, 1, 2}));
+    for (int y = 0; y < 3; ++y)
+        EXPECT_EQ(RedRow(*b, y, 0, 3), (std::vector<int>{0, 1, 2}));
     FillGradient(b.get(), {0, 0, 3, 3}, {});
     EXPECT_EQ(RedRow(*b, 2, 0, 3), (std::vector<int>{0, 1, 2}));
 }

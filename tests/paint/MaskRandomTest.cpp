@@ -12,7 +12,9 @@
 namespace {
 
 std::mt19937 Rng(20261206);
-int Rand(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(Rng); }
+int Rand(int lo, int hi) {
+    return std::uniform_int_distribution<int>(lo, hi)(Rng);
+}
 
 std::unique_ptr<TBitmap> Noise(int w, int h, int keyShare) {
     auto b = MakeBitmap(w, h);
@@ -40,7 +42,8 @@ TScene RandomScene() {
         const int count = Rand(1, 3), type = Rand(0, 1);
         const int w = Rand(count, s.Source->Width()), h = Rand(type + 1, s.Source->Height());
         const int left = Rand(0, s.Source->Width() - w), top = Rand(0, s.Source->Height() - h);
-        s.Mask = {s.Source.get(), false, Bounds(left, top, w, h), count, type, Rand(0, 2) ? 0 : Rand(1, 4)};
+        s.Mask = {s.Source.get(), false, Bounds(left, top, w, h),
+                  count,          type,  Rand(0, 2) ? 0 : Rand(1, 4)};
     }
     s.Dest = Noise(Rand(1, 35), Rand(1, 35), 5);
     s.ParentBmp = Noise(30, 30, 0);
@@ -49,11 +52,16 @@ TScene RandomScene() {
     return s;
 }
 
-bool Key(TColor c) { return c == 0xFF00FF; }
-int Mix(int d, int c, int m) { return ((d - c) * m + c * 255) / 256; }
+bool Key(TColor c) {
+    return c == 0xFF00FF;
+}
+int Mix(int d, int c, int m) {
+    return ((d - c) * m + c * 255) / 256;
+}
 TColor Channels(TColor a, TColor b, int (*f)(int, int, int), TColor m) {
     TColor r = 0;
-    for (int sh : {0, 8, 16}) r |= f((a >> sh) & 255, (b >> sh) & 255, (m >> sh) & 255) << sh;
+    for (int sh : {0, 8, 16})
+        r |= f((a >> sh) & 255, (b >> sh) & 255, (m >> sh) & 255) << sh;
     return r;
 }
 
@@ -78,7 +86,8 @@ void PutPixel(const TScene& s, const TCacheInfo& parent, TBitmap& out, int x, in
         if (Key(c))
             SeeThrough(s, parent, out, x, y, false);
         else
-            out.SetPixel(x, y, Channels(out.Pixel(x, y), c, Mix, s.Source->Pixel(sx, sy + alphaOffset)));
+            out.SetPixel(x, y,
+                         Channels(out.Pixel(x, y), c, Mix, s.Source->Pixel(sx, sy + alphaOffset)));
     } else if (keyed && Key(c)) {
         SeeThrough(s, parent, out, x, y, true);
     } else {
@@ -123,7 +132,8 @@ void ReferenceBorder(const TScene& s, TBitmap& out, TRect t, bool filling, int s
             const auto [sx, cornerX] = Along(x - t.Left, w, cw, cw2, pw);
             const auto [sy, cornerY] = Along(y - t.Top, h, ch, ch2, ph);
             if (sx < 0 || sy < 0 || (!cornerX && !cornerY && !centre)) continue;
-            PutPixel(s, s.Parent, out, x, y, cl + sx, ct + sy, alpha, alphaOffset, cornerX && cornerY);
+            PutPixel(s, s.Parent, out, x, y, cl + sx, ct + sy, alpha, alphaOffset,
+                     cornerX && cornerY);
         }
 }
 

@@ -5,14 +5,19 @@
 #include "PaintTestUtil.h"
 
 namespace {
-int Red(TColor c) { return c & 0xFF; }
-int Green(TColor c) { return (c >> 8) & 0xFF; }
+int Red(TColor c) {
+    return c & 0xFF;
+}
+int Green(TColor c) {
+    return (c >> 8) & 0xFF;
+}
 
 // A master picture whose pixel (x, y) reads red = x, green = y.
 std::unique_ptr<TBitmap> Coded(int w, int h) {
     auto b = MakeBitmap(w, h);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) b->SetPixel(x, y, RGBColor(x, y, 9));
+        for (int x = 0; x < w; ++x)
+            b->SetPixel(x, y, RGBColor(x, y, 9));
     return b;
 }
 
@@ -67,7 +72,8 @@ TEST(DrawStateImage, AlphaRowMixesAndOwnBitmaps) {
 
     // Own bitmap: 3 cells of 2 x 1 over an alpha row of zeros (the picture covers).
     auto own = Coded(6, 2);
-    for (int x = 0; x < 6; ++x) own->SetPixel(x, 1, 0);
+    for (int x = 0; x < 6; ++x)
+        own->SetPixel(x, 1, 0);
     own->SetPixel(5, 0, 0xFF00FF);
     auto e = MakeBitmap(4, 1);
     DrawStateImage(e.get(), {1, 0}, 9, Own(own.get()), true, 0x00AA00);
@@ -118,7 +124,8 @@ TEST(DrawBorderMask, ThinBordersLeaveTheCentre) {
     // The centre and everything outside stay.
     EXPECT_TRUE(UntouchedOutside(*d, {1, 1, 21, 21}));
     for (int y = 2; y < 20; ++y)
-        for (int x = 2; x < 20; ++x) ASSERT_EQ(d->Pixel(x, y), kSentinel);
+        for (int x = 2; x < 20; ++x)
+            ASSERT_EQ(d->Pixel(x, y), kSentinel);
 }
 
 TEST(DrawBorderMask, NarrowRectanglesSplitTheCorners) {
@@ -152,15 +159,16 @@ TEST(DrawBorderMask, NarrowRectanglesSplitTheCorners) {
 TEST(SeeThroughRects, RunsInTheCornerStrips) {
     // One cell 9 x 9 (pieces 3 x 3); see-through runs in the top and bottom strips.
     auto master = MakeBitmap(9, 9, 0x336699);
-    for (int x : {0, 1, 6, 8}) master->SetPixel(x, 0, 0xFF00FF);
+    for (int x : {0, 1, 6, 8})
+        master->SetPixel(x, 0, 0xFF00FF);
     master->SetPixel(2, 1, 0xFF00FF);
     master->SetPixel(4, 0, 0xFF00FF); // in no corner
     master->SetPixel(0, 8, 0xFF00FF);
     const TsMaskImage mask = Master(master.get(), {0, 0, 9, 9}, 1, 0);
     std::vector<TRect> rects{{1, 1, 2, 2}};
     SeeThroughRects(mask, 30, false, 5, rects);
-    const std::vector<TRect> expect{{1, 1, 2, 2},     {0, 5, 2, 6},     {2, 6, 3, 7},
-                                    {27, 5, 28, 6},   {29, 5, 30, 6}};
+    const std::vector<TRect> expect{
+        {1, 1, 2, 2}, {0, 5, 2, 6}, {2, 6, 3, 7}, {27, 5, 28, 6}, {29, 5, 30, 6}};
     EXPECT_EQ(rects, expect);
     rects.clear();
     SeeThroughRects(mask, 9, true, 0, rects);
@@ -177,7 +185,8 @@ TEST(DrawBorderMaskRegion, SeeThroughRunsLeaveTheRegion) {
     master->SetPixel(1, 0, 0xFF00FF);
     master->SetPixel(5, 0, 0xFF00FF);
     for (int y = 6; y < 12; ++y)
-        for (int x = 0; x < 6; ++x) master->SetPixel(x, y, 0); // alpha: the picture covers
+        for (int x = 0; x < 6; ++x)
+            master->SetPixel(x, y, 0);                                  // alpha: the picture covers
     const TsMaskImage mask = Master(master.get(), {0, 0, 6, 12}, 1, 1); // pieces 2 x 2
     auto d = MakeBitmap(8, 5);
     TRegion region(TRect{0, 0, 8, 5});

@@ -16,7 +16,9 @@ inline std::unique_ptr<TBitmap> MakeBitmap(int w, int h, TColor fill = kSentinel
     return b;
 }
 
-inline TColor RGBColor(int r, int g, int b) { return r | (g << 8) | (b << 16); }
+inline TColor RGBColor(int r, int g, int b) {
+    return r | (g << 8) | (b << 16);
+}
 
 // Every pixel outside Inside still holds Fill.
 inline ::testing::AssertionResult UntouchedOutside(const TBitmap& b, TRect inside,
@@ -25,7 +27,8 @@ inline ::testing::AssertionResult UntouchedOutside(const TBitmap& b, TRect insid
         for (int x = 0; x < b.Width(); ++x)
             if (!inside.Contains({x, y}) && b.Pixel(x, y) != fill)
                 return ::testing::AssertionFailure()
-                       << "pixel (" << x << "," << y << ") changed to " << std::hex << b.Pixel(x, y);
+                       << "pixel (" << x << "," << y << ") changed to " << std::hex
+                       << b.Pixel(x, y);
     return ::testing::AssertionSuccess();
 }
 
@@ -35,7 +38,8 @@ inline ::testing::AssertionResult SamePixels(const TBitmap& a, const TBitmap& b)
     for (int y = 0; y < a.Height(); ++y)
         for (int x = 0; x < a.Width(); ++x)
             if (a.Pixel(x, y) != b.Pixel(x, y))
-                return ::testing::AssertionFailure() << "pixel (" << x << "," << y << "): " << std::hex
-                                                     << a.Pixel(x, y) << " vs " << b.Pixel(x, y);
+                return ::testing::AssertionFailure()
+                       << "pixel (" << x << "," << y << "): " << std::hex << a.Pixel(x, y) << " vs "
+                       << b.Pixel(x, y);
     return ::testing::AssertionSuccess();
 }

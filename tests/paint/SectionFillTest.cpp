@@ -8,13 +8,16 @@
 #include "paint/Blend.h"
 
 namespace {
-int Red(TColor c) { return c & 0xFF; }
+int Red(TColor c) {
+    return c & 0xFF;
+}
 
 // A tile whose every pixel is different: red = x, green = y.
 std::unique_ptr<TBitmap> Tile(int w, int h) {
     auto t = MakeBitmap(w, h);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) t->SetPixel(x, y, RGBColor(x, y, 7));
+        for (int x = 0; x < w; ++x)
+            t->SetPixel(x, y, RGBColor(x, y, 7));
     return t;
 }
 
@@ -26,7 +29,8 @@ TEST(TilePattern, WholeTilesThenCutOnes) {
     auto b = MakeBitmap(44, 44);
     TilePattern(b.get(), {2, 2, 42, 42}, tile.get(), {0, 0, 16, 16});
     for (int y = 2; y < 42; ++y)
-        for (int x = 2; x < 42; ++x) ASSERT_EQ(b->Pixel(x, y), RGBColor((x - 2) % 16, (y - 2) % 16, 7));
+        for (int x = 2; x < 42; ++x)
+            ASSERT_EQ(b->Pixel(x, y), RGBColor((x - 2) % 16, (y - 2) % 16, 7));
     EXPECT_TRUE(UntouchedOutside(*b, {2, 2, 42, 42}));
     // A tile taken from inside a larger picture, the grid anchored at a rectangle off the bitmap.
     auto c = MakeBitmap(5, 5);
@@ -128,7 +132,8 @@ TEST(FillSectionOpaque, PatternUnderTheGradient) {
 TEST(PaintSectionLook, TransparencyOverTheParent) {
     TBitmap parentBmp(10, 10);
     for (int y = 0; y < 10; ++y)
-        for (int x = 0; x < 10; ++x) parentBmp.SetPixel(x, y, RGBColor(x * 20, y * 20, 1));
+        for (int x = 0; x < 10; ++x)
+            parentBmp.SetPixel(x, y, RGBColor(x * 20, y * 20, 1));
     const TCacheInfo ready{&parentBmp, 1, 2, true};
     TsSectionLook look;
     look.Color = RGBColor(0, 0, 200);

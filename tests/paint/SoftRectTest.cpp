@@ -9,7 +9,9 @@
 
 namespace {
 // Over white with black, a pixel reads back its mask value m as 255 * m / 256.
-int Seen(int m) { return 255 * m / 256; }
+int Seen(int m) {
+    return 255 * m / 256;
+}
 } // namespace
 
 TEST(SoftRect, RingsFromWhiteToTheCentre) {
@@ -31,7 +33,8 @@ TEST(SoftRect, NoBlurIsAUniformBlend) {
     // t = 127 everywhere inside, clipped to the bitmap.
     EXPECT_TRUE(UntouchedOutside(*b, {0, 0, 3, 5}, 0xFFFFFF));
     for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 3; ++x) ASSERT_EQ(b->Pixel(x, y), 0x010101 * Seen(127));
+        for (int x = 0; x < 3; ++x)
+            ASSERT_EQ(b->Pixel(x, y), 0x010101 * Seen(127));
     SoftRect(b.get(), {0, 0, 0, 5}, 50, -1, -1, 0);
     SoftRect(b.get(), {1, 1, 4, 4}, 50, -3, -3, 0x00FF00);
     EXPECT_EQ(b->Pixel(3, 3), RGBColor(Seen(127), (255 * 127 + 255 * 128) / 256, Seen(127)));
@@ -43,7 +46,8 @@ TEST(SoftRect, BlurredEdgesFadeTowardsTheCentre) {
     // step = 255 / 4 = 63.75: rings 1 and 2 are 191 and 128 (127.5 to even);
     // ring 3 (64) lies under the centre, which is 0, and shows only at its corners.
     const int expect[] = {255, 191, 128, 0, 0};
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(b->Pixel(i, 10), 0x010101 * Seen(expect[i])) << i;
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(b->Pixel(i, 10), 0x010101 * Seen(expect[i])) << i;
     EXPECT_EQ(b->Pixel(19, 10), 0x010101 * Seen(255));
     EXPECT_EQ(b->Pixel(3, 3), 0x010101 * Seen(0));
     EXPECT_EQ(b->Pixel(2, 2), 0x010101 * Seen(128));

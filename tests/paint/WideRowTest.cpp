@@ -16,7 +16,9 @@
 namespace {
 
 std::mt19937 Rng(7);
-int Rand(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(Rng); }
+int Rand(int lo, int hi) {
+    return std::uniform_int_distribution<int>(lo, hi)(Rng);
+}
 
 // Noise in which KeyPermille of the pixels are the key colour, some of them in
 // clusters so that runs start and end on them.
@@ -35,7 +37,9 @@ int Width() {
     return Rand(0, 3) ? widths[Rand(0, 11)] : Rand(1, 1100);
 }
 
-int Channel(TColor c, int sh) { return static_cast<int>((c >> sh) & 255); }
+int Channel(TColor c, int sh) {
+    return static_cast<int>((c >> sh) & 255);
+}
 
 // Runs the test body once for every kernel level the processor has.
 class WideRows : public ::testing::TestWithParam<PixelKernels::TLevel> {
@@ -48,12 +52,13 @@ protected:
 
 } // namespace
 
-INSTANTIATE_TEST_SUITE_P(Levels, WideRows,
-                         ::testing::Values(PixelKernels::TLevel::Plain, PixelKernels::TLevel::Avx2,
-                                           PixelKernels::TLevel::Avx512),
-                         [](const auto& info) {
-                             return std::string(std::array{"Plain", "Avx2", "Avx512"}[static_cast<int>(info.param)]);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Levels, WideRows,
+    ::testing::Values(PixelKernels::TLevel::Plain, PixelKernels::TLevel::Avx2,
+                      PixelKernels::TLevel::Avx512),
+    [](const auto& info) {
+        return std::string(std::array{"Plain", "Avx2", "Avx512"}[static_cast<int>(info.param)]);
+    });
 
 TEST_P(WideRows, BlendBitmapOntoMatchesTheRoundedFormula) {
     for (int round = 0; round < 60; ++round) {
@@ -75,11 +80,15 @@ TEST_P(WideRows, BlendBitmapOntoMatchesTheRoundedFormula) {
                 if (keyed && s == key) continue;
                 TColor r = 0;
                 for (int sh : {0, 8, 16})
-                    r |= static_cast<TColor>(std::lrint(Channel(s, sh) - (Channel(s, sh) - Channel(d, sh)) * alpha)) << sh;
+                    r |= static_cast<TColor>(
+                             std::lrint(Channel(s, sh) - (Channel(s, sh) - Channel(d, sh)) * alpha))
+                         << sh;
                 expect.SetPixel(dx, j, r);
             }
-        BlendBitmapOnto(dst.get(), x, 0, keyed ? key : NoKeyColor, alpha, {left, 0, w + 3, h - 1}, src.get());
-        ASSERT_TRUE(SamePixels(*dst, expect)) << "round " << round << " width " << w << " alpha " << alpha;
+        BlendBitmapOnto(dst.get(), x, 0, keyed ? key : NoKeyColor, alpha, {left, 0, w + 3, h - 1},
+                        src.get());
+        ASSERT_TRUE(SamePixels(*dst, expect))
+            << "round " << round << " width " << w << " alpha " << alpha;
     }
 }
 
@@ -94,7 +103,8 @@ TEST_P(WideRows, BlendByMaskMatchesTheMaskFormula) {
             for (int i = 0; i < w; ++i) {
                 TColor r = 0;
                 for (int sh : {0, 8, 16}) {
-                    const int bc = Channel(b->Pixel(i, j), sh), cc = Channel(c, sh), mc = Channel(m->Pixel(i, j), sh);
+                    const int bc = Channel(b->Pixel(i, j), sh), cc = Channel(c, sh),
+                              mc = Channel(m->Pixel(i, j), sh);
                     r |= static_cast<TColor>(((bc - cc) * mc + cc * 255) / 256) << sh;
                 }
                 expect.SetPixel(i, j, r);
@@ -131,7 +141,8 @@ TEST_P(WideRows, CopyAlphaMatchesTheMaskFormulaAroundSeeThroughPixels) {
         auto mask = Noise(w, 2 * h, 0, 0);
         auto picture = Noise(w, h, Rand(0, 1) ? 0 : Rand(1, 40), 0xFF00FF);
         for (int j = 0; j < h; ++j)
-            for (int i = 0; i < w; ++i) mask->SetPixel(i, j, picture->Pixel(i, j));
+            for (int i = 0; i < w; ++i)
+                mask->SetPixel(i, j, picture->Pixel(i, j));
         auto dst = Noise(Rand(1, 1100), h, 0, 0);
         auto parentBmp = Noise(1200, h + 2, 0, 0);
         const TCacheInfo parent{parentBmp.get(), Rand(0, 20), Rand(0, 2), Rand(0, 1) == 1};
@@ -141,7 +152,8 @@ TEST_P(WideRows, CopyAlphaMatchesTheMaskFormulaAroundSeeThroughPixels) {
         expect.Assign(*dst);
         for (int j = 0; j < h; ++j)
             for (int i = std::max(0, -x); i < w && x + i < dst->Width(); ++i) {
-                const TColor c = mask->Pixel(i, j), m = mask->Pixel(i, j + h), d = expect.Pixel(x + i, j);
+                const TColor c = mask->Pixel(i, j), m = mask->Pixel(i, j + h),
+                             d = expect.Pixel(x + i, j);
                 const int px = parent.X + x + i, py = parent.Y + j;
                 if (c != 0xFF00FF) {
                     TColor r = 0;

@@ -23,7 +23,8 @@ struct HeadlessHost : ::testing::Test {
     std::vector<TEvent> Drain() {
         std::vector<TEvent> out;
         TEvent e;
-        while (host->PollEvent(e)) out.push_back(e);
+        while (host->PollEvent(e))
+            out.push_back(e);
         return out;
     }
 };
@@ -98,8 +99,8 @@ TEST_F(HeadlessHost, InjectedMouseCarriesClientAndScreenPositions) {
     EXPECT_EQ((TPoint{ev[0].X, ev[0].Y}), (TPoint{5, 7}));
     EXPECT_EQ((TPoint{ev[0].ScreenX, ev[0].ScreenY}), (TPoint{105, 57}));
     EXPECT_EQ(ev[0].Modifiers, unsigned{kmShift});
-    const TEventKind kinds[] = {TEventKind::ekMouseDown, TEventKind::ekMouseUp, TEventKind::ekMouseDown,
-                                TEventKind::ekMouseUp};
+    const TEventKind kinds[] = {TEventKind::ekMouseDown, TEventKind::ekMouseUp,
+                                TEventKind::ekMouseDown, TEventKind::ekMouseUp};
     const int clicks[] = {1, 1, 2, 2};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(ev[1 + i].Kind, kinds[i]);

@@ -16,6 +16,7 @@ TEST(Pixels, RowsStartOnCacheLinesAfterResizeAndCopy) {
         EXPECT_EQ(copy.Pixel(w - 1, 2), 0x123456u);
         for (const TPixels* q : {static_cast<const TPixels*>(&p), &copy})
             for (int y = 0; y < q->Height(); ++y)
-                EXPECT_EQ(reinterpret_cast<uintptr_t>(q->ScanLine(y)) % 64, 0u) << "width " << q->Width();
+                EXPECT_EQ(reinterpret_cast<uintptr_t>(q->ScanLine(y)) % 64, 0u)
+                    << "width " << q->Width();
     }
 }

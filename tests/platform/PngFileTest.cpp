@@ -21,7 +21,8 @@ fs::path TempDir() {
 TPixels Sample() {
     TPixels p(5, 3);
     for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 5; ++x) p.SetPixel(x, y, static_cast<uint32_t>(x * 0x30 + (y * 0x50 << 8) + 0x7F0000));
+        for (int x = 0; x < 5; ++x)
+            p.SetPixel(x, y, static_cast<uint32_t>(x * 0x30 + (y * 0x50 << 8) + 0x7F0000));
     return p;
 }
 
@@ -36,7 +37,8 @@ TEST(PngFile, RoundTripIsExactAndKeepsTheShape) {
     ASSERT_EQ(back.Width(), 5);
     ASSERT_EQ(back.Height(), 3);
     for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 5; ++x) EXPECT_EQ(back.Pixel(x, y), p.Pixel(x, y));
+        for (int x = 0; x < 5; ++x)
+            EXPECT_EQ(back.Pixel(x, y), p.Pixel(x, y));
     EXPECT_EQ(shape, TRegion(Rect(0, 0, 5, 3)));
 
     TRegion cut(Rect(0, 0, 5, 3));
@@ -55,7 +57,8 @@ TEST(PngFile, BadFilesGiveClearErrors) {
             ReadPng(path.string());
             ADD_FAILURE() << "no error for " << path;
         } catch (const std::runtime_error& e) {
-            EXPECT_NE(std::string(e.what()).find(path.filename().string()), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find(path.filename().string()), std::string::npos)
+                << e.what();
             EXPECT_NE(std::string(e.what()).find(part), std::string::npos) << e.what();
         }
     };
@@ -68,7 +71,8 @@ TEST(PngFile, BadFilesGiveClearErrors) {
     fs::resize_file(dir / "good.png", size / 2);
     expectError(dir / "good.png", "Cannot read PNG");
 
-    EXPECT_THROW(WritePng((dir / "no" / "such" / "dir.png").string(), Sample()), std::runtime_error);
+    EXPECT_THROW(WritePng((dir / "no" / "such" / "dir.png").string(), Sample()),
+                 std::runtime_error);
     EXPECT_THROW(WritePng((dir / "empty.png").string(), TPixels()), std::runtime_error);
     fs::remove_all(dir);
 }

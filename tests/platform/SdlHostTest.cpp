@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <SDL2/SDL.h>
+#include <SDL2/SDL_syswm.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/shape.h>
-#include <SDL2/SDL_syswm.h>
 
 #include <cstdlib>
 #include <vector>
@@ -18,7 +18,9 @@
 
 // libdbus, which SDL starts for input methods, keeps a buffer for the life of
 // the process.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libdbus-1.so\n"; }
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libdbus-1.so\n";
+}
 
 namespace {
 
@@ -50,7 +52,8 @@ struct SdlHost : ::testing::Test {
         std::vector<TEvent> out;
         const uint64_t deadline = host->Now() + ms;
         TEvent e;
-        while (host->WaitEvent(e, deadline)) out.push_back(e);
+        while (host->WaitEvent(e, deadline))
+            out.push_back(e);
         return out;
     }
 
@@ -73,15 +76,33 @@ bool Has(const std::vector<TEvent>& events, TEventKind kind) {
 
 TEST(SdlKeys, TranslateToVirtualKeys) {
     const std::pair<SDL_Keycode, int> cases[] = {
-        {SDLK_a, 'A'},          {SDLK_z, 'Z'},          {SDLK_0, '0'},         {SDLK_9, '9'},
-        {SDLK_F1, VK_F1},       {SDLK_F12, VK_F12},     {SDLK_RETURN, VK_RETURN}, {SDLK_ESCAPE, VK_ESCAPE},
-        {SDLK_TAB, VK_TAB},     {SDLK_SPACE, VK_SPACE}, {SDLK_LEFT, VK_LEFT},  {SDLK_DOWN, VK_DOWN},
-        {SDLK_HOME, VK_HOME},   {SDLK_END, VK_END},     {SDLK_PAGEUP, VK_PRIOR}, {SDLK_PAGEDOWN, VK_NEXT},
-        {SDLK_DELETE, VK_DELETE}, {SDLK_BACKSPACE, VK_BACK}, {SDLK_RSHIFT, VK_SHIFT},
-        {SDLK_LCTRL, VK_CONTROL}, {SDLK_RALT, VK_MENU},  {SDLK_KP_0, VK_NUMPAD0}, {SDLK_KP_9, VK_NUMPAD9},
+        {SDLK_a, 'A'},
+        {SDLK_z, 'Z'},
+        {SDLK_0, '0'},
+        {SDLK_9, '9'},
+        {SDLK_F1, VK_F1},
+        {SDLK_F12, VK_F12},
+        {SDLK_RETURN, VK_RETURN},
+        {SDLK_ESCAPE, VK_ESCAPE},
+        {SDLK_TAB, VK_TAB},
+        {SDLK_SPACE, VK_SPACE},
+        {SDLK_LEFT, VK_LEFT},
+        {SDLK_DOWN, VK_DOWN},
+        {SDLK_HOME, VK_HOME},
+        {SDLK_END, VK_END},
+        {SDLK_PAGEUP, VK_PRIOR},
+        {SDLK_PAGEDOWN, VK_NEXT},
+        {SDLK_DELETE, VK_DELETE},
+        {SDLK_BACKSPACE, VK_BACK},
+        {SDLK_RSHIFT, VK_SHIFT},
+        {SDLK_LCTRL, VK_CONTROL},
+        {SDLK_RALT, VK_MENU},
+        {SDLK_KP_0, VK_NUMPAD0},
+        {SDLK_KP_9, VK_NUMPAD9},
         {SDLK_F13, 0},
     };
-    for (const auto& [sdl, vk] : cases) EXPECT_EQ(SdlKeyToVirtualKey(sdl), vk) << SDL_GetKeyName(sdl);
+    for (const auto& [sdl, vk] : cases)
+        EXPECT_EQ(SdlKeyToVirtualKey(sdl), vk) << SDL_GetKeyName(sdl);
     EXPECT_EQ(SdlModifiers(KMOD_RSHIFT | KMOD_LCTRL), unsigned{kmShift | kmCtrl});
     EXPECT_EQ(SdlModifiers(KMOD_LALT | KMOD_NUM), unsigned{kmAlt});
 }
@@ -104,7 +125,8 @@ TEST_F(SdlHost, PresentShowsTheChangedRectanglesAndShapesApply) {
     for (int y = 0; y < 12; ++y)
         for (int x = 0; x < 16; ++x) {
             const bool in = x >= 2 && x < 5 && y >= 3 && y < 6;
-            EXPECT_EQ(XGetPixel(image, x, y) & 0xFFFFFF, in ? 0x00FF00u : 0xCC6633u) << x << "," << y;
+            EXPECT_EQ(XGetPixel(image, x, y) & 0xFFFFFF, in ? 0x00FF00u : 0xCC6633u)
+                << x << "," << y;
         }
     XDestroyImage(image);
 

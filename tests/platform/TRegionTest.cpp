@@ -8,7 +8,7 @@ TEST(TRegion, UnionSubtractAndBands) {
     EXPECT_FALSE(r.Contains({4, 4}));
     EXPECT_TRUE(r.Contains({1, 1}));
     EXPECT_EQ(r.BoundingBox(), Rect(0, 0, 10, 10));
-    EXPECT_EQ(r.Rects().size(), 4u);  // top band, two side pieces, bottom band
+    EXPECT_EQ(r.Rects().size(), 4u); // top band, two side pieces, bottom band
     r.Union(Rect(2, 2, 8, 8));
     EXPECT_EQ(r, TRegion(Rect(0, 0, 10, 10)));
     r.Intersect(Rect(5, 5, 20, 20));

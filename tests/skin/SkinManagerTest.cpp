@@ -17,19 +17,22 @@ std::vector<std::string> gLog;
 
 const char* CodeName(uint16_t code) {
     switch (code) {
-    case SKC_SETNEWSKIN: return "new";
-    case SKC_REMOVESKIN: return "remove";
-    case SKC_REFRESH: return "refresh";
-    default: return "other";
+    case SKC_SETNEWSKIN:
+        return "new";
+    case SKC_REMOVESKIN:
+        return "remove";
+    case SKC_REFRESH:
+        return "refresh";
+    default:
+        return "other";
     }
 }
 
 // What a receiver saw: its name, the command, and the skin state at that moment.
 void Record(const TComponent* who, const TMessage& m) {
-    gLog.push_back(who->Name() + " " + CodeName(SkinCommandCode(m)) + " table=" +
-                   std::to_string(CommonSkinIndexes.GlobalInfo) +
-                   (SkinChanging ? " changing" : "") +
-                   (GlobalSkinData->SkinReady ? " ready" : ""));
+    gLog.push_back(who->Name() + " " + CodeName(SkinCommandCode(m)) +
+                   " table=" + std::to_string(CommonSkinIndexes.GlobalInfo) +
+                   (SkinChanging ? " changing" : "") + (GlobalSkinData->SkinReady ? " ready" : ""));
 }
 
 class TLogForm : public TCustomForm {
@@ -61,9 +64,15 @@ public:
             Record(this, m);
             BroadcastToChildren(this, m);
             break;
-        case SKC_ISSKINNED: m.LParam = 1; m.Result = 1; break;
-        case SKC_GETBGCOLOR: AnswerBGColor(this, GetSkinIndex(Section)); break;
-        default: break;
+        case SKC_ISSKINNED:
+            m.LParam = 1;
+            m.Result = 1;
+            break;
+        case SKC_GETBGCOLOR:
+            AnswerBGColor(this, GetSkinIndex(Section));
+            break;
+        default:
+            break;
         }
     }
 };
@@ -142,15 +151,20 @@ TEST_F(SkinManager, AnnouncesToEveryControlBeforeTheTableAndTheTableBeforeRefres
     Manager->SetSkinName("First");
     // Label1 hears SETNEWSKIN before its container Box1 (containers forward
     // first); the plain child is passed over while Box2 inside it hears it.
-    const std::vector<std::string> expected{
-        "before",
-        "Form1 new table=-1 changing", "Label1 new table=-1 changing",
-        "Box1 new table=-1 changing",  "Box2 new table=-1 changing",
-        "Form2 new table=-1 changing", "Label2 new table=-1 changing",
-        "Form1 refresh table=0 ready", "Box1 refresh table=0 ready",
-        "Label1 refresh table=0 ready", "Box2 refresh table=0 ready",
-        "Form2 refresh table=0 ready", "Label2 refresh table=0 ready",
-        "after"};
+    const std::vector<std::string> expected{"before",
+                                            "Form1 new table=-1 changing",
+                                            "Label1 new table=-1 changing",
+                                            "Box1 new table=-1 changing",
+                                            "Box2 new table=-1 changing",
+                                            "Form2 new table=-1 changing",
+                                            "Label2 new table=-1 changing",
+                                            "Form1 refresh table=0 ready",
+                                            "Box1 refresh table=0 ready",
+                                            "Label1 refresh table=0 ready",
+                                            "Box2 refresh table=0 ready",
+                                            "Form2 refresh table=0 ready",
+                                            "Label2 refresh table=0 ready",
+                                            "after"};
     EXPECT_EQ(gLog, expected);
     EXPECT_EQ(SkinGeneralData.size(), 4u);
     EXPECT_TRUE(GlobalSkinData->SkinReady);
@@ -164,7 +178,7 @@ TEST_F(SkinManager, SecondManagerNeitherLoadsNorBroadcasts) {
     AddSkin(second, "Other", {{"X", 0}});
     EXPECT_FALSE(second->IsDefault());
     second->SetSkinName("Nothing");
-    EXPECT_EQ(second->SkinName(), "Nothing");  // only stored, no fallback
+    EXPECT_EQ(second->SkinName(), "Nothing"); // only stored, no fallback
     EXPECT_TRUE(gLog.empty());
     EXPECT_EQ(SkinGeneralData.size(), 4u);
     second->Free();
@@ -195,7 +209,7 @@ TEST_F(SkinManager, ActiveOffRemovesAndOnReapplies) {
     EXPECT_EQ(CommonSkinIndexes.GlobalInfo, -1);
     EXPECT_FALSE(GlobalSkinData->SkinReady);
     gLog.clear();
-    Manager->SetSkinName("Second");  // stored only while inactive
+    Manager->SetSkinName("Second"); // stored only while inactive
     EXPECT_TRUE(gLog.empty());
     Manager->SetActive(true);
     EXPECT_EQ(gLog.size(), 12u);
@@ -205,11 +219,11 @@ TEST_F(SkinManager, ActiveOffRemovesAndOnReapplies) {
 TEST_F(SkinManager, BackgroundColourThroughTransparentParents) {
     Manager->SetSkinName("First");
     Form1->SetColor(0x00ABCDEF);
-    GetParentColor(Box1->Handle());  // BOX: opaque
+    GetParentColor(Box1->Handle()); // BOX: opaque
     EXPECT_EQ(ParentColorValue, 0x112233 * 2);
     auto* label = static_cast<TControl*>(Form1->FindComponent("Label1"));
     ParentColorValue = clNoAnswer;
-    label->Perform(SM_VESKACMD, SkinWParam(SKC_GETBGCOLOR));  // LABEL: clear, over BOX
+    label->Perform(SM_VESKACMD, SkinWParam(SKC_GETBGCOLOR)); // LABEL: clear, over BOX
     EXPECT_EQ(ParentColorValue, 0x112233 * 2);
     // HALF, half clear over a plain control that does not answer: its colour.
     Plain->SetColor(0x000000);
@@ -219,7 +233,7 @@ TEST_F(SkinManager, BackgroundColourThroughTransparentParents) {
     EXPECT_EQ(MixTransparentColor(0x0000FF, 0x00FF00, 50), 0x008080);
     EXPECT_EQ(MixTransparentColor(0x0000FF, 0x00FF00, 0), 0x0000FF);
     EXPECT_EQ(MixTransparentColor(0x0000FF, 0x00FF00, 100), 0x00FF00);
-    Manager->SetActive(false);  // unskinned: the control's own colour
+    Manager->SetActive(false); // unskinned: the control's own colour
     Box1->SetColor(0x0000FE);
     GetParentColor(Box1->Handle());
     EXPECT_EQ(ParentColorValue, 0x0000FE);
@@ -239,7 +253,7 @@ TEST_F(SkinManager, CommonSectionsAreAppendedWithParentValues) {
     EXPECT_EQ(c.GradientArray.size(), 1u);
     EXPECT_EQ(Manager->CommonSections()->Strings(2), "PARENTCLASS=box");
     EXPECT_EQ(Manager->CommonSections()->Strings(0), "; comment stays");
-    EXPECT_TRUE(SkinMasks.empty());  // the master bitmap is empty: no rectangle
+    EXPECT_TRUE(SkinMasks.empty()); // the master bitmap is empty: no rectangle
     Manager->InternalSkins()->Items(0)->MasterBitmap()->Bitmap.SetSize(8, 8);
     Manager->SetSkinName("First");
     ASSERT_EQ(SkinMasks.size(), 1u);
@@ -263,19 +277,20 @@ TEST_F(SkinManager, SkinDirectoriesAndFolders) {
 
     const std::filesystem::path root =
         std::filesystem::temp_directory_path() / ("skindirs-" + std::to_string(getpid()));
-    for (const char* d : {"Zeta", ".hidden", "Alpha"}) std::filesystem::create_directories(root / d);
+    for (const char* d : {"Zeta", ".hidden", "Alpha"})
+        std::filesystem::create_directories(root / d);
     std::ofstream(root / "Zeta" / "Options.dat") << "[GLOBALINFO]\nVERSION=5\n";
     Manager->SetSkinDirectory(root.string());
     std::vector<std::string> names;
     EXPECT_EQ(Manager->GetSkinNames(names), "First");
     EXPECT_EQ(names, (std::vector<std::string>{"Alpha", "First", "Second", "Zeta"}));
 
-    Manager->SetSkinName("Zeta");  // a folder with Options.dat: no stored-skin fallback
+    Manager->SetSkinName("Zeta"); // a folder with Options.dat: no stored-skin fallback
     EXPECT_EQ(Manager->SkinName(), "Zeta");
     ASSERT_TRUE(GlobalSkinData->IniFile);
     EXPECT_EQ(GlobalSkinData->IniFile->ReadInteger("GlobalInfo", "version", 0), 5);
     EXPECT_EQ(GlobalSkinData->SkinPath, root.string() + "/Zeta/");
-    Manager->SetSkinName("Alpha");  // no Options.dat: back to the first stored skin
+    Manager->SetSkinName("Alpha"); // no Options.dat: back to the first stored skin
     EXPECT_EQ(Manager->SkinName(), "First");
     EXPECT_FALSE(GlobalSkinData->IniFile);
     EXPECT_EQ(GlobalSkinData->SkinPath, "");
@@ -296,7 +311,7 @@ TEST(SkinMessage, RegistrationFallbackAndHelpers) {
     EXPECT_TRUE(IsSkinMessage(m));
     m.Msg = saved;
     EXPECT_FALSE(IsSkinMessage(m));
-    SM_VESKACMD = 0x80000001u;  // a number that reads negative is never the message
+    SM_VESKACMD = 0x80000001u; // a number that reads negative is never the message
     m.Msg = 0x80000001u;
     EXPECT_FALSE(IsSkinMessage(m));
     SM_VESKACMD = saved;

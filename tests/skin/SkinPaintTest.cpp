@@ -20,7 +20,8 @@ int AddSection(const std::string& name, TColor color, const std::string& parent 
     return static_cast<int>(SkinGeneralData.size()) - 1;
 }
 
-void AddMask(const std::string& section, const std::string& property, TRect r, int count, int type) {
+void AddMask(const std::string& section, const std::string& property, TRect r, int count,
+             int type) {
     TsMaskData m;
     m.SectionName = section;
     m.PropertyName = property;
@@ -39,12 +40,14 @@ protected:
         Clear();
         SkinMasterBitmap = std::make_unique<TBitmap>(6, 5);
         for (int y = 0; y < 3; ++y)
-            for (int x = 0; x < 6; ++x) SkinMasterBitmap->SetPixel(x, y, x < 3 ? 0x0000FF : 0x00FF00);
+            for (int x = 0; x < 6; ++x)
+                SkinMasterBitmap->SetPixel(x, y, x < 3 ? 0x0000FF : 0x00FF00);
         SkinMasterBitmap->SetPixel(1, 1, 0xFF0000);
         SkinMasterBitmap->SetPixel(4, 1, 0xFF0000);
         SkinMasterBitmap->SetPixel(0, 0, 0xFF00FF);
         for (int y = 3; y < 5; ++y)
-            for (int x = 0; x < 2; ++x) SkinMasterBitmap->SetPixel(x, y, 0x010101 * (1 + x + 2 * y));
+            for (int x = 0; x < 2; ++x)
+                SkinMasterBitmap->SetPixel(x, y, 0x010101 * (1 + x + 2 * y));
         Edit = AddSection("EDIT", 0xCCCCCC);
         Combo = AddSection("COMBOBOX", 0xAAAAAA, "EDIT");
         AddMask("EDIT", "BORDERSMASK", {0, 0, 6, 3}, 2, 0);
@@ -127,7 +130,8 @@ TEST_F(SkinPaint, InvalidIndexesPaintNothing) {
     DrawStateImage(&b, {0, 0}, 0, 2, true);
     SeeThroughRects(-1, 4, false, 0, rects);
     for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 4; ++x) ASSERT_EQ(b.Pixel(x, y), kBack);
+        for (int x = 0; x < 4; ++x)
+            ASSERT_EQ(b.Pixel(x, y), kBack);
     EXPECT_TRUE(rects.empty());
     EXPECT_EQ(CellSize(3), (TSize{}));
     SeeThroughRects(0, 10, false, 0, rects);

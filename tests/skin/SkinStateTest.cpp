@@ -61,10 +61,10 @@ TEST_F(SkinLookup, MasksFallBackThroughParents) {
     AddMask("EDIT", "BORDERSMASK");
     AddMask("COMBOBOX", "GLYPHMASK");
 
-    EXPECT_EQ(GetMaskIndex(1, "combobox", "BORDERSMASK"), 1);  // the parent's, first of two
-    EXPECT_EQ(GetMaskIndex(2, "DROPDOWN", "BORDERSMASK"), 1);  // grand-parent
+    EXPECT_EQ(GetMaskIndex(1, "combobox", "BORDERSMASK"), 1); // the parent's, first of two
+    EXPECT_EQ(GetMaskIndex(2, "DROPDOWN", "BORDERSMASK"), 1); // grand-parent
     EXPECT_EQ(GetMaskIndex(2, "DROPDOWN", "GLYPHMASK"), 3);
-    EXPECT_EQ(GetMaskIndex(1, "COMBOBOX", "bordersmask"), -1);  // property names are exact
+    EXPECT_EQ(GetMaskIndex(1, "COMBOBOX", "bordersmask"), -1); // property names are exact
     EXPECT_EQ(GetMaskIndex(3, "SELF", "BORDERSMASK"), -1);
     EXPECT_EQ(GetMaskIndex(1, "", "BORDERSMASK"), -1);
     EXPECT_EQ(GetMaskIndex(7, "EDIT", "BORDERSMASK"), -1);
@@ -121,9 +121,8 @@ TEST_F(SkinLookup, CommonIndexesFollowTheArrays) {
 }
 
 TEST(MemIniFile, SectionsKeysAndNumbers) {
-    TsMemIniFile ini({"; comment", "stray=1", "[Button]", "Color = 0xFF ", "Bevel=$10",
-                      "Show=true", "Off=1", "Bad=12x", "[EDIT]", "A=-5", "[button]", "Later=7",
-                      "Color=1"});
+    TsMemIniFile ini({"; comment", "stray=1", "[Button]", "Color = 0xFF ", "Bevel=$10", "Show=true",
+                      "Off=1", "Bad=12x", "[EDIT]", "A=-5", "[button]", "Later=7", "Color=1"});
     EXPECT_EQ(ini.Sections(), (std::vector<std::string>{"Button", "EDIT"}));
     EXPECT_EQ(ini.SectionKeys("BUTTON"),
               (std::vector<std::string>{"Color", "Bevel", "Show", "Off", "Bad", "Later", "Color"}));

@@ -1,21 +1,22 @@
 #include <gtest/gtest.h>
 
 #include "framework/component/EReadError.h"
-#include "framework/graphics/Graphics.h"
 #include "framework/component/PropertyHelpers.h"
 #include "framework/component/TFormReader.h"
+#include "framework/graphics/Graphics.h"
 #include "paint/EConvertError.h"
 #include "platform/BmpDecoder.h"
 #include "skin/SkinState.h"
-#include "skin/stored/StoredSkinWriter.h"
 #include "skin/TsSkinManager.h"
+#include "skin/stored/StoredSkinWriter.h"
 
 namespace {
 
 std::string Hex(const std::vector<uint8_t>& bytes) {
     static const char digits[] = "0123456789ABCDEF";
     std::string s;
-    for (uint8_t b : bytes) s += digits[b >> 4], s += digits[b & 15];
+    for (uint8_t b : bytes)
+        s += digits[b >> 4], s += digits[b & 15];
     return s;
 }
 
@@ -23,7 +24,8 @@ std::string Hex(const std::vector<uint8_t>& bytes) {
 TPixels Picture() {
     TPixels p(6, 4);
     for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 6; ++x) p.SetPixel(x, y, 0x102030 + x * 0x10 + y * 0x1000);
+        for (int x = 0; x < 6; ++x)
+            p.SetPixel(x, y, 0x102030 + x * 0x10 + y * 0x1000);
     p.SetPixel(5, 3, 0xFF00FF);
     return p;
 }
@@ -100,7 +102,8 @@ std::string HandWritten(const std::string& master = MasterHex) {
         Images = <
           item
             SectionName = 'globalinfo'
-            Image.Data = {)" + master + R"(}
+            Image.Data = {)" +
+           master + R"(}
             Name = 'MASTER.BMP'
             PropertyName = 'masterbitmap'
             ImageCount = 0
@@ -124,7 +127,8 @@ std::string HandWritten(const std::string& master = MasterHex) {
             Name = 'P.JPG'
             PropertyName = 'pattern'
           end>
-        MasterBitmap.Data = {)" + master + R"(}
+        MasterBitmap.Data = {)" +
+           master + R"(}
       end>
     SkinName = 'Test (internal)'
     SkinnedPopups = False
@@ -136,7 +140,8 @@ void ExpectPicture(const TBitmap& b) {
     ASSERT_EQ(b.Width(), 6);
     ASSERT_EQ(b.Height(), 4);
     for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 6; ++x) EXPECT_EQ(static_cast<uint32_t>(b.Pixel(x, y)), p.Pixel(x, y));
+        for (int x = 0; x < 6; ++x)
+            EXPECT_EQ(static_cast<uint32_t>(b.Pixel(x, y)), p.Pixel(x, y));
 }
 
 } // namespace
@@ -166,9 +171,9 @@ TEST_F(StoredSkins, EveryPropertyKindStreamsAndLoads) {
     EXPECT_EQ(g.ShadowTransparency, 60);
     EXPECT_EQ((std::vector<TColor>{g.FontColor, g.TCLeft, g.TCTop, g.TCRight, g.TCBottom}),
               (std::vector<TColor>{0, 16777215, -1, -1, -1}));
-    EXPECT_EQ((std::vector<TColor>{g.HotFontColor, g.HotTCLeft, g.HotTCTop, g.HotTCRight,
-                                   g.HotTCBottom}),
-              (std::vector<TColor>{0, -1, -1, -1, -1}));
+    EXPECT_EQ(
+        (std::vector<TColor>{g.HotFontColor, g.HotTCLeft, g.HotTCTop, g.HotTCRight, g.HotTCBottom}),
+        (std::vector<TColor>{0, -1, -1, -1, -1}));
     EXPECT_EQ(g.GradientPercent, 50);
     ASSERT_EQ(g.GradientArray.size(), 2u);
     EXPECT_EQ(g.GradientArray[0].Color1, 14930641);
@@ -202,7 +207,7 @@ TEST_F(StoredSkins, EveryPropertyKindStreamsAndLoads) {
     ASSERT_EQ(SkinMasks.size(), 2u);
     EXPECT_EQ(SkinMasks[0].SectionName, "GLOBALINFO");
     EXPECT_EQ(SkinMasks[0].PropertyName, "MASTERBITMAP");
-    ASSERT_TRUE(SkinMasks[0].Bmp);  // ImageCount 0: a picture of its own
+    ASSERT_TRUE(SkinMasks[0].Bmp); // ImageCount 0: a picture of its own
     ExpectPicture(*SkinMasks[0].Bmp);
     EXPECT_FALSE(SkinMasks[1].Bmp);
     EXPECT_EQ(SkinMasks[1].SectionName, "EDIT");
@@ -215,7 +220,7 @@ TEST_F(StoredSkins, EveryPropertyKindStreamsAndLoads) {
     EXPECT_EQ(SkinPatterns[0].PropertyName, "PATTERN");
     EXPECT_EQ(SkinPatterns[0].Img, (std::vector<uint8_t>{0xFF, 0xD8, 0xFF}));
 
-    FRoot.reset();  // the default manager removes its skin
+    FRoot.reset(); // the default manager removes its skin
     EXPECT_TRUE(SkinGeneralData.empty());
     EXPECT_TRUE(SkinMasks.empty());
     EXPECT_FALSE(SkinMasterBitmap);
@@ -231,7 +236,8 @@ TEST_F(StoredSkins, BadPicturesAndGradientsAreClearErrors) {
             << e.what();
     }
     try {
-        Read(HandWritten("0300000042" "4D00"));
+        Read(HandWritten("0300000042"
+                         "4D00"));
         FAIL();
     } catch (const EReadError& e) {
         EXPECT_NE(std::string(e.what()).find("Invalid bitmap"), std::string::npos) << e.what();

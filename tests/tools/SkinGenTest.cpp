@@ -8,10 +8,10 @@
 #include <set>
 #include <sstream>
 
-#include "framework/graphics/Graphics.h"
 #include "framework/component/PropertyHelpers.h"
 #include "framework/component/TClassRegistry.h"
 #include "framework/component/TFormReader.h"
+#include "framework/graphics/Graphics.h"
 #include "paint/Gradient.h"
 #include "skin/SkinPaint.h"
 #include "skin/SkinState.h"

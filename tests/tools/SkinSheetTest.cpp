@@ -222,7 +222,8 @@ TEST_F(SkinSheet, PicturesAreThePaintersOwnOverTheGround) {
     };
     EXPECT_TRUE(marked(0, 0) && marked(27, 12) && marked(4, 27) && marked(80, 2));
     for (int y = 0; y < map.Height(); ++y)
-        for (int x = 3 * 36 + 1; x < map.Width(); ++x) ASSERT_FALSE(marked(x, y));
+        for (int x = 3 * 36 + 1; x < map.Width(); ++x)
+            ASSERT_FALSE(marked(x, y));
 }
 
 TEST_F(SkinSheet, BrokenOrEmptySkinsStillGiveASheet) {
