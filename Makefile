@@ -3,7 +3,7 @@ JOBS     ?= $(shell nproc)
 CI_FLAGS := $(if $(CI),-DWERROR=ON,)
 FUZZ_SECONDS ?= 20
 
-.PHONY: setup run test bench fuzz golden clean
+.PHONY: setup run test format bench fuzz golden clean
 
 setup:
 	@scripts/setup
@@ -14,9 +14,14 @@ run: setup
 	scripts/run-demo build/release/launcher/launcher
 
 test: setup
+	scripts/format
 	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON $(CI_FLAGS) >/dev/null
 	cmake --build build/test -j$(JOBS)
 	cd build/test && ctest --output-on-failure -j$(JOBS)
+
+# Rewrites every C++ source in the checked-in formatting.
+format: setup
+	scripts/format --fix
 
 bench: setup
 	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DBUILD_BENCH=ON -DBUILD_TESTS=OFF >/dev/null
