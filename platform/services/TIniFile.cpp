@@ -1,10 +1,8 @@
 #include "platform/services/TIniFile.h"
 
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
+#include "platform/services/ReadWholeFile.h"
 #include "platform/services/TextEncoding.h"
 
 namespace {
@@ -25,18 +23,6 @@ std::string_view Unquote(std::string_view v) {
     if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
         return v.substr(1, v.size() - 2);
     return v;
-}
-
-bool ReadWholeFile(const std::string& name, std::string& bytes) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(name, ec)) return false;
-    std::ifstream in(name, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream s;
-    s << in.rdbuf();
-    if (in.bad()) return false;
-    bytes = std::move(s).str();
-    return true;
 }
 
 // Copies text into a caller's buffer, cut at a character boundary to room bytes.
@@ -74,9 +60,9 @@ uint32_t CopyList(const std::vector<std::string>& items, char* out, uint32_t siz
 } // namespace
 
 TIniFile::TIniFile(std::string fileName) : FFileName(std::move(fileName)) {
-    std::string bytes;
-    FFileFound = ReadWholeFile(FFileName, bytes);
-    if (FFileFound) Parse(bytes);
+    const std::optional<std::string> bytes = ReadWholeFile(FFileName);
+    FFileFound = bytes.has_value();
+    if (FFileFound) Parse(*bytes);
 }
 
 TIniFile TIniFile::FromBytes(std::string_view bytes, std::string fileName) {
