@@ -78,12 +78,71 @@ TEST(Profile, CallerBuffersAreFilledAsWindowsFillsThem) {
     EXPECT_EQ(GetPrivateProfileStringA("one", "K", "", buf, sizeof buf, file.c_str()), 4u);
     EXPECT_STREQ(buf, "\u00E7\u00E7");
     char list[32];
-    EXPECT_EQ(GetPrivateProfileStringA(nullptr, nullptr, "", list, sizeof list, file.c_str()), 8u);
-    EXPECT_EQ(std::string(list, 9), std::string("One\0Two\0\0", 9));
-    EXPECT_EQ(GetPrivateProfileStringA("ONE", nullptr, "", list, sizeof list, file.c_str()), 4u);
-    EXPECT_EQ(std::string(list, 5), std::string("k\0j\0\0", 5));
+    // Every header in file order, repeats included; keys of the first "one" only.
+    EXPECT_EQ(GetPrivateProfileStringA(nullptr, nullptr, "", list, sizeof list, file.c_str()), 12u);
+    EXPECT_EQ(std::string(list, 13), std::string("One\0Two\0one\0\0", 13));
+    EXPECT_EQ(GetPrivateProfileStringA("ONE", nullptr, "", list, sizeof list, file.c_str()), 2u);
+    EXPECT_EQ(std::string(list, 3), std::string("k\0\0", 3));
     EXPECT_EQ(GetPrivateProfileStringA(nullptr, nullptr, "", list, 6, file.c_str()), 4u);
     EXPECT_EQ(std::string(list, 6), std::string("One\0\0\0", 6));
+}
+
+// Hand-written files in the forms admins write them: every line here is read
+// differently by a reader that only handles the usual layout.
+TEST(Profile, UnusualLayoutsReadAsWindowsReadsThem) {
+    const TIniFile ini = TIniFile::FromBytes("orphan=1\r\n"
+                                             "[sec]whoops]\r\n"
+                                             "a=1\r\n"
+                                             "[sec2][sec3]]\r\n"
+                                             "b=2\r\n"
+                                             "[]\r\n"
+                                             "empty=3\r\n"
+                                             "[SEC]\r\n"
+                                             "a=shadowed\r\n"
+                                             "c=4\r\n"
+                                             " \v\t[tabbed]\t\v\r\n"
+                                             "\t\vkey\v = \t value \v\r\n"
+                                             "\v; comment\r\n"
+                                             "noeq\r\n"
+                                             "dup=1\r\ndup=2\r\n",
+                                             "corners.ini");
+    // A header ends at its first ']'.
+    EXPECT_EQ(ini.ReadString("sec", "a", "x"), "1");
+    EXPECT_EQ(ini.ReadString("sec2", "b", "x"), "2");
+    EXPECT_FALSE(ini.SectionExists("sec3"));
+    // Only the first section of a name is searched.
+    EXPECT_EQ(ini.ReadString("Sec", "c", "none"), "none");
+    // Keys above the first header are in no section; "[]" is the section "".
+    EXPECT_EQ(ini.ReadString("", "orphan", "none"), "none");
+    EXPECT_EQ(ini.ReadString(" ", "orphan", "none"), "none");
+    EXPECT_EQ(ini.ReadString("", "empty", "x"), "3");
+    EXPECT_EQ(ini.ReadString(" ", "empty", "x"), "3");
+    // Tabs and vertical tabs are blanks in the file, but not in the caller's names.
+    EXPECT_EQ(ini.ReadString("tabbed", "key", "x"), "value");
+    EXPECT_EQ(ini.ReadString("  tabbed ", " key  ", "x"), "value");
+    EXPECT_EQ(ini.ReadString("\ttabbed", "key", "none"), "none");
+    EXPECT_EQ(ini.ReadString("tabbed", "key\t", "none"), "none");
+    EXPECT_EQ(ini.ReadString("tabbed", "missing", "\tdefault\t"), "\tdefault\t");
+    EXPECT_EQ(ini.ReadString("tabbed", "missing", "default  "), "default");
+    // Listing: file order, repeats kept, lines without '=' and empty names left out.
+    EXPECT_EQ(ini.ReadSections(), (std::vector<std::string>{"sec", "sec2", "SEC", "tabbed"}));
+    EXPECT_EQ(ini.ReadSection("TABBED"), (std::vector<std::string>{"key", "dup", "dup"}));
+    EXPECT_EQ(ini.ReadSection("sec"), (std::vector<std::string>{"a"}));
+    EXPECT_EQ(ini.Warnings(),
+              (std::vector<std::string>{"corners.ini line 1: key before the first section",
+                                        "corners.ini line 14: line without '='"}));
+}
+
+// The profile call hands back as much as the caller's buffer holds, up to 65,535
+// characters, and a longer value is cut there, not wrapped around to a short one.
+TEST(Profile, TheCallReturnsLongValuesUpToItsLimit) {
+    TTempFolder dir;
+    const std::string file = dir.Write("long.ini", "[s]\nv=" + std::string(70000, 'a') + "\n");
+    std::vector<char> big(100000, 'x');
+    EXPECT_EQ(GetPrivateProfileStringA("s", "v", "", big.data(), 100000, file.c_str()), 65535u);
+    EXPECT_EQ(std::string(big.data()), std::string(65535, 'a'));
+    EXPECT_EQ(GetPrivateProfileStringA("s", "v", "", big.data(), 3000, file.c_str()), 2999u);
+    EXPECT_EQ(TIniFile(file).ReadString("s", "v", "").size(), MaxProfileValueLength);
 }
 
 TEST(Profile, TheDemoFolderConfiguration) {
