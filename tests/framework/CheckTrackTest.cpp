@@ -1,13 +1,14 @@
 #include "framework/stdctrls/TCheckBox.h"
 #include "framework/stdctrls/TTrackBar.h"
-#include "tests/framework/PlainFormFixture.h"
+#include "tests/HeadlessApp.h"
 
 namespace {
 
-class CheckBoxTest : public PlainFormTest {
+class CheckBoxTest : public HeadlessApp {
 protected:
     void SetUp() override {
-        PlainFormTest::SetUp();
+        HeadlessApp::SetUp();
+        NewForm();
         Box = Make<TCheckBox>(10, 10, 80, 19);
         Box->SetCaption("Efeito");
         Box->OnClick = [this](TObject*) { ++Clicks; };
@@ -44,10 +45,11 @@ TEST_F(CheckBoxTest, GrayedStateCycles) {
     EXPECT_EQ(seen, (std::vector<TCheckBoxState>{cbGrayed, cbChecked, cbUnchecked}));
 }
 
-class TrackBarTest : public PlainFormTest {
+class TrackBarTest : public HeadlessApp {
 protected:
     void SetUp() override {
-        PlainFormTest::SetUp();
+        HeadlessApp::SetUp();
+        NewForm();
         Bar = Make<TTrackBar>(10, 10, 150, 33);
         Bar->SetMax(10);
         Bar->SetThumbLength(23);
