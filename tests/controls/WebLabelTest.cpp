@@ -1,40 +1,24 @@
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <thread>
 
 #include "controls/TsWebLabel.h"
-#include "framework/forms/TApplication.h"
-#include "framework/forms/TForm.h"
-#include "framework/forms/TMessageLoop.h"
-#include "platform/headless/THeadlessHost.h"
-
-namespace fs = std::filesystem;
+#include "tests/HeadlessApp.h"
 
 namespace {
 
 // A stand-in link opener on PATH that writes its argument to a file.
-class WebLabelTest : public ::testing::Test {
+class WebLabelTest : public HeadlessApp {
 protected:
     void SetUp() override {
-        Dir = fs::temp_directory_path() / ("weblabel-" + std::to_string(::getpid()));
-        fs::create_directories(Dir);
-        Out = Dir / "opened.txt";
-        std::ofstream script(Dir / "xdg-open");
-        script << "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" << Out.string() << "'\n";
-        script.close();
-        fs::permissions(Dir / "xdg-open", fs::perms::owner_all);
+        HeadlessApp::SetUp();
+        const std::string opener = Scratch().Write(
+            "xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" + Scratch() / "opened.txt" + "'\n");
+        std::filesystem::permissions(opener, std::filesystem::perms::owner_all);
         const char* path = std::getenv("PATH");
         OldPath = path ? path : "";
-        setenv("PATH", (Dir.string() + ":" + OldPath).c_str(), 1);
+        setenv("PATH", (Scratch().Path() + ":" + OldPath).c_str(), 1);
 
-        auto host = std::make_unique<THeadlessHost>();
-        HostPtr = host.get();
-        SetHost(std::move(host));
-        App = std::make_unique<TApplication>();
         Form = new TForm(App.get());
         Form->SetBounds(50, 50, 300, 150);
         Label = new TsWebLabel(Form);
@@ -45,56 +29,48 @@ protected:
         Label->Font()->SetColor(clHighlight);
         Label->HoverFont()->SetColor(clWindowText);
         Label->HoverFont()->SetStyle(fsUnderline);
-        Form->Show();
-        App->ProcessMessages();
+        Show();
     }
     void TearDown() override {
-        App.reset();
-        TMessageLoop::Instance().Reset();
-        SetHost(nullptr);
+        HeadlessApp::TearDown();
         setenv("PATH", OldPath.c_str(), 1);
-        fs::remove_all(Dir);
     }
     TPoint At(int x, int y) const {
         return {Label->OriginInForm().X + x, Label->OriginInForm().Y + y};
     }
-    std::string Opened(bool wait) const {
+    // What the opener wrote; the opener runs detached, so wait for it.
+    std::string Opened(bool wait) {
         for (int i = 0; i < 200; ++i) {
-            std::ifstream in(Out);
-            std::string s((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            std::string s = Scratch().Read("opened.txt");
             if (!s.empty() || !wait) return s;
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
         return {};
     }
 
-    fs::path Dir, Out;
     std::string OldPath;
-    THeadlessHost* HostPtr = nullptr;
-    std::unique_ptr<TApplication> App;
-    TForm* Form = nullptr;
     TsWebLabel* Label = nullptr;
 };
 
 TEST_F(WebLabelTest, HoverSwapsTheFont) {
     EXPECT_EQ(Label->Cursor(), crHandPoint);
     TPoint p = At(5, 5);
-    HostPtr->InjectMouseMove(Form->HostWindow(), p.X, p.Y);
+    Host->InjectMouseMove(Form->HostWindow(), p.X, p.Y);
     App->ProcessMessages();
     EXPECT_TRUE(Label->Hovered());
-    HostPtr->InjectMouseMove(Form->HostWindow(), 280, 120);
+    Host->InjectMouseMove(Form->HostWindow(), 280, 120);
     App->ProcessMessages();
     EXPECT_FALSE(Label->Hovered());
 }
 
 TEST_F(WebLabelTest, LeftPressOpensTheAddressOthersDoNot) {
     TPoint p = At(5, 5);
-    HostPtr->InjectMouseDown(Form->HostWindow(), p.X, p.Y, mbRight);
-    HostPtr->InjectMouseUp(Form->HostWindow(), p.X, p.Y, mbRight);
+    Host->InjectMouseDown(Form->HostWindow(), p.X, p.Y, mbRight);
+    Host->InjectMouseUp(Form->HostWindow(), p.X, p.Y, mbRight);
     App->ProcessMessages();
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     EXPECT_EQ(Opened(false), "");
-    HostPtr->InjectMouseDown(Form->HostWindow(), p.X, p.Y, mbLeft);
+    Host->InjectMouseDown(Form->HostWindow(), p.X, p.Y, mbLeft);
     App->ProcessMessages();
     EXPECT_EQ(Opened(true), "http://www.quelm.example/\n");
 }

@@ -1,13 +1,15 @@
 // The application object: error boxes, message box recording, form creation.
 
-#include "FrameworkFixture.h"
+#include "tests/HeadlessApp.h"
+
+using ApplicationObject = HeadlessApp;
 
 #include <stdexcept>
 
 #include "framework/component/TCollection.h"
 #include "framework/forms/TForm.h"
 
-TEST_F(FrameworkTest, ErrorTextGetsAFullStopOnlyAfterCharactersAboveIt) {
+TEST_F(ApplicationObject, ErrorTextGetsAFullStopOnlyAfterCharactersAboveIt) {
     struct TCase {
         const char* In;
         const char* Out;
@@ -26,9 +28,9 @@ TEST_F(FrameworkTest, ErrorTextGetsAFullStopOnlyAfterCharactersAboveIt) {
         EXPECT_EQ(TApplication::ExceptionText(c.In), c.Out) << c.In;
 }
 
-TEST_F(FrameworkTest, HandleExceptionShowsTheStandardErrorBox) {
-    FApp->SetTitle("Launcher 1.2");
-    FApp->HandleException(std::runtime_error("'abc' is not a valid integer value"));
+TEST_F(ApplicationObject, HandleExceptionShowsTheStandardErrorBox) {
+    App->SetTitle("Launcher 1.2");
+    App->HandleException(std::runtime_error("'abc' is not a valid integer value"));
     ASSERT_EQ(MessageBoxLog().size(), 1u);
     EXPECT_EQ(MessageBoxLog()[0].Caption, "Launcher 1.2");
     EXPECT_EQ(MessageBoxLog()[0].Text, "'abc' is not a valid integer value.");
@@ -49,20 +51,20 @@ public:
 };
 } // namespace
 
-TEST_F(FrameworkTest, AnErrorInOnCreateIsReportedAndTheFormLives) {
-    TFailingForm* f = FApp->CreateForm<TFailingForm>();
+TEST_F(ApplicationObject, AnErrorInOnCreateIsReportedAndTheFormLives) {
+    TFailingForm* f = App->CreateForm<TFailingForm>();
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(f->Caption(), "set before the failure");
     ASSERT_EQ(MessageBoxLog().size(), 1u);
     EXPECT_EQ(MessageBoxLog()[0].Text, "Boom.");
     EXPECT_EQ(MessageBoxLog()[0].Caption, "Test App");
-    EXPECT_EQ(FApp->MainForm(), f);
+    EXPECT_EQ(App->MainForm(), f);
     ASSERT_EQ(Screen->FormCount(), 1);
     EXPECT_EQ(Screen->Forms(0), f);
 }
 
-TEST_F(FrameworkTest, ErrorsInEventHandlersAreShownAndTheLoopGoesOn) {
-    auto* f = new TForm(FApp.get());
+TEST_F(ApplicationObject, ErrorsInEventHandlersAreShownAndTheLoopGoesOn) {
+    auto* f = new TForm(App.get());
     f->SetBorderStyle(bsNone);
     f->SetBounds(0, 0, 50, 50);
     int clicks = 0;
@@ -70,15 +72,15 @@ TEST_F(FrameworkTest, ErrorsInEventHandlersAreShownAndTheLoopGoesOn) {
         if (++clicks == 1) throw std::runtime_error("first");
     };
     f->Show();
-    HostRef().InjectClick(f->HostWindow(), 5, 5);
-    HostRef().InjectClick(f->HostWindow(), 6, 6);
+    Host->InjectClick(f->HostWindow(), 5, 5);
+    Host->InjectClick(f->HostWindow(), 6, 6);
     Pump();
     EXPECT_EQ(clicks, 2);
     ASSERT_EQ(MessageBoxLog().size(), 1u);
     EXPECT_EQ(MessageBoxLog()[0].Text, "first.");
 }
 
-TEST_F(FrameworkTest, CollectionsKeepOrderIdsAndReportChanges) {
+TEST_F(ApplicationObject, CollectionsKeepOrderIdsAndReportChanges) {
     int updates = 0;
     TCollection coll([](TCollection* c) { return std::make_unique<TCollectionItem>(c); });
     coll.OnUpdate = [&](TCollectionItem*) { ++updates; };

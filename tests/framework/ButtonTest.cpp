@@ -1,13 +1,14 @@
 #include "framework/stdctrls/TButton.h"
 #include "framework/stdctrls/TEdit.h"
-#include "tests/framework/PlainFormFixture.h"
+#include "tests/HeadlessApp.h"
 
 namespace {
 
-class ButtonTest : public PlainFormTest {
+class ButtonTest : public HeadlessApp {
 protected:
     void SetUp() override {
-        PlainFormTest::SetUp();
+        HeadlessApp::SetUp();
+        NewForm();
         Edit = Make<TEdit>(10, 10, 100, 21);
         Ok = Make<TButton>(10, 50, 75, 25);
         Cancel = Make<TButton>(100, 50, 75, 25);
@@ -56,11 +57,11 @@ TEST_F(ButtonTest, ClicksOnReleaseInsideOnly) {
 
 TEST_F(ButtonTest, SpaceClicksTheFocusedButtonOnRelease) {
     Other->SetFocus();
-    Host_->InjectKeyDown(nullptr, VK_SPACE);
+    Host->InjectKeyDown(nullptr, VK_SPACE);
     Pump();
     EXPECT_TRUE(Other->Pushed());
     EXPECT_EQ(Clicks, "");
-    Host_->InjectKeyUp(nullptr, VK_SPACE);
+    Host->InjectKeyUp(nullptr, VK_SPACE);
     Pump();
     EXPECT_EQ(Clicks, "other;");
 }

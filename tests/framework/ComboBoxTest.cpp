@@ -1,13 +1,14 @@
 #include "framework/stdctrls/TComboBox.h"
 #include "framework/stdctrls/TComboBoxList.h"
-#include "tests/framework/PlainFormFixture.h"
+#include "tests/HeadlessApp.h"
 
 namespace {
 
-class ComboBoxTest : public PlainFormTest {
+class ComboBoxTest : public HeadlessApp {
 protected:
     void SetUp() override {
-        PlainFormTest::SetUp();
+        HeadlessApp::SetUp();
+        NewForm();
         // ItemIndex comes before the items, as saved definitions have it.
         Read(R"(object Form1: TForm
   object Combo: TComboBox
@@ -63,11 +64,11 @@ TEST_F(ComboBoxTest, ClickOpensAndAClickOnARowChooses) {
     EXPECT_EQ(List()->Top(), Combo->ClientToScreen({0, 0}).Y + Combo->Height());
     EXPECT_EQ(List()->Height(), 4 * 13 + 2);
     EXPECT_EQ(Combo->ListIndex(), 1);
-    Host_->InjectMouseMoveAt(Row(3));
+    Host->InjectMouseMoveAt(Row(3));
     Pump();
     EXPECT_EQ(Combo->ListIndex(), 3);
-    Host_->InjectMouseDownAt(Row(2));
-    Host_->InjectMouseUpAt(Row(2));
+    Host->InjectMouseDownAt(Row(2));
+    Host->InjectMouseUpAt(Row(2));
     Pump();
     EXPECT_FALSE(Open());
     EXPECT_EQ(Combo->ItemIndex(), 2);
@@ -78,10 +79,10 @@ TEST_F(ComboBoxTest, ClickOpensAndAClickOnARowChooses) {
 TEST_F(ComboBoxTest, AClickElsewhereClosesUnchanged) {
     Click(Combo, 60, 10);
     ASSERT_TRUE(Open());
-    Host_->InjectMouseMoveAt(Row(3));
+    Host->InjectMouseMoveAt(Row(3));
     TPoint away = Form->ClientToScreen({250, 180});
-    Host_->InjectMouseDownAt(away);
-    Host_->InjectMouseUpAt(away);
+    Host->InjectMouseDownAt(away);
+    Host->InjectMouseUpAt(away);
     Pump();
     EXPECT_FALSE(Open());
     EXPECT_EQ(Combo->ItemIndex(), 1);
@@ -89,8 +90,8 @@ TEST_F(ComboBoxTest, AClickElsewhereClosesUnchanged) {
     // Clicking the box while open closes it too.
     Click(Combo, 60, 10);
     ASSERT_TRUE(Open());
-    Host_->InjectMouseDownAt(Combo->ClientToScreen({60, 10}));
-    Host_->InjectMouseUpAt(Combo->ClientToScreen({60, 10}));
+    Host->InjectMouseDownAt(Combo->ClientToScreen({60, 10}));
+    Host->InjectMouseUpAt(Combo->ClientToScreen({60, 10}));
     Pump();
     EXPECT_FALSE(Open());
 }

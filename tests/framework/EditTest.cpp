@@ -1,12 +1,13 @@
 #include "framework/stdctrls/TEdit.h"
-#include "tests/framework/PlainFormFixture.h"
+#include "tests/HeadlessApp.h"
 
 namespace {
 
-class EditTest : public PlainFormTest {
+class EditTest : public HeadlessApp {
 protected:
     void SetUp() override {
-        PlainFormTest::SetUp();
+        HeadlessApp::SetUp();
+        NewForm();
         Edit = Make<TEdit>(10, 10, 150, 21);
         Edit->OnChange = [this](TObject*) { ++Changes; };
         Show();
@@ -53,25 +54,25 @@ TEST_F(EditTest, ClipboardRoundTrip) {
     Type("one two");
     Key('A', kmCtrl);
     Key('C', kmCtrl);
-    EXPECT_EQ(Host_->ClipboardText(), "one two");
+    EXPECT_EQ(Host->ClipboardText(), "one two");
     Key(VK_END);
     Key(VK_LEFT, kmShift | kmCtrl);
     Key('X', kmCtrl);
-    EXPECT_EQ(Host_->ClipboardText(), "two");
+    EXPECT_EQ(Host->ClipboardText(), "two");
     EXPECT_EQ(Edit->Text(), "one ");
     Key(VK_HOME);
     Key('V', kmCtrl);
     EXPECT_EQ(Edit->Text(), "twoone ");
     Key(VK_HOME, kmShift);
     Key(VK_INSERT, kmCtrl);
-    EXPECT_EQ(Host_->ClipboardText(), "two");
+    EXPECT_EQ(Host->ClipboardText(), "two");
     Key(VK_DELETE, kmShift);
     EXPECT_EQ(Edit->Text(), "one ");
     Key(VK_END);
     Key(VK_INSERT, kmShift);
     EXPECT_EQ(Edit->Text(), "one two");
     // Only the first line of the clipboard is pasted.
-    Host_->SetClipboardText("x\ny");
+    Host->SetClipboardText("x\ny");
     Key('V', kmCtrl);
     EXPECT_EQ(Edit->Text(), "one twox");
 }
@@ -81,11 +82,11 @@ TEST_F(EditTest, PasswordCharHidesTextAndKeepsItFromTheClipboard) {
     Type("segredo");
     EXPECT_EQ(Edit->Text(), "segredo");
     EXPECT_EQ(Edit->DisplayText(), U"*******");
-    Host_->SetClipboardText("before");
+    Host->SetClipboardText("before");
     Key('A', kmCtrl);
     Key('C', kmCtrl);
     Key('X', kmCtrl);
-    EXPECT_EQ(Host_->ClipboardText(), "before");
+    EXPECT_EQ(Host->ClipboardText(), "before");
     EXPECT_EQ(Edit->Text(), "segredo");
 }
 
@@ -99,10 +100,10 @@ TEST_F(EditTest, MouseSelectsAndCaretBlinks) {
     EXPECT_EQ(Edit->SelText(), "cdef");
 
     EXPECT_TRUE(Edit->CaretVisible());
-    Host_->AdvanceClock(600);
+    Host->AdvanceClock(600);
     Pump();
     EXPECT_FALSE(Edit->CaretVisible());
-    Host_->AdvanceClock(600);
+    Host->AdvanceClock(600);
     Pump();
     EXPECT_TRUE(Edit->CaretVisible());
 }

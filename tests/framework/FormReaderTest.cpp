@@ -1,15 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <stdexcept>
 
 #include "framework/component/EReadError.h"
 #include "framework/component/PropertyHelpers.h"
 #include "framework/component/TFormReader.h"
 #include "framework/graphics/Graphics.h"
+#include "tests/TempFolder.h"
 
 namespace {
 
@@ -434,10 +433,8 @@ TEST(FormParser, LauncherDefinitionsParse) {
     for (const auto& entry : std::filesystem::directory_iterator(QUELM_SOURCE_DIR "/launcher")) {
         if (entry.path().extension() != ".dfm") continue;
         SCOPED_TRACE(entry.path().string());
-        std::ifstream in(entry.path(), std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        TObjectDefinition def = TFormParser::Parse(text.str(), entry.path().filename().string());
+        TObjectDefinition def = TFormParser::Parse(ReadTestFile(entry.path().string()),
+                                                   entry.path().filename().string());
         EXPECT_FALSE(def.Children.empty());
         ++count;
     }

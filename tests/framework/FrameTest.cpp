@@ -1,7 +1,9 @@
 // The plain frame: metrics per border style, painting, hit codes, moving and
 // sizing by drag, and the title buttons.
 
-#include "FrameworkFixture.h"
+#include "tests/HeadlessApp.h"
+
+using PlainFrame = HeadlessApp;
 
 #include "framework/forms/TForm.h"
 #include "framework/window/WinApi.h"
@@ -17,7 +19,7 @@ int Hit(TCustomForm* f, int x, int y) {
 }
 } // namespace
 
-TEST_F(FrameworkTest, ClientAreaFollowsTheBorderStyle) {
+TEST_F(PlainFrame, ClientAreaFollowsTheBorderStyle) {
     struct TCase {
         TFormBorderStyle Style;
         TRect Client; // in window coordinates for a 200 x 100 window
@@ -28,7 +30,7 @@ TEST_F(FrameworkTest, ClientAreaFollowsTheBorderStyle) {
         {bsToolWindow, Rect(3, 18, 197, 97)}, {bsSizeToolWin, Rect(4, 19, 196, 96)},
     };
     for (const TCase& c : cases) {
-        auto* f = new TForm(FApp.get());
+        auto* f = new TForm(App.get());
         f->SetBorderStyle(c.Style);
         f->SetBounds(0, 0, 200, 100);
         EXPECT_EQ(f->ClientInWindow(), c.Client) << c.Style;
@@ -39,8 +41,8 @@ TEST_F(FrameworkTest, ClientAreaFollowsTheBorderStyle) {
     }
 }
 
-TEST_F(FrameworkTest, PlainFramePaintsTitleAndLeavesTheClientAlone) {
-    auto* f = new TForm(FApp.get());
+TEST_F(PlainFrame, PlainFramePaintsTitleAndLeavesTheClientAlone) {
+    auto* f = new TForm(App.get());
     f->SetBorderStyle(bsSingle);
     f->SetBounds(50, 60, 120, 80);
     f->SetColor(clWhite);
@@ -62,8 +64,8 @@ TEST_F(FrameworkTest, PlainFramePaintsTitleAndLeavesTheClientAlone) {
     EXPECT_EQ(Win(f)->Title(), "World");
 }
 
-TEST_F(FrameworkTest, HitCodesOfTheFrame) {
-    auto* f = new TForm(FApp.get());
+TEST_F(PlainFrame, HitCodesOfTheFrame) {
+    auto* f = new TForm(App.get());
     f->SetBorderStyle(bsSizeable);
     f->SetBounds(100, 100, 200, 120);
     f->Show();
@@ -91,74 +93,74 @@ TEST_F(FrameworkTest, HitCodesOfTheFrame) {
     EXPECT_EQ(Hit(f, 181, 10), HTCLOSE);
 }
 
-TEST_F(FrameworkTest, DraggingTheCaptionMovesAndTheEdgeSizes) {
-    auto* f = new TForm(FApp.get());
+TEST_F(PlainFrame, DraggingTheCaptionMovesAndTheEdgeSizes) {
+    auto* f = new TForm(App.get());
     f->SetBorderStyle(bsSizeable);
     f->SetBounds(100, 100, 200, 120);
     f->Show();
     Pump();
     THeadlessWindow* w = Win(f);
-    HostRef().InjectMouseDown(w, 50, 10);
-    HostRef().InjectMouseMove(w, 60, 15);
+    Host->InjectMouseDown(w, 50, 10);
+    Host->InjectMouseMove(w, 60, 15);
     Pump();
     EXPECT_EQ(f->BoundsRect(), Rect(110, 105, 310, 225));
     EXPECT_EQ(w->Bounds(), Rect(110, 105, 310, 225));
-    HostRef().InjectMouseUp(w, 60, 15);
+    Host->InjectMouseUp(w, 60, 15);
     Pump();
     // Bottom-right corner: the size follows, the top left stays.
-    HostRef().InjectMouseDown(w, 199, 119);
-    HostRef().InjectMouseMove(w, 229, 139);
-    HostRef().InjectMouseUp(w, 229, 139);
+    Host->InjectMouseDown(w, 199, 119);
+    Host->InjectMouseMove(w, 229, 139);
+    Host->InjectMouseUp(w, 229, 139);
     Pump();
     EXPECT_EQ(f->BoundsRect(), Rect(110, 105, 340, 245));
     // The minimum track size from WM_GETMINMAXINFO holds the left edge.
-    HostRef().InjectMouseDown(w, 0, 60);
-    HostRef().InjectMouseMove(w, 300, 60);
-    HostRef().InjectMouseUp(w, 300, 60);
+    Host->InjectMouseDown(w, 0, 60);
+    Host->InjectMouseMove(w, 300, 60);
+    Host->InjectMouseUp(w, 300, 60);
     Pump();
     EXPECT_EQ(f->Width(), 2 * 4 + 3 * 16 + 8);
     EXPECT_EQ(f->BoundsRect().Right, 340);
 }
 
-TEST_F(FrameworkTest, CloseButtonClosesOnlyWhenReleasedOverIt) {
-    auto* main = new TForm(FApp.get());
-    auto* dialog = new TForm(FApp.get());
-    FApp->CreateForm<TForm>(); // keeps MainForm from being the dialog
+TEST_F(PlainFrame, CloseButtonClosesOnlyWhenReleasedOverIt) {
+    auto* main = new TForm(App.get());
+    auto* dialog = new TForm(App.get());
+    App->CreateForm<TForm>(); // keeps MainForm from being the dialog
     dialog->SetBorderStyle(bsDialog);
     dialog->SetBounds(10, 10, 150, 90);
     dialog->Show();
     Pump();
     THeadlessWindow* w = Win(dialog);
     TRect close = dialog->CloseButtonRect();
-    HostRef().InjectMouseDown(w, close.Left + 3, close.Top + 3);
-    HostRef().InjectMouseUp(w, close.Left - 20, close.Top + 3); // slid off: nothing
+    Host->InjectMouseDown(w, close.Left + 3, close.Top + 3);
+    Host->InjectMouseUp(w, close.Left - 20, close.Top + 3); // slid off: nothing
     Pump();
     EXPECT_TRUE(dialog->Visible());
     int closes = 0;
     dialog->OnClose = [&](TObject*, TCloseAction&) { ++closes; };
-    HostRef().InjectClick(w, close.Left + 3, close.Top + 3);
+    Host->InjectClick(w, close.Left + 3, close.Top + 3);
     Pump();
     EXPECT_EQ(closes, 1);
     EXPECT_FALSE(dialog->Visible());
     (void)main;
 }
 
-TEST_F(FrameworkTest, ClosingTheMainFormEndsTheLoop) {
-    TForm* f = FApp->CreateForm<TForm>();
-    EXPECT_EQ(FApp->MainForm(), f);
+TEST_F(PlainFrame, ClosingTheMainFormEndsTheLoop) {
+    TForm* f = App->CreateForm<TForm>();
+    EXPECT_EQ(App->MainForm(), f);
     f->SetBorderStyle(bsSingle);
     f->SetBounds(0, 0, 100, 60);
     PostMessage(f->Handle(), WM_SYSCOMMAND, SC_CLOSE);
-    FApp->Run(); // shows the form, handles the posted close, returns
-    EXPECT_TRUE(FApp->Terminated());
+    App->Run(); // shows the form, handles the posted close, returns
+    EXPECT_TRUE(App->Terminated());
 }
 
-TEST_F(FrameworkTest, MaximizeFillsTheWorkAreaAndRestoreReturns) {
-    auto* f = new TForm(FApp.get());
+TEST_F(PlainFrame, MaximizeFillsTheWorkAreaAndRestoreReturns) {
+    auto* f = new TForm(App.get());
     f->SetBounds(30, 40, 200, 100);
     f->Show();
     f->Perform(WM_SYSCOMMAND, SC_MAXIMIZE);
-    EXPECT_EQ(f->BoundsRect(), HostRef().WorkArea());
+    EXPECT_EQ(f->BoundsRect(), Host->WorkArea());
     EXPECT_TRUE(IsZoomed(f->Handle()));
     f->Perform(WM_SYSCOMMAND, SC_RESTORE);
     EXPECT_EQ(f->BoundsRect(), Rect(30, 40, 230, 140));

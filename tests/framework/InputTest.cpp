@@ -1,7 +1,7 @@
 // Focus and tab order, dialog keys, keyboard routing, and mouse routing with
 // enter and leave tracking, capture and clicks.
 
-#include "FrameworkFixture.h"
+#include "tests/HeadlessApp.h"
 
 #include <string>
 #include <vector>
@@ -89,12 +89,12 @@ public:
     }
 };
 
-class InputTest : public FrameworkTest {
+class InputTest : public HeadlessApp {
 protected:
     void SetUp() override {
-        FrameworkTest::SetUp();
+        HeadlessApp::SetUp();
         gLog.clear();
-        F = new TForm(FApp.get());
+        F = new TForm(App.get());
         F->SetBorderStyle(bsNone);
         F->SetBounds(0, 0, 200, 100);
         A = Add("a", 0);
@@ -108,7 +108,7 @@ protected:
         return p;
     }
     void Key(int vk, unsigned mods = 0) {
-        HostRef().InjectKey(F->HostWindow(), vk, mods);
+        Host->InjectKey(F->HostWindow(), vk, mods);
         Pump();
     }
     IHostWindow* W() { return F->HostWindow(); }
@@ -187,8 +187,8 @@ TEST_F(InputTest, KeysAndTextGoToTheFocusedControl) {
     Pump();
     gLog.clear();
     B->DlgCode = DLGC_WANTCHARS;
-    HostRef().InjectKey(W(), 'X');
-    HostRef().InjectText(W(), "xç");
+    Host->InjectKey(W(), 'X');
+    Host->InjectText(W(), "xç");
     Pump();
     EXPECT_EQ(gLog, (std::vector<std::string>{"c.key88", "c.char120", "c.char231"}));
 }
@@ -200,12 +200,12 @@ TEST_F(InputTest, MouseEnterAndLeaveFollowTheDeepestControl) {
     F->Show();
     Pump();
     gLog.clear();
-    HostRef().InjectMouseMove(W(), 5, 15);  // over a
-    HostRef().InjectMouseMove(W(), 6, 15);  // still a: nothing new
-    HostRef().InjectMouseMove(W(), 52, 12); // b
-    HostRef().InjectMouseMove(W(), 57, 17); // g inside b
-    HostRef().InjectMouseMove(W(), 45, 15); // the form between controls
-    HostRef().InjectMouseLeave(W());
+    Host->InjectMouseMove(W(), 5, 15);  // over a
+    Host->InjectMouseMove(W(), 6, 15);  // still a: nothing new
+    Host->InjectMouseMove(W(), 52, 12); // b
+    Host->InjectMouseMove(W(), 57, 17); // g inside b
+    Host->InjectMouseMove(W(), 45, 15); // the form between controls
+    Host->InjectMouseLeave(W());
     Pump();
     EXPECT_EQ(gLog, (std::vector<std::string>{"a.mouseenter", "a.mouseleave", "b.mouseenter",
                                               "b.mouseleave", "g.mouseenter", "g.mouseleave"}));
@@ -214,21 +214,21 @@ TEST_F(InputTest, MouseEnterAndLeaveFollowTheDeepestControl) {
 TEST_F(InputTest, ClickNeedsReleaseInsideAndCaptureFollowsThePress) {
     F->Show();
     Pump();
-    HostRef().InjectMouseDown(W(), 10, 15);
+    Host->InjectMouseDown(W(), 10, 15);
     EXPECT_EQ(A->Clicks, 0);
     Pump();
     EXPECT_EQ(GetCaptureControl(), A);
-    HostRef().InjectMouseMove(W(), 60, 15); // dragged over b: a keeps the mouse
-    HostRef().InjectMouseUp(W(), 60, 15);
+    Host->InjectMouseMove(W(), 60, 15); // dragged over b: a keeps the mouse
+    Host->InjectMouseUp(W(), 60, 15);
     Pump();
     EXPECT_EQ(A->Clicks, 0);
     EXPECT_EQ(B->Clicks, 0);
     EXPECT_EQ(GetCaptureControl(), nullptr);
     // Out and back in again before the release: a click.
-    HostRef().InjectMouseDown(W(), 10, 15);
-    HostRef().InjectMouseMove(W(), 60, 15);
-    HostRef().InjectMouseMove(W(), 12, 15);
-    HostRef().InjectMouseUp(W(), 12, 15);
+    Host->InjectMouseDown(W(), 10, 15);
+    Host->InjectMouseMove(W(), 60, 15);
+    Host->InjectMouseMove(W(), 12, 15);
+    Host->InjectMouseUp(W(), 12, 15);
     Pump();
     EXPECT_EQ(A->Clicks, 1);
 }
@@ -240,12 +240,12 @@ TEST_F(InputTest, DisabledControlsLetTheMouseThroughToTheParent) {
     F->Show();
     Pump();
     gLog.clear();
-    HostRef().InjectClick(W(), 155, 55);
+    Host->InjectClick(W(), 155, 55);
     Pump();
     EXPECT_EQ(gLog, (std::vector<std::string>{"g.mouseenter", "g.down"}));
     g->SetEnabled(false);
     gLog.clear();
-    HostRef().InjectClick(W(), 156, 55);
+    Host->InjectClick(W(), 156, 55);
     Pump();
     EXPECT_EQ(gLog, (std::vector<std::string>{"g.mouseleave"}));
 }

@@ -1,6 +1,8 @@
 // Sending, posting, registered messages and replaced window procedures.
 
-#include "FrameworkFixture.h"
+#include "tests/HeadlessApp.h"
+
+using Messages = HeadlessApp;
 
 #include <string>
 #include <vector>
@@ -28,9 +30,9 @@ private:
 };
 } // namespace
 
-TEST_F(FrameworkTest, SendIsSynchronousPostWaitsForTheLoopInOrder) {
+TEST_F(Messages, SendIsSynchronousPostWaitsForTheLoopInOrder) {
     std::vector<std::string> log;
-    auto* f = new TForm(FApp.get());
+    auto* f = new TForm(App.get());
     auto* a = new TLogControl(f, &log);
     a->SetName("a");
     a->SetParent(f);
@@ -46,9 +48,9 @@ TEST_F(FrameworkTest, SendIsSynchronousPostWaitsForTheLoopInOrder) {
     EXPECT_EQ(log, (std::vector<std::string>{"a:3", "a:1", "b:2"}));
 }
 
-TEST_F(FrameworkTest, DeadHandlesFindNothing) {
+TEST_F(Messages, DeadHandlesFindNothing) {
     std::vector<std::string> log;
-    auto* f = new TForm(FApp.get());
+    auto* f = new TForm(App.get());
     auto* a = new TLogControl(f, &log);
     a->SetParent(f);
     HWND h = a->Handle();
@@ -64,7 +66,7 @@ TEST_F(FrameworkTest, DeadHandlesFindNothing) {
     EXPECT_NE(b->Handle(), h);
 }
 
-TEST_F(FrameworkTest, RegisteredMessagesAreStablePerName) {
+TEST_F(Messages, RegisteredMessagesAreStablePerName) {
     uint32_t a = RegisterWindowMessage("QUELM_TEST_A");
     uint32_t b = RegisterWindowMessage("QUELM_TEST_B");
     EXPECT_GE(a, 0xC000u);
@@ -73,9 +75,9 @@ TEST_F(FrameworkTest, RegisteredMessagesAreStablePerName) {
     EXPECT_EQ(RegisterWindowMessage("QUELM_TEST_A"), a);
 }
 
-TEST_F(FrameworkTest, ReplacedWindowProcSeesMessagesFirstAndPassesOn) {
+TEST_F(Messages, ReplacedWindowProcSeesMessagesFirstAndPassesOn) {
     std::vector<std::string> log;
-    auto* f = new TForm(FApp.get());
+    auto* f = new TForm(App.get());
     auto* a = new TLogControl(f, &log);
     a->SetName("a");
     TWndMethod old = a->WindowProc;
@@ -92,8 +94,8 @@ TEST_F(FrameworkTest, ReplacedWindowProcSeesMessagesFirstAndPassesOn) {
     EXPECT_EQ(log, (std::vector<std::string>{"hook", "a:8"}));
 }
 
-TEST_F(FrameworkTest, TextAndFontChangesNotifyAndChildrenFollowParentFont) {
-    auto* f = new TForm(FApp.get());
+TEST_F(Messages, TextAndFontChangesNotifyAndChildrenFollowParentFont) {
+    auto* f = new TForm(App.get());
     auto* a = new TLogControl(f, nullptr);
     a->SetParent(f);
     f->Font()->SetHeight(-15);

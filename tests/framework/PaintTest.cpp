@@ -1,7 +1,9 @@
 // Invalidation, clipping and window regions, read back from the pixels the
 // host window received. Sentinel colours around each expected area catch overdraw.
 
-#include "FrameworkFixture.h"
+#include "tests/HeadlessApp.h"
+
+using Painting = HeadlessApp;
 
 #include "framework/forms/TForm.h"
 #include "framework/graphics/TCanvas.h"
@@ -53,8 +55,8 @@ uint32_t At(TCustomForm* f, int x, int y) {
 }
 } // namespace
 
-TEST_F(FrameworkTest, FormPaintsBackgroundAndChildrenClipped) {
-    TForm* f = MakeForm(FApp.get(), 40, 30);
+TEST_F(Painting, FormPaintsBackgroundAndChildrenClipped) {
+    TForm* f = MakeForm(App.get(), 40, 30);
     auto* box = new TFillBox(f);
     box->SetParent(f);
     box->SetBounds(10, 5, 8, 6);
@@ -70,8 +72,8 @@ TEST_F(FrameworkTest, FormPaintsBackgroundAndChildrenClipped) {
     EXPECT_EQ(box->Paints, 1);
 }
 
-TEST_F(FrameworkTest, InvalidRectRepaintsOnlyThatPart) {
-    TForm* f = MakeForm(FApp.get(), 30, 20);
+TEST_F(Painting, InvalidRectRepaintsOnlyThatPart) {
+    TForm* f = MakeForm(App.get(), 30, 20);
     TColor ink = clRed;
     int formPaints = 0;
     // Paints everything it is asked to in the current ink; the clip keeps it
@@ -101,8 +103,8 @@ TEST_F(FrameworkTest, InvalidRectRepaintsOnlyThatPart) {
     EXPECT_EQ(w->LastPresented().BoundingBox(), r);
 }
 
-TEST_F(FrameworkTest, GraphicChildPaintsAfterParentClippedToItsBounds) {
-    TForm* f = MakeForm(FApp.get(), 30, 20);
+TEST_F(Painting, GraphicChildPaintsAfterParentClippedToItsBounds) {
+    TForm* f = MakeForm(App.get(), 30, 20);
     auto* g = new TFillGraphic(f);
     g->SetParent(f);
     g->SetBounds(4, 3, 5, 4);
@@ -123,8 +125,8 @@ TEST_F(FrameworkTest, GraphicChildPaintsAfterParentClippedToItsBounds) {
     EXPECT_EQ(At(f, 4, 3), 0xFF0000u);
 }
 
-TEST_F(FrameworkTest, LowerSiblingRepaintLeavesUpperSiblingAlone) {
-    TForm* f = MakeForm(FApp.get(), 30, 20);
+TEST_F(Painting, LowerSiblingRepaintLeavesUpperSiblingAlone) {
+    TForm* f = MakeForm(App.get(), 30, 20);
     auto* low = new TFillBox(f);
     low->SetParent(f);
     low->SetBounds(2, 2, 10, 10);
@@ -151,8 +153,8 @@ TEST_F(FrameworkTest, LowerSiblingRepaintLeavesUpperSiblingAlone) {
     EXPECT_EQ(At(f, 12, 12), 0x00FF00u);
 }
 
-TEST_F(FrameworkTest, ChildWindowRegionLetsTheParentShowThrough) {
-    TForm* f = MakeForm(FApp.get(), 30, 20);
+TEST_F(Painting, ChildWindowRegionLetsTheParentShowThrough) {
+    TForm* f = MakeForm(App.get(), 30, 20);
     auto* box = new TFillBox(f);
     box->SetParent(f);
     box->SetBounds(10, 5, 6, 6);
@@ -172,8 +174,8 @@ TEST_F(FrameworkTest, ChildWindowRegionLetsTheParentShowThrough) {
     EXPECT_EQ(f->ControlAtPos({12, 5}, false), box);
 }
 
-TEST_F(FrameworkTest, FormWindowRegionShapesTheHostWindow) {
-    TForm* f = MakeForm(FApp.get(), 30, 20);
+TEST_F(Painting, FormWindowRegionShapesTheHostWindow) {
+    TForm* f = MakeForm(App.get(), 30, 20);
     f->Show();
     Pump();
     TRegion shape(Rect(0, 0, 30, 20));
@@ -187,8 +189,8 @@ TEST_F(FrameworkTest, FormWindowRegionShapesTheHostWindow) {
     EXPECT_EQ(w->Shape(), nullptr);
 }
 
-TEST_F(FrameworkTest, ClientDcIsClippedToTheVisiblePartOfTheControl) {
-    TForm* f = MakeForm(FApp.get(), 30, 20);
+TEST_F(Painting, ClientDcIsClippedToTheVisiblePartOfTheControl) {
+    TForm* f = MakeForm(App.get(), 30, 20);
     auto* panel = new TFillBox(f);
     panel->SetParent(f);
     panel->SetBounds(2, 2, 20, 10);

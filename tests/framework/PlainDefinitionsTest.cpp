@@ -1,7 +1,7 @@
 // The launcher's window definitions read with the plain controls, and the
 // controls that only show something: status bar, gauge, label, news pane.
 
-#include <fstream>
+#include <sstream>
 
 #include "framework/stdctrls/TButton.h"
 #include "framework/stdctrls/TGauge.h"
@@ -9,13 +9,13 @@
 #include "framework/stdctrls/TStatusBar.h"
 #include "framework/stdctrls/TTrackBar.h"
 #include "framework/stdctrls/TWebBrowser.h"
-#include "tests/framework/PlainFormFixture.h"
+#include "tests/HeadlessApp.h"
 
 namespace {
 
 std::string LauncherDefinition(const std::string& unit) {
-    std::ifstream in(std::string(QUELM_SOURCE_DIR) + "/launcher/" + unit + ".dfm",
-                     std::ios::binary);
+    std::istringstream in(
+        ReadTestFile(std::string(QUELM_SOURCE_DIR) + "/launcher/" + unit + ".dfm"));
     // Read into a plain TForm: the form's handlers, the link labels' own
     // properties and the skin manager's block belong to higher layers.
     std::string text, line;
@@ -44,8 +44,12 @@ std::string LauncherDefinition(const std::string& unit) {
     return text;
 }
 
-class PlainDefinitionsTest : public PlainFormTest {
+class PlainDefinitionsTest : public HeadlessApp {
 protected:
+    void SetUp() override {
+        HeadlessApp::SetUp();
+        NewForm();
+    }
     template <class T> T* Find(const char* name) const {
         return dynamic_cast<T*>(Form->FindComponent(name));
     }

@@ -15,14 +15,18 @@
 #include "framework/stdctrls/TTrackBar.h"
 #include "platform/headless/THeadlessWindow.h"
 #include "tests/GoldenImage.h"
-#include "tests/framework/PlainFormFixture.h"
+#include "tests/HeadlessApp.h"
 
 namespace {
 
-class PlainGoldenTest : public PlainFormTest {
+class PlainGoldenTest : public HeadlessApp {
 protected:
+    void SetUp() override {
+        HeadlessApp::SetUp();
+        NewForm();
+    }
     void Compare(const std::string& name) {
-        ExpectMatchesGolden(Host_->Find(Window())->Picture(), name);
+        ExpectMatchesGolden(Host->Find(Window())->Picture(), name);
     }
 };
 

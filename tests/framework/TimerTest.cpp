@@ -1,14 +1,16 @@
 // Timers run on the loop's virtual clock.
 
-#include "FrameworkFixture.h"
+#include "tests/HeadlessApp.h"
+
+using Timers = HeadlessApp;
 
 #include "framework/forms/TForm.h"
 #include "framework/forms/TTimer.h"
 #include "framework/window/TCustomControl.h"
 #include "framework/window/WinApi.h"
 
-TEST_F(FrameworkTest, TimerTicksEveryIntervalOfVirtualTime) {
-    auto* t = new TTimer(FApp.get());
+TEST_F(Timers, TimerTicksEveryIntervalOfVirtualTime) {
+    auto* t = new TTimer(App.get());
     int ticks = 0;
     t->OnTimer = [&](TObject*) { ++ticks; };
     t->SetInterval(100);
@@ -30,21 +32,21 @@ TEST_F(FrameworkTest, TimerTicksEveryIntervalOfVirtualTime) {
     EXPECT_EQ(ticks, 4);
 }
 
-TEST_F(FrameworkTest, IdleLoopSleepsUntilTheEarliestTimer) {
-    auto* slow = new TTimer(FApp.get());
+TEST_F(Timers, IdleLoopSleepsUntilTheEarliestTimer) {
+    auto* slow = new TTimer(App.get());
     slow->SetInterval(500);
-    auto* fast = new TTimer(FApp.get());
+    auto* fast = new TTimer(App.get());
     fast->SetInterval(120);
     uint64_t firedAt = 0;
-    fast->OnTimer = [&](TObject*) { firedAt = HostRef().Now(); };
-    uint64_t start = HostRef().Now();
+    fast->OnTimer = [&](TObject*) { firedAt = Host->Now(); };
+    uint64_t start = Host->Now();
     Application->HandleMessage(); // nothing to do: waits for the next deadline
     EXPECT_EQ(firedAt - start, 120u);
 }
 
-TEST_F(FrameworkTest, TimerMayFreeItselfInItsTick) {
-    auto* t = new TTimer(FApp.get());
-    auto* other = new TTimer(FApp.get());
+TEST_F(Timers, TimerMayFreeItselfInItsTick) {
+    auto* t = new TTimer(App.get());
+    auto* other = new TTimer(App.get());
     t->SetInterval(10);
     other->SetInterval(10);
     int otherTicks = 0;
@@ -53,10 +55,10 @@ TEST_F(FrameworkTest, TimerMayFreeItselfInItsTick) {
     Advance(10);
     Advance(10);
     EXPECT_EQ(otherTicks, 2);
-    EXPECT_EQ(FApp->ComponentCount(), 2); // the screen and the other timer
+    EXPECT_EQ(App->ComponentCount(), 2); // the screen and the other timer
 }
 
-TEST_F(FrameworkTest, WindowTimersSendWmTimerWithTheirId) {
+TEST_F(Timers, WindowTimersSendWmTimerWithTheirId) {
     struct TTicker : TCustomControl {
         using TCustomControl::TCustomControl;
         std::vector<uintptr_t> Ids;
@@ -65,7 +67,7 @@ TEST_F(FrameworkTest, WindowTimersSendWmTimerWithTheirId) {
             TCustomControl::WndProc(m);
         }
     };
-    auto* f = new TForm(FApp.get());
+    auto* f = new TForm(App.get());
     auto* c = new TTicker(f);
     SetTimer(c->Handle(), 7, 50);
     SetTimer(c->Handle(), 8, 80);

@@ -1,34 +1,46 @@
 #pragma once
 // Runs the real launcher on the headless host in a scratch game folder with
-// its own registry store, and reads back what the player would see.
+// its own registry store, and drives it as a player would. Controls are named
+// as in the form definitions ("Form2.sEdit1", or "sEdit1" when only one window
+// has it), never reached through their classes: the skinned controls will
+// replace the plain ones under the same names, and then only this driver's
+// reading functions learn the new classes, not the tests.
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <string>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
+#include "controls/TsWebLabel.h"
 #include "framework/forms/MessageBox.h"
 #include "framework/forms/TApplication.h"
+#include "framework/forms/TScreen.h"
+#include "framework/stdctrls/TCheckBox.h"
+#include "framework/stdctrls/TComboBox.h"
+#include "framework/stdctrls/TStatusBar.h"
+#include "framework/stdctrls/TTrackBar.h"
+#include "framework/stdctrls/TWebBrowser.h"
 #include "launcher/Project1.h"
 #include "launcher/Unit1.h"
 #include "launcher/Unit2.h"
 #include "launcher/Unit3.h"
 #include "platform/CreateHost.h"
+#include "platform/THost.h"
+#include "platform/VirtualKeys.h"
 #include "platform/services/TRegistry.h"
+#include "tests/TempFolder.h"
 
 namespace fs = std::filesystem;
 
-class LauncherTest : public ::testing::Test {
+class HeadlessLauncher : public ::testing::Test {
 protected:
     void SetUp() override {
-        Folder = fs::temp_directory_path() /
-                 ("launcher-test-" + std::to_string(::getpid()) + "-" + std::to_string(Counter++));
-        fs::create_directories(Folder);
+        Folder = FScratch.Path();
         OldDir = fs::current_path();
         fs::current_path(Folder);
         SetRegistryStorePath((Folder / "registry.reg").string());
@@ -39,8 +51,6 @@ protected:
         DestroyLauncher();
         SetRegistryStorePath("");
         fs::current_path(OldDir);
-        std::error_code ec;
-        fs::remove_all(Folder, ec);
     }
 
     // launch.ini in Windows-1252, as the game's installer writes it.
@@ -99,20 +109,113 @@ protected:
         return runs;
     }
 
-    // Clicks the middle of a control with the mouse, as a player would, and
-    // lets the loop handle it (errors of handlers end in the error box).
-    void ClickOn(TControl* c) {
-        TCustomForm* form = c->GetParentForm();
-        if (!form->Visible()) form->Show();
-        Application->ProcessMessages();
+    // ---- Finding controls ----------------------------------------------------
+
+    // The control of that name; fails the test when no window or more than one has it.
+    TControl* Find(const std::string& name) const {
+        const size_t dot = name.find('.');
+        const std::string form = dot == std::string::npos ? "" : name.substr(0, dot);
+        const std::string control = dot == std::string::npos ? name : name.substr(dot + 1);
+        TControl* found = nullptr;
+        int count = 0;
+        for (int i = 0; i < Screen->FormCount(); ++i) {
+            TCustomForm* f = Screen->Forms(i);
+            if (!form.empty() && f->Name() != form) continue;
+            if (auto* c = dynamic_cast<TControl*>(f->FindComponent(control))) {
+                found = c;
+                ++count;
+            }
+        }
+        if (count != 1) {
+            ADD_FAILURE() << (count ? "more than one window has " : "no control ") << name;
+            throw std::runtime_error("no single control " + name);
+        }
+        return found;
+    }
+    template <class T> T* FindAs(const std::string& name) const {
+        auto* c = dynamic_cast<T*>(Find(name));
+        if (!c) {
+            ADD_FAILURE() << name << " is not the kind of control the test expects";
+            throw std::runtime_error("wrong kind of control " + name);
+        }
+        return c;
+    }
+
+    // ---- Input, as a player gives it ------------------------------------------
+
+    // Clicks the middle of a control with the mouse and lets the loop handle
+    // it (errors of handlers end in the error box). A hidden window is shown first.
+    void Click(const std::string& name) {
+        TControl* c = Find(name);
+        TCustomForm* form = ShowFormOf(c);
         const TPoint p = c->ClientToScreen({c->Width() / 2, c->Height() / 2});
         const TRect w = form->BoundsRect();
         Host->InjectClick(form->HostWindow(), p.X - w.Left, p.Y - w.Top);
         Application->ProcessMessages();
     }
+    // Replaces a field's text: focus, select all, type.
+    void Type(const std::string& name, const std::string& utf8) {
+        Focus(name);
+        Key('A', kmCtrl);
+        Host->InjectText(nullptr, utf8);
+        Application->ProcessMessages();
+    }
+    // Clicks a check box only when it is not already as wanted.
+    void Check(const std::string& name, bool checked) {
+        if (Checked(name) != checked) Click(name);
+    }
+    // Chooses the item at index in a closed list with the arrow keys.
+    void Choose(const std::string& name, int index) {
+        Focus(name);
+        Key(VK_HOME);
+        for (int i = 0; i < index; ++i)
+            Key(VK_DOWN);
+    }
+    // Moves a track bar's thumb with the arrow keys until it stands at position.
+    void Slide(const std::string& name, int position) {
+        Focus(name);
+        Key(VK_HOME);
+        for (int i = 0; i < 1000 && Position(name) < position; ++i)
+            Key(VK_RIGHT);
+    }
+    // A key for whatever has the focus.
+    void Key(int vk, unsigned modifiers = 0) {
+        Host->InjectKey(nullptr, vk, modifiers);
+        Application->ProcessMessages();
+    }
+
+    // ---- What the player sees -------------------------------------------------
+
+    std::string Caption(const std::string& name) const { return Find(name)->Caption(); }
+    std::string Text(const std::string& name) const { return Find(name)->Text(); }
+    bool Checked(const std::string& name) const { return FindAs<TCheckBox>(name)->Checked(); }
+    int ItemIndex(const std::string& name) const { return FindAs<TComboBox>(name)->ItemIndex(); }
+    int Position(const std::string& name) const { return FindAs<TTrackBar>(name)->Position(); }
+    std::string PanelText(const std::string& name, int panel) const {
+        return FindAs<TStatusBar>(name)->Panels()->Items(panel)->Text();
+    }
+    std::string URL(const std::string& name) const { return FindAs<TsWebLabel>(name)->URL(); }
+    std::string LocationURL(const std::string& name) const {
+        return FindAs<TWebBrowser>(name)->LocationURL();
+    }
 
     fs::path Folder;
     fs::path OldDir;
     THeadlessHost* Host = nullptr;
-    static inline int Counter = 0;
+
+private:
+    TCustomForm* ShowFormOf(TControl* c) {
+        TCustomForm* form = c->GetParentForm();
+        if (!form->Visible()) form->Show();
+        Application->ProcessMessages();
+        return form;
+    }
+    void Focus(const std::string& name) {
+        auto* c = FindAs<TWinControl>(name);
+        ShowFormOf(c);
+        c->SetFocus();
+        Application->ProcessMessages();
+    }
+
+    TTempFolder FScratch;
 };

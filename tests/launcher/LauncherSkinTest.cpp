@@ -3,9 +3,11 @@
 #include "skin/SkinState.h"
 #include "skin/TsSkinManager.h"
 
+using MainWindowSkin = HeadlessLauncher;
+
 // The main window carries the launcher's skin: creating it loads the stored
 // skin into the process-wide state, and closing the launcher removes it.
-TEST_F(LauncherTest, MainWindowLoadsItsStoredSkin) {
+TEST_F(MainWindowSkin, MainWindowLoadsItsStoredSkin) {
     WriteFullIni("0");
     WriteAllSettings();
     CreateLauncher();

@@ -1,14 +1,8 @@
 #include "LauncherFixture.h"
 
-#include <sstream>
+#include <cstdio>
 
-#include "framework/stdctrls/TButton.h"
-#include "framework/stdctrls/TCheckBox.h"
-#include "framework/stdctrls/TComboBox.h"
-#include "framework/stdctrls/TEdit.h"
-#include "framework/stdctrls/TGroupBox.h"
-#include "framework/stdctrls/TLabel.h"
-#include "framework/stdctrls/TTrackBar.h"
+using OptionsDialog = HeadlessLauncher;
 
 namespace {
 struct Settings {
@@ -31,19 +25,19 @@ std::string Dword(const char* name, int32_t v) {
 }
 } // namespace
 
-TEST_F(LauncherTest, SettingsAreShownAndWrittenBackUnchanged) {
+TEST_F(OptionsDialog, SettingsAreShownAndWrittenBackUnchanged) {
     WriteFullIni("0");
     WriteAllSettings();
     CreateLauncher();
-    EXPECT_EQ(Form2->sEdit1->Text(), "jogador");
-    EXPECT_FALSE(Form2->sCheckBox1->Checked());
-    EXPECT_TRUE(Form2->sCheckBox2->Checked());
-    EXPECT_EQ(Form2->sComboBox2->ItemIndex(), 1);
-    EXPECT_EQ(Form2->sComboBox1->ItemIndex(), 2);
-    EXPECT_EQ(Form2->sComboBox1->Text(), "1024x768");
-    EXPECT_EQ(Form2->sTrackBar1->Position(), 7);
+    EXPECT_EQ(Text("sEdit1"), "jogador");
+    EXPECT_FALSE(Checked("sCheckBox1"));
+    EXPECT_TRUE(Checked("sCheckBox2"));
+    EXPECT_EQ(ItemIndex("sComboBox2"), 1);
+    EXPECT_EQ(ItemIndex("sComboBox1"), 2);
+    EXPECT_EQ(Text("sComboBox1"), "1024x768");
+    EXPECT_EQ(Position("sTrackBar1"), 7);
     Form2->Show();
-    ClickOn(Form2->sButton1);
+    Click("Form2.sButton1");
     EXPECT_FALSE(Form2->Visible());
     const Settings s = Stored();
     EXPECT_EQ(s.Id, "jogador");
@@ -54,7 +48,7 @@ TEST_F(LauncherTest, SettingsAreShownAndWrittenBackUnchanged) {
     EXPECT_EQ(s.Volume, 7);
 }
 
-TEST_F(LauncherTest, OutOfRangeValuesAreShownSanelyAndWrittenAsShown) {
+TEST_F(OptionsDialog, OutOfRangeValuesAreShownSanelyAndWrittenAsShown) {
     struct Case {
         int32_t music, volume, resolution;
         bool musicChecked;
@@ -67,11 +61,11 @@ TEST_F(LauncherTest, OutOfRangeValuesAreShownSanelyAndWrittenAsShown) {
                       Dword("ColorDepth", 0) + Dword("Resolution", c.resolution) +
                       Dword("VolumeLevel", c.volume));
         CreateLauncher();
-        EXPECT_EQ(Form2->sCheckBox2->Checked(), c.musicChecked);
-        EXPECT_EQ(Form2->sTrackBar1->Position(), c.shownVolume);
-        EXPECT_EQ(Form2->sComboBox1->ItemIndex(), c.shownResolution);
-        EXPECT_EQ(Form2->sComboBox1->Text(), "");
-        ClickOn(Form2->sButton1);
+        EXPECT_EQ(Checked("sCheckBox2"), c.musicChecked);
+        EXPECT_EQ(Position("sTrackBar1"), c.shownVolume);
+        EXPECT_EQ(ItemIndex("sComboBox1"), c.shownResolution);
+        EXPECT_EQ(Text("sComboBox1"), "");
+        Click("Form2.sButton1");
         const Settings s = Stored();
         EXPECT_EQ(s.Music, c.writtenMusic);
         EXPECT_EQ(s.Volume, c.shownVolume);
@@ -81,7 +75,7 @@ TEST_F(LauncherTest, OutOfRangeValuesAreShownSanelyAndWrittenAsShown) {
     }
 }
 
-TEST_F(LauncherTest, ReadErrorsStopTheDialogsHandler) {
+TEST_F(OptionsDialog, ReadErrorsStopTheDialogsHandler) {
     struct Case {
         std::string values;
         std::string box;
@@ -100,32 +94,32 @@ TEST_F(LauncherTest, ReadErrorsStopTheDialogsHandler) {
         EXPECT_TRUE(MessageBoxLog()[0].StopIcon);
         // The language switch comes after the failing step, so it stays Portuguese.
         EXPECT_EQ(Form2->Caption(), "Configurações");
-        EXPECT_EQ(Form1->sButton1->Caption(), "Play");
+        EXPECT_EQ(Caption("Form1.sButton1"), "Play");
         DestroyLauncher();
     }
 }
 
-TEST_F(LauncherTest, FirstRunNoticeThenApplyCreatesEveryValue) {
+TEST_F(OptionsDialog, FirstRunNoticeThenApplyCreatesEveryValue) {
     WriteFullIni("1");
     CreateLauncher();
     EXPECT_EQ(BoxTexts(),
               (std::vector<std::string>{"Vá até as Opções e Configre do melhor modo!"}));
     EXPECT_EQ(Form2->Caption(), "Configuration");
-    EXPECT_EQ(Form2->sGroupBox2->Caption(), "Video");
-    EXPECT_EQ(Form2->sLabel2->Caption(), "Resolution:");
-    EXPECT_EQ(Form2->sLabel3->Caption(), "Colors:");
-    EXPECT_EQ(Form2->sCheckBox1->Caption(), "Effects");
-    EXPECT_EQ(Form2->sCheckBox2->Caption(), "Music");
-    EXPECT_EQ(Form2->sButton1->Caption(), "OK");
-    EXPECT_EQ(Form2->sButton2->Caption(), "Cancel");
+    EXPECT_EQ(Caption("sGroupBox2"), "Video");
+    EXPECT_EQ(Caption("sLabel2"), "Resolution:");
+    EXPECT_EQ(Caption("sLabel3"), "Colors:");
+    EXPECT_EQ(Caption("sCheckBox1"), "Effects");
+    EXPECT_EQ(Caption("sCheckBox2"), "Music");
+    EXPECT_EQ(Caption("Form2.sButton1"), "OK");
+    EXPECT_EQ(Caption("Form2.sButton2"), "Cancel");
     {
         TRegistry reg;
         EXPECT_TRUE(reg.KeyExists(std::string("\\") + GameSettingsKey));
     }
-    Form2->sEdit1->SetText("novo");
-    Form2->sCheckBox1->SetChecked(true);
-    Form2->sTrackBar1->SetPosition(4);
-    ClickOn(Form2->sButton1);
+    Type("sEdit1", "novo");
+    Check("sCheckBox1", true);
+    Slide("sTrackBar1", 4);
+    Click("Form2.sButton1");
     const Settings s = Stored();
     EXPECT_EQ(s.Id, "novo");
     EXPECT_EQ(s.Sound, 1);
@@ -135,29 +129,29 @@ TEST_F(LauncherTest, FirstRunNoticeThenApplyCreatesEveryValue) {
     EXPECT_EQ(s.Volume, 4);
 }
 
-TEST_F(LauncherTest, CancelWritesNothingAndKeepsEdits) {
+TEST_F(OptionsDialog, CancelWritesNothingAndKeepsEdits) {
     WriteFullIni("0");
     WriteAllSettings();
     CreateLauncher();
-    ClickOn(Form1->sButton3);
-    Form2->sEdit1->SetText("mudado");
-    Form2->sComboBox1->SetItemIndex(3);
-    ClickOn(Form2->sButton2);
+    Click("sButton3");
+    Type("sEdit1", "mudado");
+    Choose("sComboBox1", 3);
+    Click("Form2.sButton2");
     EXPECT_FALSE(Form2->Visible());
     EXPECT_EQ(Stored().Id, "jogador");
-    ClickOn(Form1->sButton3);
-    EXPECT_EQ(Form2->sEdit1->Text(), "mudado");
-    EXPECT_EQ(Form2->sComboBox1->ItemIndex(), 3);
+    Click("sButton3");
+    EXPECT_EQ(Text("sEdit1"), "mudado");
+    EXPECT_EQ(ItemIndex("sComboBox1"), 3);
 }
 
-TEST_F(LauncherTest, AWriteErrorKeepsTheDialogOpen) {
+TEST_F(OptionsDialog, AWriteErrorKeepsTheDialogOpen) {
     WriteFullIni("0");
     WriteAllSettings();
     CreateLauncher();
     Form2->Show();
     // A store that cannot be parsed is never overwritten: the write fails.
     std::ofstream(Folder / "registry.reg", std::ios::app) << "garbage line\n";
-    ClickOn(Form2->sButton1);
+    Click("Form2.sButton1");
     EXPECT_TRUE(Form2->Visible());
     ASSERT_EQ(MessageBoxLog().size(), 1u);
     EXPECT_TRUE(MessageBoxLog()[0].StopIcon);

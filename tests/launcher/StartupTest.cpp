@@ -1,29 +1,27 @@
 #include "LauncherFixture.h"
 
-#include "controls/TsWebLabel.h"
-#include "framework/stdctrls/TButton.h"
-#include "framework/stdctrls/TStatusBar.h"
-#include "framework/stdctrls/TWebBrowser.h"
 #include "launcher/CenterWindow.h"
 
-TEST_F(LauncherTest, StartupFillsTheMainWindowFromLaunchIni) {
+using Startup = HeadlessLauncher;
+
+TEST_F(Startup, StartupFillsTheMainWindowFromLaunchIni) {
     WriteFullIni("0");
     WriteAllSettings();
     CreateLauncher();
     EXPECT_EQ(Application->Title(), "Launcher 1.2");
     EXPECT_EQ(Application->MainForm(), Form1);
     EXPECT_EQ(Form1->Caption(), "Servidor Teste");
-    EXPECT_EQ(Form1->sStatusBar1->Panels()->Items(0)->Text(), "1.2.3");
-    EXPECT_EQ(Form1->sWebLabel1->Caption(), "http://site.example/");
-    EXPECT_EQ(Form1->sWebLabel1->URL(), "http://site.example/");
-    EXPECT_EQ(Form1->WebBrowser1->LocationURL(), "http://news.example/");
+    EXPECT_EQ(PanelText("sStatusBar1", 0), "1.2.3");
+    EXPECT_EQ(Caption("Form1.sWebLabel1"), "http://site.example/");
+    EXPECT_EQ(URL("Form1.sWebLabel1"), "http://site.example/");
+    EXPECT_EQ(LocationURL("WebBrowser1"), "http://news.example/");
     EXPECT_EQ(Unit1::ServerIp, "10.0.0.7");
     EXPECT_FALSE(Form2->Visible());
     EXPECT_FALSE(Form3->Visible());
     EXPECT_TRUE(MessageBoxLog().empty());
 }
 
-TEST_F(LauncherTest, LanguageSwitch) {
+TEST_F(Startup, LanguageSwitch) {
     struct Case {
         const char* lang;
         bool english;
@@ -34,10 +32,10 @@ TEST_F(LauncherTest, LanguageSwitch) {
         WriteFullIni(c.lang);
         WriteAllSettings();
         CreateLauncher();
-        EXPECT_EQ(Form1->sButton1->Caption(), c.english ? "Play" : "Jogar");
-        EXPECT_EQ(Form1->sButton2->Caption(), c.english ? "About" : "Sobre");
-        EXPECT_EQ(Form1->sButton3->Caption(), c.english ? "Options" : "Opções");
-        EXPECT_EQ(Form1->sButton4->Caption(), c.english ? "Exit" : "Sair");
+        EXPECT_EQ(Caption("Form1.sButton1"), c.english ? "Play" : "Jogar");
+        EXPECT_EQ(Caption("Form1.sButton2"), c.english ? "About" : "Sobre");
+        EXPECT_EQ(Caption("sButton3"), c.english ? "Options" : "Opções");
+        EXPECT_EQ(Caption("sButton4"), c.english ? "Exit" : "Sair");
         EXPECT_EQ(Form2->Caption(), c.english ? "Configuration" : "Configurações");
         EXPECT_EQ(Form3->Caption(), "Sobre");
         EXPECT_TRUE(MessageBoxLog().empty());
@@ -45,7 +43,7 @@ TEST_F(LauncherTest, LanguageSwitch) {
     }
 }
 
-TEST_F(LauncherTest, BadLangStopsBothHandlersWithTheErrorBox) {
+TEST_F(Startup, BadLangStopsBothHandlersWithTheErrorBox) {
     WriteFullIni("abc");
     WriteAllSettings();
     CreateLauncher();
@@ -55,13 +53,13 @@ TEST_F(LauncherTest, BadLangStopsBothHandlersWithTheErrorBox) {
     EXPECT_TRUE(MessageBoxLog()[0].StopIcon);
     // What came before the failing step is set; the news pane stays blank.
     EXPECT_EQ(Form1->Caption(), "Servidor Teste");
-    EXPECT_EQ(Form1->sStatusBar1->Panels()->Items(0)->Text(), "1.2.3");
-    EXPECT_EQ(Form1->sWebLabel1->URL(), "http://site.example/");
-    EXPECT_EQ(Form1->WebBrowser1->LocationURL(), "");
-    EXPECT_EQ(Form1->sButton1->Caption(), "Jogar");
+    EXPECT_EQ(PanelText("sStatusBar1", 0), "1.2.3");
+    EXPECT_EQ(URL("Form1.sWebLabel1"), "http://site.example/");
+    EXPECT_EQ(LocationURL("WebBrowser1"), "");
+    EXPECT_EQ(Caption("Form1.sButton1"), "Jogar");
 }
 
-TEST_F(LauncherTest, MissingIniOnFirstRunGivesThreeBoxesInOrder) {
+TEST_F(Startup, MissingIniOnFirstRunGivesThreeBoxesInOrder) {
     CreateLauncher();
     const std::string lang = "'' is not a valid integer value.";
     EXPECT_EQ(BoxTexts(), (std::vector<std::string>{
@@ -71,7 +69,7 @@ TEST_F(LauncherTest, MissingIniOnFirstRunGivesThreeBoxesInOrder) {
     EXPECT_EQ(Unit1::ServerIp, "");
 }
 
-TEST_F(LauncherTest, IniValuesAreCutAndSectionsMatchExactly) {
+TEST_F(Startup, IniValuesAreCutAndSectionsMatchExactly) {
     WriteIni("IP=" + std::string(3000, '9') + "\r\nlang=1\r\n");
     WriteAllSettings();
     CreateLauncher();
@@ -82,7 +80,7 @@ TEST_F(LauncherTest, IniValuesAreCutAndSectionsMatchExactly) {
     WriteIni("IP=1.2.3.4\r\nlang=1\r\n", "Configura\xe7oes");
     CreateLauncher();
     EXPECT_EQ(Unit1::ServerIp, "");
-    EXPECT_EQ(Form1->sButton1->Caption(), "Jogar");
+    EXPECT_EQ(Caption("Form1.sButton1"), "Jogar");
 }
 
 TEST(CenterWindow, Arithmetic) {
@@ -97,7 +95,7 @@ TEST(CenterWindow, Arithmetic) {
     EXPECT_EQ(CenteredPosition(100, 400, 2, topBar, {1024, 768}).Y, 184);
 }
 
-TEST_F(LauncherTest, WindowsAreCentredOnTheScreen) {
+TEST_F(Startup, WindowsAreCentredOnTheScreen) {
     WriteFullIni("0");
     WriteAllSettings();
     CreateLauncher();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
 
 #include "PaintTestUtil.h"
 
@@ -32,23 +33,53 @@ int Green(TColor c) {
 int Red(TColor c) {
     return c & 0xFF;
 }
+
+// The mask blend written plainly: pixel p and colour c mixed by mask byte m.
+int MaskMix(int p, int c, int m) {
+    return ((p - c) * m + c * 255) / 256;
+}
+// The channel values of the colours the exhaustive mask test mixes in.
+const TColor MaskColors[] = {0x000000, 0xFFFFFF, 0x808080, RGBColor(200, 17, 1)};
 } // namespace
 
 // Exhaustive checks of each 8-bit formula over all byte pairs against the
 // formula written plainly.
 
 TEST(BlendFormulas, BlendByMaskAllPixelMaskPairs) {
-    for (TColor c : {0x000000, 0xFFFFFF, 0x808080, RGBColor(200, 17, 1)}) {
+    for (TColor c : MaskColors) {
         auto b = Pairs(X);
         auto m = Pairs(Y);
         BlendByMask(b.get(), m.get(), c);
         for (int y = 0; y < 256; ++y)
             for (int x = 0; x < 256; ++x) {
                 const TColor p = b->Pixel(x, y);
-                ASSERT_EQ(Red(p), ((x - Red(c)) * y + Red(c) * 255) / 256) << x << "," << y;
-                ASSERT_EQ(Green(p), ((x - Green(c)) * y + Green(c) * 255) / 256);
-                ASSERT_EQ(Blue(p), ((x - Blue(c)) * y + Blue(c) * 255) / 256);
+                ASSERT_EQ(Red(p), MaskMix(x, Red(c), y)) << x << "," << y;
+                ASSERT_EQ(Green(p), MaskMix(x, Green(c), y));
+                ASSERT_EQ(Blue(p), MaskMix(x, Blue(c), y));
             }
+    }
+}
+
+// The exhaustive check is only as good as its reference: every way of
+// rounding a step differently must disagree with it somewhere in the pairs and
+// colours that check covers, or an implementation that did so would pass.
+TEST(BlendFormulas, TheMaskReferenceRejectsFormulasOffByOne) {
+    using TFormula = int (*)(int p, int c, int m);
+    const TFormula nearby[] = {
+        [](int p, int c, int m) { return ((p - c) * m + c * 255 + 128) / 256; }, // rounded
+        [](int p, int c, int m) { return ((p - c) * m + c * 255) / 255; },       // by 255
+        [](int p, int c, int m) { return ((p - c) * (m + 1) + c * 256) / 256; }, // m + 1 of 256
+        [](int p, int c, int m) { return (p * m + c * (255 - m)) / 255; },       // weights of 255
+        [](int p, int c, int m) { return ((p - c) * m + c * 256) / 256; },       // c x 256
+    };
+    for (size_t i = 0; i < std::size(nearby); ++i) {
+        int differ = 0;
+        for (TColor colour : MaskColors)
+            for (int c : {Red(colour), Green(colour), Blue(colour)})
+                for (int m = 0; m < 256; ++m)
+                    for (int p = 0; p < 256; ++p)
+                        differ += nearby[i](p, c, m) != MaskMix(p, c, m) ? 1 : 0;
+        EXPECT_GT(differ, 0) << "formula " << i;
     }
 }
 

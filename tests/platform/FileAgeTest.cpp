@@ -3,8 +3,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-#include "TempFolder.h"
 #include "platform/services/FileAge.h"
+#include "tests/TempFolder.h"
 
 namespace {
 

@@ -3,20 +3,13 @@
 #include <filesystem>
 #include <fstream>
 
-#include <unistd.h>
-
 #include "platform/PngFile.h"
 #include "platform/headless/THeadlessHost.h"
+#include "tests/TempFolder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-fs::path TempDir() {
-    fs::path dir = fs::temp_directory_path() / ("quelm_png_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    return dir;
-}
 
 TPixels Sample() {
     TPixels p(5, 3);
@@ -29,7 +22,8 @@ TPixels Sample() {
 } // namespace
 
 TEST(PngFile, RoundTripIsExactAndKeepsTheShape) {
-    const fs::path dir = TempDir();
+    const TTempFolder scratch;
+    const fs::path dir = scratch.Path();
     const TPixels p = Sample();
     WritePng((dir / "plain.png").string(), p);
     TRegion shape;
@@ -47,11 +41,11 @@ TEST(PngFile, RoundTripIsExactAndKeepsTheShape) {
     const TPixels shaped = ReadPng((dir / "shaped.png").string(), &shape);
     EXPECT_EQ(shape, cut);
     EXPECT_EQ(shaped.Pixel(4, 2), p.Pixel(4, 2));
-    fs::remove_all(dir);
 }
 
 TEST(PngFile, BadFilesGiveClearErrors) {
-    const fs::path dir = TempDir();
+    const TTempFolder scratch;
+    const fs::path dir = scratch.Path();
     const auto expectError = [](const fs::path& path, const char* part) {
         try {
             ReadPng(path.string());
@@ -74,7 +68,6 @@ TEST(PngFile, BadFilesGiveClearErrors) {
     EXPECT_THROW(WritePng((dir / "no" / "such" / "dir.png").string(), Sample()),
                  std::runtime_error);
     EXPECT_THROW(WritePng((dir / "empty.png").string(), TPixels()), std::runtime_error);
-    fs::remove_all(dir);
 }
 
 TEST(PngFile, WindowsAndScreenshotsShowShapes) {
@@ -99,10 +92,10 @@ TEST(PngFile, WindowsAndScreenshotsShowShapes) {
         }
     EXPECT_NE(host.Find(w.get())->ShownPicture().Pixel(0, 0), 0x00FF00u);
 
-    const fs::path dir = TempDir();
+    const TTempFolder scratch;
+    const fs::path dir = scratch.Path();
     host.Find(w.get())->SaveToPng((dir / "w.png").string());
     TRegion readShape;
     ReadPng((dir / "w.png").string(), &readShape);
     EXPECT_EQ(readShape, shape);
-    fs::remove_all(dir);
 }

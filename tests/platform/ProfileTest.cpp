@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "TempFolder.h"
 #include "platform/services/TIniFile.h"
 #include "platform/services/TextEncoding.h"
+#include "tests/TempFolder.h"
 
 namespace {
 

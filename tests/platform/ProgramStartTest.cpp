@@ -7,8 +7,8 @@
 #include <thread>
 #include <unistd.h>
 
-#include "TempFolder.h"
 #include "platform/services/ProgramStart.h"
+#include "tests/TempFolder.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "TempFolder.h"
 #include "platform/services/TRegistry.h"
+#include "tests/TempFolder.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "skin/SkinCommands.h"
 #include "skin/SkinState.h"
 #include "skin/TsSkinManager.h"
+#include "tests/TempFolder.h"
 
 namespace {
 
@@ -275,8 +276,8 @@ TEST_F(SkinManager, SkinDirectoriesAndFolders) {
         EXPECT_EQ(Manager->GetFullSkinDirectory(), full) << dir;
     }
 
-    const std::filesystem::path root =
-        std::filesystem::temp_directory_path() / ("skindirs-" + std::to_string(getpid()));
+    const TTempFolder scratch;
+    const std::filesystem::path root = scratch.Path();
     for (const char* d : {"Zeta", ".hidden", "Alpha"})
         std::filesystem::create_directories(root / d);
     std::ofstream(root / "Zeta" / "Options.dat") << "[GLOBALINFO]\nVERSION=5\n";
@@ -294,7 +295,6 @@ TEST_F(SkinManager, SkinDirectoriesAndFolders) {
     EXPECT_EQ(Manager->SkinName(), "First");
     EXPECT_FALSE(GlobalSkinData->IniFile);
     EXPECT_EQ(GlobalSkinData->SkinPath, "");
-    std::filesystem::remove_all(root);
 }
 
 TEST(SkinMessage, RegistrationFallbackAndHelpers) {

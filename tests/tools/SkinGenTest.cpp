@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <iterator>
 #include <map>
 #include <set>
@@ -16,21 +15,15 @@
 #include "skin/SkinPaint.h"
 #include "skin/SkinState.h"
 #include "skin/TsSkinManager.h"
+#include "tests/TempFolder.h"
 #include "tools/SkinArtCanvas.h"
 #include "tools/SkinArtPalette.h"
 #include "tools/SkinGenDefinition.h"
 
 namespace {
 
-std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 const std::string& MainDefinition() {
-    static const std::string text = ReadText(QUELM_SOURCE_DIR "/launcher/Unit1.dfm");
+    static const std::string text = ReadTestFile(QUELM_SOURCE_DIR "/launcher/Unit1.dfm");
     return text;
 }
 

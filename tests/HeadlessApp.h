@@ -1,32 +1,36 @@
 #pragma once
-// A shown form on a fresh headless host, for the plain control tests: input
-// is injected at control coordinates and the loop is run after each step.
+// A clean world for tests of windows and controls: a fresh headless host, an
+// application and its screen, an empty loop and no recorded message boxes,
+// all torn down after each test. NewForm() adds a form for the plain control
+// tests, where input is injected at control coordinates and the loop is run
+// after each step; Scratch() is a folder of the test's own.
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
 #include "framework/component/TFormReader.h"
+#include "framework/forms/MessageBox.h"
 #include "framework/forms/TApplication.h"
 #include "framework/forms/TForm.h"
 #include "framework/forms/TMessageLoop.h"
+#include "framework/forms/TScreen.h"
 #include "framework/stdctrls/PlainControls.h"
+#include "platform/CreateHost.h"
 #include "platform/VirtualKeys.h"
 #include "platform/headless/THeadlessHost.h"
+#include "tests/TempFolder.h"
 
-class PlainFormTest : public ::testing::Test {
+class HeadlessApp : public ::testing::Test {
 protected:
     void SetUp() override {
-        auto host = std::make_unique<THeadlessHost>();
-        Host_ = host.get();
-        SetHost(std::move(host));
+        Host = &InstallHeadlessHost();
         TMessageLoop::Instance().Reset();
-        RegisterPlainControls();
+        ClearMessageBoxLog();
         App = std::make_unique<TApplication>();
-        Form = new TForm(App.get());
-        Form->SetName("Form1");
-        Form->SetBounds(100, 100, 320, 240);
+        App->SetTitle("Test App");
     }
     void TearDown() override {
         App.reset();
@@ -34,6 +38,13 @@ protected:
         SetHost(nullptr);
     }
 
+    // A plain form, not yet shown, that the plain controls and definitions go on.
+    void NewForm() {
+        RegisterPlainControls();
+        Form = new TForm(App.get());
+        Form->SetName("Form1");
+        Form->SetBounds(100, 100, 320, 240);
+    }
     template <class T>
     T* Make(int left, int top, int width, int height, TWinControl* parent = nullptr) {
         T* c = new T(Form);
@@ -50,7 +61,14 @@ protected:
         Form->Show();
         Pump();
     }
+
     void Pump() { App->ProcessMessages(); }
+    // Moves the virtual clock on and lets the due timers run.
+    void Advance(uint64_t ms) {
+        Host->AdvanceClock(ms);
+        Pump();
+    }
+
     IHostWindow* Window() const { return Form->HostWindow(); }
     TPoint InWindow(const TControl* c, int x, int y) const {
         TPoint o = c->OriginInForm();
@@ -58,33 +76,43 @@ protected:
     }
     void Down(const TControl* c, int x, int y, int button = mbLeft) {
         TPoint p = InWindow(c, x, y);
-        Host_->InjectMouseDown(Window(), p.X, p.Y, button);
+        Host->InjectMouseDown(Window(), p.X, p.Y, button);
         Pump();
     }
     void Move(const TControl* c, int x, int y, unsigned modifiers = 0) {
         TPoint p = InWindow(c, x, y);
-        Host_->InjectMouseMove(Window(), p.X, p.Y, modifiers);
+        Host->InjectMouseMove(Window(), p.X, p.Y, modifiers);
         Pump();
     }
     void Up(const TControl* c, int x, int y, int button = mbLeft) {
         TPoint p = InWindow(c, x, y);
-        Host_->InjectMouseUp(Window(), p.X, p.Y, button);
+        Host->InjectMouseUp(Window(), p.X, p.Y, button);
         Pump();
     }
     void Click(const TControl* c, int x, int y) {
         Down(c, x, y);
         Up(c, x, y);
     }
+    // Keys and text go to the focused window.
     void Key(int vk, unsigned modifiers = 0) {
-        Host_->InjectKey(nullptr, vk, modifiers);
+        Host->InjectKey(nullptr, vk, modifiers);
         Pump();
     }
     void Type(const std::string& utf8) {
-        Host_->InjectText(nullptr, utf8);
+        Host->InjectText(nullptr, utf8);
         Pump();
     }
 
-    THeadlessHost* Host_ = nullptr;
+    // Made on first use, removed after the test.
+    const TTempFolder& Scratch() {
+        if (!FScratch) FScratch = std::make_unique<TTempFolder>();
+        return *FScratch;
+    }
+
+    THeadlessHost* Host = nullptr;
     std::unique_ptr<TApplication> App;
     TForm* Form = nullptr;
+
+private:
+    std::unique_ptr<TTempFolder> FScratch;
 };

@@ -1,53 +1,16 @@
-#include "framework/stdctrls/TCheckBox.h"
+// The plain track bar: keys step, page and jump, a click on the channel
+// pages toward it and the thumb drags.
+
 #include "framework/stdctrls/TTrackBar.h"
-#include "tests/framework/PlainFormFixture.h"
+#include "tests/HeadlessApp.h"
 
 namespace {
 
-class CheckBoxTest : public PlainFormTest {
+class TrackBarTest : public HeadlessApp {
 protected:
     void SetUp() override {
-        PlainFormTest::SetUp();
-        Box = Make<TCheckBox>(10, 10, 80, 19);
-        Box->SetCaption("Efeito");
-        Box->OnClick = [this](TObject*) { ++Clicks; };
-        Show();
-    }
-    TCheckBox* Box = nullptr;
-    int Clicks = 0;
-};
-
-TEST_F(CheckBoxTest, ClickAndSpaceToggle) {
-    Click(Box, 5, 9);
-    EXPECT_TRUE(Box->Checked());
-    EXPECT_TRUE(Box->Focused());
-    EXPECT_EQ(Clicks, 1);
-    Down(Box, 5, 9);
-    Up(Box, 200, 9); // released outside: no toggle
-    EXPECT_TRUE(Box->Checked());
-    Key(VK_SPACE);
-    EXPECT_FALSE(Box->Checked());
-    EXPECT_EQ(Clicks, 2);
-    Box->SetChecked(true); // a change in code clicks too
-    EXPECT_EQ(Clicks, 3);
-    Box->SetChecked(true);
-    EXPECT_EQ(Clicks, 3);
-}
-
-TEST_F(CheckBoxTest, GrayedStateCycles) {
-    Box->SetAllowGrayed(true);
-    std::vector<TCheckBoxState> seen;
-    for (int i = 0; i < 3; ++i) {
-        Click(Box, 5, 9);
-        seen.push_back(Box->State());
-    }
-    EXPECT_EQ(seen, (std::vector<TCheckBoxState>{cbGrayed, cbChecked, cbUnchecked}));
-}
-
-class TrackBarTest : public PlainFormTest {
-protected:
-    void SetUp() override {
-        PlainFormTest::SetUp();
+        HeadlessApp::SetUp();
+        NewForm();
         Bar = Make<TTrackBar>(10, 10, 150, 33);
         Bar->SetMax(10);
         Bar->SetThumbLength(23);
