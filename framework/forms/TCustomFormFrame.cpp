@@ -16,32 +16,10 @@
 #include "graphics/DrawText.h"
 #include "graphics/TCanvas.h"
 #include "platform/VirtualKeys.h"
+#include "platform/services/SystemMetrics.h"
 #include "window/WinApi.h"
 
 namespace {
-// The platform's fixed metrics (the same values GetSystemMetrics reports).
-constexpr int SM_CYCAPTION = 4, SM_CXDLGFRAME = 7, SM_CYDLGFRAME = 8, SM_CXSIZE = 30,
-              SM_CYSIZE = 31, SM_CXFRAME = 32, SM_CYFRAME = 33, SM_CYSMCAPTION = 51;
-constexpr int DefaultSystemMetric(int index) {
-    switch (index) {
-    case SM_CXDLGFRAME:
-    case SM_CYDLGFRAME:
-        return 3;
-    case SM_CXFRAME:
-    case SM_CYFRAME:
-        return 4;
-    case SM_CYSMCAPTION:
-        return 15;
-    case SM_CXSIZE:
-    case SM_CYSIZE:
-        return 18;
-    case SM_CYCAPTION:
-        return 19;
-    default:
-        return 0;
-    }
-}
-
 enum { kClose, kMax, kMin };
 constexpr int kButtonWidth = DefaultSystemMetric(SM_CXSIZE) - 2;
 constexpr int kButtonHeight = DefaultSystemMetric(SM_CYSIZE) - 4;
