@@ -13,6 +13,7 @@
 #include "forms/TApplication.h"
 #include "forms/TCustomForm.h"
 #include "forms/TScreen.h"
+#include "graphics/BevelPaint.h"
 #include "graphics/DrawText.h"
 #include "graphics/TCanvas.h"
 #include "platform/VirtualKeys.h"
@@ -36,22 +37,6 @@ void Fill(HDC dc, const TRect& r, TColor c) {
     dc->FillRect(r);
 }
 
-// Two-pixel 3-D edge: raised when up, sunken when down.
-void Edge3D(HDC dc, const TRect& r, bool raised) {
-    TColor outerTL = raised ? cl3DLight : cl3DDkShadow,
-           outerBR = raised ? cl3DDkShadow : clBtnHighlight;
-    TColor innerTL = raised ? clBtnHighlight : clBtnShadow,
-           innerBR = raised ? clBtnShadow : cl3DLight;
-    Fill(dc, Rect(r.Left, r.Top, r.Right, r.Top + 1), outerTL);
-    Fill(dc, Rect(r.Left, r.Top, r.Left + 1, r.Bottom), outerTL);
-    Fill(dc, Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom), outerBR);
-    Fill(dc, Rect(r.Right - 1, r.Top, r.Right, r.Bottom), outerBR);
-    TRect i{r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
-    Fill(dc, Rect(i.Left, i.Top, i.Right, i.Top + 1), innerTL);
-    Fill(dc, Rect(i.Left, i.Top, i.Left + 1, i.Bottom), innerTL);
-    Fill(dc, Rect(i.Left, i.Bottom - 1, i.Right, i.Bottom), innerBR);
-    Fill(dc, Rect(i.Right - 1, i.Top, i.Right, i.Bottom), innerBR);
-}
 } // namespace
 
 // --- metrics -------------------------------------------------------------------
@@ -111,7 +96,8 @@ void TCustomForm::PaintNonClient(HDC dc) {
     TRect all = Rect(0, 0, FWidth, FHeight);
     Fill(dc, all, clBtnFace);
     if (FBorderStyle == bsNone) return;
-    Edge3D(dc, all, true);
+    TRect edge = all;
+    DrawWindowEdge(*dc, edge, true);
     int fw = FrameWidth(), fh = FrameHeight(), cap = CaptionHeight();
     TRect title = Rect(fw, fh, FWidth - fw, fh + cap - 1);
     Fill(dc, title, FActive ? clActiveCaption : clInactiveCaption);
@@ -137,7 +123,8 @@ void TCustomForm::PaintNonClient(HDC dc) {
 
 void TCustomForm::PaintTitleButton(HDC dc, const TRect& r, int kind, bool pressed) {
     Fill(dc, r, clBtnFace);
-    Edge3D(dc, r, !pressed);
+    TRect edge = r;
+    DrawWindowEdge(*dc, edge, !pressed);
     int d = pressed ? 1 : 0;
     int cx = r.Left + r.Width() / 2 + d - 1, cy = r.Top + r.Height() / 2 + d;
     bool enabled = kind == kClose || (kind == kMax && (FBorderIcons & biMaximize)) ||

@@ -4,8 +4,8 @@
 
 #include "component/PropertyHelpers.h"
 #include "forms/TCustomForm.h"
+#include "graphics/BevelPaint.h"
 #include "graphics/DrawText.h"
-#include "graphics/PlainPaint.h"
 #include "graphics/TCanvas.h"
 
 namespace {

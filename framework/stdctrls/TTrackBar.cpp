@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "component/PropertyHelpers.h"
-#include "graphics/PlainPaint.h"
+#include "graphics/BevelPaint.h"
 #include "graphics/TCanvas.h"
 #include "platform/THost.h"
 #include "platform/VirtualKeys.h"

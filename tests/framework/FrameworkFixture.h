@@ -6,10 +6,10 @@
 
 #include <memory>
 
-#include "framework/forms/MessageBox.h"
 #include "framework/forms/TApplication.h"
 #include "framework/forms/TMessageLoop.h"
 #include "framework/forms/TScreen.h"
+#include "framework/stdctrls/MessageBox.h"
 #include "platform/CreateHost.h"
 
 class FrameworkTest : public ::testing::Test {

@@ -12,8 +12,8 @@
 #include <unistd.h>
 #include <vector>
 
-#include "framework/forms/MessageBox.h"
 #include "framework/forms/TApplication.h"
+#include "framework/stdctrls/MessageBox.h"
 #include "launcher/Project1.h"
 #include "launcher/Unit1.h"
 #include "launcher/Unit2.h"

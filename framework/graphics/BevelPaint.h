@@ -1,8 +1,8 @@
 #pragma once
-// Drawing shared by the plain controls: classic three-dimensional edges in
-// the system colours, and text that shows greyed when its control is disabled.
-
-#include <string>
+// The bevel painter: the classic three-dimensional edges in the system
+// colours. The plain controls, the plain window frame with its title buttons
+// and the message box all draw their edges here, so the classic look has one
+// definition.
 
 #include "platform/Types.h"
 
@@ -16,10 +16,9 @@ void Frame3D(TCanvas& canvas, TRect& r, TColor topLeft, TColor bottomRight, int 
 void DrawRaisedEdge(TCanvas& canvas, TRect& r); // buttons at rest
 void DrawSunkenEdge(TCanvas& canvas, TRect& r); // edit fields, check boxes, lists
 void DrawPushedEdge(TCanvas& canvas, TRect& r); // a button held down
+// The window frame and its title buttons pair the same colours the other way
+// round: the light grey outside and the white inside when raised, the dark
+// shadow outside when pressed. Shrinks r by two.
+void DrawWindowEdge(TCanvas& canvas, TRect& r, bool raised);
 // The etched line pair of group boxes and separators, one pixel inside r.
 void DrawEtchedFrame(TCanvas& canvas, const TRect& r);
-
-// DrawText with the canvas font; disabled text is embossed in the highlight
-// and shadow colours as the classic look has it. Returns the text height.
-int DrawControlText(TCanvas& canvas, const std::string& text, TRect r, unsigned flags,
-                    bool enabled);
