@@ -21,7 +21,6 @@
 #include "window/WinApi.h"
 
 namespace {
-enum { kClose, kMax, kMin };
 constexpr int kButtonWidth = DefaultSystemMetric(SM_CXSIZE) - 2;
 constexpr int kButtonHeight = DefaultSystemMetric(SM_CYSIZE) - 4;
 
@@ -104,11 +103,11 @@ void TCustomForm::PaintNonClient(HDC dc) {
 
     TRect close = CloseButtonRect(), max = MaxButtonRect(), min = MinButtonRect();
     if (!close.IsEmpty())
-        PaintTitleButton(dc, close, kClose, FNCPressed == HTCLOSE && FNCPressedInside);
+        PaintTitleButton(dc, close, tbClose, FNCPressed == HTCLOSE && FNCPressedInside);
     if (!max.IsEmpty())
-        PaintTitleButton(dc, max, kMax, FNCPressed == HTMAXBUTTON && FNCPressedInside);
+        PaintTitleButton(dc, max, tbMax, FNCPressed == HTMAXBUTTON && FNCPressedInside);
     if (!min.IsEmpty())
-        PaintTitleButton(dc, min, kMin, FNCPressed == HTMINBUTTON && FNCPressedInside);
+        PaintTitleButton(dc, min, tbMin, FNCPressed == HTMINBUTTON && FNCPressedInside);
 
     int textRight = !min.IsEmpty() ? min.Left : !close.IsEmpty() ? close.Left : title.Right;
     TRect text = Rect(title.Left + 3, title.Top, textRight - 2, title.Bottom);
@@ -121,23 +120,23 @@ void TCustomForm::PaintNonClient(HDC dc) {
                  DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
 }
 
-void TCustomForm::PaintTitleButton(HDC dc, const TRect& r, int kind, bool pressed) {
+void TCustomForm::PaintTitleButton(HDC dc, const TRect& r, TTitleButton kind, bool pressed) {
     Fill(dc, r, clBtnFace);
     TRect edge = r;
     DrawWindowEdge(*dc, edge, !pressed);
     int d = pressed ? 1 : 0;
     int cx = r.Left + r.Width() / 2 + d - 1, cy = r.Top + r.Height() / 2 + d;
-    bool enabled = kind == kClose || (kind == kMax && (FBorderIcons & biMaximize)) ||
-                   (kind == kMin && (FBorderIcons & biMinimize));
+    bool enabled = kind == tbClose || (kind == tbMax && (FBorderIcons & biMaximize)) ||
+                   (kind == tbMin && (FBorderIcons & biMinimize));
     TColor ink = enabled ? clBtnText : clGrayText;
     switch (kind) {
-    case kClose:
+    case tbClose:
         for (int i = -3; i <= 3; ++i) {
             Fill(dc, Rect(cx + i, cy + i - 1, cx + i + 2, cy + i), ink);
             Fill(dc, Rect(cx + i, cy - i - 1, cx + i + 2, cy - i), ink);
         }
         break;
-    case kMax:
+    case tbMax:
         if (FWindowState == wsMaximized) {
             dc->Brush()->SetColor(ink);
             dc->FrameRect(Rect(cx - 2, cy - 5, cx + 5, cy + 1));
@@ -151,7 +150,7 @@ void TCustomForm::PaintTitleButton(HDC dc, const TRect& r, int kind, bool presse
             Fill(dc, Rect(cx - 4, cy - 4, cx + 5, cy - 3), ink);
         }
         break;
-    default:
+    case tbMin:
         Fill(dc, Rect(cx - 4, cy + 1, cx + 2, cy + 3), ink);
         break;
     }
@@ -237,13 +236,13 @@ void TCustomForm::NCButtonUp(int hit) {
 }
 
 void TCustomForm::SysCommand(uint32_t cmd) {
-    switch (cmd & 0xFFF0) {
+    switch (cmd & SC_COMMANDMASK) {
     case SC_MOVE:
-        if (FWindowState != wsMaximized) StartDrag(1, 0);
+        if (FWindowState != wsMaximized) StartDrag(fdMove, 0);
         break;
     case SC_SIZE:
-        if (IsSizeable(FBorderStyle) && FWindowState != wsMaximized && (cmd & 0xF))
-            StartDrag(2, cmd & 0xF);
+        if (IsSizeable(FBorderStyle) && FWindowState != wsMaximized && (cmd & SC_DATAMASK))
+            StartDrag(fdSize, cmd & SC_DATAMASK);
         break;
     case SC_CLOSE:
         Perform(WM_CLOSE);
@@ -267,7 +266,7 @@ void TCustomForm::SysCommand(uint32_t cmd) {
 
 // --- moving and sizing -------------------------------------------------------------
 
-void TCustomForm::StartDrag(int mode, unsigned edge) {
+void TCustomForm::StartDrag(TFrameDrag mode, unsigned edge) {
     FDrag.Mode = mode;
     FDrag.Edge = edge;
     FDrag.Start = GetCursorPos();
@@ -279,7 +278,7 @@ void TCustomForm::StartDrag(int mode, unsigned edge) {
 void TCustomForm::DragTo(TPoint screen) {
     int dx = screen.X - FDrag.Start.X, dy = screen.Y - FDrag.Start.Y;
     TRect r = FDrag.StartBounds;
-    if (FDrag.Mode == 1) {
+    if (FDrag.Mode == fdMove) {
         SetBoundsRect(r.Offset(dx, dy));
         return;
     }
@@ -311,8 +310,8 @@ void TCustomForm::DragTo(TPoint screen) {
 }
 
 void TCustomForm::EndDrag() {
-    if (!FDrag.Mode) return;
-    FDrag.Mode = 0;
+    if (FDrag.Mode == fdNone) return;
+    FDrag.Mode = fdNone;
     if (GetCaptureControl() == this) ReleaseCapture();
     Perform(WM_EXITSIZEMOVE);
 }

@@ -184,7 +184,7 @@ void TCustomForm::HandleMouse(const TEvent& e) {
 
     if (down && HostWindowKind() == TWindowKind::wkNormal && !FActive) Activate();
     if (!self) return;
-    if (FDrag.Mode) {
+    if (FDrag.Mode != fdNone) {
         if (e.Kind == TEventKind::ekMouseMove)
             DragTo(screen);
         else if (up)
@@ -245,7 +245,7 @@ void TCustomForm::HandleMouse(const TEvent& e) {
         break;
     case TEventKind::ekMouseWheel: {
         uintptr_t w =
-            (static_cast<uintptr_t>(static_cast<uint16_t>(e.WheelDelta * 120)) << 16) | mk;
+            (static_cast<uintptr_t>(static_cast<uint16_t>(e.WheelDelta * WHEEL_DELTA)) << 16) | mk;
         TControlRef r(target);
         while (r && r->Perform(WM_MOUSEWHEEL, w, PointToLParam(screen)) == 0 && r->Parent())
             r = r->Parent();

@@ -78,9 +78,9 @@ void TComboBox::SetItemIndex(int i) {
 
 void TComboBox::Loaded() {
     TCustomControl::Loaded();
-    if (FLoadedItemIndex != -2) {
-        int i = FLoadedItemIndex;
-        FLoadedItemIndex = -2;
+    if (FLoadedItemIndex) {
+        int i = *FLoadedItemIndex;
+        FLoadedItemIndex.reset();
         SetItemIndex(i);
     }
 }

@@ -96,6 +96,8 @@ constexpr uint32_t WM_MBUTTONDOWN = 0x0207;
 constexpr uint32_t WM_MBUTTONUP = 0x0208;
 constexpr uint32_t WM_MBUTTONDBLCLK = 0x0209;
 constexpr uint32_t WM_MOUSEWHEEL = 0x020A;
+// One notch of the mouse wheel in WM_MOUSEWHEEL's high word.
+constexpr int WHEEL_DELTA = 120;
 constexpr uint32_t WM_SIZING = 0x0214;
 constexpr uint32_t WM_CAPTURECHANGED = 0x0215;
 constexpr uint32_t WM_MOVING = 0x0216;
@@ -209,6 +211,10 @@ constexpr uint32_t WA_INACTIVE = 0;
 constexpr uint32_t WA_ACTIVE = 1;
 constexpr uint32_t WA_CLICKACTIVE = 2;
 
+// WM_SYSCOMMAND: the command is the high twelve bits; the low four carry
+// extra data, such as the edge of SC_SIZE.
+constexpr uint32_t SC_COMMANDMASK = 0xFFF0;
+constexpr uint32_t SC_DATAMASK = 0x000F;
 // WM_SYSCOMMAND SC_SIZE edge codes (added to SC_SIZE).
 constexpr uint32_t WMSZ_LEFT = 1;
 constexpr uint32_t WMSZ_RIGHT = 2;
