@@ -184,6 +184,8 @@ private:
     void HandleMouse(const TEvent& e);
     void HandleKey(const TEvent& e);
     void HandleText(const TEvent& e);
+    bool FrameMouse(const TEvent& e, TPoint windowPoint, TPoint screen);
+    void SendClientMouse(TControl* target, const TEvent& e, uint32_t mk, TPoint screen);
     void RouteNonClientMouse(const TEvent& e, int hit);
     TControl* MouseTarget(TPoint windowPoint) const;
     void UpdateHover(TControl* target);

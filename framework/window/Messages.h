@@ -233,5 +233,7 @@ constexpr uint32_t DLGC_HASSETSEL = 0x0008;
 constexpr uint32_t DLGC_WANTCHARS = 0x0080;
 constexpr uint32_t DLGC_BUTTON = 0x2000;
 
-// Key data of WM_KEYDOWN/WM_CHAR LParam: the Alt key was held.
+// Key data of WM_KEYDOWN/WM_CHAR LParam: the Alt key was held; the key was
+// already down (an auto-repeat).
 constexpr intptr_t KF_ALTDOWN = 0x20000000;
+constexpr intptr_t KF_REPEAT = 0x40000000;
