@@ -16,6 +16,13 @@ void Frame3D(TCanvas& canvas, TRect& r, TColor topLeft, TColor bottomRight, int 
     }
 }
 
+void DrawBevel(TCanvas& canvas, TRect& r, bool raised, int width) {
+    if (raised)
+        Frame3D(canvas, r, clBtnHighlight, clBtnShadow, width);
+    else
+        Frame3D(canvas, r, clBtnShadow, clBtnHighlight, width);
+}
+
 void DrawRaisedEdge(TCanvas& canvas, TRect& r) {
     Frame3D(canvas, r, clBtnHighlight, cl3DDkShadow, 1);
     Frame3D(canvas, r, cl3DLight, clBtnShadow, 1);

@@ -12,6 +12,9 @@ class TCanvas;
 // right in bottomRight, and shrinks r by it.
 void Frame3D(TCanvas& canvas, TRect& r, TColor topLeft, TColor bottomRight, int width);
 
+// The thin bevel of panels and status panels: highlight above and shadow below
+// when raised, the other way round when lowered. Shrinks r by width.
+void DrawBevel(TCanvas& canvas, TRect& r, bool raised, int width = 1);
 // The two-pixel edges of the classic look; each shrinks r by two.
 void DrawRaisedEdge(TCanvas& canvas, TRect& r); // buttons at rest
 void DrawSunkenEdge(TCanvas& canvas, TRect& r); // edit fields, check boxes, lists
