@@ -6,9 +6,8 @@
 
 #include <memory>
 
-#include "framework/component/PropertyHelpers.h"
+#include "framework/component/TClassRegistry.h"
 #include "framework/component/TFormReader.h"
-#include "framework/graphics/Graphics.h"
 #include "skin/SkinState.h"
 #include "skin/TsSkinManager.h"
 #include "skin/stored/StoredSkinWriter.h"
@@ -67,7 +66,6 @@ std::string MadeUpDefinition() {
 }
 
 void LoadStoredSkin(benchmark::State& state, const std::string& text) {
-    SetIdentToColorHook(&IdentToColor);
     RegisterClass(TsSkinManager::StaticClassInfo());
     for (auto _ : state) {
         auto root = std::make_unique<TComponent>(nullptr);

@@ -6,15 +6,13 @@
 #include <memory>
 #include <string>
 
-#include "framework/component/PropertyHelpers.h"
+#include "framework/component/TClassRegistry.h"
 #include "framework/component/TFormReader.h"
-#include "framework/graphics/Graphics.h"
 #include "skin/TsSkinManager.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const bool hooked =
-        (SetIdentToColorHook(&IdentToColor), RegisterClass(TsSkinManager::StaticClassInfo()), true);
-    (void)hooked;
+    static const bool registered = (RegisterClass(TsSkinManager::StaticClassInfo()), true);
+    (void)registered;
     const std::string text = "object Holder: TComponent\n  object sSkinManager1: TsSkinManager\n" +
                              std::string(reinterpret_cast<const char*>(data), size) +
                              "\n  end\nend\n";

@@ -5,8 +5,8 @@
 
 #include "controls/TsWebLabel.h"
 #include "framework/component/TClassRegistry.h"
-#include "framework/forms/MessageBox.h"
 #include "framework/forms/TApplication.h"
+#include "framework/stdctrls/MessageBox.h"
 #include "framework/stdctrls/PlainControls.h"
 #include "framework/stdctrls/TButton.h"
 #include "launcher/Unit1.h"

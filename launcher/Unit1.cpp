@@ -4,8 +4,8 @@
 
 #include "controls/TsWebLabel.h"
 #include "framework/component/SysUtils.h"
-#include "framework/forms/MessageBox.h"
 #include "framework/forms/TApplication.h"
+#include "framework/stdctrls/MessageBox.h"
 #include "framework/stdctrls/TButton.h"
 #include "framework/stdctrls/TGauge.h"
 #include "framework/stdctrls/TPanel.h"

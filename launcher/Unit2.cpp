@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "framework/component/SysUtils.h"
-#include "framework/forms/MessageBox.h"
 #include "framework/forms/TApplication.h"
+#include "framework/stdctrls/MessageBox.h"
 #include "framework/stdctrls/TButton.h"
 #include "framework/stdctrls/TCheckBox.h"
 #include "framework/stdctrls/TComboBox.h"

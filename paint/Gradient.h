@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "paint/EConvertError.h"
+#include "framework/component/SysUtils.h"
 #include "platform/Types.h"
 
 class TBitmap;

@@ -72,10 +72,9 @@ struct THeader {
     size_t PixelsAt = 0;
 };
 
-THeader ReadHeader(const TReader& r, size_t size) {
-    if (size < FileHeaderSize + 12 || r.U16(0) != 0x4D42) Fail("not a BMP file");
-    THeader h;
-    h.PixelsAt = r.U32(10);
+// The info header (core or Windows): size, bits, compression, palette length.
+// Returns its size.
+uint32_t ReadInfoHeader(const TReader& r, THeader& h) {
     const uint32_t infoSize = r.U32(14);
     const size_t info = FileHeaderSize;
     int64_t height = 0;
@@ -102,7 +101,12 @@ THeader ReadHeader(const TReader& r, size_t size) {
         Fail("the size " + std::to_string(h.Width) + " x " + std::to_string(height) +
              " is out of range");
     h.Height = static_cast<int>(height);
+    return infoSize;
+}
 
+// The colour masks of bit-field files; returns where the palette would start.
+size_t ReadBitFields(const TReader& r, THeader& h, uint32_t infoSize) {
+    const size_t info = FileHeaderSize;
     size_t after = info + infoSize;
     if (h.Compression == BI_BITFIELDS || h.Compression == BI_ALPHABITFIELDS) {
         if (h.Bits != 16 && h.Bits != 32) Fail("bit fields need 16 or 32 bits per pixel");
@@ -114,6 +118,12 @@ THeader ReadHeader(const TReader& r, size_t size) {
     } else if (h.Compression != BI_RGB) {
         Fail("compression " + std::to_string(h.Compression) + " is not supported");
     }
+    return after;
+}
+
+// Checks the pixel depth and gives 16- and 32-bit files without bit fields
+// their standard masks.
+void CheckBits(THeader& h) {
     switch (h.Bits) {
     case 1:
     case 4:
@@ -130,6 +140,9 @@ THeader ReadHeader(const TReader& r, size_t size) {
     default:
         Fail(std::to_string(h.Bits) + " bits per pixel are not supported");
     }
+}
+
+void ReadPalette(const TReader& r, THeader& h, size_t after) {
     if (h.Bits <= 8) {
         const uint32_t full = 1u << h.Bits;
         if (h.PaletteCount == 0 || h.PaletteCount > full) h.PaletteCount = full;
@@ -142,6 +155,16 @@ THeader ReadHeader(const TReader& r, size_t size) {
     } else {
         h.PaletteCount = 0; // a colour table beside direct colours is only a hint
     }
+}
+
+THeader ReadHeader(const TReader& r, size_t size) {
+    if (size < FileHeaderSize + 12 || r.U16(0) != 0x4D42) Fail("not a BMP file");
+    THeader h;
+    h.PixelsAt = r.U32(10);
+    const uint32_t infoSize = ReadInfoHeader(r, h);
+    const size_t after = ReadBitFields(r, h, infoSize);
+    CheckBits(h);
+    ReadPalette(r, h, after);
     return h;
 }
 

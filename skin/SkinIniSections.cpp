@@ -3,8 +3,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "framework/component/SysUtils.h"
 #include "framework/graphics/Graphics.h"
-#include "paint/EConvertError.h"
 #include "platform/BmpDecoder.h"
 #include "skin/SkinState.h"
 

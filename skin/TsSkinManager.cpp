@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <unistd.h>
 
 #include "framework/component/PropertyHelpers.h"
@@ -11,6 +9,7 @@
 #include "framework/forms/TCustomForm.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/window/WinApi.h"
+#include "platform/services/ReadWholeFile.h"
 #include "skin/CommonSkinIndexes.h"
 #include "skin/SkinCommands.h"
 #include "skin/SkinIniSections.h"
@@ -26,13 +25,6 @@ TsSkinFolderLoader FolderLoader;
 bool Exists(const std::string& path) {
     std::error_code ec;
     return std::filesystem::is_regular_file(path, ec);
-}
-
-std::string ReadTextFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 TMessage SkinMessage(uint16_t code, TsSkinManager* manager) {
@@ -137,7 +129,7 @@ void TsSkinManager::SetSkinName(const std::string& value) {
     const std::string options = folder + "/Options.dat";
     if (!FSkinName.empty() && Exists(options)) {
         GlobalSkinData->IniFile = std::make_unique<TsMemIniFile>();
-        GlobalSkinData->IniFile->SetText(ReadTextFile(options));
+        GlobalSkinData->IniFile->SetText(ReadWholeFile(options).value_or(""));
         GlobalSkinData->SkinPath = folder + "/";
     } else {
         GlobalSkinData->SkinPath.clear();

@@ -12,11 +12,11 @@
 #include <string>
 
 #include "framework/component/TFormReader.h"
-#include "framework/forms/MessageBox.h"
 #include "framework/forms/TApplication.h"
 #include "framework/forms/TForm.h"
 #include "framework/forms/TMessageLoop.h"
 #include "framework/forms/TScreen.h"
+#include "framework/stdctrls/MessageBox.h"
 #include "framework/stdctrls/PlainControls.h"
 #include "platform/CreateHost.h"
 #include "platform/VirtualKeys.h"

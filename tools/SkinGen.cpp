@@ -13,20 +13,20 @@
 #include <exception>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/PngFile.h"
+#include "platform/services/ReadWholeFile.h"
 #include "tools/SkinGenDefinition.h"
 
 namespace {
 
 std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("Cannot read " + path);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    std::optional<std::string> text = ReadWholeFile(path);
+    if (!text) throw std::runtime_error("Cannot read " + path);
+    return std::move(*text);
 }
 
 // Through a temporary file and a rename, so a failed run leaves the old file.

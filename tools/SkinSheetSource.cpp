@@ -1,15 +1,13 @@
 #include "tools/SkinSheetSource.h"
 
-#include <fstream>
 #include <memory>
-#include <sstream>
+#include <optional>
 #include <stdexcept>
 #include <strings.h>
 
-#include "framework/component/PropertyHelpers.h"
 #include "framework/component/TFormParser.h"
 #include "framework/component/TFormReader.h"
-#include "framework/graphics/Graphics.h"
+#include "platform/services/ReadWholeFile.h"
 #include "skin/SkinState.h"
 #include "skin/TsSkinManager.h"
 #include "skin/stored/StoredSkinLoader.h"
@@ -38,7 +36,6 @@ std::string LoadStoredSkinFromDefinition(std::string_view text, const std::strin
     holder.Line = managerDef->Line;
     holder.Children.push_back(*managerDef);
 
-    SetIdentToColorHook(&IdentToColor);
     auto owner = std::make_unique<TComponent>(nullptr);
     TFormReader(owner.get(), fileName).Read(holder);
     auto* manager =
@@ -63,9 +60,7 @@ std::string LoadStoredSkinFromDefinition(std::string_view text, const std::strin
 }
 
 std::string LoadStoredSkinFromFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error(path + ": cannot be read");
-    std::ostringstream text;
-    text << in.rdbuf();
-    return LoadStoredSkinFromDefinition(text.str(), path);
+    const std::optional<std::string> text = ReadWholeFile(path);
+    if (!text) throw std::runtime_error(path + ": cannot be read");
+    return LoadStoredSkinFromDefinition(*text, path);
 }

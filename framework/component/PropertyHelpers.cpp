@@ -5,8 +5,6 @@
 #include "graphics/Graphics.h"
 
 namespace {
-TIdentToColorHook gIdentToColor = nullptr;
-
 bool SameText(const std::string& a, const std::string& b) {
     return strcasecmp(a.c_str(), b.c_str()) == 0;
 }
@@ -19,10 +17,6 @@ void CheckIdent(const TValue& v, TReadContext& ctx, const char* expected) {
     ctx.Fail("Invalid value '" + v.Str + "' for property " + ctx.Where);
 }
 } // namespace
-
-void SetIdentToColorHook(TIdentToColorHook hook) {
-    gIdentToColor = hook;
-}
 
 void FailValue(TReadContext& ctx, const std::string& expected) {
     ctx.Fail("Invalid value for property " + ctx.Where + ": expected " + expected);
@@ -92,7 +86,7 @@ TColor ValueToColor(const TValue& v, TReadContext& ctx) {
     }
     if (v.Kind != TValueKind::vkIdent) FailValue(ctx, "a colour");
     TColor c = 0;
-    if ((gIdentToColor && gIdentToColor(v.Str, c)) || IdentToColor(v.Str, c)) return c;
+    if (IdentToColor(v.Str, c)) return c;
     ctx.Fail("Unknown colour '" + v.Str + "' for property " + ctx.Where);
 }
 

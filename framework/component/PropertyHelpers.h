@@ -56,11 +56,6 @@ std::string ValueToComponentName(const TValue& v, TReadContext& ctx);
 // A handler calling the root's method of that name; empty for nil.
 TNotifyEvent ValueToEvent(const TValue& v, TReadContext& ctx);
 
-// Colour names go to IdentToColor of the graphics unit; a hook installed here
-// is asked first (kept for callers written before that unit existed).
-using TIdentToColorHook = bool (*)(const std::string& ident, TColor& color);
-void SetIdentToColorHook(TIdentToColorHook hook);
-
 namespace PropertyDetail {
 template <class M> struct TMember;
 template <class C, class R, class A> struct TMember<R (C::*)(A)> {

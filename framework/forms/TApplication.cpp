@@ -1,12 +1,16 @@
 #include "forms/TApplication.h"
 
 #include "component/TClassRegistry.h"
-#include "forms/MessageBox.h"
 #include "forms/TForm.h"
 #include "forms/TMessageLoop.h"
 #include "forms/TScreen.h"
 #include "forms/TTimer.h"
 #include "graphics/Graphics.h"
+
+// The one accepted edge from forms/ into the leaf stdctrls/: an exception that
+// escapes a handler is shown in the standard error box, and that box is built
+// of plain controls. Nothing else below stdctrls/ includes it.
+#include "stdctrls/MessageBox.h"
 
 TApplication* Application = nullptr;
 

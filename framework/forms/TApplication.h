@@ -85,7 +85,9 @@ private:
     void FormDestroyed(TCustomForm* f);
     void HintTimerExpired();
     void ShowHintFor(TControl* control, TPoint cursorPos);
-    void StartHintTimer(int ms, int mode);
+    // What the hint timer does when it fires.
+    enum THintTimerMode { hmNone, hmShow, hmHide };
+    void StartHintTimer(int ms, THintTimerMode mode);
     void StopHintTimer();
 
     std::string FTitle;
@@ -103,8 +105,8 @@ private:
     THintWindow* FHintWindow = nullptr;
     TControlRef FHintControl;
     TPoint FHintCursor;
-    int FHintTimer = 0;     // loop timer id, 0 when none
-    int FHintTimerMode = 0; // 1: show when it fires, 2: hide when it fires
+    int FHintTimer = 0; // loop timer id, 0 when none
+    THintTimerMode FHintTimerMode = hmNone;
     bool FHintActive = false;
 };
 

@@ -5,10 +5,11 @@
 #include "forms/TApplication.h"
 #include "forms/TMessageLoop.h"
 #include "forms/TScreen.h"
+#include "platform/services/SystemMetrics.h"
 
 namespace {
-constexpr int kShow = 1;
-constexpr int kHide = 2;
+// The hint opens below the cursor rather than under its tip.
+constexpr int kHintBelowCursor = 20;
 
 TControl* HintControlOf(TControl* c) {
     for (; c; c = c->Parent())
@@ -33,7 +34,7 @@ void TApplication::SetHintWindowClass(THintWindowClass cls) {
         cls ? std::move(cls) : [](TComponent* o) -> THintWindow* { return new THintWindow(o); };
 }
 
-void TApplication::StartHintTimer(int ms, int mode) {
+void TApplication::StartHintTimer(int ms, THintTimerMode mode) {
     StopHintTimer();
     FHintTimerMode = mode;
     FHintTimer = TMessageLoop::Instance().AddTimer(static_cast<unsigned>(std::max(ms, 1)),
@@ -43,7 +44,7 @@ void TApplication::StartHintTimer(int ms, int mode) {
 void TApplication::StopHintTimer() {
     if (FHintTimer) TMessageLoop::Instance().RemoveTimer(FHintTimer);
     FHintTimer = 0;
-    FHintTimerMode = 0;
+    FHintTimerMode = hmNone;
 }
 
 void TApplication::HintMouseMessage(TControl* control, TPoint cursorPos) {
@@ -58,15 +59,15 @@ void TApplication::HintMouseMessage(TControl* control, TPoint cursorPos) {
         StopHintTimer();
         return;
     }
-    StartHintTimer(wasShowing ? FHintShortPause : FHintPause, kShow);
+    StartHintTimer(wasShowing ? FHintShortPause : FHintPause, hmShow);
 }
 
 void TApplication::HintTimerExpired() {
-    int mode = FHintTimerMode;
+    THintTimerMode mode = FHintTimerMode;
     StopHintTimer();
-    if (mode == kShow) {
+    if (mode == hmShow) {
         if (TControl* c = FHintControl.Get()) ShowHintFor(c, FHintCursor);
-    } else if (mode == kHide) {
+    } else if (mode == hmHide) {
         if (FHintWindow) FHintWindow->Hide();
         FHintActive = false;
     }
@@ -79,8 +80,8 @@ void TApplication::ActivateHint(TPoint cursorPos) {
 void TApplication::ShowHintFor(TControl* control, TPoint cursorPos) {
     THintInfo info;
     info.HintControl = control;
-    info.HintPos = {cursorPos.X, cursorPos.Y + 20};
-    info.HintMaxWidth = Screen ? Screen->Width() : 1024;
+    info.HintPos = {cursorPos.X, cursorPos.Y + kHintBelowCursor};
+    info.HintMaxWidth = Screen ? Screen->Width() : DefaultScreenWidth;
     info.HintColor = FHintColor;
     TPoint origin = control->ClientToScreen({0, 0});
     info.CursorRect = Bounds(origin.X, origin.Y, control->Width(), control->Height());
@@ -99,7 +100,7 @@ void TApplication::ShowHintFor(TControl* control, TPoint cursorPos) {
     r = r.Offset(info.HintPos.X, info.HintPos.Y);
     FHintWindow->ActivateHintData(r, info.HintStr, info.HintData);
     FHintActive = true;
-    if (info.HideTimeout > 0) StartHintTimer(info.HideTimeout, kHide);
+    if (info.HideTimeout > 0) StartHintTimer(info.HideTimeout, hmHide);
 }
 
 void TApplication::CancelHint() {

@@ -167,8 +167,11 @@ protected:
 private:
     friend class TPaintEngine;
     friend class TWinControl;
+    // Moving or sizing by dragging the frame, done by the form itself.
+    enum TFrameDrag { fdNone, fdMove, fdSize };
+    enum TTitleButton { tbClose, tbMax, tbMin };
     struct TDrag {
-        int Mode = 0; // 0 none, 1 move, 2 size
+        TFrameDrag Mode = fdNone;
         unsigned Edge = 0;
         TPoint Start;
         TRect StartBounds;
@@ -181,6 +184,8 @@ private:
     void HandleMouse(const TEvent& e);
     void HandleKey(const TEvent& e);
     void HandleText(const TEvent& e);
+    bool FrameMouse(const TEvent& e, TPoint windowPoint, TPoint screen);
+    void SendClientMouse(TControl* target, const TEvent& e, uint32_t mk, TPoint screen);
     void RouteNonClientMouse(const TEvent& e, int hit);
     TControl* MouseTarget(TPoint windowPoint) const;
     void UpdateHover(TControl* target);
@@ -192,10 +197,10 @@ private:
     void NCButtonDown(int hit, TPoint screen);
     void NCButtonUp(int hit);
     void SysCommand(uint32_t cmd);
-    void StartDrag(int mode, unsigned edge);
+    void StartDrag(TFrameDrag mode, unsigned edge);
     void DragTo(TPoint screen);
     void EndDrag();
-    void PaintTitleButton(HDC dc, const TRect& r, int kind, bool pressed);
+    void PaintTitleButton(HDC dc, const TRect& r, TTitleButton kind, bool pressed);
 
     TFormBorderStyle FBorderStyle = bsSizeable;
     TBorderIcons FBorderIcons = biSystemMenu | biMinimize | biMaximize;

@@ -13,36 +13,14 @@
 #include "forms/TApplication.h"
 #include "forms/TCustomForm.h"
 #include "forms/TScreen.h"
+#include "graphics/BevelPaint.h"
 #include "graphics/DrawText.h"
 #include "graphics/TCanvas.h"
 #include "platform/VirtualKeys.h"
+#include "platform/services/SystemMetrics.h"
 #include "window/WinApi.h"
 
 namespace {
-// The platform's fixed metrics (the same values GetSystemMetrics reports).
-constexpr int SM_CYCAPTION = 4, SM_CXDLGFRAME = 7, SM_CYDLGFRAME = 8, SM_CXSIZE = 30,
-              SM_CYSIZE = 31, SM_CXFRAME = 32, SM_CYFRAME = 33, SM_CYSMCAPTION = 51;
-constexpr int DefaultSystemMetric(int index) {
-    switch (index) {
-    case SM_CXDLGFRAME:
-    case SM_CYDLGFRAME:
-        return 3;
-    case SM_CXFRAME:
-    case SM_CYFRAME:
-        return 4;
-    case SM_CYSMCAPTION:
-        return 15;
-    case SM_CXSIZE:
-    case SM_CYSIZE:
-        return 18;
-    case SM_CYCAPTION:
-        return 19;
-    default:
-        return 0;
-    }
-}
-
-enum { kClose, kMax, kMin };
 constexpr int kButtonWidth = DefaultSystemMetric(SM_CXSIZE) - 2;
 constexpr int kButtonHeight = DefaultSystemMetric(SM_CYSIZE) - 4;
 
@@ -58,22 +36,6 @@ void Fill(HDC dc, const TRect& r, TColor c) {
     dc->FillRect(r);
 }
 
-// Two-pixel 3-D edge: raised when up, sunken when down.
-void Edge3D(HDC dc, const TRect& r, bool raised) {
-    TColor outerTL = raised ? cl3DLight : cl3DDkShadow,
-           outerBR = raised ? cl3DDkShadow : clBtnHighlight;
-    TColor innerTL = raised ? clBtnHighlight : clBtnShadow,
-           innerBR = raised ? clBtnShadow : cl3DLight;
-    Fill(dc, Rect(r.Left, r.Top, r.Right, r.Top + 1), outerTL);
-    Fill(dc, Rect(r.Left, r.Top, r.Left + 1, r.Bottom), outerTL);
-    Fill(dc, Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom), outerBR);
-    Fill(dc, Rect(r.Right - 1, r.Top, r.Right, r.Bottom), outerBR);
-    TRect i{r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
-    Fill(dc, Rect(i.Left, i.Top, i.Right, i.Top + 1), innerTL);
-    Fill(dc, Rect(i.Left, i.Top, i.Left + 1, i.Bottom), innerTL);
-    Fill(dc, Rect(i.Left, i.Bottom - 1, i.Right, i.Bottom), innerBR);
-    Fill(dc, Rect(i.Right - 1, i.Top, i.Right, i.Bottom), innerBR);
-}
 } // namespace
 
 // --- metrics -------------------------------------------------------------------
@@ -133,18 +95,19 @@ void TCustomForm::PaintNonClient(HDC dc) {
     TRect all = Rect(0, 0, FWidth, FHeight);
     Fill(dc, all, clBtnFace);
     if (FBorderStyle == bsNone) return;
-    Edge3D(dc, all, true);
+    TRect edge = all;
+    DrawWindowEdge(*dc, edge, true);
     int fw = FrameWidth(), fh = FrameHeight(), cap = CaptionHeight();
     TRect title = Rect(fw, fh, FWidth - fw, fh + cap - 1);
     Fill(dc, title, FActive ? clActiveCaption : clInactiveCaption);
 
     TRect close = CloseButtonRect(), max = MaxButtonRect(), min = MinButtonRect();
     if (!close.IsEmpty())
-        PaintTitleButton(dc, close, kClose, FNCPressed == HTCLOSE && FNCPressedInside);
+        PaintTitleButton(dc, close, tbClose, FNCPressed == HTCLOSE && FNCPressedInside);
     if (!max.IsEmpty())
-        PaintTitleButton(dc, max, kMax, FNCPressed == HTMAXBUTTON && FNCPressedInside);
+        PaintTitleButton(dc, max, tbMax, FNCPressed == HTMAXBUTTON && FNCPressedInside);
     if (!min.IsEmpty())
-        PaintTitleButton(dc, min, kMin, FNCPressed == HTMINBUTTON && FNCPressedInside);
+        PaintTitleButton(dc, min, tbMin, FNCPressed == HTMINBUTTON && FNCPressedInside);
 
     int textRight = !min.IsEmpty() ? min.Left : !close.IsEmpty() ? close.Left : title.Right;
     TRect text = Rect(title.Left + 3, title.Top, textRight - 2, title.Bottom);
@@ -157,22 +120,23 @@ void TCustomForm::PaintNonClient(HDC dc) {
                  DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
 }
 
-void TCustomForm::PaintTitleButton(HDC dc, const TRect& r, int kind, bool pressed) {
+void TCustomForm::PaintTitleButton(HDC dc, const TRect& r, TTitleButton kind, bool pressed) {
     Fill(dc, r, clBtnFace);
-    Edge3D(dc, r, !pressed);
+    TRect edge = r;
+    DrawWindowEdge(*dc, edge, !pressed);
     int d = pressed ? 1 : 0;
     int cx = r.Left + r.Width() / 2 + d - 1, cy = r.Top + r.Height() / 2 + d;
-    bool enabled = kind == kClose || (kind == kMax && (FBorderIcons & biMaximize)) ||
-                   (kind == kMin && (FBorderIcons & biMinimize));
+    bool enabled = kind == tbClose || (kind == tbMax && (FBorderIcons & biMaximize)) ||
+                   (kind == tbMin && (FBorderIcons & biMinimize));
     TColor ink = enabled ? clBtnText : clGrayText;
     switch (kind) {
-    case kClose:
+    case tbClose:
         for (int i = -3; i <= 3; ++i) {
             Fill(dc, Rect(cx + i, cy + i - 1, cx + i + 2, cy + i), ink);
             Fill(dc, Rect(cx + i, cy - i - 1, cx + i + 2, cy - i), ink);
         }
         break;
-    case kMax:
+    case tbMax:
         if (FWindowState == wsMaximized) {
             dc->Brush()->SetColor(ink);
             dc->FrameRect(Rect(cx - 2, cy - 5, cx + 5, cy + 1));
@@ -186,7 +150,7 @@ void TCustomForm::PaintTitleButton(HDC dc, const TRect& r, int kind, bool presse
             Fill(dc, Rect(cx - 4, cy - 4, cx + 5, cy - 3), ink);
         }
         break;
-    default:
+    case tbMin:
         Fill(dc, Rect(cx - 4, cy + 1, cx + 2, cy + 3), ink);
         break;
     }
@@ -272,13 +236,13 @@ void TCustomForm::NCButtonUp(int hit) {
 }
 
 void TCustomForm::SysCommand(uint32_t cmd) {
-    switch (cmd & 0xFFF0) {
+    switch (cmd & SC_COMMANDMASK) {
     case SC_MOVE:
-        if (FWindowState != wsMaximized) StartDrag(1, 0);
+        if (FWindowState != wsMaximized) StartDrag(fdMove, 0);
         break;
     case SC_SIZE:
-        if (IsSizeable(FBorderStyle) && FWindowState != wsMaximized && (cmd & 0xF))
-            StartDrag(2, cmd & 0xF);
+        if (IsSizeable(FBorderStyle) && FWindowState != wsMaximized && (cmd & SC_DATAMASK))
+            StartDrag(fdSize, cmd & SC_DATAMASK);
         break;
     case SC_CLOSE:
         Perform(WM_CLOSE);
@@ -302,7 +266,7 @@ void TCustomForm::SysCommand(uint32_t cmd) {
 
 // --- moving and sizing -------------------------------------------------------------
 
-void TCustomForm::StartDrag(int mode, unsigned edge) {
+void TCustomForm::StartDrag(TFrameDrag mode, unsigned edge) {
     FDrag.Mode = mode;
     FDrag.Edge = edge;
     FDrag.Start = GetCursorPos();
@@ -314,7 +278,7 @@ void TCustomForm::StartDrag(int mode, unsigned edge) {
 void TCustomForm::DragTo(TPoint screen) {
     int dx = screen.X - FDrag.Start.X, dy = screen.Y - FDrag.Start.Y;
     TRect r = FDrag.StartBounds;
-    if (FDrag.Mode == 1) {
+    if (FDrag.Mode == fdMove) {
         SetBoundsRect(r.Offset(dx, dy));
         return;
     }
@@ -346,8 +310,8 @@ void TCustomForm::DragTo(TPoint screen) {
 }
 
 void TCustomForm::EndDrag() {
-    if (!FDrag.Mode) return;
-    FDrag.Mode = 0;
+    if (FDrag.Mode == fdNone) return;
+    FDrag.Mode = fdNone;
     if (GetCaptureControl() == this) ReleaseCapture();
     Perform(WM_EXITSIZEMOVE);
 }

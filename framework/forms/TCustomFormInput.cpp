@@ -176,41 +176,20 @@ void TCustomForm::UpdateCursor(TControl* target, int hit) {
 
 void TCustomForm::HandleMouse(const TEvent& e) {
     TPoint p{e.X, e.Y}, screen{e.ScreenX, e.ScreenY};
-    bool down = e.Kind == TEventKind::ekMouseDown, up = e.Kind == TEventKind::ekMouseUp;
+    bool down = e.Kind == TEventKind::ekMouseDown;
     if (down) SetMouseButtonDown(ButtonMask(e.Button), true);
     uint32_t mk = MouseKeys(e.Modifiers);
-    if (up) SetMouseButtonDown(ButtonMask(e.Button), false);
+    if (e.Kind == TEventKind::ekMouseUp) SetMouseButtonDown(ButtonMask(e.Button), false);
     TControlRef self(this);
 
     if (down && HostWindowKind() == TWindowKind::wkNormal && !FActive) Activate();
-    if (!self) return;
-    if (FDrag.Mode) {
-        if (e.Kind == TEventKind::ekMouseMove)
-            DragTo(screen);
-        else if (up)
-            EndDrag();
-        return;
-    }
-    if (FNCPressed != HTNOWHERE) {
-        int hit = HitTest(p);
-        if (e.Kind == TEventKind::ekMouseMove) {
-            bool inside = hit == FNCPressed;
-            if (inside != FNCPressedInside) {
-                FNCPressedInside = inside;
-                InvalidateFrame();
-            }
-        } else if (up) {
-            Perform(WM_NCLBUTTONUP, static_cast<uintptr_t>(hit), PointToLParam(screen));
-        }
-        return;
-    }
+    if (!self || FrameMouse(e, p, screen)) return;
 
     TControl* capture = GetCaptureControl();
     if (capture && capture->GetParentForm() != this) capture = nullptr;
     TControl* target = capture;
-    int hit = HTCLIENT;
     if (!target) {
-        hit = static_cast<int>(Perform(WM_NCHITTEST, 0, PointToLParam(screen)));
+        int hit = static_cast<int>(Perform(WM_NCHITTEST, 0, PointToLParam(screen)));
         if (!self) return;
         if (hit != HTCLIENT) {
             UpdateHover(nullptr);
@@ -229,7 +208,37 @@ void TCustomForm::HandleMouse(const TEvent& e) {
     if (Application && e.Kind == TEventKind::ekMouseMove)
         Application->HintMouseMessage(under, screen);
     if (Application && (down || e.Kind == TEventKind::ekMouseWheel)) Application->CancelHint();
+    SendClientMouse(target, e, mk, screen);
+}
 
+// While the form is being moved or sized, or a title button is held, the
+// mouse belongs to the frame; true when it took the event.
+bool TCustomForm::FrameMouse(const TEvent& e, TPoint p, TPoint screen) {
+    bool up = e.Kind == TEventKind::ekMouseUp;
+    if (FDrag.Mode != fdNone) {
+        if (e.Kind == TEventKind::ekMouseMove)
+            DragTo(screen);
+        else if (up)
+            EndDrag();
+        return true;
+    }
+    if (FNCPressed == HTNOWHERE) return false;
+    int hit = HitTest(p);
+    if (e.Kind == TEventKind::ekMouseMove) {
+        bool inside = hit == FNCPressed;
+        if (inside != FNCPressedInside) {
+            FNCPressedInside = inside;
+            InvalidateFrame();
+        }
+    } else if (up) {
+        Perform(WM_NCLBUTTONUP, static_cast<uintptr_t>(hit), PointToLParam(screen));
+    }
+    return true;
+}
+
+// The client-area message for the event, to the target; a wheel message not
+// taken by the target goes up its parents.
+void TCustomForm::SendClientMouse(TControl* target, const TEvent& e, uint32_t mk, TPoint screen) {
     TPoint local = target->ScreenToClient(screen);
     switch (e.Kind) {
     case TEventKind::ekMouseMove:
@@ -245,7 +254,7 @@ void TCustomForm::HandleMouse(const TEvent& e) {
         break;
     case TEventKind::ekMouseWheel: {
         uintptr_t w =
-            (static_cast<uintptr_t>(static_cast<uint16_t>(e.WheelDelta * 120)) << 16) | mk;
+            (static_cast<uintptr_t>(static_cast<uint16_t>(e.WheelDelta * WHEEL_DELTA)) << 16) | mk;
         TControlRef r(target);
         while (r && r->Perform(WM_MOUSEWHEEL, w, PointToLParam(screen)) == 0 && r->Parent())
             r = r->Parent();
@@ -287,7 +296,7 @@ void TCustomForm::HandleKey(const TEvent& e) {
     if (Application) Application->CancelHint();
     intptr_t keyData = 1;
     if (e.Modifiers & kmAlt) keyData |= KF_ALTDOWN;
-    if (e.Repeat) keyData |= intptr_t(1) << 30;
+    if (e.Repeat) keyData |= KF_REPEAT;
     if (e.Kind == TEventKind::ekKeyDown) {
         DispatchKeyDown(e.Key, keyData);
         return;

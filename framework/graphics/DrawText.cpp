@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "component/Utf8.h"
+#include "graphics/Graphics.h"
 #include "graphics/TCanvas.h"
 #include "graphics/TGlyphCache.h"
 
@@ -224,4 +225,18 @@ int DrawTextUtf8(TCanvas& canvas, const std::string& text, TRect& rect, unsigned
     if ((flags & DT_SINGLELINE) && (flags & (DT_VCENTER | DT_BOTTOM)))
         return ClampToInt(y - rect.Top);
     return height;
+}
+
+int DrawControlText(TCanvas& canvas, const std::string& text, TRect r, unsigned flags,
+                    bool enabled) {
+    canvas.Brush()->SetStyle(bsClear);
+    if (enabled) return canvas.DrawText(text, r, flags);
+    TColor saved = canvas.Font()->Color();
+    TRect shifted = r.Offset(1, 1);
+    canvas.Font()->SetColor(clBtnHighlight);
+    canvas.DrawText(text, shifted, flags);
+    canvas.Font()->SetColor(clBtnShadow);
+    int h = canvas.DrawText(text, r, flags);
+    canvas.Font()->SetColor(saved);
+    return h;
 }

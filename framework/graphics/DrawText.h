@@ -1,6 +1,6 @@
 #pragma once
-// Formatted text: the platform's DrawText flags and the layout behind
-// TCanvas::DrawText.
+// Formatted text: the platform's DrawText flags, the layout behind
+// TCanvas::DrawText, and the plain controls' captions greyed when disabled.
 //
 // - Lines break at CR LF, LF and CR unless DT_SINGLELINE, which also wins
 //   over DT_WORDBREAK (such text stays on one line).
@@ -63,3 +63,9 @@ std::vector<TTextLine> LayoutText(TGlyphCache& glyphs, std::u32string_view text,
 int LineWidth(TGlyphCache& glyphs, std::u32string_view text, unsigned flags);
 
 int DrawTextUtf8(TCanvas& canvas, const std::string& text, TRect& rect, unsigned flags);
+
+// DrawText with the canvas font for a plain control's caption; disabled text
+// is embossed in the highlight and shadow colours as the classic look has it.
+// Returns the text height.
+int DrawControlText(TCanvas& canvas, const std::string& text, TRect r, unsigned flags,
+                    bool enabled);

@@ -25,6 +25,47 @@ int RoundDiv(long long a, long long b) {
     return static_cast<int>((2 * a + b) / (2 * b));
 }
 
+// Without a font file text still gets plausible metrics, so layout works.
+TFontMetrics MetricsWithoutFace(int height) {
+    TFontMetrics m;
+    int ppem = height < 0 ? -height : std::max(1, height * 4 / 5);
+    m.PixelSize = ppem;
+    m.Ascent = ppem;
+    m.Descent = std::max(1, ppem / 5);
+    m.Height = m.Ascent + m.Descent;
+    m.InternalLeading = m.Height - ppem;
+    m.AveCharWidth = std::max(1, ppem / 2);
+    return m;
+}
+
+// The cell above and below the baseline in font units: the Windows extent of
+// the OS/2 table when there is one, which is what cell heights refer to.
+struct TWinExtent {
+    long Ascent, Descent;
+};
+
+TWinExtent WinExtent(FT_Face face, const TT_OS2* os2, long upem) {
+    TWinExtent e{os2 && os2->usWinAscent ? os2->usWinAscent : face->ascender,
+                 os2 && os2->usWinAscent ? os2->usWinDescent : -face->descender};
+    if (e.Ascent + e.Descent <= 0) e = {upem * 4 / 5 + 1, upem / 5 + 1};
+    return e;
+}
+
+// Ascent, descent, underline and strike-out of an outline font at m.PixelSize.
+void ScalableMetrics(TFontMetrics& m, FT_Face face, const TT_OS2* os2, TWinExtent ext, long upem) {
+    const int ppem = m.PixelSize;
+    m.Ascent = RoundDiv(ext.Ascent * ppem, upem);
+    m.Descent = RoundDiv(ext.Descent * ppem, upem);
+    m.UnderlineOffset =
+        std::max(0, RoundDiv(-static_cast<long long>(face->underline_position) * ppem, upem) - 1);
+    m.UnderlineThickness =
+        std::max(1, RoundDiv(face->underline_thickness * static_cast<long long>(ppem), upem));
+    int strikePos = os2 ? os2->yStrikeoutPosition : static_cast<int>(upem * 3 / 10);
+    int strikeSize = os2 ? os2->yStrikeoutSize : face->underline_thickness;
+    m.StrikeOutOffset = std::max(1, RoundDiv(static_cast<long long>(strikePos) * ppem, upem));
+    m.StrikeOutThickness = std::max(1, RoundDiv(static_cast<long long>(strikeSize) * ppem, upem));
+}
+
 } // namespace
 
 struct TGlyphCache::TFace {
@@ -56,29 +97,35 @@ void TGlyphCache::LoadMetrics(int height) {
     FT_Face face = FFace->Face;
     TFontMetrics& m = FMetrics;
     if (!face) {
-        int ppem = height < 0 ? -height : std::max(1, height * 4 / 5);
-        m.PixelSize = ppem;
-        m.Ascent = ppem;
-        m.Descent = std::max(1, ppem / 5);
-        m.Height = m.Ascent + m.Descent;
-        m.InternalLeading = m.Height - ppem;
-        m.AveCharWidth = std::max(1, ppem / 2);
+        m = MetricsWithoutFace(height);
         return;
     }
     TT_OS2* os2 = static_cast<TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
     long upem = face->units_per_EM > 0 ? face->units_per_EM : 1;
-    long winAscent = os2 && os2->usWinAscent ? os2->usWinAscent : face->ascender;
-    long winDescent = os2 && os2->usWinAscent ? os2->usWinDescent : -face->descender;
-    if (winAscent + winDescent <= 0) {
-        winAscent = upem * 4 / 5 + 1;
-        winDescent = upem / 5 + 1;
-    }
-    int ppem =
-        height < 0
-            ? -height
-            : std::max(1, RoundDiv(static_cast<long long>(height) * upem, winAscent + winDescent));
+    const TWinExtent ext = WinExtent(face, os2, upem);
+    int ppem = height < 0 ? -height
+                          : std::max(1, RoundDiv(static_cast<long long>(height) * upem,
+                                                 ext.Ascent + ext.Descent));
     ppem = std::min(ppem, 1000);
+    SelectSize(ppem);
 
+    m.PixelSize = ppem;
+    if (FT_IS_SCALABLE(face)) {
+        ScalableMetrics(m, face, os2, ext, upem);
+    } else {
+        m.Ascent = static_cast<int>((face->size->metrics.ascender + 32) >> 6);
+        m.Descent = static_cast<int>((-face->size->metrics.descender + 32) >> 6);
+        m.StrikeOutOffset = std::max(1, m.Ascent / 3);
+    }
+    m.Height = m.Ascent + m.Descent;
+    m.InternalLeading = std::max(0, m.Height - ppem);
+    m.AveCharWidth = std::max(1, Glyph(U'x').Advance);
+}
+
+// Scales an outline font to ppem, or picks the nearest strike of a bitmap
+// font; notes whether glyphs come from a bitmap strike.
+void TGlyphCache::SelectSize(int ppem) {
+    FT_Face face = FFace->Face;
     if (FT_IS_SCALABLE(face)) {
         FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(ppem));
         for (int i = 0; i < face->num_fixed_sizes; ++i)
@@ -94,28 +141,6 @@ void TGlyphCache::LoadMetrics(int height) {
     }
     // Synthetic italic needs outlines; the strike has none.
     if (FItalic && FT_IS_SCALABLE(face)) FStrike = false;
-
-    m.PixelSize = ppem;
-    if (FT_IS_SCALABLE(face)) {
-        m.Ascent = RoundDiv(winAscent * ppem, upem);
-        m.Descent = RoundDiv(winDescent * ppem, upem);
-        m.UnderlineOffset = std::max(
-            0, RoundDiv(-static_cast<long long>(face->underline_position) * ppem, upem) - 1);
-        m.UnderlineThickness =
-            std::max(1, RoundDiv(face->underline_thickness * static_cast<long long>(ppem), upem));
-        int strikePos = os2 ? os2->yStrikeoutPosition : static_cast<int>(upem * 3 / 10);
-        int strikeSize = os2 ? os2->yStrikeoutSize : face->underline_thickness;
-        m.StrikeOutOffset = std::max(1, RoundDiv(static_cast<long long>(strikePos) * ppem, upem));
-        m.StrikeOutThickness =
-            std::max(1, RoundDiv(static_cast<long long>(strikeSize) * ppem, upem));
-    } else {
-        m.Ascent = static_cast<int>((face->size->metrics.ascender + 32) >> 6);
-        m.Descent = static_cast<int>((-face->size->metrics.descender + 32) >> 6);
-        m.StrikeOutOffset = std::max(1, m.Ascent / 3);
-    }
-    m.Height = m.Ascent + m.Descent;
-    m.InternalLeading = std::max(0, m.Height - ppem);
-    m.AveCharWidth = std::max(1, Glyph(U'x').Advance);
 }
 
 const TGlyph& TGlyphCache::Glyph(char32_t ch) {

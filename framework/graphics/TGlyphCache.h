@@ -66,6 +66,7 @@ public:
 
 private:
     void LoadMetrics(int height);
+    void SelectSize(int ppem);
     TGlyph Render(char32_t ch);
 
     TFontMatch FMatch;

@@ -1,8 +1,8 @@
 #include "stdctrls/TButton.h"
 
 #include "component/PropertyHelpers.h"
+#include "graphics/BevelPaint.h"
 #include "graphics/DrawText.h"
-#include "graphics/PlainPaint.h"
 #include "graphics/TCanvas.h"
 #include "platform/THost.h"
 #include "platform/VirtualKeys.h"

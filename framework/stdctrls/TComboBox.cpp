@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "component/PropertyHelpers.h"
+#include "graphics/BevelPaint.h"
 #include "graphics/DrawText.h"
-#include "graphics/PlainPaint.h"
 #include "graphics/TCanvas.h"
 #include "platform/THost.h"
 #include "platform/VirtualKeys.h"
@@ -78,9 +78,9 @@ void TComboBox::SetItemIndex(int i) {
 
 void TComboBox::Loaded() {
     TCustomControl::Loaded();
-    if (FLoadedItemIndex != -2) {
-        int i = FLoadedItemIndex;
-        FLoadedItemIndex = -2;
+    if (FLoadedItemIndex) {
+        int i = *FLoadedItemIndex;
+        FLoadedItemIndex.reset();
         SetItemIndex(i);
     }
 }

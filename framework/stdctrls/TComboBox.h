@@ -8,6 +8,7 @@
 // made by the user runs OnChange; setting ItemIndex in code does not.
 
 #include <memory>
+#include <optional>
 
 #include "component/TStrings.h"
 #include "window/TCustomControl.h"
@@ -72,7 +73,7 @@ private:
     std::unique_ptr<TStrings> FItems;
     std::unique_ptr<TComboBoxList> FList;
     int FItemIndex = -1;
-    int FLoadedItemIndex = -2; // set while loading: items may come later
+    std::optional<int> FLoadedItemIndex; // set while loading: items may come later
     TComboBoxStyle FStyle = csDropDown;
     int FItemHeight = 13;
     int FDropDownCount = 8;

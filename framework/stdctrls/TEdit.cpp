@@ -4,8 +4,8 @@
 
 #include "component/PropertyHelpers.h"
 #include "component/Utf8.h"
+#include "graphics/BevelPaint.h"
 #include "graphics/DrawText.h"
-#include "graphics/PlainPaint.h"
 #include "graphics/TBitmap.h"
 #include "graphics/TCanvas.h"
 #include "platform/THost.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "component/PropertyHelpers.h"
+#include "graphics/BevelPaint.h"
 #include "graphics/DrawText.h"
-#include "graphics/PlainPaint.h"
 #include "graphics/TCanvas.h"
 
 TGroupBox::TGroupBox(TComponent* owner) : TCustomControl(owner) {

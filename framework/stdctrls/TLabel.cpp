@@ -2,7 +2,6 @@
 
 #include "component/PropertyHelpers.h"
 #include "graphics/DrawText.h"
-#include "graphics/PlainPaint.h"
 #include "graphics/TBitmap.h"
 #include "graphics/TCanvas.h"
 #include "window/TWinControl.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "component/PropertyHelpers.h"
+#include "graphics/BevelPaint.h"
 #include "graphics/DrawText.h"
-#include "graphics/PlainPaint.h"
 #include "graphics/TCanvas.h"
 
 namespace {
@@ -13,10 +13,8 @@ const std::vector<std::string> kBevelNames{"bvNone", "bvLowered", "bvRaised", "b
 void PaintBevel(TCanvas& c, TRect& r, TBevelCut cut, int width) {
     switch (cut) {
     case bvLowered:
-        Frame3D(c, r, clBtnShadow, clBtnHighlight, width);
-        break;
     case bvRaised:
-        Frame3D(c, r, clBtnHighlight, clBtnShadow, width);
+        DrawBevel(c, r, cut == bvRaised, width);
         break;
     case bvSpace:
         r = Rect(r.Left + width, r.Top + width, r.Right - width, r.Bottom - width);

@@ -4,8 +4,8 @@
 
 #include "component/PropertyHelpers.h"
 #include "forms/TCustomForm.h"
+#include "graphics/BevelPaint.h"
 #include "graphics/DrawText.h"
-#include "graphics/PlainPaint.h"
 #include "graphics/TCanvas.h"
 
 namespace {
@@ -63,10 +63,7 @@ TRect TStatusBar::PanelRect(int i) const {
 void TStatusBar::PaintPanel(TCanvas& c, const TRect& r, const std::string& text,
                             TAlignment alignment, TStatusPanelBevel bevel) {
     TRect inner = r;
-    if (bevel == pbLowered)
-        Frame3D(c, inner, clBtnShadow, clBtnHighlight, 1);
-    else if (bevel == pbRaised)
-        Frame3D(c, inner, clBtnHighlight, clBtnShadow, 1);
+    if (bevel != pbNone) DrawBevel(c, inner, bevel == pbRaised);
     unsigned flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
     if (alignment == taCenter)
         flags |= DT_CENTER;

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "component/PropertyHelpers.h"
-#include "graphics/PlainPaint.h"
+#include "graphics/BevelPaint.h"
 #include "graphics/TCanvas.h"
 #include "platform/THost.h"
 #include "platform/VirtualKeys.h"
@@ -233,7 +233,7 @@ void TTrackBar::Paint() {
     c.Brush()->SetColor(clBtnFace);
     c.FillRect(t);
     if (FDragging)
-        Frame3D(c, t, clBtnShadow, clBtnHighlight, 1);
+        DrawBevel(c, t, false);
     else
         DrawRaisedEdge(c, t);
     if (Focused()) {

@@ -2,8 +2,8 @@
 
 #include "component/PropertyHelpers.h"
 #include "component/Utf8.h"
+#include "graphics/BevelPaint.h"
 #include "graphics/DrawText.h"
-#include "graphics/PlainPaint.h"
 #include "graphics/TCanvas.h"
 
 TWebBrowser::TWebBrowser(TComponent* owner) : TCustomControl(owner) {

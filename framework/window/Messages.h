@@ -96,6 +96,8 @@ constexpr uint32_t WM_MBUTTONDOWN = 0x0207;
 constexpr uint32_t WM_MBUTTONUP = 0x0208;
 constexpr uint32_t WM_MBUTTONDBLCLK = 0x0209;
 constexpr uint32_t WM_MOUSEWHEEL = 0x020A;
+// One notch of the mouse wheel in WM_MOUSEWHEEL's high word.
+constexpr int WHEEL_DELTA = 120;
 constexpr uint32_t WM_SIZING = 0x0214;
 constexpr uint32_t WM_CAPTURECHANGED = 0x0215;
 constexpr uint32_t WM_MOVING = 0x0216;
@@ -209,6 +211,10 @@ constexpr uint32_t WA_INACTIVE = 0;
 constexpr uint32_t WA_ACTIVE = 1;
 constexpr uint32_t WA_CLICKACTIVE = 2;
 
+// WM_SYSCOMMAND: the command is the high twelve bits; the low four carry
+// extra data, such as the edge of SC_SIZE.
+constexpr uint32_t SC_COMMANDMASK = 0xFFF0;
+constexpr uint32_t SC_DATAMASK = 0x000F;
 // WM_SYSCOMMAND SC_SIZE edge codes (added to SC_SIZE).
 constexpr uint32_t WMSZ_LEFT = 1;
 constexpr uint32_t WMSZ_RIGHT = 2;
@@ -227,5 +233,7 @@ constexpr uint32_t DLGC_HASSETSEL = 0x0008;
 constexpr uint32_t DLGC_WANTCHARS = 0x0080;
 constexpr uint32_t DLGC_BUTTON = 0x2000;
 
-// Key data of WM_KEYDOWN/WM_CHAR LParam: the Alt key was held.
+// Key data of WM_KEYDOWN/WM_CHAR LParam: the Alt key was held; the key was
+// already down (an auto-repeat).
 constexpr intptr_t KF_ALTDOWN = 0x20000000;
+constexpr intptr_t KF_REPEAT = 0x40000000;

@@ -1,3 +1,7 @@
+// TRegistryFile, the REGEDIT4 store. In order: text helpers (blanks, key
+// paths, quoting, hex bytes), the parser's steps, writing helpers, then the
+// class: Load and Parse, Text, the lookups and edits, and Save.
+
 #include "platform/services/TRegistryFile.h"
 
 #include <cerrno>
@@ -94,6 +98,107 @@ std::string DecodeHexText(const std::string& bytes, int version) {
     return nul == std::string::npos ? text : text.substr(0, nul);
 }
 
+// Parse errors name the file and the line.
+struct TLineError {
+    const std::string& FileName;
+    [[noreturn]] void operator()(size_t index, const std::string& what) const {
+        throw ERegistryException(FileName + " line " + std::to_string(index + 1) + ": " + what);
+    }
+};
+
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    for (std::string_view rest = text; !rest.empty();) {
+        const size_t nl = rest.find('\n');
+        std::string_view line = rest.substr(0, nl);
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        lines.push_back(line);
+        if (nl == std::string_view::npos) break;
+        rest.remove_prefix(nl + 1);
+    }
+    return lines;
+}
+
+// The value's name ("name" or @ for the default value) up to the '='; returns
+// the data after it.
+std::string_view ParseValueName(std::string_view line, std::string& name, size_t i,
+                                const TLineError& fail) {
+    size_t pos = 1; // after '@', the default value
+    if (line.front() == '"') {
+        pos = 0;
+        if (!ParseQuoted(line, pos, name)) fail(i, "value name without closing quote");
+    }
+    std::string_view rest = TrimBlanks(line.substr(pos));
+    if (!rest.starts_with('=')) fail(i, "'=' expected after the value name");
+    return TrimBlanks(rest.substr(1));
+}
+
+TRegValueData ParseDword(std::string_view digits, size_t i, const TLineError& fail) {
+    if (digits.empty() || digits.size() > 8) fail(i, "dword needs 1 to 8 hex digits");
+    uint32_t v = 0;
+    for (const char c : digits) {
+        if (HexDigit(c) < 0) fail(i, "bad hex digit in dword");
+        v = v * 16 + static_cast<uint32_t>(HexDigit(c));
+    }
+    TRegValueData data;
+    data.Type = REG_DWORD;
+    for (int b = 0; b < 4; ++b)
+        data.Bytes += static_cast<char>((v >> (8 * b)) & 0xFF);
+    return data;
+}
+
+// The type of hex:, hex(7): and the like; plain hex is binary.
+uint32_t ParseHexType(std::string_view kind, size_t i, const TLineError& fail) {
+    if (kind.empty()) return REG_BINARY;
+    if (kind.size() < 3 || kind.size() > 10 || kind.front() != '(' || kind.back() != ')')
+        fail(i, "bad hex value type");
+    uint32_t type = 0;
+    for (const char c : kind.substr(1, kind.size() - 2)) {
+        if (HexDigit(c) < 0) fail(i, "bad hex value type");
+        type = type * 16 + static_cast<uint32_t>(HexDigit(c));
+    }
+    return type;
+}
+
+// Hex data may go on over lines that end in a backslash; i moves to the last
+// of them and raw collects them as they are.
+TRegValueData ParseHexValue(std::string_view rest, const std::vector<std::string_view>& lines,
+                            size_t& i, std::string& raw, int version, const TLineError& fail) {
+    const size_t first = i;
+    const size_t colon = rest.find(':');
+    if (colon == std::string_view::npos) fail(i, "':' expected after hex");
+    TRegValueData value;
+    value.Type = ParseHexType(rest.substr(3, colon - 3), i, fail);
+    std::string data(rest.substr(colon + 1));
+    while (!data.empty() && data.back() == '\\') {
+        if (++i == lines.size()) fail(first, "hex data continues past the end of the file");
+        data.pop_back();
+        data += TrimBlanks(lines[i]);
+        raw += '\n';
+        raw += lines[i];
+    }
+    if (!ParseHexBytes(data, value.Bytes)) fail(first, "bad hex byte");
+    if (value.Type == REG_SZ || value.Type == REG_EXPAND_SZ)
+        value.Bytes = DecodeHexText(value.Bytes, version);
+    return value;
+}
+
+TRegValueData ParseValueData(std::string_view rest, const std::vector<std::string_view>& lines,
+                             size_t& i, std::string& raw, int version, const TLineError& fail) {
+    if (rest.starts_with('"')) {
+        size_t end = 0;
+        TRegValueData value;
+        value.Type = REG_SZ;
+        if (!ParseQuoted(rest, end, value.Bytes)) fail(i, "text without closing quote");
+        if (!TrimBlanks(rest.substr(end)).empty()) fail(i, "text after the closing quote");
+        return value;
+    }
+    if (rest.starts_with("dword:")) return ParseDword(rest.substr(6), i, fail);
+    if (rest.starts_with("hex")) return ParseHexValue(rest, lines, i, raw, version, fail);
+    if (rest == "-") fail(i, "deleting a value is not supported here");
+    fail(i, "unrecognised value data");
+}
+
 std::string EncodeHexText(std::string_view utf8, int version) {
     if (version != 5) return std::string(utf8) + '\0';
     std::string out;
@@ -179,18 +284,8 @@ TRegistryFile TRegistryFile::Parse(std::string_view bytes, const std::string& fi
     TRegistryFile f;
     const std::string text = DecodeTextFile(bytes);
     if (text.find("\r\n") != std::string::npos) f.FEol = "\r\n";
-    std::vector<std::string_view> lines;
-    for (std::string_view rest = text; !rest.empty();) {
-        const size_t nl = rest.find('\n');
-        std::string_view line = rest.substr(0, nl);
-        if (line.ends_with('\r')) line.remove_suffix(1);
-        lines.push_back(line);
-        if (nl == std::string_view::npos) break;
-        rest.remove_prefix(nl + 1);
-    }
-    auto fail = [&](size_t index, const std::string& what) {
-        throw ERegistryException(fileName + " line " + std::to_string(index + 1) + ": " + what);
-    };
+    const std::vector<std::string_view> lines = SplitLines(text);
+    const TLineError fail{fileName};
 
     size_t i = 0;
     while (i < lines.size() && TrimBlanks(lines[i]).empty())
@@ -205,92 +300,40 @@ TRegistryFile TRegistryFile::Parse(std::string_view bytes, const std::string& fi
     else if (header != kHeader4)
         fail(i, "not a registry file (the first line must be REGEDIT4)");
     f.FPreamble.emplace_back(lines[i++]);
-
-    for (; i < lines.size(); ++i) {
-        const std::string_view line = TrimBlanks(lines[i]);
-        if (line.empty() || line.front() == ';') {
-            if (f.FBlocks.empty())
-                f.FPreamble.emplace_back(lines[i]);
-            else
-                f.FBlocks.back().Items.emplace_back().Raw = lines[i];
-            continue;
-        }
-        if (line.front() == '[') {
-            if (line.back() != ']') fail(i, "key line without ']'");
-            if (line.starts_with("[-")) fail(i, "deleting a key is not supported here");
-            const std::string_view path = line.substr(1, line.size() - 2);
-            if (PathParts(path).empty()) fail(i, "empty key name");
-            f.FBlocks.push_back({std::string(path), std::string(lines[i]), {}});
-            continue;
-        }
-        if (line.front() != '"' && line.front() != '@') fail(i, "unrecognised line");
-        if (f.FBlocks.empty()) fail(i, "value before the first key");
-
-        TItem item;
-        item.IsValue = true;
-        item.Raw = lines[i];
-        size_t pos = 1; // after '@', the default value
-        if (line.front() == '"') {
-            pos = 0;
-            if (!ParseQuoted(line, pos, item.Name)) fail(i, "value name without closing quote");
-        }
-        std::string_view rest = TrimBlanks(line.substr(pos));
-        if (!rest.starts_with('=')) fail(i, "'=' expected after the value name");
-        rest = TrimBlanks(rest.substr(1));
-
-        const size_t first = i;
-        if (rest.starts_with('"')) {
-            size_t end = 0;
-            item.Data.Type = REG_SZ;
-            if (!ParseQuoted(rest, end, item.Data.Bytes)) fail(i, "text without closing quote");
-            if (!TrimBlanks(rest.substr(end)).empty()) fail(i, "text after the closing quote");
-        } else if (rest.starts_with("dword:")) {
-            const std::string_view digits = rest.substr(6);
-            if (digits.empty() || digits.size() > 8) fail(i, "dword needs 1 to 8 hex digits");
-            uint32_t v = 0;
-            for (const char c : digits) {
-                if (HexDigit(c) < 0) fail(i, "bad hex digit in dword");
-                v = v * 16 + static_cast<uint32_t>(HexDigit(c));
-            }
-            item.Data.Type = REG_DWORD;
-            for (int b = 0; b < 4; ++b)
-                item.Data.Bytes += static_cast<char>((v >> (8 * b)) & 0xFF);
-        } else if (rest.starts_with("hex")) {
-            size_t colon = rest.find(':');
-            uint32_t type = REG_BINARY;
-            if (colon == std::string_view::npos) fail(i, "':' expected after hex");
-            const std::string_view kind = rest.substr(3, colon - 3);
-            if (!kind.empty()) {
-                if (kind.size() < 3 || kind.size() > 10 || kind.front() != '(' ||
-                    kind.back() != ')')
-                    fail(i, "bad hex value type");
-                type = 0;
-                for (const char c : kind.substr(1, kind.size() - 2)) {
-                    if (HexDigit(c) < 0) fail(i, "bad hex value type");
-                    type = type * 16 + static_cast<uint32_t>(HexDigit(c));
-                }
-            }
-            std::string data(rest.substr(colon + 1));
-            while (!data.empty() && data.back() == '\\') {
-                if (++i == lines.size()) fail(first, "hex data continues past the end of the file");
-                data.pop_back();
-                data += TrimBlanks(lines[i]);
-                item.Raw += '\n';
-                item.Raw += lines[i];
-            }
-            std::string raw;
-            if (!ParseHexBytes(data, raw)) fail(first, "bad hex byte");
-            item.Data.Type = type;
-            if (type == REG_SZ || type == REG_EXPAND_SZ) raw = DecodeHexText(raw, f.FVersion);
-            item.Data.Bytes = std::move(raw);
-        } else if (rest == "-") {
-            fail(i, "deleting a value is not supported here");
-        } else {
-            fail(i, "unrecognised value data");
-        }
-        f.FBlocks.back().Items.push_back(std::move(item));
-    }
+    for (; i < lines.size(); ++i)
+        f.ParseLine(lines, i, fileName);
     return f;
+}
+
+// One line after the header (or a value with its continuation lines, which
+// moves i to the last of them): a blank or comment, a key, or a value.
+void TRegistryFile::ParseLine(const std::vector<std::string_view>& lines, size_t& i,
+                              const std::string& fileName) {
+    const TLineError fail{fileName};
+    const std::string_view line = TrimBlanks(lines[i]);
+    if (line.empty() || line.front() == ';') {
+        if (FBlocks.empty())
+            FPreamble.emplace_back(lines[i]);
+        else
+            FBlocks.back().Items.emplace_back().Raw = lines[i];
+        return;
+    }
+    if (line.front() == '[') {
+        if (line.back() != ']') fail(i, "key line without ']'");
+        if (line.starts_with("[-")) fail(i, "deleting a key is not supported here");
+        const std::string_view path = line.substr(1, line.size() - 2);
+        if (PathParts(path).empty()) fail(i, "empty key name");
+        FBlocks.push_back({std::string(path), std::string(lines[i]), {}});
+        return;
+    }
+    if (line.front() != '"' && line.front() != '@') fail(i, "unrecognised line");
+    if (FBlocks.empty()) fail(i, "value before the first key");
+    TItem item;
+    item.IsValue = true;
+    item.Raw = lines[i];
+    const std::string_view data = ParseValueName(line, item.Name, i, fail);
+    item.Data = ParseValueData(data, lines, i, item.Raw, FVersion, fail);
+    FBlocks.back().Items.push_back(std::move(item));
 }
 
 std::string TRegistryFile::Text() const {

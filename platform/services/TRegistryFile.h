@@ -74,6 +74,8 @@ private:
         std::vector<TItem> Items;
     };
 
+    void ParseLine(const std::vector<std::string_view>& lines, size_t& i,
+                   const std::string& fileName);
     TItem* FindItem(std::string_view keyPath, std::string_view name);
     std::string FormatValue(std::string_view name, const TRegValueData& data) const;
 

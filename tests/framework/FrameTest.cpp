@@ -5,8 +5,11 @@
 
 using PlainFrame = HeadlessApp;
 
+#include <algorithm>
+
 #include "framework/forms/TForm.h"
 #include "framework/window/WinApi.h"
+#include "platform/services/SystemMetrics.h"
 
 namespace {
 THeadlessWindow* Win(TCustomForm* f) {
@@ -39,6 +42,41 @@ TEST_F(PlainFrame, ClientAreaFollowsTheBorderStyle) {
         EXPECT_EQ(f->ClientHeight(), 336);
         f->Free();
     }
+}
+
+// The frame, the skinned frame and anyone asking GetSystemMetrics must see the
+// same numbers, so the plain frame's sizes are checked against the function.
+TEST_F(PlainFrame, FrameMetricsAgreeWithTheSystemMetrics) {
+    const TFormBorderStyle styles[] = {bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin};
+    for (TFormBorderStyle style : styles) {
+        auto* f = new TForm(App.get());
+        f->SetBorderStyle(style);
+        f->SetBounds(0, 0, 300, 120);
+        bool sizeable = style == bsSizeable || style == bsSizeToolWin;
+        bool tool = style == bsToolWindow || style == bsSizeToolWin;
+        EXPECT_EQ(f->FrameWidth(), GetSystemMetrics(sizeable ? SM_CXFRAME : SM_CXDLGFRAME))
+            << style;
+        EXPECT_EQ(f->FrameHeight(), GetSystemMetrics(sizeable ? SM_CYFRAME : SM_CYDLGFRAME))
+            << style;
+        EXPECT_EQ(f->CaptionHeight(), GetSystemMetrics(tool ? SM_CYSMCAPTION : SM_CYCAPTION))
+            << style;
+        // Tool windows shrink their close button to the small caption.
+        TRect close = f->CloseButtonRect();
+        int h = std::min(GetSystemMetrics(SM_CYSIZE) - 4, f->CaptionHeight() - 5);
+        EXPECT_EQ(close.Height(), h) << style;
+        EXPECT_EQ(close.Width(), tool ? h + 2 : GetSystemMetrics(SM_CXSIZE) - 2) << style;
+        TRect max = f->MaxButtonRect();
+        ASSERT_EQ(max.IsEmpty(), style != bsSingle && style != bsSizeable) << style;
+        if (!max.IsEmpty()) {
+            EXPECT_EQ(max.Width(), GetSystemMetrics(SM_CXSIZE) - 2) << style;
+            EXPECT_EQ(max.Height(), GetSystemMetrics(SM_CYSIZE) - 4) << style;
+        }
+        f->Free();
+    }
+    auto* none = new TForm(App.get());
+    none->SetBorderStyle(bsNone);
+    EXPECT_EQ(none->FrameWidth() + none->FrameHeight() + none->CaptionHeight(), 0);
+    none->Free();
 }
 
 TEST_F(PlainFrame, PlainFramePaintsTitleAndLeavesTheClientAlone) {

@@ -17,9 +17,9 @@
 #include <vector>
 
 #include "controls/TsWebLabel.h"
-#include "framework/forms/MessageBox.h"
 #include "framework/forms/TApplication.h"
 #include "framework/forms/TScreen.h"
+#include "framework/stdctrls/MessageBox.h"
 #include "framework/stdctrls/TCheckBox.h"
 #include "framework/stdctrls/TComboBox.h"
 #include "framework/stdctrls/TStatusBar.h"

@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/component/EReadError.h"
-#include "framework/component/PropertyHelpers.h"
 #include "framework/component/TFormReader.h"
-#include "framework/graphics/Graphics.h"
-#include "paint/EConvertError.h"
 #include "platform/BmpDecoder.h"
 #include "skin/SkinState.h"
 #include "skin/TsSkinManager.h"
@@ -32,10 +29,7 @@ TPixels Picture() {
 
 class StoredSkins : public ::testing::Test {
 protected:
-    void SetUp() override {
-        SetIdentToColorHook(&IdentToColor);
-        FRoot = std::make_unique<TComponent>(nullptr);
-    }
+    void SetUp() override { FRoot = std::make_unique<TComponent>(nullptr); }
     void TearDown() override { FRoot.reset(); }
 
     TsSkinManager* Read(const std::string& managerBody) {

@@ -7,10 +7,8 @@
 #include <set>
 #include <sstream>
 
-#include "framework/component/PropertyHelpers.h"
 #include "framework/component/TClassRegistry.h"
 #include "framework/component/TFormReader.h"
-#include "framework/graphics/Graphics.h"
 #include "paint/Gradient.h"
 #include "skin/SkinPaint.h"
 #include "skin/SkinState.h"
@@ -32,7 +30,6 @@ const std::string& MainDefinition() {
 class LauncherSkin : public ::testing::Test {
 protected:
     void SetUp() override {
-        SetIdentToColorHook(&IdentToColor);
         RegisterClass(TsSkinManager::StaticClassInfo());
         const std::string& text = MainDefinition();
         const size_t start = text.find("  object sSkinManager1: TsSkinManager\n");

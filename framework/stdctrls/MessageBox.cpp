@@ -1,4 +1,4 @@
-#include "forms/MessageBox.h"
+#include "stdctrls/MessageBox.h"
 
 #include <algorithm>
 #include <cstring>
@@ -7,8 +7,7 @@
 #include "forms/TForm.h"
 #include "graphics/DrawText.h"
 #include "graphics/TCanvas.h"
-#include "platform/VirtualKeys.h"
-#include "window/TCustomControl.h"
+#include "stdctrls/TButton.h"
 
 namespace {
 std::vector<TMessageBoxRecord>& Log() {
@@ -21,70 +20,6 @@ constexpr int kIconSize = 32;
 constexpr int kMaxTextWidth = 420;
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 23;
-
-// The box's one button: Enter, Escape, space and a click all answer OK.
-class TMessageBoxButton : public TCustomControl {
-public:
-    explicit TMessageBoxButton(TComponent* owner) : TCustomControl(owner) {
-        SetTabStop(true);
-        FControlStyle |= csOpaque;
-    }
-
-    void WndProc(TMessage& m) override {
-        switch (m.Msg) {
-        case CM_DIALOGKEY:
-            if (static_cast<int>(m.WParam) == VK_RETURN ||
-                static_cast<int>(m.WParam) == VK_ESCAPE) {
-                Answer();
-                m.Result = 1;
-                return;
-            }
-            break;
-        case WM_KEYUP:
-            if (static_cast<int>(m.WParam) == VK_SPACE) Answer();
-            break;
-        case WM_SETFOCUS:
-        case WM_KILLFOCUS:
-            Invalidate();
-            break;
-        default:
-            break;
-        }
-        TCustomControl::WndProc(m);
-    }
-
-protected:
-    void MouseDown(TMouseButton b, TShiftState s, int x, int y) override {
-        SetFocus();
-        TCustomControl::MouseDown(b, s, x, y);
-    }
-    void Click() override { Answer(); }
-
-    void Paint() override {
-        TCanvas* c = Canvas();
-        TRect r = ClientRect();
-        c->Brush()->SetColor(clBtnFace);
-        c->FillRect(r);
-        c->Brush()->SetColor(cl3DDkShadow);
-        c->FrameRect(r);
-        c->Brush()->SetColor(clBtnShadow);
-        c->FillRect(Rect(r.Left + 1, r.Bottom - 2, r.Right - 1, r.Bottom - 1));
-        c->FillRect(Rect(r.Right - 2, r.Top + 1, r.Right - 1, r.Bottom - 1));
-        c->Brush()->SetColor(clBtnHighlight);
-        c->FillRect(Rect(r.Left + 1, r.Top + 1, r.Right - 2, r.Top + 2));
-        c->FillRect(Rect(r.Left + 1, r.Top + 1, r.Left + 2, r.Bottom - 2));
-        c->Brush()->SetStyle(bsClear);
-        c->Font()->SetColor(clBtnText);
-        TRect t = r;
-        c->DrawText(Caption(), t, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-        if (Focused()) c->DrawFocusRect(Rect(r.Left + 4, r.Top + 4, r.Right - 4, r.Bottom - 4));
-    }
-
-private:
-    void Answer() {
-        if (auto* f = GetParentForm()) f->SetModalResult(mrOk);
-    }
-};
 
 class TMessageForm : public TForm {
 public:
@@ -122,10 +57,14 @@ private:
         int width = std::max(left + t.Width() + kMargin, kButtonWidth + 2 * kMargin);
         int height = contentBottom + kMargin + kButtonHeight + kMargin;
         SetClientSize(width, height);
-        auto* ok = new TMessageBoxButton(this);
+        // Enter, Escape, Space and a click all answer OK.
+        auto* ok = new TButton(this);
         ok->SetName("OKButton");
         ok->SetParent(this);
         ok->SetCaption("OK");
+        ok->SetDefault(true);
+        ok->SetCancel(true);
+        ok->SetModalResult(mrOk);
         ok->SetBounds((width - kButtonWidth) / 2, contentBottom + kMargin, kButtonWidth,
                       kButtonHeight);
         SetActiveControl(ok);

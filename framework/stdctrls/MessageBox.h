@@ -1,6 +1,6 @@
 #pragma once
-// Message boxes: modal, drawn by the framework as a small dialog with the
-// text, the caption, an optional stop icon and one OK button. Every box is
+// Message boxes: modal, a small plain dialog with the text, the caption, an
+// optional stop icon and one OK button (a TButton). Every box is
 // recorded; on the headless host it is answered at once (IDOK) instead of
 // waiting, so tests read what was shown from MessageBoxLog().
 

@@ -1,6 +1,5 @@
-#include "graphics/PlainPaint.h"
+#include "graphics/BevelPaint.h"
 
-#include "graphics/DrawText.h"
 #include "graphics/Graphics.h"
 #include "graphics/TCanvas.h"
 
@@ -15,6 +14,13 @@ void Frame3D(TCanvas& canvas, TRect& r, TColor topLeft, TColor bottomRight, int 
         canvas.FillRect(Rect(r.Right - 1, r.Top, r.Right, r.Bottom));
         r = Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
     }
+}
+
+void DrawBevel(TCanvas& canvas, TRect& r, bool raised, int width) {
+    if (raised)
+        Frame3D(canvas, r, clBtnHighlight, clBtnShadow, width);
+    else
+        Frame3D(canvas, r, clBtnShadow, clBtnHighlight, width);
 }
 
 void DrawRaisedEdge(TCanvas& canvas, TRect& r) {
@@ -32,23 +38,19 @@ void DrawPushedEdge(TCanvas& canvas, TRect& r) {
     Frame3D(canvas, r, clBtnShadow, clBtnShadow, 1);
 }
 
+void DrawWindowEdge(TCanvas& canvas, TRect& r, bool raised) {
+    if (raised) {
+        Frame3D(canvas, r, cl3DLight, cl3DDkShadow, 1);
+        Frame3D(canvas, r, clBtnHighlight, clBtnShadow, 1);
+    } else {
+        Frame3D(canvas, r, cl3DDkShadow, clBtnHighlight, 1);
+        Frame3D(canvas, r, clBtnShadow, cl3DLight, 1);
+    }
+}
+
 void DrawEtchedFrame(TCanvas& canvas, const TRect& r) {
     TRect outer = Rect(r.Left + 1, r.Top + 1, r.Right, r.Bottom);
     Frame3D(canvas, outer, clBtnHighlight, clBtnHighlight, 1);
     TRect inner = Rect(r.Left, r.Top, r.Right - 1, r.Bottom - 1);
     Frame3D(canvas, inner, clBtnShadow, clBtnShadow, 1);
-}
-
-int DrawControlText(TCanvas& canvas, const std::string& text, TRect r, unsigned flags,
-                    bool enabled) {
-    canvas.Brush()->SetStyle(bsClear);
-    if (enabled) return canvas.DrawText(text, r, flags);
-    TColor saved = canvas.Font()->Color();
-    TRect shifted = r.Offset(1, 1);
-    canvas.Font()->SetColor(clBtnHighlight);
-    canvas.DrawText(text, shifted, flags);
-    canvas.Font()->SetColor(clBtnShadow);
-    int h = canvas.DrawText(text, r, flags);
-    canvas.Font()->SetColor(saved);
-    return h;
 }
