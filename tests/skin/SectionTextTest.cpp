@@ -58,9 +58,3 @@ TEST_F(SectionText, NormalAndHotLooksUseTheirOwnColoursAndContours) {
     EXPECT_EQ(Colours(true, true, 7), (std::set<TColor>{kFont}));
     EXPECT_EQ(SectionTextColors(7, false).Left, clNoContour);
 }
-
-TEST_F(SectionText, NoCanvasDrawsNothing) {
-    TRect r = {0, 0, 10, 10};
-    WriteSectionText(nullptr, "x", true, false, 0, 0, r);
-    EXPECT_EQ(r.Right, 10);
-}
