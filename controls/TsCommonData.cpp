@@ -67,7 +67,8 @@ void TsCommonData::Loaded() {
 void TsCommonData::UpdateIndexes() {
     BGChanged = true;
     SkinIndex = GetSkinIndex(FSkinSection);
-    if (SkinIndex >= 0) BorderIndex = GetMaskIndex(SkinIndex, FSkinSection, "BORDERSMASK");
+    // Without a section the old skin's border index would name a stranger.
+    BorderIndex = SkinIndex >= 0 ? GetMaskIndex(SkinIndex, FSkinSection, "BORDERSMASK") : -1;
 }
 
 bool TsCommonData::Skinned() const {

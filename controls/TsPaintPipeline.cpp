@@ -104,7 +104,9 @@ void PaintFromCache(TsSkinnedLook& look, HDC dc) {
     if (data.BGChanged && !data.Frozen) PrepareCache(look);
     // A frozen control that never rendered has no picture of its size yet.
     if (data.CacheBmp() && !data.CacheBmp()->Empty()) CopyToScreen(look, dc);
-    data.BGChanged = false;
+    // A frozen control keeps its stale mark, so that the first paint after
+    // thawing shows what changed meanwhile.
+    if (!data.Frozen) data.BGChanged = false;
 }
 
 void SkinPaintMessage(TsSkinnedLook& look, TMessage& m) {

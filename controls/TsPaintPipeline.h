@@ -27,6 +27,12 @@ void SkinPaintMessage(TsSkinnedLook& look, TMessage& m);
 // off-screen bitmap that starts as the container's picture under the child.
 void PaintGraphicChildren(TWinControl& container, HDC dc);
 
+// The skin commands a control answers itself (new skin, removal, refresh,
+// repaint, "are you skinned"; a container passes the first three on to its
+// children); the rest go to its skin data. True when the message was
+// handled and must not go on to the base class.
+bool SkinControlCommand(TsSkinnedLook& look, TMessage& m);
+
 // The window procedure every skinned control shares: the skin commands, the
 // swallowed erase, the paint, and the window events that change the look;
 // what it does not take goes to Inherited (the base class's procedure). A

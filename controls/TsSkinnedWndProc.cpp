@@ -14,8 +14,9 @@ constexpr intptr_t AnswerYes = 1;
 // The erase request is answered as done: the cache covers every pixel.
 constexpr intptr_t Erased = 1;
 
-// The commands a control handles itself; the rest go to its skin data.
-bool ControlCommand(TsSkinnedLook& look, TMessage& m) {
+} // namespace
+
+bool SkinControlCommand(TsSkinnedLook& look, TMessage& m) {
     TsCommonData& data = look.LookData();
     TWinControl& c = look.LookControl();
     const bool container = look.IsContainer();
@@ -46,13 +47,11 @@ bool ControlCommand(TsSkinnedLook& look, TMessage& m) {
     }
 }
 
-} // namespace
-
 void SkinnedWndProc(TsSkinnedLook& look, TMessage& m, const TWndMethod& inherited) {
     TsCommonData& data = look.LookData();
     TWinControl& c = look.LookControl();
     if (IsSkinMessage(m)) {
-        if (!ControlCommand(look, m)) inherited(m);
+        if (!SkinControlCommand(look, m)) inherited(m);
         return;
     }
     if (!c.IsReady() || !data.Skinned()) return inherited(m);
