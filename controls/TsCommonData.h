@@ -96,6 +96,11 @@ private:
     bool OwnerIsWindowed() const;
     bool CanTakeFocusMark() const;
     bool CandidateDependsOnParent() const;
+    // The questions (answered in the record or the shared answers); true
+    // for those the control must not pass on.
+    bool AnswerQuestion(TMessage& m);
+    void ApplyCommand(TMessage& m);
+    void RemoveSkin();
     void UpdateChildren(uint16_t argument);
     void AnswerCache() const;
     void AnswerComplexBackground(TMessage& m) const;

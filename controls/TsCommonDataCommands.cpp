@@ -48,45 +48,64 @@ void TsCommonData::UpdateChildren(uint16_t argument) {
 }
 
 void TsCommonData::HandleCommand(TMessage& m) {
-    const uint16_t argument = SkinCommandArgument(m);
+    if (!AnswerQuestion(m)) ApplyCommand(m);
+}
+
+bool TsCommonData::AnswerQuestion(TMessage& m) {
+    switch (SkinCommandCode(m)) {
+    case SKC_GETCACHE:
+        AnswerCache();
+        return false; // answered through CacheInfo, and passed on
+    case SKC_ISSKINNED:
+        m.LParam = AnswerYes;
+        return true;
+    case SKC_ISUPDATING:
+        m.Result = BGChanged || IsUpdating() ? AnswerYes : 0;
+        return true;
+    case SKC_ISHALFVISIBLE:
+        m.LParam = HalfVisible ? AnswerYes : 0;
+        return true;
+    case SKC_HASCOMPLEXBG:
+        AnswerComplexBackground(m);
+        return true;
+    case SKC_GETBGCOLOR:
+        if (FOwnerControl) AnswerBGColor(FOwnerControl, Skinned() ? SkinIndex : -1);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TsCommonData::RemoveSkin() {
+    BorderIndex = SkinIndex = -1;
+    Updating = true;
+    if (!FCacheBmp) return;
+    FCacheBmp->SetWidth(0);
+    FCacheBmp->SetHeight(0);
+}
+
+void TsCommonData::ApplyCommand(TMessage& m) {
+    const bool on = SkinCommandArgument(m) == ArgumentOn;
     switch (SkinCommandCode(m)) {
     case SKC_SETNEWSKIN:
         Updating = true;
         UpdateIndexes();
         break;
     case SKC_REMOVESKIN:
-        BorderIndex = SkinIndex = -1;
-        Updating = true;
-        if (FCacheBmp) {
-            FCacheBmp->SetWidth(0);
-            FCacheBmp->SetHeight(0);
-        }
+        RemoveSkin();
         break;
     case SKC_REFRESH:
         BGChanged = true;
         Updating = false;
         break;
-    case SKC_GETCACHE:
-        AnswerCache();
-        break;
-    case SKC_ISSKINNED:
-        m.LParam = AnswerYes;
-        break;
     case SKC_SETUPDATING:
-        Updating = argument == ArgumentOn;
+        Updating = on;
         break;
     case SKC_SETFROZEN:
-        Frozen = argument == ArgumentOn;
-        break;
-    case SKC_ISUPDATING:
-        m.Result = BGChanged || IsUpdating() ? AnswerYes : 0;
-        break;
-    case SKC_ISHALFVISIBLE:
-        m.LParam = HalfVisible ? AnswerYes : 0;
+        Frozen = on;
         break;
     case SKC_PARENTBGCHANGED:
-        if (IsValidSkinIndex(SkinIndex) && SkinGeneralData[SkinIndex].Transparency >= 1 &&
-            argument == ArgumentOn)
+        if (on && IsValidSkinIndex(SkinIndex) && SkinGeneralData[SkinIndex].Transparency >= 1)
             BGChanged = true;
         m.Result = 0;
         break;
@@ -99,16 +118,10 @@ void TsCommonData::HandleCommand(TMessage& m) {
         LinkedObject = reinterpret_cast<TObject*>(m.LParam);
         break;
     case SKC_SETBGCHANGED:
-        BGChanged = argument == ArgumentOn;
-        break;
-    case SKC_HASCOMPLEXBG:
-        AnswerComplexBackground(m);
+        BGChanged = on;
         break;
     case SKC_UPDATECHILDREN:
-        UpdateChildren(argument);
-        break;
-    case SKC_GETBGCOLOR:
-        if (FOwnerControl) AnswerBGColor(FOwnerControl, Skinned() ? SkinIndex : -1);
+        UpdateChildren(SkinCommandArgument(m));
         break;
     default:
         break;
@@ -123,17 +136,10 @@ bool TsCommonData::CanTakeFocusMark() const {
 
 bool TsCommonData::HandleWindowMessage(TMessage& m) {
     if (IsSkinMessage(m)) {
-        HandleCommand(m);
-        switch (SkinCommandCode(m)) {
-        case SKC_ISSKINNED:
-        case SKC_ISUPDATING:
-        case SKC_ISHALFVISIBLE:
-        case SKC_HASCOMPLEXBG:
-        case SKC_GETBGCOLOR:
-            return true;
-        default:
-            return false;
-        }
+        // Only the questions are marked handled; the rest go on to the control.
+        if (AnswerQuestion(m)) return true;
+        ApplyCommand(m);
+        return false;
     }
     switch (m.Msg) {
     case WM_MOVE:
