@@ -108,6 +108,19 @@ TEST_F(CommonData, EveryCommandOfTheTable) {
     TsCommonData& d = *c->SkinData();
     Show();
 
+    // 1 and 3: the new skin suspends painting until the refresh.
+    d.SkinIndex = d.BorderIndex = -1;
+    Send(c, SKC_SETNEWSKIN);
+    EXPECT_TRUE(d.Updating);
+    EXPECT_EQ(d.SkinIndex, GetSkinIndex("BUTTON"));
+    EXPECT_GE(d.BorderIndex, 0);
+    // The refresh marks the cache stale and repaints: a fresh render.
+    d.BGChanged = false;
+    const int renders = c->Renders;
+    Send(c, SKC_REFRESH);
+    EXPECT_FALSE(d.Updating);
+    EXPECT_EQ(c->Renders, renders + 1);
+
     // 5: the cache itself, at 0, 0.
     CacheInfo = TCacheInfo{};
     SendCommand(c->Handle(), SKC_GETCACHE);

@@ -177,6 +177,17 @@ TEST_F(PaintPipeline, AContainerPaintsItsChildrenOverItsFreshPicture) {
     EXPECT_EQ(OnScreen(panel, 5, 5), cache.Pixel(5, 5));
 }
 
+TEST_F(PaintPipeline, ASeeThroughChildShowsItsContainersPictureUnderIt) {
+    TsTestControl* panel = Add(Form, {10, 10, 200, 120}, ckPanel, "PANEL", true);
+    TsTestControl* clear = Add(panel, {30, 20, 120, 80}, ckPanel, "TRANSPARENT");
+    Show();
+    const TBitmap& under = *panel->SkinData()->CacheBmp();
+    const TBitmap& mine = *clear->SkinData()->CacheBmp();
+    for (int y = 0; y < 80; y += 7)
+        for (int x = 0; x < 120; x += 7)
+            ASSERT_EQ(mine.Pixel(x, y), under.Pixel(30 + x, 20 + y)) << x << "," << y;
+}
+
 TEST_F(PaintPipeline, ADisabledControlIsBlendedTowardsItsParent) {
     TsTestControl* on = Add(Form, {20, 20, 75, 25});
     TsTestControl* off = Add(Form, {120, 20, 75, 25});
