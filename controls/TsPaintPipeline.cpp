@@ -58,7 +58,6 @@ void PrepareCache(TsSkinnedLook& look) {
         look.RegionRebuilt();
     }
     if (!c.Enabled()) {
-        // The parent's picture may have been rebuilt by the content step.
         const TCacheInfo again = data.GetParentCache();
         PaintDisabled(data.CacheBmp(), look.DisabledFlags(), ParentColorOf(c), again,
                       {c.Left(), c.Top()});
