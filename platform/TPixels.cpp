@@ -14,7 +14,8 @@ void TPixels::SetSize(int width, int height) {
     std::vector<uint8_t, TLineAllocator<uint8_t>> data(static_cast<size_t>(stride) * height, 0);
     const int keepRows = std::min(height, FHeight);
     const int keepBytes = std::min(width, FWidth) * 3;
-    for (int y = 0; y < keepRows; ++y)
+    // A side of 0 leaves no storage; there is nothing to keep then.
+    for (int y = 0; keepBytes > 0 && y < keepRows; ++y)
         std::memcpy(data.data() + static_cast<size_t>(y) * stride, ScanLine(y), keepBytes);
     FData.swap(data);
     FWidth = width;

@@ -1,0 +1,102 @@
+// The skinned-control pipeline on the launcher's own skin: a button caption
+// written in its section's text look, a 75 x 25 button cache rebuilt from
+// scratch, and a repaint of that button with its cache warm.
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+#include "controls/ControlKinds.h"
+#include "controls/TsSkinnedControl.h"
+#include "controls/WriteSkinText.h"
+#include "framework/component/TClassRegistry.h"
+#include "framework/component/TFormReader.h"
+#include "framework/forms/TApplication.h"
+#include "framework/forms/TForm.h"
+#include "framework/graphics/DrawText.h"
+#include "framework/graphics/TBitmap.h"
+#include "framework/graphics/TCanvas.h"
+#include "platform/CreateHost.h"
+#include "skin/TsSkinManager.h"
+
+// The main window's definition, built into the program.
+extern const char Unit1Definition[];
+
+namespace {
+
+constexpr unsigned CaptionFlags = DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS;
+
+class TBenchButton : public TsSkinnedControl<TWinControl> {
+public:
+    explicit TBenchButton(TComponent* owner) : TsSkinnedControl(owner, ckButton) {
+        SkinData()->Loaded();
+    }
+    void Render() { PrepareCache(*this); }
+
+protected:
+    void PaintContent() override {
+        TRect r = Rect(0, 6, Width(), Height() - 6);
+        WriteSkinText(SkinData()->CacheBmp()->Canvas(), Caption(), Enabled(),
+                      SkinData()->ControlIsActive(), *SkinData(), CaptionFlags, r);
+    }
+};
+
+// A form with the launcher's skin manager (read from the main window's
+// definition, so the skin is applied as at start-up) and one button.
+struct TSkinnedWorld {
+    TSkinnedWorld() {
+        InstallHeadlessHost();
+        App = std::make_unique<TApplication>();
+        Form = new TForm(App.get());
+        Form->SetBounds(0, 0, 300, 200);
+        Button = new TBenchButton(Form);
+        Button->SetParent(Form);
+        Button->SetBounds(20, 20, 75, 25);
+        Button->SetCaption("Jogar");
+        RegisterClass(TsSkinManager::StaticClassInfo());
+        const std::string text = Unit1Definition;
+        const size_t start = text.find("  object sSkinManager1: TsSkinManager\n");
+        const size_t end = text.find("\n  end\n", start);
+        ReadComponentResource(
+            Form, "object Form1: TForm\n" + text.substr(start, end + 7 - start) + "end\n",
+            "Unit1.dfm");
+        Form->Show();
+        App->ProcessMessages();
+    }
+    std::unique_ptr<TApplication> App;
+    TForm* Form = nullptr;
+    TBenchButton* Button = nullptr;
+};
+
+void BM_WriteSkinTextButtonCaption(benchmark::State& state) {
+    TSkinnedWorld w;
+    TBitmap bmp(75, 25);
+    for (auto _ : state) {
+        TRect r = Rect(0, 6, 75, 19);
+        WriteSkinText(bmp.Canvas(), "Jogar", true, false, *w.Button->SkinData(), CaptionFlags, r);
+        benchmark::DoNotOptimize(bmp.Pixel(30, 12));
+    }
+}
+BENCHMARK(BM_WriteSkinTextButtonCaption)->Unit(benchmark::kMicrosecond);
+
+void BM_CacheRebuild75x25(benchmark::State& state) {
+    TSkinnedWorld w;
+    for (auto _ : state) {
+        w.Button->SkinData()->BGChanged = true;
+        w.Button->Render();
+        benchmark::DoNotOptimize(w.Button->SkinData()->CacheBmp()->Pixel(30, 12));
+    }
+}
+BENCHMARK(BM_CacheRebuild75x25)->Unit(benchmark::kMicrosecond);
+
+void BM_WarmRepaint75x25(benchmark::State& state) {
+    TSkinnedWorld w;
+    for (auto _ : state) {
+        w.Button->Invalidate();
+        w.Button->Update();
+    }
+}
+BENCHMARK(BM_WarmRepaint75x25)->Unit(benchmark::kMicrosecond);
+
+} // namespace
