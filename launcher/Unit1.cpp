@@ -1,6 +1,6 @@
 #include "launcher/Unit1.h"
 
-#include "framework/component/TClassRegistry.h"
+#include "framework/component/PropertyHelpers.h"
 
 #include "controls/TsWebLabel.h"
 #include "framework/component/SysUtils.h"
@@ -48,22 +48,16 @@ const char* const MissingClientText = "Um dos arquivos vitais para o jogo está 
 TForm1::TForm1(TComponent* owner) : TForm(owner) {}
 
 const TClassInfo* TForm1::StaticClassInfo() {
-    static const TClassInfo info = [] {
-        TClassInfo i;
-        i.Name = "TForm1";
-        i.Parent = TForm::StaticClassInfo();
-        auto method = [](const char* name, void (TForm1::*handler)(TObject*)) {
-            return TMethodInfo{name, [handler](TComponent& root, TObject* sender) {
-                                   (static_cast<TForm1&>(root).*handler)(sender);
-                               }};
-        };
-        i.Methods = {method("FormCreate", &TForm1::FormCreate),
-                     method("sButton1Click", &TForm1::sButton1Click),
-                     method("sButton2Click", &TForm1::sButton2Click),
-                     method("sButton3Click", &TForm1::sButton3Click),
-                     method("sButton4Click", &TForm1::sButton4Click)};
-        return i;
-    }();
+    // The handlers its definition may name.
+    static const TClassInfo info =
+        MakeClassInfo<TForm1>("TForm1", TForm::StaticClassInfo(), {},
+                              {
+                                  Method("FormCreate", &TForm1::FormCreate),
+                                  Method("sButton1Click", &TForm1::sButton1Click),
+                                  Method("sButton2Click", &TForm1::sButton2Click),
+                                  Method("sButton3Click", &TForm1::sButton3Click),
+                                  Method("sButton4Click", &TForm1::sButton4Click),
+                              });
     return &info;
 }
 

@@ -1,6 +1,6 @@
 #include "launcher/Unit2.h"
 
-#include "framework/component/TClassRegistry.h"
+#include "framework/component/PropertyHelpers.h"
 
 #include <algorithm>
 
@@ -51,20 +51,14 @@ void ApplySwitch(TCheckBox* box, int32_t value) {
 TForm2::TForm2(TComponent* owner) : TForm(owner) {}
 
 const TClassInfo* TForm2::StaticClassInfo() {
-    static const TClassInfo info = [] {
-        TClassInfo i;
-        i.Name = "TForm2";
-        i.Parent = TForm::StaticClassInfo();
-        auto method = [](const char* name, void (TForm2::*handler)(TObject*)) {
-            return TMethodInfo{name, [handler](TComponent& root, TObject* sender) {
-                                   (static_cast<TForm2&>(root).*handler)(sender);
-                               }};
-        };
-        i.Methods = {method("FormCreate", &TForm2::FormCreate),
-                     method("sButton1Click", &TForm2::sButton1Click),
-                     method("sButton2Click", &TForm2::sButton2Click)};
-        return i;
-    }();
+    // The handlers its definition may name.
+    static const TClassInfo info =
+        MakeClassInfo<TForm2>("TForm2", TForm::StaticClassInfo(), {},
+                              {
+                                  Method("FormCreate", &TForm2::FormCreate),
+                                  Method("sButton1Click", &TForm2::sButton1Click),
+                                  Method("sButton2Click", &TForm2::sButton2Click),
+                              });
     return &info;
 }
 

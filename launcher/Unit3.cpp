@@ -1,6 +1,6 @@
 #include "launcher/Unit3.h"
 
-#include "framework/component/TClassRegistry.h"
+#include "framework/component/PropertyHelpers.h"
 
 #include "controls/TsWebLabel.h"
 #include "framework/stdctrls/TLabel.h"
@@ -14,15 +14,9 @@ TForm3* Form3 = nullptr;
 TForm3::TForm3(TComponent* owner) : TForm(owner) {}
 
 const TClassInfo* TForm3::StaticClassInfo() {
-    static const TClassInfo info = [] {
-        TClassInfo i;
-        i.Name = "TForm3";
-        i.Parent = TForm::StaticClassInfo();
-        i.Methods = {TMethodInfo{"FormCreate", [](TComponent& root, TObject* sender) {
-                                     static_cast<TForm3&>(root).FormCreate(sender);
-                                 }}};
-        return i;
-    }();
+    // The handlers its definition may name.
+    static const TClassInfo info = MakeClassInfo<TForm3>(
+        "TForm3", TForm::StaticClassInfo(), {}, {Method("FormCreate", &TForm3::FormCreate)});
     return &info;
 }
 

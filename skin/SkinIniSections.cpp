@@ -1,14 +1,17 @@
 #include "skin/SkinIniSections.h"
 
-#include <fstream>
-#include <iterator>
+#include <type_traits>
 
 #include "framework/component/SysUtils.h"
 #include "framework/graphics/Graphics.h"
 #include "platform/BmpDecoder.h"
+#include "platform/services/ReadWholeFile.h"
 #include "skin/SkinState.h"
+#include "skin/stored/TsSkinGeneral.h"
 
 namespace {
+
+using namespace SectionField;
 
 template <class T>
 void ReadInt(const TsMemIniFile& ini, const std::string& s, const char* key, T& field) {
@@ -16,16 +19,53 @@ void ReadInt(const TsMemIniFile& ini, const std::string& s, const char* key, T& 
     if (v != -1) field = static_cast<T>(v);
 }
 
-void ReadBool(const TsMemIniFile& ini, const std::string& s, const char* key, bool& field) {
-    if (ini.ValueExists(s, key)) field = ini.ReadBool(s, key, false);
+// A missing key, or an integer key that is not a number or is -1, leaves the field.
+template <class K>
+void ReadKey(const TsMemIniFile& ini, const std::string& s, TsGeneralData& d, const TPlain<K>& f) {
+    if (f.Key == NoKey) return;
+    auto& field = d.*f.Section;
+    using V = std::remove_reference_t<decltype(field)>;
+    if constexpr (std::is_same_v<V, std::string>) {
+        if (ini.ValueExists(s, f.Name)) field = ini.ReadString(s, f.Name, "");
+    } else if constexpr (std::is_same_v<V, bool>) {
+        if (ini.ValueExists(s, f.Name)) field = ini.ReadBool(s, f.Name, false);
+    } else {
+        const int32_t v = ini.ReadInteger(s, f.Name, -1);
+        if (v == -1) return;
+        if constexpr (std::is_same_v<K, Bevel>)
+            field = ToControlBevel(v);
+        else
+            field = f.Key == RgbKey ? ColorToRGB(v) : v;
+    }
 }
+void ReadKey(const TsMemIniFile& ini, const std::string& s, TsGeneralData& d,
+             const TTextColors& f) {
+    for (int i = 0; i < 5; ++i)
+        ReadInt(ini, s, f.Keys[i], d.*f.Section[i]);
+}
+void ReadKey(const TsMemIniFile& ini, const std::string& s, TsGeneralData& d, const TGradient& f) {
+    if (ini.ValueExists(s, f.Name)) f.Set(d, ini.ReadString(s, f.Name, " "));
+}
+void ReadKey(const TsMemIniFile&, const std::string&, TsGeneralData&, const TStoredOnly&) {}
 
-void ReadGradient(const TsMemIniFile& ini, const std::string& s, const char* key, std::string& text,
-                  TsGradArray& data) {
-    if (!ini.ValueExists(s, key)) return;
-    text = ini.ReadString(s, key, " ");
-    data.clear();
-    if (text != " ") ParseGradientData(text, data);
+// The value made first (see SetDefault in skin/stored/TsSkinGeneral.cpp).
+template <class K> void SetDefault(TsGeneralData& d, const TPlain<K>& f) {
+    d.*f.Section = typename K::Value(f.Default);
+}
+void SetDefault(TsGeneralData& d, const TTextColors& f) {
+    f.Set(d, TTextColors::Default);
+}
+void SetDefault(TsGeneralData& d, const TGradient& f) {
+    f.Set(d, f.Default);
+}
+void SetDefault(TsGeneralData&, const TStoredOnly&) {}
+
+// The fields the common sections never take from the parent section.
+void ResetUninherited(TsGeneralData& d) {
+    ForEachSectionField([&](const auto& f) {
+        if constexpr (requires { f.Key; })
+            if (f.Key == OwnKey || f.Key == NoKey) SetDefault(d, f);
+    });
 }
 
 std::vector<int32_t> Numbers(const std::string& token) {
@@ -53,57 +93,12 @@ std::string ResolveSkinFile(const std::string& name) {
 
 TsGeneralData IniSectionDefaults() {
     TsGeneralData d;
-    d.Color = 16777215;
-    d.ShadowBlur = 6;
-    d.ShadowOffset = 3;
-    d.ShadowTransparency = 50;
-    d.FadingIntervalIn = 5;
-    d.FadingIntervalOut = 5;
-    d.FadingIterations = 5;
-    d.HotColor = 16777215;
-    d.HotGradientData = "";
+    ForEachSectionField([&](const auto& f) { SetDefault(d, f); });
     return d;
 }
 
 void ReadIniSectionKeys(const TsMemIniFile& ini, const std::string& s, TsGeneralData& d) {
-    int32_t color = ini.ReadInteger(s, "COLOR", -1);
-    if (color != -1) d.Color = ColorToRGB(color);
-    int32_t bevel = ini.ReadInteger(s, "BEVEL", -1);
-    if (bevel != -1) d.Bevel = ToControlBevel(bevel);
-    ReadInt(ini, s, "SHADOWBLUR", d.ShadowBlur);
-    ReadInt(ini, s, "SHADOWOFFSET", d.ShadowOffset);
-    ReadInt(ini, s, "SHADOWCOLOR", d.ShadowColor);
-    ReadInt(ini, s, "SHADOWTRANSPARENCY", d.ShadowTransparency);
-    ReadBool(ini, s, "SHADOWENABLED", d.ShadowEnabled);
-    ReadBool(ini, s, "RESERVEDBOOLEAN", d.ReservedBoolean);
-    ReadInt(ini, s, "FONTCOLOR", d.FontColor);
-    ReadInt(ini, s, "TCLEFT", d.TCLeft);
-    ReadInt(ini, s, "TCTOP", d.TCTop);
-    ReadInt(ini, s, "TCRIGHT", d.TCRight);
-    ReadInt(ini, s, "TCBOTTOM", d.TCBottom);
-    ReadInt(ini, s, "HOTFONTCOLOR", d.HotFontColor);
-    ReadInt(ini, s, "HOTTCLEFT", d.HotTCLeft);
-    ReadInt(ini, s, "HOTTCTOP", d.HotTCTop);
-    ReadInt(ini, s, "HOTTCRIGHT", d.HotTCRight);
-    ReadInt(ini, s, "HOTTCBOTTOM", d.HotTCBottom);
-    ReadInt(ini, s, "TRANSPARENCY", d.Transparency);
-    ReadInt(ini, s, "GRADIENTPERCENT", d.GradientPercent);
-    ReadInt(ini, s, "IMAGEPERCENT", d.ImagePercent);
-    ReadGradient(ini, s, "GRADIENTDATA", d.GradientData, d.GradientArray);
-    ReadBool(ini, s, "SHOWFOCUS", d.ShowFocus);
-    ReadBool(ini, s, "FADINGENABLED", d.FadingEnabled);
-    ReadInt(ini, s, "FADINGINTERVALIN", d.FadingIntervalIn);
-    ReadInt(ini, s, "FADINGINTERVALOUT", d.FadingIntervalOut);
-    ReadInt(ini, s, "FADINGITERATIONS", d.FadingIterations);
-    ReadInt(ini, s, "HOTCOLOR", d.HotColor);
-    ReadInt(ini, s, "HOTTRANSPARENCY", d.HotTransparency);
-    int32_t hotBevel = ini.ReadInteger(s, "HOTBEVEL", -1);
-    if (hotBevel != -1) d.HotBevel = ToControlBevel(hotBevel);
-    ReadInt(ini, s, "HOTGRADIENTPERCENT", d.HotGradientPercent);
-    ReadGradient(ini, s, "HOTGRADIENTDATA", d.HotGradientData, d.HotGradientArray);
-    ReadInt(ini, s, "HOTIMAGEPERCENT", d.HotImagePercent);
-    ReadInt(ini, s, "BORDERCOLOR1", d.BorderColor1);
-    ReadInt(ini, s, "BORDERCOLOR2", d.BorderColor2);
+    ForEachSectionField([&](const auto& f) { ReadKey(ini, s, d, f); });
 }
 
 bool IsMaskRectValue(const std::string& value) {
@@ -139,11 +134,11 @@ void LoadIniCommonMasks(const TsMemIniFile& ini) {
                 if (!SkinMasterBitmap || SkinMasterBitmap->Empty()) continue;
                 ParseMaskRect(value, m);
             } else if (UpperSkinName(value).find(".BMP") != std::string::npos) {
-                std::ifstream in(ResolveSkinFile(value), std::ios::binary);
-                if (!in) continue; // a missing picture is simply absent
-                const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+                const std::optional<std::string> bytes = ReadWholeFile(ResolveSkinFile(value));
+                if (!bytes) continue; // a missing picture is simply absent
                 m.Bmp = std::make_unique<TBitmap>();
-                m.Bmp->Pixels() = DecodeBmp(bytes);
+                m.Bmp->Pixels() =
+                    DecodeBmp(reinterpret_cast<const uint8_t*>(bytes->data()), bytes->size());
             } else {
                 continue;
             }
@@ -157,8 +152,7 @@ void LoadIniCommonSections(const TsMemIniFile& ini) {
         const std::string parent = UpperSkinName(ini.ReadString(section, "PARENTCLASS", "-1"));
         const int parentIndex = GetSkinIndex(parent);
         TsGeneralData d = parentIndex >= 0 ? SkinGeneralData[parentIndex] : IniSectionDefaults();
-        d.ShadowColor = 0; // never inherited
-        d.ShadowDontUse = false;
+        ResetUninherited(d);
         ReadIniSectionKeys(ini, section, d);
         d.SectionName = section;
         d.ParentClass = parent;

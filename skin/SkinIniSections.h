@@ -10,7 +10,7 @@
 #include "skin/TsMaskData.h"
 #include "skin/TsMemIniFile.h"
 
-// A section with the default of every key.
+// A section with the default of every key (skin/SkinSectionFields.h).
 TsGeneralData IniSectionDefaults();
 
 // Overwrites the fields of d whose keys the section sets. A missing key, an
@@ -28,6 +28,8 @@ void ParseMaskRect(const std::string& value, TsMaskData& m);
 // The CommonSections steps: masks (rectangles when a master bitmap is loaded,
 // and bitmap files) from every section but GLOBALINFO, then sections, each
 // appended after those already loaded. A missing key takes the value of the
-// loaded section that PARENTCLASS names, else the default.
+// loaded section that PARENTCLASS names, else the default; ShadowColor and
+// ShadowDontUse are never taken from the parent (their key column in
+// skin/SkinSectionFields.h).
 void LoadIniCommonMasks(const TsMemIniFile& ini);
 void LoadIniCommonSections(const TsMemIniFile& ini);

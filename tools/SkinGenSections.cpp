@@ -39,22 +39,20 @@ class TSections {
 public:
     explicit TSections(TsStoredSkin& skin) : FSkin(skin) {}
 
-    // A new section with the defaults every section starts from: the window
-    // colour, dark text, no gradient, no fading, no shadow.
+    // A new section as every section starts: the skin format's defaults (no
+    // bevel, gradient, fading or shadow), in the window colour with dark text,
+    // this skin's softer shadow settings and its border colours.
     TsSkinGeneral& Add(const char* name, const char* parent = "") {
         TsSkinGeneral& g = *FSkin.GeneralData()->Add();
+        g.SetDefaults();
         g.SectionName = name;
         g.ParentClass = parent;
         g.Color = g.HotColor = ToColor(Window);
-        g.Bevel = g.HotBevel = cbNone;
         g.ShadowBlur = 4;
-        g.ShadowColor = 0;
         g.ShadowOffset = 2;
         g.ShadowTransparency = 60;
         g.FontColor = g.HotFontColor = Text(Ink);
-        g.GradientData.assign(1, ' ');
-        g.HotGradientData.assign(1, ' ');
-        g.FadingIntervalIn = g.FadingIntervalOut = g.FadingIterations = 5;
+        g.HotGradientData.assign(1, ' '); // " ": the default is empty
         g.BorderColor1 = ToColor(Border);
         g.BorderColor2 = ToColor(White);
         return g;

@@ -7,9 +7,6 @@
 
 namespace {
 
-const char* const BevelNames[] = {"cbNone", "cbRaisedSoft", "cbLoweredSoft", "cbRaisedHard",
-                                  "cbLoweredHard"};
-
 std::string Quote(const std::string& s) {
     std::string out;
     bool open = false;
@@ -80,38 +77,32 @@ std::vector<uint8_t> BitmapFile(const TBitmap& b) {
     return b.Empty() ? std::vector<uint8_t>{} : EncodeBmp24(b.Pixels());
 }
 
+// Each field as its stored type says: strings quoted, numbers, True or False,
+// and bevels by name.
+void WriteValue(TWriter& w, const char* name, const std::string& v) {
+    w.Str(name, v);
+}
+void WriteValue(TWriter& w, const char* name, int32_t v) {
+    w.Int(name, v);
+}
+void WriteValue(TWriter& w, const char* name, bool v) {
+    w.Bool(name, v);
+}
+void WriteValue(TWriter& w, const char* name, TsControlBevel v) {
+    w.Ident(name, ControlBevelNames[ToControlBevel(v)]);
+}
+
+template <class F> bool LeftOut(const TsSkinGeneral&, const F&) {
+    return false;
+}
+bool LeftOut(const TsSkinGeneral& g, const SectionField::TPlain<SectionField::OptionalText>& f) {
+    return (g.*f.Stored).empty();
+}
+
 void WriteGeneral(TWriter& w, const TsSkinGeneral& g) {
-    w.Str("SectionName", g.SectionName);
-    if (!g.ParentClass.empty()) w.Str("ParentClass", g.ParentClass);
-    w.Int("Color", g.Color);
-    w.Ident("Bevel", BevelNames[ToControlBevel(g.Bevel)]);
-    w.Int("ShadowBlur", g.ShadowBlur);
-    w.Int("ShadowColor", g.ShadowColor);
-    w.Bool("ShadowDontUse", g.ShadowDontUse);
-    w.Bool("ShadowEnabled", g.ShadowEnabled);
-    w.Bool("ReservedBoolean", g.ReservedBoolean);
-    w.Int("ShadowOffset", g.ShadowOffset);
-    w.Int("ShadowTransparency", g.ShadowTransparency);
-    w.Str("FontColor", g.FontColor);
-    w.Str("HotFontColor", g.HotFontColor);
-    w.Int("Transparency", g.Transparency);
-    w.Int("GradientPercent", g.GradientPercent);
-    w.Str("GradientData", g.GradientData);
-    w.Int("ImagePercent", g.ImagePercent);
-    w.Bool("ShowFocus", g.ShowFocus);
-    w.Bool("FadingEnabled", g.FadingEnabled);
-    w.Int("FadingIntervalIn", g.FadingIntervalIn);
-    w.Int("FadingIntervalOut", g.FadingIntervalOut);
-    w.Int("FadingIterations", g.FadingIterations);
-    w.Int("HotColor", g.HotColor);
-    w.Int("HotTransparency", g.HotTransparency);
-    w.Ident("HotBevel", BevelNames[ToControlBevel(g.HotBevel)]);
-    w.Int("HotGradientPercent", g.HotGradientPercent);
-    w.Str("HotGradientData", g.HotGradientData);
-    w.Int("HotImagePercent", g.HotImagePercent);
-    w.Int("BorderColor1", g.BorderColor1);
-    w.Int("BorderColor2", g.BorderColor2);
-    w.Str("Name", g.Name);
+    ForEachSectionField([&](const auto& f) {
+        if (!LeftOut(g, f)) WriteValue(w, f.Name, g.*f.Stored);
+    });
 }
 
 void WriteImage(TWriter& w, const TsSkinImage& i, const std::vector<uint8_t>& file) {

@@ -1,30 +1,83 @@
 #include "skin/stored/TsSkinGeneral.h"
 
-#include <sstream>
+#include <algorithm>
+#include <iterator>
+#include <type_traits>
+#include <vector>
 
 #include "framework/component/PropertyHelpers.h"
 #include "skin/TsMemIniFile.h"
 
+using namespace SectionField;
+
 namespace {
 
-const std::vector<std::string> BevelNames{"cbNone", "cbRaisedSoft", "cbLoweredSoft", "cbRaisedHard",
-                                          "cbLoweredHard"};
-
 // Bevels stream as names; a number is taken too, and one without a meaning is cbNone.
-TPropInfo BevelProp(const char* name, TsControlBevel TsSkinGeneral::*field) {
-    return Prop<TsSkinGeneral>(name, [field](TsSkinGeneral& g, const TValue& v, TReadContext& ctx) {
-        if (v.Kind == TValueKind::vkInteger)
-            g.*field = ToControlBevel(v.Int);
-        else
-            g.*field = static_cast<TsControlBevel>(ValueToEnum(v, ctx, BevelNames));
-    });
+TPropInfo StreamedProp(const TPlain<Bevel>& f) {
+    return Prop<TsSkinGeneral>(
+        f.Name, [field = f.Stored](TsSkinGeneral& g, const TValue& v, TReadContext& ctx) {
+            static const std::vector<std::string> names(std::begin(ControlBevelNames),
+                                                        std::end(ControlBevelNames));
+            if (v.Kind == TValueKind::vkInteger)
+                g.*field = ToControlBevel(v.Int);
+            else
+                g.*field = static_cast<TsControlBevel>(ValueToEnum(v, ctx, names));
+        });
+}
+TPropInfo StreamedProp(const TPlain<Int>& f) {
+    return IntProp(f.Name, f.Stored);
+}
+TPropInfo StreamedProp(const TPlain<Color>& f) {
+    return ColorProp(f.Name, f.Stored);
+}
+TPropInfo StreamedProp(const TPlain<Bool>& f) {
+    return BoolProp(f.Name, f.Stored);
+}
+// Texts, text colours, gradients and stored-only strings.
+template <class F> TPropInfo StreamedProp(const F& f) {
+    return StrProp(f.Name, f.Stored);
+}
+
+template <class K> void CopyField(const TsSkinGeneral& g, TsGeneralData& d, const TPlain<K>& f) {
+    if constexpr (std::is_same_v<K, Bevel>)
+        d.*f.Section = ToControlBevel(g.*f.Stored);
+    else
+        d.*f.Section = g.*f.Stored;
+}
+void CopyField(const TsSkinGeneral& g, TsGeneralData& d, const TTextColors& f) {
+    TColor colors[5];
+    SplitFontColors(g.*f.Stored, colors);
+    f.Set(d, colors);
+}
+void CopyField(const TsSkinGeneral& g, TsGeneralData& d, const TGradient& f) {
+    f.Set(d, g.*f.Stored);
+}
+void CopyField(const TsSkinGeneral&, TsGeneralData&, const TStoredOnly&) {}
+
+// Defaults are made values first: assigning a const char* to a string trips a
+// false -Wrestrict of GCC 12 in optimised builds.
+template <class K> void SetDefault(TsSkinGeneral& g, const TPlain<K>& f) {
+    g.*f.Stored = typename K::Value(f.Default);
+}
+void SetDefault(TsSkinGeneral& g, const TTextColors& f) {
+    std::string& text = g.*f.Stored;
+    text = std::to_string(TTextColors::Default[0]);
+    for (int i = 1; i < 5; ++i) {
+        text += ' ';
+        text += std::to_string(TTextColors::Default[i]);
+    }
+}
+void SetDefault(TsSkinGeneral& g, const TGradient& f) {
+    g.*f.Stored = std::string(f.Default);
+}
+void SetDefault(TsSkinGeneral& g, const TStoredOnly& f) {
+    (g.*f.Stored).clear();
 }
 
 } // namespace
 
 void SplitFontColors(const std::string& text, TColor (&colors)[5]) {
-    static const TColor none[5] = {0, -1, -1, -1, -1};
-    std::copy(std::begin(none), std::end(none), colors);
+    std::copy(std::begin(TTextColors::Default), std::end(TTextColors::Default), colors);
     std::vector<std::string> words;
     size_t i = 0;
     while (i < text.size()) {
@@ -41,80 +94,19 @@ void SplitFontColors(const std::string& text, TColor (&colors)[5]) {
 
 TsGeneralData TsSkinGeneral::ToGeneralData() const {
     TsGeneralData d;
-    d.ParentClass = ParentClass;
-    d.SectionName = SectionName;
-    d.Color = Color;
-    d.Bevel = ToControlBevel(Bevel);
-    TColor text[5];
-    SplitFontColors(FontColor, text);
-    d.FontColor = text[0], d.TCLeft = text[1], d.TCTop = text[2], d.TCRight = text[3],
-    d.TCBottom = text[4];
-    SplitFontColors(HotFontColor, text);
-    d.HotFontColor = text[0], d.HotTCLeft = text[1], d.HotTCTop = text[2], d.HotTCRight = text[3],
-    d.HotTCBottom = text[4];
-    d.ReservedBoolean = ReservedBoolean;
-    d.ShadowBlur = ShadowBlur;
-    d.ShadowColor = ShadowColor;
-    d.ShadowDontUse = ShadowDontUse;
-    d.ShadowEnabled = ShadowEnabled;
-    d.ShadowOffset = ShadowOffset;
-    d.ShadowTransparency = ShadowTransparency;
-    d.Transparency = Transparency;
-    d.GradientPercent = GradientPercent;
-    d.GradientData = GradientData;
-    if (GradientData != " ") ParseGradientData(GradientData, d.GradientArray);
-    d.ImagePercent = ImagePercent;
-    d.ShowFocus = ShowFocus;
-    d.FadingEnabled = FadingEnabled;
-    d.FadingIntervalIn = FadingIntervalIn;
-    d.FadingIntervalOut = FadingIntervalOut;
-    d.FadingIterations = FadingIterations;
-    d.HotColor = HotColor;
-    d.HotTransparency = HotTransparency;
-    d.HotBevel = ToControlBevel(HotBevel);
-    d.HotGradientPercent = HotGradientPercent;
-    d.HotGradientData = HotGradientData;
-    if (HotGradientData != " ") ParseGradientData(HotGradientData, d.HotGradientArray);
-    d.HotImagePercent = HotImagePercent;
-    d.BorderColor1 = BorderColor1;
-    d.BorderColor2 = BorderColor2;
+    ForEachSectionField([&](const auto& f) { CopyField(*this, d, f); });
     return d;
 }
 
+void TsSkinGeneral::SetDefaults() {
+    ForEachSectionField([&](const auto& f) { SetDefault(*this, f); });
+}
+
 const TClassInfo* TsSkinGeneral::StaticClassInfo() {
-    using G = TsSkinGeneral;
-    static const TClassInfo info =
-        MakeClassInfo<G>("TsSkinGeneral", nullptr,
-                         {StrProp("SectionName", &G::SectionName),
-                          StrProp("ParentClass", &G::ParentClass),
-                          ColorProp("Color", &G::Color),
-                          BevelProp("Bevel", &G::Bevel),
-                          IntProp("ShadowBlur", &G::ShadowBlur),
-                          ColorProp("ShadowColor", &G::ShadowColor),
-                          BoolProp("ShadowDontUse", &G::ShadowDontUse),
-                          BoolProp("ShadowEnabled", &G::ShadowEnabled),
-                          BoolProp("ReservedBoolean", &G::ReservedBoolean),
-                          IntProp("ShadowOffset", &G::ShadowOffset),
-                          IntProp("ShadowTransparency", &G::ShadowTransparency),
-                          StrProp("FontColor", &G::FontColor),
-                          StrProp("HotFontColor", &G::HotFontColor),
-                          IntProp("Transparency", &G::Transparency),
-                          IntProp("GradientPercent", &G::GradientPercent),
-                          StrProp("GradientData", &G::GradientData),
-                          IntProp("ImagePercent", &G::ImagePercent),
-                          BoolProp("ShowFocus", &G::ShowFocus),
-                          BoolProp("FadingEnabled", &G::FadingEnabled),
-                          IntProp("FadingIntervalIn", &G::FadingIntervalIn),
-                          IntProp("FadingIntervalOut", &G::FadingIntervalOut),
-                          IntProp("FadingIterations", &G::FadingIterations),
-                          ColorProp("HotColor", &G::HotColor),
-                          IntProp("HotTransparency", &G::HotTransparency),
-                          BevelProp("HotBevel", &G::HotBevel),
-                          IntProp("HotGradientPercent", &G::HotGradientPercent),
-                          StrProp("HotGradientData", &G::HotGradientData),
-                          IntProp("HotImagePercent", &G::HotImagePercent),
-                          ColorProp("BorderColor1", &G::BorderColor1),
-                          ColorProp("BorderColor2", &G::BorderColor2),
-                          StrProp("Name", &G::Name)});
+    static const TClassInfo info = [] {
+        std::vector<TPropInfo> props;
+        ForEachSectionField([&](const auto& f) { props.push_back(StreamedProp(f)); });
+        return MakeClassInfo<TsSkinGeneral>("TsSkinGeneral", nullptr, std::move(props));
+    }();
     return &info;
 }
