@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -38,7 +37,7 @@ std::string Rows(std::initializer_list<const char*> rows) {
     return out;
 }
 
-struct CanvasTest : ::testing::Test {
+struct Canvas : ::testing::Test {
     TBitmap bmp{8, 6};
     TCanvas* c = nullptr;
     void SetUp() override {
@@ -49,7 +48,7 @@ struct CanvasTest : ::testing::Test {
     }
 };
 
-TEST_F(CanvasTest, FillAndFrameRectAreHalfOpenAndClippedToTheBitmap) {
+TEST_F(Canvas, FillAndFrameRectAreHalfOpenAndClippedToTheBitmap) {
     c->FillRect({1, 1, 3, 3});
     c->FrameRect({4, 1, 8, 5});
     c->FillRect({-5, 5, 100, 100});
@@ -60,7 +59,7 @@ TEST_F(CanvasTest, FillAndFrameRectAreHalfOpenAndClippedToTheBitmap) {
     EXPECT_EQ(bmp.Pixel(0, 0), S);
 }
 
-TEST_F(CanvasTest, OriginAndClipRegionCombine) {
+TEST_F(Canvas, OriginAndClipRegionCombine) {
     c->SetOrigin(2, 1);
     TRegion clip(TRect{0, 0, 4, 6});
     clip.Union(TRect{6, 0, 8, 2});
@@ -73,7 +72,7 @@ TEST_F(CanvasTest, OriginAndClipRegionCombine) {
     EXPECT_EQ(c->Pixel(-2, -1), B);
 }
 
-TEST_F(CanvasTest, IntersectAndExcludeClipRectTakeLogicalCoordinates) {
+TEST_F(Canvas, IntersectAndExcludeClipRectTakeLogicalCoordinates) {
     c->SetOrigin(1, 1);
     c->IntersectClipRect({0, 0, 6, 4});
     c->ExcludeClipRect({1, 1, 3, 3});
@@ -82,7 +81,7 @@ TEST_F(CanvasTest, IntersectAndExcludeClipRectTakeLogicalCoordinates) {
               Rows({"........", ".bbbbbb.", ".b..bbb.", ".b..bbb.", ".bbbbbb.", "........"}));
 }
 
-TEST_F(CanvasTest, RestoreDCBringsBackOriginClipAndObjects) {
+TEST_F(Canvas, RestoreDCBringsBackOriginClipAndObjects) {
     int level = c->SaveDC();
     EXPECT_EQ(level, 1);
     c->SetOrigin(3, 3);
@@ -102,14 +101,14 @@ TEST_F(CanvasTest, RestoreDCBringsBackOriginClipAndObjects) {
     EXPECT_EQ(bmp.Pixel(7, 5), B);
 }
 
-TEST_F(CanvasTest, ClipFollowsABitmapThatGrows) {
+TEST_F(Canvas, ClipFollowsABitmapThatGrows) {
     c->FillRect({0, 0, 1, 1});
     bmp.SetSize(10, 6);
     c->FillRect({9, 5, 10, 6});
     EXPECT_EQ(bmp.Pixel(9, 5), B);
 }
 
-TEST_F(CanvasTest, LinesLeaveOutTheEndPoint) {
+TEST_F(Canvas, LinesLeaveOutTheEndPoint) {
     c->MoveTo(0, 0);
     c->LineTo(4, 0);
     c->LineTo(4, 3);
@@ -119,7 +118,7 @@ TEST_F(CanvasTest, LinesLeaveOutTheEndPoint) {
               Rows({"ppppp...", "....p...", "....p...", "..p.....", ".p......", "p......."}));
 }
 
-TEST_F(CanvasTest, DottedAndClearPens) {
+TEST_F(Canvas, DottedAndClearPens) {
     c->Pen()->SetStyle(psDot);
     c->MoveTo(0, 0);
     c->LineTo(8, 0);
@@ -129,7 +128,7 @@ TEST_F(CanvasTest, DottedAndClearPens) {
     EXPECT_EQ(Picture(bmp).substr(0, 18), "ppp...pp\n........\n");
 }
 
-TEST_F(CanvasTest, RectangleCoversOutlineAndInsideLikeThePlatform) {
+TEST_F(Canvas, RectangleCoversOutlineAndInsideLikeThePlatform) {
     c->Rectangle(0, 0, 5, 4);
     c->Pen()->SetStyle(psClear);
     c->Rectangle(5, 0, 8, 3); // no pen: one pixel less on the right and bottom
@@ -137,7 +136,7 @@ TEST_F(CanvasTest, RectangleCoversOutlineAndInsideLikeThePlatform) {
               Rows({"pppppbb.", "pbbbpbb.", "pbbbp...", "ppppp...", "........", "........"}));
 }
 
-TEST_F(CanvasTest, EllipseCoverage) {
+TEST_F(Canvas, EllipseCoverage) {
     TBitmap big(9, 9);
     big.Pixels().Fill(static_cast<uint32_t>(S));
     TCanvas* e = big.Canvas();
@@ -162,14 +161,14 @@ TEST_F(CanvasTest, EllipseCoverage) {
               Rows({".bb......", "bbbb.....", "bbbb.....", ".bb......", "........."}));
 }
 
-TEST_F(CanvasTest, RoundRectCorners) {
+TEST_F(Canvas, RoundRectCorners) {
     c->Pen()->SetStyle(psClear);
     c->RoundRect(0, 0, 9, 7, 4, 4); // fills (0, 0, 8, 6) with 2-pixel corner radii
     EXPECT_EQ(Picture(bmp),
               Rows({".bbbbbb.", "bbbbbbbb", "bbbbbbbb", "bbbbbbbb", "bbbbbbbb", ".bbbbbb."}));
 }
 
-TEST_F(CanvasTest, PolygonFillsLeftAndTopEdgesOnly) {
+TEST_F(Canvas, PolygonFillsLeftAndTopEdgesOnly) {
     c->Pen()->SetStyle(psClear);
     c->Polygon({{0, 0}, {4, 0}, {4, 4}, {0, 4}});
     c->Polygon({{5, 0}, {8, 3}, {5, 3}});
@@ -181,7 +180,7 @@ TEST_F(CanvasTest, PolygonFillsLeftAndTopEdgesOnly) {
               Rows({"ppppp...", "pbbbpb..", "pbbbpbb.", "pbbbp...", "ppppp..."}));
 }
 
-TEST_F(CanvasTest, PolygonFillModes) {
+TEST_F(Canvas, PolygonFillModes) {
     // A square walked twice: alternate leaves it empty, winding fills it.
     std::vector<TPoint> twice{{0, 0}, {4, 0}, {4, 4}, {0, 4}, {0, 0}, {4, 0}, {4, 4}, {0, 4}};
     c->Pen()->SetStyle(psClear);
@@ -192,7 +191,7 @@ TEST_F(CanvasTest, PolygonFillModes) {
     EXPECT_EQ(bmp.Pixel(1, 1), B);
 }
 
-TEST_F(CanvasTest, FocusRectInvertsEveryOtherPixelAndUndoes) {
+TEST_F(Canvas, FocusRectInvertsEveryOtherPixelAndUndoes) {
     bmp.Pixels().Fill(0);
     c->DrawFocusRect({0, 0, 5, 4});
     std::string once;
@@ -209,7 +208,7 @@ TEST_F(CanvasTest, FocusRectInvertsEveryOtherPixelAndUndoes) {
             ASSERT_EQ(bmp.Pixel(x, y), clBlack);
 }
 
-TEST_F(CanvasTest, BitBltClipsTheSourceAndHandlesOverlap) {
+TEST_F(Canvas, BitBltClipsTheSourceAndHandlesOverlap) {
     TBitmap src(3, 3);
     src.Pixels().Fill(static_cast<uint32_t>(P));
     c->BitBlt(-1, 0, 5, 5, src, -2, 1); // only source columns 0..2, rows 1..2
@@ -218,7 +217,7 @@ TEST_F(CanvasTest, BitBltClipsTheSourceAndHandlesOverlap) {
     EXPECT_EQ(Picture(bmp).substr(0, 18), Rows({".pppp...", ".pppp..."}));
 }
 
-TEST_F(CanvasTest, DrawLeavesOutTheTransparentColour) {
+TEST_F(Canvas, DrawLeavesOutTheTransparentColour) {
     TBitmap sprite(2, 2);
     sprite.Pixels().Fill(static_cast<uint32_t>(clFuchsia));
     sprite.SetPixel(0, 0, P);
@@ -231,7 +230,7 @@ TEST_F(CanvasTest, DrawLeavesOutTheTransparentColour) {
     EXPECT_EQ(bmp.Pixel(1, 1), clFuchsia);
 }
 
-TEST_F(CanvasTest, StretchDrawIsNearestPixel) {
+TEST_F(Canvas, StretchDrawIsNearestPixel) {
     TBitmap two(2, 1);
     two.SetPixel(0, 0, P);
     two.SetPixel(1, 0, B);
@@ -239,7 +238,7 @@ TEST_F(CanvasTest, StretchDrawIsNearestPixel) {
     EXPECT_EQ(Picture(bmp).substr(0, 18), Rows({"ppbb....", "ppbb...."}));
 }
 
-TEST_F(CanvasTest, ExtremeCoordinatesStayInsideAndFinish) {
+TEST_F(Canvas, ExtremeCoordinatesStayInsideAndFinish) {
     const int big = 2000000000;
     c->SetOrigin(3, 2);
     c->FillRect({-big, -big, big, 1});
@@ -265,7 +264,8 @@ TEST_F(CanvasTest, ExtremeCoordinatesStayInsideAndFinish) {
     EXPECT_EQ(bmp.Width(), 8); // and the sanitizers saw no write outside
 }
 
-TEST(Canvas, WithoutABitmapNothingHappens) {
+// A canvas of its own, with no bitmap behind it; the fixture's is left alone.
+TEST_F(Canvas, WithoutABitmapNothingHappens) {
     TCanvas c(nullptr);
     c.FillRect({0, 0, 10, 10});
     c.Ellipse(0, 0, 10, 10);
@@ -273,37 +273,6 @@ TEST(Canvas, WithoutABitmapNothingHappens) {
     EXPECT_EQ(c.Pixel(0, 0), CLR_INVALID);
     EXPECT_TRUE(c.ClipRect().IsEmpty());
     EXPECT_EQ(c.TextWidth("ab") > 0, true);
-}
-
-// Coverage blending is exact at both ends and rounds to the nearest value.
-TEST(Colors, CoverageBlendIsNearestForEveryByteTriple) {
-    for (int a = 0; a <= 255; ++a)
-        for (int color = 0; color <= 255; ++color)
-            for (int dest = 0; dest <= 255; ++dest) {
-                int got = BlendCoverage(color, dest, a);
-                int exact255 = color * a + dest * (255 - a); // 255 times the true value
-                ASSERT_LE(std::abs(got * 255 - exact255), 127) << color << " " << dest << " " << a;
-            }
-    EXPECT_EQ(BlendCoverage(200, 10, 0), 10);
-    EXPECT_EQ(BlendCoverage(200, 10, 255), 200);
-}
-
-TEST(Colors, SystemColoursResolveAndNamesRoundTrip) {
-    EXPECT_EQ(ColorToRGB(clBtnFace), 0xC8D0D4);
-    EXPECT_EQ(ColorToRGB(clHighlight), 0x6A240A);
-    EXPECT_EQ(ColorToRGB(clInfoBk), 0xE1FFFF);
-    EXPECT_EQ(ColorToRGB(13744054), 13744054);
-    TColor c = 0;
-    EXPECT_TRUE(IdentToColor("CLBTNFACE", c));
-    EXPECT_EQ(c, clBtnFace);
-    std::string name;
-    EXPECT_TRUE(ColorToIdent(clSilver, name));
-    EXPECT_EQ(name, "clSilver");
-    EXPECT_FALSE(ColorToIdent(13744054, name));
-    EXPECT_TRUE(StringToColor("$00FF00", c));
-    EXPECT_EQ(c, clLime);
-    EXPECT_FALSE(StringToColor("clNoSuch", c));
-    EXPECT_FALSE(IdentToColor("", c));
 }
 
 } // namespace

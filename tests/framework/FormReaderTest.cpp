@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 #include <stdexcept>
 
@@ -8,7 +7,6 @@
 #include "framework/component/PropertyHelpers.h"
 #include "framework/component/TFormReader.h"
 #include "framework/graphics/Graphics.h"
-#include "tests/TempFolder.h"
 
 namespace {
 
@@ -425,20 +423,6 @@ TEST_F(FormReader, DeepNestingIsAnErrorNotACrash) {
     for (int i = 0; i < 5000; ++i)
         coll += "< item Panels = ";
     EXPECT_THROW(ReadComponentResource(&Form, coll, "deep.dfm"), EReadError);
-}
-
-// The program's own window definitions must always parse.
-TEST(FormParser, LauncherDefinitionsParse) {
-    int count = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(QUELM_SOURCE_DIR "/launcher")) {
-        if (entry.path().extension() != ".dfm") continue;
-        SCOPED_TRACE(entry.path().string());
-        TObjectDefinition def = TFormParser::Parse(ReadTestFile(entry.path().string()),
-                                                   entry.path().filename().string());
-        EXPECT_FALSE(def.Children.empty());
-        ++count;
-    }
-    EXPECT_GE(count, 3);
 }
 
 } // namespace

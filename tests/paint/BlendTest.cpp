@@ -45,7 +45,7 @@ const TColor MaskColors[] = {0x000000, 0xFFFFFF, 0x808080, RGBColor(200, 17, 1)}
 // Exhaustive checks of each 8-bit formula over all byte pairs against the
 // formula written plainly.
 
-TEST(BlendFormulas, BlendByMaskAllPixelMaskPairs) {
+TEST(Blend, BlendByMaskFormulaOverAllPixelMaskPairs) {
     for (TColor c : MaskColors) {
         auto b = Pairs(X);
         auto m = Pairs(Y);
@@ -63,7 +63,7 @@ TEST(BlendFormulas, BlendByMaskAllPixelMaskPairs) {
 // The exhaustive check is only as good as its reference: every way of
 // rounding a step differently must disagree with it somewhere in the pairs and
 // colours that check covers, or an implementation that did so would pass.
-TEST(BlendFormulas, TheMaskReferenceRejectsFormulasOffByOne) {
+TEST(Blend, TheMaskReferenceRejectsFormulasOffByOne) {
     using TFormula = int (*)(int p, int c, int m);
     const TFormula nearby[] = {
         [](int p, int c, int m) { return ((p - c) * m + c * 255 + 128) / 256; }, // rounded
@@ -83,7 +83,7 @@ TEST(BlendFormulas, TheMaskReferenceRejectsFormulasOffByOne) {
     }
 }
 
-TEST(BlendFormulas, BlendRectAllDestinationSourcePairs) {
+TEST(Blend, BlendRectFormulaOverAllDestinationSourcePairs) {
     for (TColor t : {0x000000, 0x010101, 0x555555, 0x7F7F7F, 0x808080, 0xFEFEFE, 0xFFFFFF, 0x000001,
                      0x000102, 0x0000FF, 0x10FF00}) {
         auto d = Pairs(X);
@@ -98,7 +98,7 @@ TEST(BlendFormulas, BlendRectAllDestinationSourcePairs) {
     }
 }
 
-TEST(BlendFormulas, BlendBitmapOntoAllPairs) {
+TEST(Blend, BlendBitmapOntoFormulaOverAllPairs) {
     for (double a : {0.0, 0.4, 0.5, 0.123, 0.9, 1.0}) {
         auto d = Pairs(X);
         auto s = Pairs(Y);
@@ -110,7 +110,7 @@ TEST(BlendFormulas, BlendBitmapOntoAllPairs) {
     }
 }
 
-TEST(BlendFormulas, BlendColorRectAllPixelColourPairs) {
+TEST(Blend, BlendColorRectFormulaOverAllPixelColourPairs) {
     for (int p : {0, 1, 33, 50, 60, 99, 100}) {
         for (int c = 0; c < 256; ++c) {
             auto b = MakeBitmap(256, 1);
@@ -127,7 +127,7 @@ TEST(BlendFormulas, BlendColorRectAllPixelColourPairs) {
     }
 }
 
-TEST(BlendFormulas, GreyAverages) {
+TEST(Blend, MakeGreyFormulaAverages) {
     for (int r : {0, 1, 2, 128, 255}) {
         auto b = MakeBitmap(256, 256);
         for (int y = 0; y < 256; ++y)
@@ -140,7 +140,7 @@ TEST(BlendFormulas, GreyAverages) {
     }
 }
 
-TEST(BlendColorRect, InclusiveEndsAndClipping) {
+TEST(Blend, BlendColorRectInclusiveEndsAndClipping) {
     auto b = MakeBitmap(13, 13);
     BlendColorRect(b.get(), {0, 0, 10, 10}, 0, 0xABCDEF);
     EXPECT_TRUE(UntouchedOutside(*b, {0, 0, 11, 11}));
@@ -153,7 +153,7 @@ TEST(BlendColorRect, InclusiveEndsAndClipping) {
     EXPECT_TRUE(UntouchedOutside(*b, {}, 0x000000));
 }
 
-TEST(BlendRect, WeightsAndEdges) {
+TEST(Blend, BlendRectWeightsAndEdges) {
     auto d = MakeBitmap(4, 4, RGBColor(200, 200, 200));
     auto s = MakeBitmap(2, 2, RGBColor(0, 10, 20));
     BlendRect(d.get(), s.get(), 0, {0, 0, 2, 2}, {1, 1});
@@ -178,7 +178,7 @@ TEST(BlendRect, WeightsAndEdges) {
     BlendRect(g.get(), big.get(), 0, {-3, -3, 5, 5}, {5, 5});
 }
 
-TEST(BlendBitmapOnto, AlphaKeyAndClipping) {
+TEST(Blend, BlendBitmapOntoAlphaKeyAndClipping) {
     auto d = MakeBitmap(4, 3, RGBColor(200, 200, 200));
     auto s = MakeBitmap(3, 1, RGBColor(100, 100, 100));
     s->SetPixel(1, 0, 0xFF00FF);
@@ -197,7 +197,7 @@ TEST(BlendBitmapOnto, AlphaKeyAndClipping) {
     EXPECT_EQ(e->Pixel(1, 0), 0);
 }
 
-TEST(BlendByMask, EdgeValuesAndSizeMismatch) {
+TEST(Blend, BlendByMaskEdgeValuesAndSizeMismatch) {
     auto b = MakeBitmap(2, 1, 0xFFFFFF);
     auto m = MakeBitmap(2, 1, 0);
     m->SetPixel(1, 0, 0xFFFFFF);
@@ -209,7 +209,7 @@ TEST(BlendByMask, EdgeValuesAndSizeMismatch) {
     EXPECT_EQ(b->Pixel(0, 0), 0xFEFEFE);
 }
 
-TEST(MakeGreyExcept, LeavesTheKeyColour) {
+TEST(Blend, MakeGreyExceptLeavesTheKeyColour) {
     auto b = MakeBitmap(2, 1, 0xFF00FF);
     b->SetPixel(1, 0, RGBColor(10, 20, 33));
     MakeGreyExcept(b.get(), 0xFF00FF);
@@ -217,7 +217,7 @@ TEST(MakeGreyExcept, LeavesTheKeyColour) {
     EXPECT_EQ(b->Pixel(1, 0), 0x151515);
 }
 
-TEST(CopyRect, ClipsBothBitmapsAndOverlaps) {
+TEST(Blend, CopyRectClipsBothBitmapsAndOverlaps) {
     auto b = MakeBitmap(4, 4);
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 4; ++x)

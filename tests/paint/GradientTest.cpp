@@ -4,7 +4,7 @@
 
 #include "PaintTestUtil.h"
 
-TEST(ParseGradientData, GroupsOfFiveWithExtraWordsIgnored) {
+TEST(Gradient, ParseGradientDataGroupsOfFiveWithExtraWordsIgnored) {
     TsGradArray a = ParseGradientData("13413545;16772587;52;1;0;16772587;13413545;48;1;0;"
                                       "13413545;13413545;0;1;0");
     ASSERT_EQ(a.size(), 3u);
@@ -29,7 +29,7 @@ TEST(ParseGradientData, GroupsOfFiveWithExtraWordsIgnored) {
     EXPECT_EQ(ParseGradientData("-1;2;3;0;0")[0].Color1, -1);
 }
 
-TEST(ParseGradientData, BadWordRaisesAndKeepsEarlierGroups) {
+TEST(Gradient, ParseGradientDataBadWordRaisesAndKeepsEarlierGroups) {
     TsGradArray a{{1, 1, 1, 1, 1}};
     try {
         ParseGradientData("1;2;3;0;0;4;x5;6;0;0;7;8;9;0;0", a);
@@ -65,7 +65,7 @@ std::vector<int> RedColumn(const TBitmap& b, int x, int from, int to) {
 }
 } // namespace
 
-TEST(FillGradient, VerticalWhiteToColourSkipsEmptyLastGroup) {
+TEST(Gradient, FillGradientVerticalWhiteToColourSkipsEmptyLastGroup) {
     auto b = MakeBitmap(10, 10);
     FillGradient(b.get(), {0, 0, 10, 10},
                  ParseGradientData("16777215;12686741;100;0;0;12686741;12686741;0;0;0"));
@@ -76,7 +76,7 @@ TEST(FillGradient, VerticalWhiteToColourSkipsEmptyLastGroup) {
             ASSERT_EQ(b->Pixel(x, y), RGBColor(red[y], red[y], blue[y])) << x << "," << y;
 }
 
-TEST(FillGradient, RoundsTiesToEven) {
+TEST(Gradient, FillGradientRoundsTiesToEven) {
     auto b = MakeBitmap(3, 2);
     // Steps of one half: 0 -> 0.5 -> 1 and 1 -> 1.5 -> 2 and 3 -> 1.5 -> 0.
     FillGradient(b.get(), {0, 0, 3, 1}, ParseGradientData("0;1;100;1;0"));
@@ -88,7 +88,7 @@ TEST(FillGradient, RoundsTiesToEven) {
     EXPECT_TRUE(UntouchedOutside(*b, {0, 0, 3, 1}));
 }
 
-TEST(FillGradient, ConsecutiveGroupsShareARowAndClampAtTheEdge) {
+TEST(Gradient, FillGradientConsecutiveGroupsShareARowAndClampAtTheEdge) {
     // 25 rows: the first group takes rows 0..13, the second 13..24 (clamped from
     // 25), the third has no rows left.
     auto b = MakeBitmap(4, 27);
@@ -103,7 +103,7 @@ TEST(FillGradient, ConsecutiveGroupsShareARowAndClampAtTheEdge) {
     EXPECT_TRUE(UntouchedOutside(*b, {1, 1, 3, 26}));
 }
 
-TEST(FillGradient, ShortSharesLeaveTheRestToTheLastGroup) {
+TEST(Gradient, FillGradientShortSharesLeaveTheRestToTheLastGroup) {
     auto b = MakeBitmap(11, 1);
     // 10 % of 11 columns = 1: group one paints 0..1, the last 1..10 whatever its share.
     FillGradient(b.get(), {0, 0, 11, 1}, ParseGradientData("0;10;10;1;0;20;110;90;0;0"));
@@ -114,7 +114,7 @@ TEST(FillGradient, ShortSharesLeaveTheRestToTheLastGroup) {
     EXPECT_EQ(RedRow(*b, 0, 0, 11), (std::vector<int>{0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100}));
 }
 
-TEST(FillGradient, DirectionComesFromTheFirstGroup) {
+TEST(Gradient, FillGradientDirectionComesFromTheFirstGroup) {
     auto b = MakeBitmap(3, 3);
     FillGradient(b.get(), {0, 0, 3, 3}, ParseGradientData("0;2;100;2;0;0;0;0;0;0"));
     EXPECT_TRUE(UntouchedOutside(*b, {}));
@@ -125,7 +125,7 @@ TEST(FillGradient, DirectionComesFromTheFirstGroup) {
     EXPECT_EQ(RedRow(*b, 2, 0, 3), (std::vector<int>{0, 1, 2}));
 }
 
-TEST(FillGradient, ClipsToTheBitmap) {
+TEST(Gradient, FillGradientClipsToTheBitmap) {
     auto b = MakeBitmap(4, 4);
     // Clipped to (0,0)-(4,4): the walk runs over the clipped length.
     FillGradient(b.get(), {-5, -5, 20, 20}, ParseGradientData("0;30;100;0;0"));

@@ -33,7 +33,7 @@ TsMaskImage Master(const TBitmap* bmp, TRect r, int count, int type, int border 
 }
 } // namespace
 
-TEST(CellSize, OwnAndMasterMasks) {
+TEST(Mask, CellSizeOwnAndMasterMasks) {
     auto own = MakeBitmap(30, 20);
     EXPECT_EQ(CellSize(Own(own.get())), (TSize{10, 10}));
     EXPECT_EQ(CellSize(Master(own.get(), {0, 44, 63, 92}, 3, 1)), (TSize{21, 24}));
@@ -41,7 +41,7 @@ TEST(CellSize, OwnAndMasterMasks) {
     EXPECT_EQ(CellSize(Master(own.get(), {0, 0, 9, 9}, 0, 0)), (TSize{}));
 }
 
-TEST(DrawStateImage, StatesClampAndPointsLeftOfZeroCut) {
+TEST(Mask, DrawStateImageStatesClampAndPointsLeftOfZeroCut) {
     auto master = Coded(40, 10);
     const TsMaskImage mask = Master(master.get(), {1, 2, 31, 6}, 3, 0); // cells 10 x 4
     auto d = MakeBitmap(14, 6);
@@ -61,7 +61,7 @@ TEST(DrawStateImage, StatesClampAndPointsLeftOfZeroCut) {
     EXPECT_EQ(f->Pixel(1, 0), 0);
 }
 
-TEST(DrawStateImage, AlphaRowMixesAndOwnBitmaps) {
+TEST(Mask, DrawStateImageAlphaRowMixesAndOwnBitmaps) {
     // One cell 1 x 1 over its alpha row: picture 200, alpha 128, destination 0 gives 99.
     auto master = MakeBitmap(1, 2, RGBColor(200, 200, 200));
     master->SetPixel(0, 1, RGBColor(128, 128, 128));
@@ -82,7 +82,7 @@ TEST(DrawStateImage, AlphaRowMixesAndOwnBitmaps) {
     EXPECT_TRUE(UntouchedOutside(*e, {1, 0, 3, 1}));
 }
 
-TEST(CopyKeyed, SeeThroughTakesOverrideThenParentThenStays) {
+TEST(Mask, CopyKeyedSeeThroughTakesOverrideThenParentThenStays) {
     auto src = MakeBitmap(2, 1, 0xFF00FF);
     src->SetPixel(1, 0, 0x010203);
     TBitmap parentBmp(5, 5);
@@ -105,7 +105,7 @@ TEST(CopyKeyed, SeeThroughTakesOverrideThenParentThenStays) {
     EXPECT_EQ(d->Pixel(1, 1), kSentinel);
 }
 
-TEST(DrawBorderMask, ThinBordersLeaveTheCentre) {
+TEST(Mask, DrawBorderMaskThinBordersLeaveTheCentre) {
     // A 39 x 39 one-cell mask with BorderWidth 1: pieces 13 x 13, one-pixel corners and edges.
     auto master = Coded(45, 45);
     const TsMaskImage edit = Master(master.get(), {3, 2, 42, 41}, 1, 0, 1);
@@ -128,7 +128,7 @@ TEST(DrawBorderMask, ThinBordersLeaveTheCentre) {
             ASSERT_EQ(d->Pixel(x, y), kSentinel);
 }
 
-TEST(DrawBorderMask, NarrowRectanglesSplitTheCorners) {
+TEST(Mask, DrawBorderMaskNarrowRectanglesSplitTheCorners) {
     // pw = 7 across a rectangle 9 wide: left corners 4 wide, right corners 5.
     auto master = Coded(21, 21);
     const TsMaskImage mask = Master(master.get(), {0, 0, 21, 21}, 1, 0);
@@ -156,7 +156,7 @@ TEST(DrawBorderMask, NarrowRectanglesSplitTheCorners) {
     EXPECT_TRUE(UntouchedOutside(*e, {}));
 }
 
-TEST(SeeThroughRects, RunsInTheCornerStrips) {
+TEST(Mask, SeeThroughRectsAreRunsInTheCornerStrips) {
     // One cell 9 x 9 (pieces 3 x 3); see-through runs in the top and bottom strips.
     auto master = MakeBitmap(9, 9, 0x336699);
     for (int x : {0, 1, 6, 8})
@@ -179,7 +179,7 @@ TEST(SeeThroughRects, RunsInTheCornerStrips) {
     EXPECT_TRUE(rects.empty());
 }
 
-TEST(DrawBorderMaskRegion, SeeThroughRunsLeaveTheRegion) {
+TEST(Mask, DrawBorderMaskRegionSeeThroughRunsLeaveTheRegion) {
     auto master = MakeBitmap(6, 12, 0x202020);
     master->SetPixel(0, 0, 0xFF00FF);
     master->SetPixel(1, 0, 0xFF00FF);

@@ -24,7 +24,7 @@ std::unique_ptr<TBitmap> Tile(int w, int h) {
 const char* const kRamp = "0;200;100;1;0";
 } // namespace
 
-TEST(TilePattern, WholeTilesThenCutOnes) {
+TEST(SectionFill, TilePatternWholeTilesThenCutOnes) {
     auto tile = Tile(16, 16);
     auto b = MakeBitmap(44, 44);
     TilePattern(b.get(), {2, 2, 42, 42}, tile.get(), {0, 0, 16, 16});
@@ -43,7 +43,7 @@ TEST(TilePattern, WholeTilesThenCutOnes) {
     EXPECT_EQ(c->Pixel(4, 4), kSentinel);
 }
 
-TEST(FillSectionOpaque, ColourAndGradientShares) {
+TEST(SectionFill, FillSectionOpaqueColourAndGradientShares) {
     const TsGradArray ramp = ParseGradientData(kRamp);
     TsSectionLook look;
     look.Color = RGBColor(100, 0, 50);
@@ -83,7 +83,7 @@ TEST(FillSectionOpaque, ColourAndGradientShares) {
     EXPECT_EQ(b->Pixel(3, 1), 0x0A0B0C);
 }
 
-TEST(FillSectionOpaque, OverrideColourOnlyForSeeThroughLooks) {
+TEST(SectionFill, FillSectionOpaqueOverrideColourOnlyForSeeThroughLooks) {
     TsSectionLook look;
     look.Color = 0x112233;
     look.BackOverride = 0x445566;
@@ -100,7 +100,7 @@ TEST(FillSectionOpaque, OverrideColourOnlyForSeeThroughLooks) {
     EXPECT_EQ(b->Pixel(0, 0), 0x112233);
 }
 
-TEST(FillSectionOpaque, PatternUnderTheGradient) {
+TEST(SectionFill, FillSectionOpaquePatternUnderTheGradient) {
     auto tile = Tile(3, 2);
     const TsGradArray ramp = ParseGradientData(kRamp);
     TsSectionLook look;
@@ -129,7 +129,7 @@ TEST(FillSectionOpaque, PatternUnderTheGradient) {
     EXPECT_EQ(b->Pixel(2, 2), 0x0000FF);
 }
 
-TEST(PaintSectionLook, TransparencyOverTheParent) {
+TEST(SectionFill, PaintSectionLookTransparencyOverTheParent) {
     TBitmap parentBmp(10, 10);
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 10; ++x)

@@ -227,7 +227,7 @@ TEST_F(HeadlessHost, WindowManagerMovesAndResizesReport) {
     EXPECT_EQ((TPoint{ev[1].X, ev[1].Y}), (TPoint{50, 60}));
 }
 
-TEST(HeadlessHostInstall, BecomesTheProcessHost) {
+TEST_F(HeadlessHost, InstallBecomesTheProcessHost) {
     THeadlessHost& installed = InstallHeadlessHost();
     EXPECT_EQ(&Host(), static_cast<IHost*>(&installed));
     SetHost(nullptr);

@@ -270,15 +270,3 @@ TEST_F(SkinSheet, LoadsTheStoredSkinOfAManagerInsideAnyFormDefinition) {
                  std::exception);
     EXPECT_THROW(LoadStoredSkinFromFile("/nonexistent/Unit1.dfm"), std::runtime_error);
 }
-
-// The launcher's skin changes whenever it is regenerated (make skin); this
-// golden is then regenerated with it (make golden) after a look at the sheet.
-TEST(SkinSheetOfTheLauncher, MatchesItsGolden) {
-    const std::string name =
-        LoadStoredSkinFromFile(std::string(QUELM_SOURCE_DIR) + "/launcher/Unit1.dfm");
-    const TSkinSheet sheet = RenderSkinSheet(name);
-    ClearSkinMasks();
-    ClearSkinPatterns();
-    ClearSkinSections();
-    ExpectMatchesGolden(sheet.Picture->Pixels(), "skinsheet-launcher");
-}

@@ -56,7 +56,7 @@ bool Has(const TPixelSet& s, int x, int y) {
 
 } // namespace
 
-TEST(SkinTextFit, OneLineTextIsCentredVerticallyAndPlacedByTheFlags) {
+TEST(SkinTextPaint, FitOneLineTextIsCentredVerticallyAndPlacedByTheFlags) {
     auto b = Canvas(1, 1);
     TCanvas& c = *b->Canvas();
     ASSERT_EQ(c.TextExtent("Play").cx, kPlayW);
@@ -85,7 +85,7 @@ TEST(SkinTextFit, OneLineTextIsCentredVerticallyAndPlacedByTheFlags) {
     }
 }
 
-TEST(SkinTextFit, WordBreakKeepsTheRectangleAndEmptyTextIsStillFitted) {
+TEST(SkinTextPaint, FitWordBreakKeepsTheRectangleAndEmptyTextIsStillFitted) {
     auto b = Canvas(100, 40);
     TRect r = {0, 0, 100, 40};
     WriteText(*b->Canvas(), "Play the game", {}, DT_WORDBREAK | DT_CENTER, r);
@@ -101,7 +101,7 @@ TEST(SkinTextFit, WordBreakKeepsTheRectangleAndEmptyTextIsStillFitted) {
     EXPECT_TRUE(UntouchedOutside(*e, {0, 0, 0, 0}));
 }
 
-TEST(SkinTextContours, DrawnLeftTopRightBottomThenTheText) {
+TEST(SkinTextPaint, ContoursDrawnLeftTopRightBottomThenTheText) {
     const std::string text = "x";
     const TPixelSet glyph = GlyphPixels(text, DT_CENTER);
     ASSERT_FALSE(glyph.empty());
@@ -138,7 +138,7 @@ TEST(SkinTextContours, DrawnLeftTopRightBottomThenTheText) {
     EXPECT_GT(shared, 0);
 }
 
-TEST(SkinTextContours, UnsetSidesAndPlainLooksDrawOnlyTheText) {
+TEST(SkinTextPaint, UnsetContourSidesAndPlainLooksDrawOnlyTheText) {
     const TPixelSet glyph = GlyphPixels("x", DT_LEFT);
     TsTextLook noSides;
     noSides.UseColors = true;
@@ -157,7 +157,7 @@ TEST(SkinTextContours, UnsetSidesAndPlainLooksDrawOnlyTheText) {
     }
 }
 
-TEST(SkinTextContours, DisabledTextIsEmbossed) {
+TEST(SkinTextPaint, DisabledTextIsEmbossed) {
     const TPixelSet glyph = GlyphPixels("x", DT_LEFT);
     TsTextLook look;
     look.Enabled = false;
@@ -178,7 +178,7 @@ TEST(SkinTextContours, DisabledTextIsEmbossed) {
         }
 }
 
-TEST(SkinTextCut, TheEllipsisStartsWhereTheTextNoLongerFits) {
+TEST(SkinTextPaint, CutTheEllipsisStartsWhereTheTextNoLongerFits) {
     auto b = Canvas(1, 1);
     TCanvas& c = *b->Canvas();
     const std::string text = "Options";
@@ -202,7 +202,7 @@ TEST(SkinTextCut, TheEllipsisStartsWhereTheTextNoLongerFits) {
     EXPECT_EQ(CutText(c, "", 100), "");
 }
 
-TEST(SkinTextCut, DropsWholeCharactersOfUtf8Text) {
+TEST(SkinTextPaint, CutDropsWholeCharactersOfUtf8Text) {
     auto b = Canvas(1, 1);
     TCanvas& c = *b->Canvas();
     const std::string text = "Op\xC3\xA7\xC3\xB5"

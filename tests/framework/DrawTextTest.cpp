@@ -1,14 +1,13 @@
-// Fonts and text: Tahoma from the Windows core fonts, height conventions,
-// crisp strikes, and DrawText layout for each flag.
+// DrawText layout for each flag: measuring, breaking, tabs, prefixes,
+// placement, clipping and ellipsis.
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <set>
-#include <stdexcept>
+#include <algorithm>
+#include <climits>
 #include <string>
+#include <vector>
 
-#include "framework/component/TClassRegistry.h"
 #include "framework/component/Utf8.h"
 #include "framework/graphics/DrawText.h"
 #include "framework/graphics/Graphics.h"
@@ -18,144 +17,7 @@
 
 namespace {
 
-TEST(Fonts, TahomaResolvesToTheRealFileAndItsBoldFace) {
-    TFontEngine& e = TFontEngine::Instance();
-    TFontMatch regular = e.Resolve("Tahoma", 0);
-    EXPECT_EQ(regular.File, "/usr/share/wine/fonts/tahoma.ttf");
-    EXPECT_FALSE(regular.Substituted);
-    EXPECT_EQ(e.Resolve("MS Sans Serif", 0).File, regular.File);
-    TFontMatch bold = e.Resolve("tahoma", fsBold);
-    EXPECT_EQ(bold.File, "/usr/share/wine/fonts/tahomabd.ttf");
-    EXPECT_FALSE(e.Cache("Tahoma", -11, fsBold).SyntheticBold());
-    EXPECT_TRUE(e.Cache("Tahoma", -11, fsItalic).SyntheticItalic());
-}
-
-TEST(Fonts, UnknownFamilyFallsBackAndSaysSo) {
-    TFontMatch m = TFontEngine::Instance().Resolve("No Such Family Anywhere", 0);
-    EXPECT_TRUE(m.Substituted);
-    EXPECT_FALSE(m.File.empty());
-    EXPECT_TRUE(m.Family == "Liberation Sans" || m.Family == "DejaVu Sans") << m.Family;
-}
-
-TEST(Fonts, HeightConventions) {
-    TFont f;
-    f.SetSize(8);
-    EXPECT_EQ(f.Height(), -11);
-    EXPECT_EQ(f.Size(), 8);
-    f.SetHeight(-16);
-    EXPECT_EQ(f.Size(), 12);
-    TGlyphCache& em = TFontEngine::Instance().Cache("Tahoma", -11, 0);
-    EXPECT_EQ(em.Metrics().PixelSize, 11);
-    EXPECT_EQ(em.Metrics().Ascent, 11);
-    EXPECT_EQ(em.Metrics().Height, 13);
-    // A positive height is the cell: 13 is the same font as -11.
-    TGlyphCache& cell = TFontEngine::Instance().Cache("Tahoma", 13, 0);
-    EXPECT_EQ(cell.Metrics().PixelSize, 11);
-    EXPECT_EQ(cell.Metrics().Height, 13);
-    // Absurd heights are bounded rather than overflowing.
-    EXPECT_EQ(TFontEngine::Instance().Cache("Tahoma", INT32_MIN, 0).Metrics().PixelSize, 1000);
-}
-
-TEST(Fonts, ChangesAreReported) {
-    TFont f;
-    int changes = 0;
-    f.OnChange = [&](TObject* sender) {
-        EXPECT_EQ(sender, &f);
-        ++changes;
-    };
-    f.SetStyle(fsBold | fsUnderline);
-    f.SetStyle(fsBold | fsUnderline);
-    TFont other;
-    other.SetColor(clRed);
-    f.Assign(other);
-    EXPECT_EQ(changes, 2);
-    EXPECT_EQ(f.Style(), 0u);
-}
-
-struct FontReadContext : TReadContext {
-    TComponent* Root() const override { return nullptr; }
-    void AddFixup(const std::string&, std::function<void(TComponent*)>) override {}
-    void Raise(const std::string& message) const override { throw std::runtime_error(message); }
-};
-
-TValue Ident(const std::string& s) {
-    TValue v;
-    v.Kind = TValueKind::vkIdent;
-    v.Str = s;
-    return v;
-}
-
-TEST(Fonts, FormDefinitionValues) {
-    TFont f;
-    FontReadContext ctx;
-    const TClassInfo* info = f.ClassInfo();
-    auto set = [&](const std::string& name, const TValue& v) {
-        info->FindProp(name)->Set(f, v, ctx);
-    };
-    set("Color", Ident("clHighlight"));
-    EXPECT_EQ(f.Color(), clHighlight);
-    TValue number;
-    number.Int = 13744054;
-    set("color", number);
-    EXPECT_EQ(f.Color(), 13744054);
-    TValue styles;
-    styles.Kind = TValueKind::vkSet;
-    styles.Items = {"fsBold", "fsUnderline"};
-    set("Style", styles);
-    EXPECT_EQ(f.Style(), fsBold | fsUnderline);
-    set("Charset", Ident("DEFAULT_CHARSET"));
-    set("Pitch", Ident("fpVariable"));
-    number.Int = 12;
-    set("Size", number);
-    EXPECT_EQ(f.Height(), -16);
-    EXPECT_THROW(set("Color", Ident("clNoSuchColour")), std::runtime_error);
-    styles.Items = {"fsBlinking"};
-    EXPECT_THROW(set("Style", styles), std::runtime_error);
-    EXPECT_THROW(set("Height", Ident("big")), std::runtime_error);
-    EXPECT_EQ(f.Style(), fsBold | fsUnderline); // a failed value changes nothing
-}
-
-TEST(Text, Tahoma11IsCrispAndMeasuresAsDrawn) {
-    TBitmap bmp(60, 15);
-    bmp.Pixels().Fill(0xFFFFFF);
-    TCanvas* c = bmp.Canvas();
-    c->Brush()->SetStyle(bsClear);
-    c->Font()->SetColor(clBlack);
-    EXPECT_TRUE(c->Glyphs().UsesBitmapStrike());
-    c->TextOut(0, 0, "Hello");
-    std::set<TColor> colours;
-    int right = 0;
-    for (int y = 0; y < 15; ++y)
-        for (int x = 0; x < 60; ++x) {
-            colours.insert(bmp.Pixel(x, y));
-            if (bmp.Pixel(x, y) != 0xFFFFFF) right = std::max(right, x + 1);
-        }
-    EXPECT_EQ(colours, (std::set<TColor>{0, 0xFFFFFF}));
-    EXPECT_LE(right, c->TextWidth("Hello"));
-    EXPECT_GT(right, c->TextWidth("Hello") - 3);
-    EXPECT_EQ(c->TextHeight("Hello"), 13);
-}
-
-TEST(Text, LargeSizesAreAntiAliased) {
-    TBitmap bmp(40, 30);
-    bmp.Pixels().Fill(0xFFFFFF);
-    TCanvas* c = bmp.Canvas();
-    c->Font()->SetHeight(-20);
-    c->Font()->SetColor(clBlack);
-    EXPECT_FALSE(c->Glyphs().UsesBitmapStrike());
-    c->TextOut(0, 0, "O");
-    std::set<TColor> colours;
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 40; ++x)
-            colours.insert(bmp.Pixel(x, y));
-    EXPECT_GT(colours.size(), 3u);
-}
-
-} // namespace
-
-namespace {
-
-struct DrawTextTest : ::testing::Test {
+struct DrawText : ::testing::Test {
     TBitmap bmp{80, 40};
     TCanvas* c = nullptr;
     void SetUp() override {
@@ -191,7 +53,7 @@ struct DrawTextTest : ::testing::Test {
     }
 };
 
-TEST_F(DrawTextTest, CalcRectMeasuresLinesAndKeepsTheTopLeft) {
+TEST_F(DrawText, CalcRectMeasuresLinesAndKeepsTheTopLeft) {
     TRect r{3, 4, 50, 5};
     EXPECT_EQ(c->DrawText("Hello", r, DT_CALCRECT | DT_SINGLELINE), 13);
     EXPECT_EQ(r, (TRect{3, 4, 3 + c->TextWidth("Hello"), 17}));
@@ -204,7 +66,7 @@ TEST_F(DrawTextTest, CalcRectMeasuresLinesAndKeepsTheTopLeft) {
     EXPECT_EQ(Ink().Right, INT32_MIN); // nothing drawn
 }
 
-TEST_F(DrawTextTest, WordBreakAtSpacesAndLongWordsStayWhole) {
+TEST_F(DrawText, WordBreakAtSpacesAndLongWordsStayWhole) {
     int fits = c->TextWidth("one two");
     EXPECT_EQ(Lines("one two three", fits, DT_WORDBREAK),
               (std::vector<std::string>{"one two", "three"}));
@@ -219,7 +81,7 @@ TEST_F(DrawTextTest, WordBreakAtSpacesAndLongWordsStayWhole) {
     EXPECT_EQ(r.Right, c->TextWidth("abcdefgh"));
 }
 
-TEST_F(DrawTextTest, TabsExpandToEightAverageCharacters) {
+TEST_F(DrawText, TabsExpandToEightAverageCharacters) {
     int tab = 8 * c->TextMetrics().AveCharWidth;
     EXPECT_EQ(LineWidth(c->Glyphs(), U"a\tb", DT_EXPANDTABS), tab + c->TextWidth("b"));
     EXPECT_EQ(LineWidth(c->Glyphs(), U"a\tb", 0), c->TextWidth("ab"));
@@ -232,7 +94,7 @@ TEST_F(DrawTextTest, TabsExpandToEightAverageCharacters) {
     EXPECT_LT(ink.Left, tab + 2);
 }
 
-TEST_F(DrawTextTest, PrefixesUnderlineOrShowAsTheyAre) {
+TEST_F(DrawText, PrefixesUnderlineOrShowAsTheyAre) {
     auto layout = LayoutText(c->Glyphs(), U"&File a&&b", 100, 0);
     ASSERT_EQ(layout.size(), 1u);
     EXPECT_EQ(Utf8Encode(layout[0].Text), "File a&b");
@@ -255,7 +117,7 @@ TEST_F(DrawTextTest, PrefixesUnderlineOrShowAsTheyAre) {
         EXPECT_EQ(bmp.Pixel(x, row), clWhite) << x;
 }
 
-TEST_F(DrawTextTest, HorizontalAndVerticalPlacement) {
+TEST_F(DrawText, HorizontalAndVerticalPlacement) {
     const std::string t = "Hi";
     int w = c->TextWidth(t);
     TRect base = InkOf(t, {0, 0, 41, 33}, DT_SINGLELINE);
@@ -270,13 +132,13 @@ TEST_F(DrawTextTest, HorizontalAndVerticalPlacement) {
     EXPECT_EQ(c->DrawText("a\nb", r, DT_CENTER), 26);
 }
 
-TEST_F(DrawTextTest, ClippedToTheRectangleUnlessNoClip) {
+TEST_F(DrawText, ClippedToTheRectangleUnlessNoClip) {
     TRect r{0, 0, 5, 40};
     EXPECT_LE(InkOf("Hello", r, 0).Right, 5);
     EXPECT_GT(InkOf("Hello", r, DT_NOCLIP).Right, 5);
 }
 
-TEST_F(DrawTextTest, OpaqueBrushFillsEachLineExtent) {
+TEST_F(DrawText, OpaqueBrushFillsEachLineExtent) {
     c->Brush()->SetColor(clYellow);
     TRect r{10, 10, 80, 40};
     c->DrawText("ab\nabc", r, DT_CENTER);
@@ -289,7 +151,7 @@ TEST_F(DrawTextTest, OpaqueBrushFillsEachLineExtent) {
     EXPECT_EQ(bmp.Pixel(x3, 36), clWhite);
 }
 
-TEST_F(DrawTextTest, EndEllipsisShortensWideLines) {
+TEST_F(DrawText, EndEllipsisShortensWideLines) {
     int width = c->TextWidth("Hello...");
     auto lines = Lines("Hello world", width, DT_END_ELLIPSIS | DT_SINGLELINE);
     EXPECT_EQ(lines, (std::vector<std::string>{"Hello..."}));
