@@ -24,7 +24,7 @@ class TsFadeTimer;
 struct TsButtonState {
     bool MouseInside = false;   // a press began on the button; its release is awaited
     bool Pressed = false;       // drawn pushed because of the mouse or a key
-    bool RegionChanged = false; // the next render rebuilds the window's shape
+    bool RegionChanged = true;  // the next render rebuilds the window's shape
     bool Down = false;          // stays drawn pushed
     bool DefaultActive = false; // a Default button hot while no skinned button has the focus
     bool SavedShowHint = true;  // the application's hint setting during a press
