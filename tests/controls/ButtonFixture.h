@@ -9,6 +9,14 @@
 #include "platform/TRegion.h"
 #include "platform/headless/THeadlessHost.h"
 
+inline bool SameBitmap(const TBitmap& a, const TBitmap& b) {
+    if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x)
+            if (a.Pixel(x, y) != b.Pixel(x, y)) return false;
+    return true;
+}
+
 class ButtonTest : public SkinnedTest {
 protected:
     void SetUp() override {
@@ -60,7 +68,7 @@ protected:
     }
     // Whether the button's pixels on the form (those of its shape) are
     // Expected's.
-    ::testing::AssertionResult ScreenShows(const TsButton* b, const TBitmap& expected) {
+    ::testing::AssertionResult ScreenShows(const TWinControl* b, const TBitmap& expected) {
         const TRegion* shape = b->WindowRgn();
         for (int y = 0; y < b->Height(); ++y)
             for (int x = 0; x < b->Width(); ++x) {
@@ -72,7 +80,7 @@ protected:
             }
         return ::testing::AssertionSuccess();
     }
-    ::testing::AssertionResult ScreenShowsFrame(const TsButton* b, const TBitmap& first,
+    ::testing::AssertionResult ScreenShowsFrame(const TWinControl* b, const TBitmap& first,
                                                 const TBitmap& second, int weight) {
         TBitmap frame;
         BlendFrame(frame, first, second, weight);

@@ -14,14 +14,6 @@
 
 namespace {
 
-bool SameBitmap(const TBitmap& a, const TBitmap& b) {
-    if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
-    for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x)
-            if (a.Pixel(x, y) != b.Pixel(x, y)) return false;
-    return true;
-}
-
 class Button : public ButtonTest {
 protected:
     void SetUp() override {

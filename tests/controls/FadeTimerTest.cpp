@@ -5,19 +5,12 @@
 
 #include "ButtonFixture.h"
 
+#include "controls/TFadeTimer.h"
 #include "framework/forms/TMessageLoop.h"
 
 namespace {
 
 constexpr uint64_t Interval = 30;
-
-bool SameBitmap(const TBitmap& a, const TBitmap& b) {
-    if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
-    for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x)
-            if (a.Pixel(x, y) != b.Pixel(x, y)) return false;
-    return true;
-}
 
 class ButtonFade : public ButtonTest {
 protected:
@@ -180,4 +173,62 @@ TEST_F(ButtonFade, ASectionWithoutFadingNeverMakesATimer) {
     EXPECT_EQ(plain->FadeTimer(), nullptr);
     EXPECT_FALSE(plain->SkinData()->ControlIsActive());
     EXPECT_TRUE(ScreenShows(plain, *plain->SkinData()->CacheBmp()));
+}
+
+namespace {
+
+// A control that keeps its own fade pictures, as the track bar does.
+struct TFadedControl : TFadeTimer::TClient {
+    TsTestControl* Control = nullptr;
+    TBitmap From;
+    int Step = 0;
+    TWinControl& FadeControl() override { return *Control; }
+    TsCommonData& FadeData() override { return *Control->SkinData(); }
+    const TBitmap& FadeFrom() override { return From; }
+    int& FadeStep() override { return Step; }
+};
+
+} // namespace
+
+TEST_F(ButtonTest, AFadeOverTheControlsOwnPicturesRunsBothWaysAndRepaintsAtEachEnd) {
+    TFadedControl faded;
+    // The button section, whose hot look differs from its normal one.
+    faded.Control = Add(Form, {20, 60, 75, 25}, ckTrackBar, "BUTTON");
+    Show();
+    TsCommonData& data = *faded.Control->SkinData();
+    ASSERT_EQ(SkinGeneralData[data.SkinIndex].FadingIterations, 5);
+    auto* timer = new TFadeTimer(Form, &faded);
+    timer->SetInterval(30);
+    auto normal = std::make_unique<TBitmap>(), hot = std::make_unique<TBitmap>();
+    normal->Assign(*data.CacheBmp());
+    faded.From.Assign(*normal);
+    data.Focused = true; // hot, whatever the kind
+    data.Invalidate();
+    Pump();
+    hot->Assign(*data.CacheBmp());
+    ASSERT_FALSE(SameBitmap(*normal, *hot));
+    faded.Step = 1;
+    timer->SetMode(fmFadingIn);
+    for (int weight : {204, 153, 102, 51, 0}) {
+        Wait(30);
+        EXPECT_TRUE(ScreenShowsFrame(faded.Control, *normal, *hot, weight)) << weight;
+    }
+    const int renders = faded.Control->Renders;
+    Wait(30); // past the end: stopped, and the cache rebuilt and shown
+    EXPECT_FALSE(timer->Enabled());
+    EXPECT_EQ(faded.Step, 5);
+    EXPECT_EQ(faded.Control->Renders, renders + 1);
+
+    faded.From.Assign(*hot);
+    data.Focused = false;
+    data.Invalidate();
+    Pump();
+    timer->SetMode(fmFadingOut);
+    for (int weight : {0, 51, 102, 153, 204, 255}) {
+        Wait(30);
+        EXPECT_TRUE(ScreenShowsFrame(faded.Control, *normal, *hot, weight)) << weight;
+    }
+    Wait(30);
+    EXPECT_FALSE(timer->Enabled());
+    EXPECT_EQ(faded.Step, 0);
 }
