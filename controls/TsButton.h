@@ -11,8 +11,8 @@
 // the focus, and on Escape when it is the Cancel button.
 //
 // Index: construction and properties in TsButton.cpp; the look in
-// TsButtonLook.cpp; the window procedure, mouse, keys and fades in
-// TsButtonInput.cpp.
+// TsButtonLook.cpp; the window procedure, mouse and keys in
+// TsButtonInput.cpp; the fades in TsButtonFade.cpp.
 
 #include "controls/TsDisabledKind.h"
 #include "controls/TsSkinnedControl.h"
