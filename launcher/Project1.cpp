@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "controls/TsButton.h"
 #include "controls/TsWebLabel.h"
 #include "framework/component/TClassRegistry.h"
 #include "framework/forms/TApplication.h"
@@ -24,6 +25,7 @@ std::unique_ptr<TApplication> TheApplication;
 
 void CreateLauncher() {
     RegisterPlainControls();
+    RegisterClass(TsButton::StaticClassInfo());
     RegisterClass(TsWebLabel::StaticClassInfo());
     RegisterClass(TsSkinManager::StaticClassInfo());
     TheApplication = std::make_unique<TApplication>();

@@ -36,39 +36,43 @@ object Form1: TForm1
       Suffix = '%'
     end
   end
-  object sButton1: TButton
+  object sButton1: TsButton
     Left = 272
     Top = 272
     Width = 75
     Height = 25
+    FocusMargin = 90
     Caption = 'Jogar'
     Default = True
     TabOrder = 1
     OnClick = sButton1Click
   end
-  object sButton2: TButton
+  object sButton2: TsButton
     Left = 96
     Top = 272
     Width = 75
     Height = 25
+    FocusMargin = 90
     Caption = 'Sobre'
     TabOrder = 2
     OnClick = sButton2Click
   end
-  object sButton3: TButton
+  object sButton3: TsButton
     Left = 184
     Top = 272
     Width = 75
     Height = 25
+    FocusMargin = 90
     Caption = 'Op'#231#245'es'
     TabOrder = 3
     OnClick = sButton3Click
   end
-  object sButton4: TButton
+  object sButton4: TsButton
     Left = 8
     Top = 272
     Width = 75
     Height = 25
+    FocusMargin = 90
     Caption = 'Sair'
     TabOrder = 4
     OnClick = sButton4Click

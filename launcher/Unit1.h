@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <string>
 
+#include "controls/TsButton.h"
 #include "framework/forms/TForm.h"
 
 class TPanel;
 class TWebBrowser;
 class TGauge;
-class TButton;
 class TsWebLabel;
 class TStatusBar;
 
@@ -44,10 +44,10 @@ public:
     TPanel* sPanel1 = nullptr;
     TWebBrowser* WebBrowser1 = nullptr;
     TGauge* sGauge1 = nullptr;
-    TButton* sButton1 = nullptr;
-    TButton* sButton2 = nullptr;
-    TButton* sButton3 = nullptr;
-    TButton* sButton4 = nullptr;
+    TsButton* sButton1 = nullptr;
+    TsButton* sButton2 = nullptr;
+    TsButton* sButton3 = nullptr;
+    TsButton* sButton4 = nullptr;
     TsWebLabel* sWebLabel1 = nullptr;
     TStatusBar* sStatusBar1 = nullptr;
 

@@ -126,7 +126,7 @@ object Form2: TForm2
       end
     end
   end
-  object sButton1: TButton
+  object sButton1: TsButton
     Left = 128
     Top = 304
     Width = 75
@@ -135,7 +135,7 @@ object Form2: TForm2
     TabOrder = 1
     OnClick = sButton1Click
   end
-  object sButton2: TButton
+  object sButton2: TsButton
     Left = 40
     Top = 304
     Width = 75

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "controls/TsButton.h"
 #include "framework/forms/TForm.h"
 
 class TPanel;
@@ -13,7 +14,6 @@ class TGroupBox;
 class TComboBox;
 class TCheckBox;
 class TTrackBar;
-class TButton;
 
 namespace Unit2 {
 extern int32_t MusicSwitch;
@@ -47,8 +47,8 @@ public:
     TCheckBox* sCheckBox1 = nullptr;
     TCheckBox* sCheckBox2 = nullptr;
     TTrackBar* sTrackBar1 = nullptr;
-    TButton* sButton1 = nullptr;
-    TButton* sButton2 = nullptr;
+    TsButton* sButton1 = nullptr;
+    TsButton* sButton2 = nullptr;
 
     void FormCreate(TObject* Sender);
     void sButton1Click(TObject* Sender);

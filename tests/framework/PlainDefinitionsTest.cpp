@@ -16,8 +16,9 @@ namespace {
 std::string LauncherDefinition(const std::string& unit) {
     std::istringstream in(
         ReadTestFile(std::string(QUELM_SOURCE_DIR) + "/launcher/" + unit + ".dfm"));
-    // Read into a plain TForm: the form's handlers, the link labels' own
-    // properties and the skin manager's block belong to higher layers.
+    // Read into a plain TForm: the form's handlers, the link labels' and the
+    // skinned buttons' own properties and the skin manager's block belong to
+    // higher layers.
     std::string text, line;
     size_t skipIndent = std::string::npos;
     while (std::getline(in, line)) {
@@ -32,13 +33,15 @@ std::string LauncherDefinition(const std::string& unit) {
             continue;
         }
         if ((body.rfind("On", 0) == 0 || body.rfind("HoverFont.", 0) == 0 ||
-             body.rfind("URL ", 0) == 0) &&
+             body.rfind("URL ", 0) == 0 || body.rfind("FocusMargin ", 0) == 0) &&
             body.find(" = ") != std::string::npos)
             continue;
         for (const char* cls : {": TForm1", ": TForm2", ": TForm3"})
             if (size_t p = line.find(cls); p != std::string::npos) line.replace(p, 8, ": TForm");
         if (size_t p = line.find(": TsWebLabel"); p != std::string::npos)
             line.replace(p, 12, ": TLabel");
+        if (size_t p = line.find(": TsButton"); p != std::string::npos)
+            line.replace(p, 10, ": TButton");
         text += line + "\n";
     }
     return text;

@@ -1,0 +1,96 @@
+// The skinned button on the launcher's own skin: a 75 x 25 button's cache
+// rebuilt from scratch, a repaint that only copies the warm cache, and one
+// fade frame (the blend of the two looks and its copy to the window).
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+#include "controls/FadeFrame.h"
+#include "controls/TsButton.h"
+#include "controls/TsFadeTimer.h"
+#include "framework/component/TClassRegistry.h"
+#include "framework/component/TFormReader.h"
+#include "framework/forms/TApplication.h"
+#include "framework/forms/TForm.h"
+#include "framework/graphics/TBitmap.h"
+#include "platform/CreateHost.h"
+#include "skin/TsSkinManager.h"
+
+// The main window's definition, built into the program.
+extern const char Unit1Definition[];
+
+namespace {
+
+class TBenchButton : public TsButton {
+public:
+    using TsButton::TsButton;
+    void Render() { PrepareCache(*this); }
+};
+
+class TBenchFade : public TsFadeTimer {
+public:
+    using TsFadeTimer::TsFadeTimer;
+    void Tick() { Timer(); }
+};
+
+// A form with the launcher's skin manager (read from the main window's
+// definition, so the skin is applied as at start-up) and one button.
+struct TButtonWorld {
+    TButtonWorld() {
+        InstallHeadlessHost();
+        App = std::make_unique<TApplication>();
+        Form = new TForm(App.get());
+        Form->SetBounds(0, 0, 300, 200);
+        Button = new TBenchButton(Form);
+        Button->SetParent(Form);
+        Button->SetBounds(20, 20, 75, 25);
+        Button->SetCaption("Jogar");
+        RegisterClass(TsSkinManager::StaticClassInfo());
+        const std::string text = Unit1Definition;
+        const size_t start = text.find("  object sSkinManager1: TsSkinManager\n");
+        const size_t end = text.find("\n  end\n", start);
+        ReadComponentResource(
+            Form, "object Form1: TForm\n" + text.substr(start, end + 7 - start) + "end\n",
+            "Unit1.dfm");
+        Form->Show();
+        App->ProcessMessages();
+    }
+    std::unique_ptr<TApplication> App;
+    TForm* Form = nullptr;
+    TBenchButton* Button = nullptr;
+};
+
+void BM_ButtonCacheRebuild75x25(benchmark::State& state) {
+    TButtonWorld w;
+    for (auto _ : state) {
+        w.Button->SkinData()->BGChanged = true;
+        w.Button->Render();
+        benchmark::DoNotOptimize(w.Button->SkinData()->CacheBmp()->Pixel(30, 12));
+    }
+}
+BENCHMARK(BM_ButtonCacheRebuild75x25)->Unit(benchmark::kMicrosecond);
+
+void BM_ButtonWarmRepaint75x25(benchmark::State& state) {
+    TButtonWorld w;
+    for (auto _ : state) {
+        w.Button->Invalidate();
+        w.Button->Update();
+    }
+}
+BENCHMARK(BM_ButtonWarmRepaint75x25)->Unit(benchmark::kMicrosecond);
+
+void BM_ButtonFadeFrame75x25(benchmark::State& state) {
+    TButtonWorld w;
+    auto* fade = new TBenchFade(w.Button);
+    fade->Prepare(w.Button->SkinData());
+    fade->SetMode(fmFadingIn);
+    for (auto _ : state) {
+        fade->FadeStep = 1;
+        fade->Tick();
+    }
+}
+BENCHMARK(BM_ButtonFadeFrame75x25)->Unit(benchmark::kMicrosecond);
+
+} // namespace
