@@ -7,11 +7,15 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/services/TRegistry.h"
 #include "platform/services/TWineRegistryFile.h"
 
 namespace {
@@ -69,16 +73,19 @@ std::string MakeUserReg() {
     return out;
 }
 
+// A prefix folder holding the made-up user.reg.
 class TUserRegFile {
 public:
-    TUserRegFile() : FPath(std::filesystem::temp_directory_path() / "bench-user.reg") {
-        std::ofstream(FPath, std::ios::binary) << MakeUserReg();
+    TUserRegFile() : FPrefix(std::filesystem::temp_directory_path() / "bench-wine-prefix") {
+        std::filesystem::create_directories(FPrefix);
+        std::ofstream(FPrefix / "user.reg", std::ios::binary) << MakeUserReg();
     }
-    ~TUserRegFile() { std::filesystem::remove(FPath); }
-    std::string Path() const { return FPath.string(); }
+    ~TUserRegFile() { std::filesystem::remove_all(FPrefix); }
+    std::string Prefix() const { return FPrefix.string(); }
+    std::string Path() const { return (FPrefix / "user.reg").string(); }
 
 private:
-    std::filesystem::path FPath;
+    std::filesystem::path FPrefix;
 };
 
 void BM_ReadSixSettings(benchmark::State& state) {
@@ -95,5 +102,26 @@ void BM_ReadSixSettings(benchmark::State& state) {
                             static_cast<int64_t>(std::filesystem::file_size(file.Path())));
 }
 BENCHMARK(BM_ReadSixSettings)->Unit(benchmark::kMillisecond);
+
+// As the options dialog reads them: opening the key, asking whether the
+// values exist, then the six reads, each through the registry calls. The
+// file's time changes before every round, so each round reads and parses it.
+void BM_DialogReadsThroughTheRegistry(benchmark::State& state) {
+    const TUserRegFile file;
+    UseSettingsLocation(TSettingsLocation{TSettingsKind::skWinePrefix, file.Prefix(), "bench"});
+    for (auto _ : state) {
+        state.PauseTiming();
+        utimensat(AT_FDCWD, file.Path().c_str(), nullptr, 0);
+        state.ResumeTiming();
+        TRegistry reg;
+        reg.OpenKey(kConfig, true);
+        if (!reg.ValueExists("Resolution")) state.SkipWithError("the settings are missing");
+        benchmark::DoNotOptimize(reg.ReadString("ID"));
+        for (const char* name : kNames)
+            if (std::string_view(name) != "ID") benchmark::DoNotOptimize(reg.ReadInteger(name));
+    }
+    UseSettingsLocation(std::nullopt);
+}
+BENCHMARK(BM_DialogReadsThroughTheRegistry)->Unit(benchmark::kMillisecond);
 
 } // namespace
