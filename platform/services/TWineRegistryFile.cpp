@@ -192,6 +192,21 @@ void TWineRegistryFile::Fail(size_t lineNo, const std::string& what) const {
     throw ERegistryException(FFileName + " line " + std::to_string(lineNo + 1) + ": " + what);
 }
 
+// A key line: the key's name, then its time stamp.
+void TWineRegistryFile::AddBlock(std::string_view content, size_t begin, size_t body,
+                                 size_t lineNo) {
+    size_t close = 1;
+    std::string path;
+    if (!ParseKeyPath(content, close, path)) Fail(lineNo, "key line without ']'");
+    const std::string_view stamp = TrimRight(content.substr(close));
+    if (stamp.find_first_not_of(" \t0123456789") != std::string_view::npos)
+        Fail(lineNo, "a key's time stamp must be a number");
+    if (path.empty()) Fail(lineNo, "empty key name");
+    if (!FBlocks.empty()) FBlocks.back().End = begin;
+    const bool ascii = IsAscii(path);
+    FBlocks.push_back({std::move(path), ascii, begin, body, body, FText.size()});
+}
+
 // Checks every line and notes where each key's lines lie.
 void TWineRegistryFile::ParseLines() {
     FBlocks.clear();
@@ -207,22 +222,12 @@ void TWineRegistryFile::ParseLines() {
         const TLine line = LineAt(text, pos);
         const std::string_view content = Content(text, line);
         size_t next = line.Next, lines = 1;
-        if (content.empty() || content.front() == ';') {
-        } else if (content.front() == '#') {
+        if (content.starts_with('#')) {
             if (content.starts_with(kTimeOption)) FTimeLines = true;
             if (!FBlocks.empty()) FBlocks.back().Tail = line.Next;
-        } else if (content.front() == '[') {
-            size_t close = 1;
-            std::string path;
-            if (!ParseKeyPath(content, close, path)) Fail(lineNo, "key line without ']'");
-            const std::string_view stamp = TrimRight(content.substr(close));
-            if (stamp.find_first_not_of(" \t0123456789") != std::string_view::npos)
-                Fail(lineNo, "a key's time stamp must be a number");
-            if (path.empty()) Fail(lineNo, "empty key name");
-            if (!FBlocks.empty()) FBlocks.back().End = pos;
-            const bool ascii = IsAscii(path);
-            FBlocks.push_back({std::move(path), ascii, pos, line.Next, line.Next, text.size()});
-        } else if (content.front() == '"' || content.front() == '@') {
+        } else if (content.starts_with('[')) {
+            AddBlock(content, pos, line.Next, lineNo);
+        } else if (content.starts_with('"') || content.starts_with('@')) {
             if (FBlocks.empty()) Fail(lineNo, "value before the first key");
             TValueLines v;
             if (const std::string error = ReadValueLines(text, line, false, v); !error.empty())
@@ -230,7 +235,7 @@ void TWineRegistryFile::ParseLines() {
             next = v.Next;
             lines = v.Lines;
             FBlocks.back().Tail = next;
-        } else {
+        } else if (!content.empty() && content.front() != ';') { // blanks and comments pass
             Fail(lineNo, "unrecognised line");
         }
         pos = next;

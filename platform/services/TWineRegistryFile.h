@@ -71,7 +71,7 @@ private:
     };
 
     void ParseLines();
-    size_t ParseValue(size_t pos, size_t lineNo, TValueAt* found, std::string_view name) const;
+    void AddBlock(std::string_view content, size_t begin, size_t body, size_t lineNo);
     [[noreturn]] void Fail(size_t lineNo, const std::string& what) const;
     const TBlock* LastBlock(std::string_view keyPath) const;
     std::optional<TValueAt> FindValueLines(const TBlock& block, std::string_view name) const;

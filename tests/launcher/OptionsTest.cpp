@@ -185,3 +185,20 @@ TEST_F(OptionsDialog, UnderWineTheDialogWorksOnThePrefixsRegistry) {
     EXPECT_TRUE(after.ends_with("\n\n[Software\\\\Wine] 1600000001\n\"Version\"=\"win7\"\n"));
     EXPECT_FALSE(fs::exists(Folder / "registry.reg"));
 }
+
+TEST_F(OptionsDialog, UnderWineApplySaysWhyTheSettingsCannotBeSavedYet) {
+    SetRegistryStorePath("");
+    UseSettingsLocation(
+        TSettingsLocation{TSettingsKind::skWinePrefix, (Folder / "no-prefix").string(), "test"});
+    WriteFullIni("0");
+    CreateLauncher();
+    Form2->Show();
+    ClearMessageBoxLog();
+    Click("Form2.sButton1");
+    UseSettingsLocation(std::nullopt);
+    EXPECT_TRUE(Form2->Visible());
+    ASSERT_EQ(MessageBoxLog().size(), 1u);
+    EXPECT_NE(MessageBoxLog()[0].Text.find("has not been created yet"), std::string::npos)
+        << MessageBoxLog()[0].Text;
+    EXPECT_FALSE(fs::exists(Folder / "no-prefix"));
+}
