@@ -31,6 +31,8 @@ int32_t Lang = 0;
 const char* const LaunchIniPath = "./launch.ini";
 const char* const LaunchIniSection = "Configurações";
 
+const char* const ClientFile = "main.exe";
+
 std::string GameCommandLine() {
     return "main.exe connect /u" + ServerIp + " /p44405";
 }
@@ -41,7 +43,6 @@ using namespace Unit1;
 TForm1* Form1 = nullptr;
 
 namespace {
-const char* const ClientFile = "main.exe";
 const char* const MissingClientText = "Um dos arquivos vitais para o jogo está faltando.";
 } // namespace
 

@@ -26,6 +26,8 @@ extern int32_t Lang;
 // The file the settings come from and its one section.
 extern const char* const LaunchIniPath;
 extern const char* const LaunchIniSection;
+// The game's program in the working folder.
+extern const char* const ClientFile;
 
 // "main.exe connect /u" + the server address + " /p44405".
 std::string GameCommandLine();

@@ -5,11 +5,13 @@
 #include <exception>
 
 #include "launcher/Project1.h"
+#include "launcher/Unit1.h"
 #include "platform/CreateHost.h"
+#include "platform/services/SettingsLocation.h"
 
 namespace {
 void PrintHelp() {
-    std::printf("Usage: launcher [--screenshot DIR] [--help] [--version]\n"
+    std::printf("Usage: launcher [--screenshot DIR] [--settings-info] [--help] [--version]\n"
                 "\n"
                 "Starts the game launcher in the current folder, which must be the game's\n"
                 "folder: it reads ./launch.ini and starts ./main.exe.\n"
@@ -17,11 +19,14 @@ void PrintHelp() {
                 "  --screenshot DIR  run the start-up without a display, show the options and\n"
                 "                    about dialogs, write DIR/Form1.png, DIR/Form2.png and\n"
                 "                    DIR/Form3.png, print each message box shown, and exit\n"
+                "  --settings-info   show where the game's settings are kept, and why, and exit\n"
                 "  --help            show this help and exit\n"
                 "  --version         show the version and exit\n"
                 "\n"
-                "The game's settings are kept in $XDG_CONFIG_HOME/quelm-launcher/registry.reg\n"
-                "(~/.config/quelm-launcher/registry.reg when XDG_CONFIG_HOME is not set).\n");
+                "The game's settings are kept where the game reads them: when ./main.exe is a\n"
+                "Windows program and Wine is found, in the Wine prefix ($WINEPREFIX, else\n"
+                "~/.wine); else in $XDG_CONFIG_HOME/quelm-launcher/registry.reg (~/.config when\n"
+                "XDG_CONFIG_HOME is not set). QUELM_REGISTRY names another store file.\n");
 }
 } // namespace
 
@@ -36,6 +41,11 @@ int main(int argc, char** argv) {
             std::printf("%s\n", LauncherTitle);
             return 0;
         }
+        if (std::strcmp(argv[i], "--settings-info") == 0) {
+            std::fputs(DescribeSettingsLocation(ChooseSettingsLocation(Unit1::ClientFile)).c_str(),
+                       stdout);
+            return 0;
+        }
         if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) {
             screenshotDir = argv[++i];
             continue;
@@ -44,6 +54,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
+        // Chosen once: the dialog reads and writes the same store all along.
+        UseSettingsLocation(ChooseSettingsLocation(Unit1::ClientFile));
         if (screenshotDir) return RunScreenshots(screenshotDir);
         SetHost(CreateSdlHost());
         return RunLauncher();

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "platform/services/CommandLine.h"
+#include "platform/services/FindWine.h"
 
 namespace {
 
@@ -204,8 +205,7 @@ TProgramStart StartProgram(std::string_view commandLine,
 
     switch (KindOf(path)) {
     case TExecutableKind::ekWindows: {
-        const char* wineVar = std::getenv("WINE");
-        const std::string wine = FindExecutable(wineVar && *wineVar ? wineVar : "wine");
+        const std::string wine = FindWine();
         if (wine.empty())
             return Failure(
                 ERROR_BAD_FORMAT,

@@ -4,7 +4,7 @@
 // A command line is split by the Windows rules (CommandLine.h). Its first word
 // names the program, relative to the working folder (backslashes taken as
 // folder separators, ".exe" tried when the name has no extension). A Windows
-// program (an "MZ" file) runs under Wine ($WINE, else wine on PATH) with the
+// program (an "MZ" file) runs under Wine (found as FindWine.h says) with the
 // other words as its arguments; a native program (ELF or "#!" script) runs
 // directly. The child gets its own session and /dev/null as standard input,
 // and is not waited for: it is started through an intermediate process that

@@ -1,31 +1,8 @@
 #include "platform/services/TRegistry.h"
 
-#include <cstdlib>
-#include <fcntl.h>
 #include <optional>
-#include <pwd.h>
-#include <sys/file.h>
-#include <unistd.h>
 
 namespace {
-
-std::string& StorePathOverride() {
-    static std::string path;
-    return path;
-}
-
-const char* RootName(HKEY root) {
-    switch (root) {
-    case HKEY_CLASSES_ROOT:
-        return "HKEY_CLASSES_ROOT";
-    case HKEY_LOCAL_MACHINE:
-        return "HKEY_LOCAL_MACHINE";
-    case HKEY_USERS:
-        return "HKEY_USERS";
-    default:
-        return "HKEY_CURRENT_USER";
-    }
-}
 
 bool HasControlCharacters(std::string_view s) {
     for (const char c : s)
@@ -45,26 +22,6 @@ std::optional<std::string> NormalisedPath(std::string_view base, std::string_vie
     return path += key;
 }
 
-// Two programs writing at once would each rewrite the file from what they
-// read, and one change would be lost: a lock file beside the store keeps the
-// read-change-write steps apart. Without the lock (no folder yet, read-only
-// folder) the write goes on unguarded and fails or succeeds on its own.
-class TStoreLock {
-public:
-    explicit TStoreLock(const std::string& store)
-        : FFd(open((store + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
-        if (FFd >= 0) flock(FFd, LOCK_EX);
-    }
-    ~TStoreLock() {
-        if (FFd >= 0) close(FFd); // closing releases the lock
-    }
-    TStoreLock(const TStoreLock&) = delete;
-    TStoreLock& operator=(const TStoreLock&) = delete;
-
-private:
-    int FFd;
-};
-
 std::string Quoted(std::string_view name) {
     std::string out(1, '\'');
     out.append(name);
@@ -74,32 +31,9 @@ std::string Quoted(std::string_view name) {
 
 } // namespace
 
-void SetRegistryStorePath(std::string path) {
-    StorePathOverride() = std::move(path);
-}
-
-std::string RegistryStorePath() {
-    if (!StorePathOverride().empty()) return StorePathOverride();
-    if (const char* p = std::getenv("QUELM_REGISTRY"); p && *p) return p;
-    const std::string tail = "/quelm-launcher/registry.reg";
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/') return xdg + tail;
-    const char* home = std::getenv("HOME");
-    if (!home || !*home) {
-        const passwd* pw = getpwuid(getuid());
-        home = pw && pw->pw_dir ? pw->pw_dir : "/tmp";
-    }
-    return std::string(home) + "/.config" + tail;
-}
-
 void TRegistry::SetRootKey(HKEY root) {
     CloseKey();
     FRootKey = root;
-}
-
-std::string TRegistry::FullPath(std::string_view relative) const {
-    std::string full = RootName(FRootKey);
-    if (!relative.empty()) full.append("\\").append(relative);
-    return full;
 }
 
 std::string TRegistry::Resolve(std::string_view key) const {
@@ -112,16 +46,17 @@ std::string TRegistry::Resolve(std::string_view key) const {
 bool TRegistry::OpenKey(std::string_view key, bool canCreate) {
     const std::string relative = Resolve(key);
     if (relative == "\\") return false;
+    FCreateError.clear();
     if (!relative.empty()) {
-        const std::string store = RegistryStorePath();
-        const TStoreLock lock(store);
-        TRegistryFile file = TRegistryFile::Load(store);
-        if (!file.KeyExists(FullPath(relative))) {
+        const auto store = OpenRegistryBackend();
+        if (!store->KeyExists(FRootKey, relative)) {
             if (!canCreate) return false;
-            file.AddKey(FullPath(relative));
             try {
-                file.Save(store);
-            } catch (const ERegistryException&) {
+                store->CreateKey(FRootKey, relative);
+            } catch (const ERegistryUnavailable& e) {
+                FCreateError = e.what();
+                return false;
+            } catch (const ERegistrySaveError&) {
                 return false;
             }
         }
@@ -139,19 +74,20 @@ void TRegistry::CloseKey() {
 bool TRegistry::KeyExists(std::string_view key) const {
     const std::string relative = Resolve(key);
     if (relative == "\\") return false;
-    return relative.empty() ||
-           TRegistryFile::Load(RegistryStorePath()).KeyExists(FullPath(relative));
+    return relative.empty() || OpenRegistryBackend()->KeyExists(FRootKey, relative);
+}
+
+std::optional<TRegValueData> TRegistry::Find(std::string_view name) const {
+    if (!FOpen) return std::nullopt;
+    return OpenRegistryBackend()->FindValue(FRootKey, FCurrentPath, name);
 }
 
 bool TRegistry::ValueExists(std::string_view name) const {
-    return FOpen &&
-           TRegistryFile::Load(RegistryStorePath()).FindValue(FullPath(FCurrentPath), name);
+    return Find(name).has_value();
 }
 
 TRegDataType TRegistry::GetDataType(std::string_view name) const {
-    if (!FOpen) return rdUnknown;
-    const TRegistryFile file = TRegistryFile::Load(RegistryStorePath());
-    const TRegValueData* v = file.FindValue(FullPath(FCurrentPath), name);
+    const std::optional<TRegValueData> v = Find(name);
     if (!v) return rdUnknown;
     switch (v->Type) {
     case REG_SZ:
@@ -168,9 +104,7 @@ TRegDataType TRegistry::GetDataType(std::string_view name) const {
 }
 
 std::string TRegistry::ReadString(std::string_view name) const {
-    if (!FOpen) return {};
-    const TRegistryFile file = TRegistryFile::Load(RegistryStorePath());
-    const TRegValueData* v = file.FindValue(FullPath(FCurrentPath), name);
+    const std::optional<TRegValueData> v = Find(name);
     if (!v) return {};
     if (v->Type != REG_SZ && v->Type != REG_EXPAND_SZ)
         throw ERegistryException("Invalid data type for " + Quoted(name));
@@ -179,8 +113,7 @@ std::string TRegistry::ReadString(std::string_view name) const {
 
 int32_t TRegistry::ReadInteger(std::string_view name) const {
     if (!FOpen) throw ERegistryException("Failed to get data for " + Quoted(name));
-    const TRegistryFile file = TRegistryFile::Load(RegistryStorePath());
-    const TRegValueData* v = file.FindValue(FullPath(FCurrentPath), name);
+    const std::optional<TRegValueData> v = Find(name);
     if (v && v->Type != REG_DWORD)
         throw ERegistryException("Invalid data type for " + Quoted(name));
     if (!v || v->Bytes.size() != 4)
@@ -203,18 +136,17 @@ void TRegistry::WriteInteger(std::string_view name, int32_t value) {
     Write(name, {REG_DWORD, bytes});
 }
 
+// Parse errors and a store that cannot take writes now are reported as
+// themselves; only a failed save becomes "Failed to set data".
 void TRegistry::Write(std::string_view name, const TRegValueData& data) {
     const std::string message = "Failed to set data for " + Quoted(name);
+    if (!FOpen && !FCreateError.empty()) throw ERegistryUnavailable(FCreateError);
     if (!FOpen) throw ERegistryWriteError(message, "no key is open");
     if (HasControlCharacters(name))
         throw ERegistryWriteError(message, "a value name cannot hold control characters");
-    const std::string store = RegistryStorePath();
-    const TStoreLock lock(store);
-    TRegistryFile file = TRegistryFile::Load(store); // a parse error is reported as itself
-    file.SetValue(FullPath(FCurrentPath), name, data);
     try {
-        file.Save(store);
-    } catch (const ERegistryException& e) {
+        OpenRegistryBackend()->SetValue(FRootKey, FCurrentPath, name, data);
+    } catch (const ERegistrySaveError& e) {
         throw ERegistryWriteError(message, e.what());
     }
 }

@@ -1,33 +1,27 @@
 #pragma once
-// Registry access in the manner Windows callers expect, over the store file of
-// TRegistryFile.h. Every call reads the file afresh and every write rewrites it
-// at once (atomically), so nothing is cached between calls and changes made by
-// others in between are kept.
-//
-// Where the store lives: SetRegistryStorePath() when set, else $QUELM_REGISTRY,
-// else $XDG_CONFIG_HOME/quelm-launcher/registry.reg (~/.config when unset).
+// Registry access in the manner Windows callers expect, over the store that
+// SettingsLocation.h chooses: our own store file (TRegistryFile.h) or a Wine
+// prefix's user.reg (TWinePrefixBackend.h). Every call reads the store
+// afresh (a prefix's file is parsed again only when it changed) and every
+// write rewrites it at once (atomically), so changes made by others in
+// between are kept.
 //
 // Errors: reading a missing integer, or a value of the wrong type, raises
 // ERegistryException with the message Windows programs show ("Failed to get
 // data for 'X'", "Invalid data type for 'X'"); a failed write raises "Failed
-// to set data for 'X'" with the cause in Reason(). A store file that cannot be
+// to set data for 'X'" with the cause in Reason(). A store that cannot be
 // parsed raises its parse error (file and line) from any call that reads it,
-// and is never written.
+// and is never written. A store that cannot take writes now (Wine running
+// for the prefix) raises ERegistryUnavailable, whose message says why, from
+// the write or from OpenKey's creating a key.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "platform/services/TRegistryFile.h"
-
-using HKEY = uintptr_t;
-constexpr HKEY HKEY_CLASSES_ROOT = 0x80000000;
-constexpr HKEY HKEY_CURRENT_USER = 0x80000001;
-constexpr HKEY HKEY_LOCAL_MACHINE = 0x80000002;
-constexpr HKEY HKEY_USERS = 0x80000003;
-
-void SetRegistryStorePath(std::string path); // empty: back to the environment
-std::string RegistryStorePath();
+#include "platform/services/SettingsLocation.h"
+#include "platform/services/TRegistryBackend.h"
 
 enum TRegDataType { rdUnknown, rdString, rdExpandString, rdInteger, rdBinary };
 
@@ -43,7 +37,8 @@ public:
 
     // A key beginning with '\' is taken from the root, else from the open key.
     // With canCreate a missing key (and its parents) is created in the store at
-    // once. False when the key is absent and not created, or the name is bad.
+    // once. False when the key is absent and not created, or the name is bad;
+    // a later write then raises the reason the key could not be created.
     bool OpenKey(std::string_view key, bool canCreate);
     void CloseKey();
     bool HasCurrentKey() const { return FOpen; }
@@ -62,13 +57,14 @@ public:
     void WriteInteger(std::string_view name, int32_t value);
 
 private:
-    std::string FullPath(std::string_view relative) const;
+    std::optional<TRegValueData> Find(std::string_view name) const;
     std::string Resolve(std::string_view key) const;
     void Write(std::string_view name, const TRegValueData& data);
 
     HKEY FRootKey = HKEY_CURRENT_USER;
     bool FOpen = false;
     std::string FCurrentPath;
+    std::string FCreateError; // why the last OpenKey could not create its key
 };
 
 // A registry error that carries, besides the message shown to the user, the

@@ -7,11 +7,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <filesystem>
-#include <sys/stat.h>
-#include <unistd.h>
 
+#include "platform/services/AtomicFile.h"
 #include "platform/services/TextEncoding.h"
 
 namespace {
@@ -257,26 +254,15 @@ bool SameRegistryPath(std::string_view a, std::string_view b) {
     return PathParts(a).size() == PathParts(b).size() && PathStartsWith(a, b);
 }
 
+bool RegistryPathStartsWith(std::string_view path, std::string_view prefix) {
+    return PathStartsWith(path, prefix);
+}
+
 TRegistryFile TRegistryFile::Load(const std::string& path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno == ENOENT) return Parse("", path);
-        throw ERegistryException("Cannot read " + path + ": " + std::strerror(errno));
-    }
     std::string bytes;
-    char buf[65536];
-    for (;;) {
-        const ssize_t n = read(fd, buf, sizeof buf);
-        if (n == 0) break;
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            const int err = errno;
-            close(fd);
-            throw ERegistryException("Cannot read " + path + ": " + std::strerror(err));
-        }
-        bytes.append(buf, static_cast<size_t>(n));
-    }
-    close(fd);
+    const int err = ReadFileBytes(path, bytes);
+    if (err == ENOENT) return Parse("", path);
+    if (err) throw ERegistryException("Cannot read " + path + ": " + std::strerror(err));
     return Parse(bytes, path);
 }
 
@@ -458,44 +444,6 @@ void TRegistryFile::SetValue(std::string_view keyPath, std::string_view name,
 }
 
 void TRegistryFile::Save(const std::string& path) const {
-    namespace fs = std::filesystem;
-    std::string target = path;
-    std::error_code ec;
-    if (fs::is_symlink(target, ec)) target = fs::canonical(target, ec).string();
-    const fs::path dir = fs::path(target).parent_path();
-    auto failure = [&](const std::string& what, int err) {
-        return ERegistryException("Cannot write " + target + ": " + what +
-                                  (err ? std::string(": ") + std::strerror(err) : std::string()));
-    };
-    if (!dir.empty() && !fs::is_directory(dir, ec)) {
-        fs::create_directories(dir, ec);
-        if (ec) throw failure("cannot create the folder " + dir.string(), ec.value());
-    }
-
-    struct stat st {};
-    const mode_t mode = stat(target.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0600;
-    const std::string temp = target + ".tmp" + std::to_string(getpid());
-    const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
-    if (fd < 0) throw failure("cannot create " + temp, errno);
-    const std::string text = Text();
-    size_t done = 0;
-    int err = 0;
-    while (done < text.size() && !err) {
-        const ssize_t n = write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno != EINTR) err = errno;
-        if (n > 0) done += static_cast<size_t>(n);
-    }
-    if (!err && fsync(fd) != 0) err = errno;
-    if (close(fd) != 0 && !err) err = errno;
-    if (!err && rename(temp.c_str(), target.c_str()) != 0) err = errno;
-    if (err) {
-        unlink(temp.c_str());
-        throw failure("the file was left as it was", err);
-    }
-    // The rename itself reaches the disk with the folder.
-    const int dfd = open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dfd >= 0) {
-        fsync(dfd);
-        close(dfd);
-    }
+    if (std::string error = ReplaceFileAtomically(path, Text()); !error.empty())
+        throw ERegistryException(error);
 }

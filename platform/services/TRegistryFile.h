@@ -87,3 +87,5 @@ private:
 
 // Key paths compare without regard to case, trailing backslashes ignored.
 bool SameRegistryPath(std::string_view a, std::string_view b);
+// True when path is prefix or lies below it, by the same rule.
+bool RegistryPathStartsWith(std::string_view path, std::string_view prefix);

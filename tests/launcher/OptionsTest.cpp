@@ -156,3 +156,49 @@ TEST_F(OptionsDialog, AWriteErrorKeepsTheDialogOpen) {
     ASSERT_EQ(MessageBoxLog().size(), 1u);
     EXPECT_TRUE(MessageBoxLog()[0].StopIcon);
 }
+
+// Under Wine the store is the game's prefix: what the game saved shows, and
+// Apply changes what the game reads, leaving the rest of the file alone.
+TEST_F(OptionsDialog, UnderWineTheDialogWorksOnThePrefixsRegistry) {
+    const std::string prefix = (Folder / "prefix").string();
+    fs::create_directories(prefix);
+    const std::string before = "WINE REGISTRY Version 2\n\n#arch=win32\n\n"
+                               "[Software\\\\Korvan\\\\Quelm\\\\Config] 1600000000\n"
+                               "\"ColorDepth\"=dword:00000001\n\"ID\"=\"jogad\\xf4r\"\n"
+                               "\"MusicOnOff\"=dword:00000001\n\"Resolution\"=dword:00000002\n"
+                               "\"SoundOnOff\"=dword:00000000\n\"VolumeLevel\"=dword:00000003\n"
+                               "\n[Software\\\\Wine] 1600000001\n\"Version\"=\"win7\"\n";
+    std::ofstream(prefix + "/user.reg") << before;
+    SetRegistryStorePath("");
+    UseSettingsLocation(TSettingsLocation{TSettingsKind::skWinePrefix, prefix, "test"});
+    WriteFullIni("0");
+    CreateLauncher();
+    EXPECT_TRUE(BoxTexts().empty());
+    EXPECT_EQ(Text("sEdit1"), "jogad\u00F4r");
+    EXPECT_EQ(ItemIndex("sComboBox1"), 2);
+    EXPECT_EQ(Position("sTrackBar1"), 3);
+    Type("sEdit1", "novo");
+    Click("Form2.sButton1");
+    const std::string after = ReadTestFile(prefix + "/user.reg");
+    UseSettingsLocation(std::nullopt);
+    EXPECT_NE(after.find("\"ID\"=\"novo\"\n\"MusicOnOff\""), std::string::npos) << after;
+    EXPECT_TRUE(after.ends_with("\n\n[Software\\\\Wine] 1600000001\n\"Version\"=\"win7\"\n"));
+    EXPECT_FALSE(fs::exists(Folder / "registry.reg"));
+}
+
+TEST_F(OptionsDialog, UnderWineApplySaysWhyTheSettingsCannotBeSavedYet) {
+    SetRegistryStorePath("");
+    UseSettingsLocation(
+        TSettingsLocation{TSettingsKind::skWinePrefix, (Folder / "no-prefix").string(), "test"});
+    WriteFullIni("0");
+    CreateLauncher();
+    Form2->Show();
+    ClearMessageBoxLog();
+    Click("Form2.sButton1");
+    UseSettingsLocation(std::nullopt);
+    EXPECT_TRUE(Form2->Visible());
+    ASSERT_EQ(MessageBoxLog().size(), 1u);
+    EXPECT_NE(MessageBoxLog()[0].Text.find("has not been created yet"), std::string::npos)
+        << MessageBoxLog()[0].Text;
+    EXPECT_FALSE(fs::exists(Folder / "no-prefix"));
+}

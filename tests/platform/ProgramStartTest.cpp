@@ -7,6 +7,7 @@
 #include <thread>
 #include <unistd.h>
 
+#include "platform/services/FindWine.h"
 #include "platform/services/ProgramStart.h"
 #include "tests/TempFolder.h"
 
@@ -100,6 +101,8 @@ TEST_F(ProgramStart, FailuresSayWhy) {
         {"broken.sh", ERROR_FILE_NOT_FOUND, "No such file or directory"},
     };
     for (const auto& c : cases) {
+        // Wine installed in its usual places would run the "MZ" file.
+        if (std::string_view(c.line) == "mz.exe" && !FindWine().empty()) continue;
         EXPECT_EQ(WinExec(c.line, SW_SHOWNORMAL), c.code) << c.line;
         EXPECT_NE(LastWinExecReason().find(c.reason), std::string::npos) << LastWinExecReason();
     }
