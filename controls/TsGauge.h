@@ -18,6 +18,7 @@
 #include "framework/window/TGraphicControl.h"
 
 class TBitmap;
+class TCanvas;
 class TsCommonData;
 
 // The gauge kinds are the plain gauge's.
@@ -74,7 +75,8 @@ private:
     // --- the look (TsGaugeLook.cpp) ------------------------------------------
     void PaintSkinned();
     void PaintProgress(TBitmap* cache);
-    void PaintText(TBitmap* target, bool skinned);
+    void PaintText(TBitmap* target);
+    void PaintClassicText(TCanvas* canvas, const TRect& inner, const TRect& bar);
     void PaintClassic();
     void Changed(bool skinned);
     void SetLimits(int minValue, int maxValue, int progress);

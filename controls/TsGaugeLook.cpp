@@ -38,7 +38,7 @@ void TsGauge::PaintSkinned() {
     PaintSectionWithBorder(data, 0, true, parent, cache, Rect(0, 0, Width(), Height()),
                            {Left(), Top()});
     PaintProgress(cache);
-    PaintText(cache, true);
+    PaintText(cache);
     data.BGChanged = false;
     Canvas()->BitBlt(0, 0, Width(), Height(), *cache, 0, 0);
     // Painted anew every time: nothing worth keeping between paints.
@@ -67,17 +67,31 @@ void TsGauge::PaintProgress(TBitmap* cache) {
     CopyRect(cache, {part.Left, part.Top}, &piece, Rect(0, 0, part.Width(), part.Height()));
 }
 
-void TsGauge::PaintText(TBitmap* target, bool skinned) {
+void TsGauge::PaintText(TBitmap* target) {
     if (!FShowText) return;
     TCanvas* canvas = target->Canvas();
     TRect r = Rect(0, 0, Width(), Height());
-    if (skinned) {
-        WriteSkinText(canvas, GaugeText(), Enabled(), false, *FSkinData, TextFlags, r);
-        return;
-    }
+    WriteSkinText(canvas, GaugeText(), Enabled(), false, *FSkinData, TextFlags, r);
+}
+
+// The classic text reads on both parts: BackColor over the bar, ForeColor
+// beside it.
+void TsGauge::PaintClassicText(TCanvas* canvas, const TRect& inner, const TRect& bar) {
+    if (!FShowText) return;
     canvas->SetFont(*Font());
     canvas->Brush()->SetStyle(bsClear);
-    DrawControlText(*canvas, GaugeText(), r, TextFlags | DT_SINGLELINE, Enabled());
+    const bool barEmpty = bar.Width() <= 0 || bar.Height() <= 0;
+    for (const bool onBar : {false, true}) {
+        if (onBar && barEmpty) continue;
+        canvas->SaveDC();
+        if (onBar)
+            canvas->IntersectClipRect(bar);
+        else if (!barEmpty)
+            canvas->ExcludeClipRect(bar);
+        canvas->Font()->SetColor(onBar ? FBackColor : FForeColor);
+        DrawControlText(*canvas, GaugeText(), inner, TextFlags | DT_SINGLELINE, Enabled());
+        canvas->RestoreDC();
+    }
 }
 
 // The look without a skin, drawn off-screen and copied in one piece.
@@ -104,6 +118,6 @@ void TsGauge::PaintClassic() {
         canvas->Brush()->SetColor(FForeColor);
         canvas->FillRect(bar);
     }
-    PaintText(&bmp, false);
+    PaintClassicText(canvas, inner, bar);
     Canvas()->BitBlt(0, 0, Width(), Height(), bmp, 0, 0);
 }
