@@ -46,7 +46,7 @@ void TsStatusBar::PaintContent() {
     FRenderedKey = ContentKey();
     TCanvas* canvas = SkinData()->CacheBmp()->Canvas();
     if (SimplePanel()) {
-        DrawPanel(canvas, Rect(0, 0, Width(), Height()), SimpleText(), taLeftJustify, true);
+        DrawPanel(canvas, Rect(0, 1, Width() - 1, Height() - 1), SimpleText(), taLeftJustify, true);
     } else {
         const int count = Panels()->Count();
         for (int i = 0; i < count; ++i) {
