@@ -124,15 +124,4 @@ TEST_F(SkinnedDefinition, TheSkinnedClassesReadTheirProperties) {
     EXPECT_FALSE(bar->SizeGrip());
 }
 
-// A misspelt value names the file and line instead of being taken as some
-// other value.
-TEST_F(SkinnedDefinition, AnUnknownLayoutIsAnError) {
-    RegisterClass(TsGroupBox::StaticClassInfo());
-    EXPECT_THROW(ReadComponentResource(Form,
-                                       "object F: TForm\n  object B: TsGroupBox\n"
-                                       "    CaptionLayout = clMiddle\n  end\nend\n",
-                                       "Bad.dfm"),
-                 std::exception);
-}
-
 } // namespace

@@ -1,7 +1,6 @@
 #include "SkinnedFixture.h"
 #include "controls/TsEditLabel.h"
 #include "controls/TsLabel.h"
-#include "controls/TsWebLabel.h"
 
 namespace {
 
@@ -29,18 +28,6 @@ TEST_F(SkinnedLabel, LabelsTakeTheSizeOfTheirTextAndSeeThrough) {
     // Right-justified, it keeps its right edge.
     EXPECT_EQ(label->Left() + label->Width(), 110);
     EXPECT_TRUE(label->Transparent());
-}
-
-// The link label is measured in its normal font, and hovering does not
-// resize it.
-TEST_F(SkinnedLabel, AWebLabelIsSizedByItsNormalFont) {
-    auto* link = new TsWebLabel(Form);
-    link->SetParent(Form);
-    link->HoverFont()->SetHeight(-20);
-    link->SetCaption("http://www.quelm.example/");
-    EXPECT_EQ(link->Width(), Measured(link->Caption(), *link->Font()).cx);
-    EXPECT_EQ(&link->GetCurrentFont(), link->Font());
-    EXPECT_EQ(link->ShowMode(), soDefault);
 }
 
 TEST_F(SkinnedLabel, AnEditLabelTellsItsBoundLabelWhenItGoesFirst) {
