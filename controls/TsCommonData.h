@@ -82,6 +82,8 @@ public:
     TCacheInfo GetParentCache() const;
     // Makes the cache 24-bit and the control's size.
     void InitCacheBmp();
+    // Controls that render anew on every paint give the bitmap back after.
+    void FreeCacheBmp();
     // For containers: copies the cache to Dest of the DC from Src, leaving out
     // children that paint over it anyway.
     void PaintToDC(HDC dc, TRect dest, TPoint src) const;

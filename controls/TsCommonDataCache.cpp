@@ -46,3 +46,7 @@ void TsCommonData::PaintToDC(HDC dc, TRect dest, TPoint src) const {
 void TsCommonData::CopyCache(HDC dc, int x, int y, int width, int height) const {
     if (dc && FCacheBmp) dc->BitBlt(x, y, width, height, *FCacheBmp, x, y);
 }
+
+void TsCommonData::FreeCacheBmp() {
+    FCacheBmp.reset();
+}

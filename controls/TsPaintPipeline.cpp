@@ -36,6 +36,15 @@ void TsSkinnedLook::PaintBackground(const TCacheInfo& parent, TRegion* region) {
     DrawBorderMaskRegion(data.CacheBmp(), all, BorderFilling(), state, data.BorderIndex, *region);
 }
 
+bool TsSkinnedLook::HalfVisibleNow() {
+    const TWinControl& c = LookControl();
+    if (!c.Parent()) return false;
+    const TRect client = c.Parent()->ClientRect();
+    const TRect b = c.BoundsRect();
+    return b.Left < client.Left || b.Top < client.Top || b.Right > client.Right ||
+           b.Bottom > client.Bottom;
+}
+
 namespace {
 
 TColor ParentColorOf(const TWinControl& c) {
@@ -71,14 +80,6 @@ bool ParentHalfVisible(TWinControl& c) {
     return c.Parent() && AskCommand(c.Parent(), SKC_ISHALFVISIBLE);
 }
 
-bool WhollyInsideParent(const TWinControl& c) {
-    if (!c.Parent()) return true;
-    const TRect client = c.Parent()->ClientRect();
-    const TRect b = c.BoundsRect();
-    return b.Left >= client.Left && b.Top >= client.Top && b.Right <= client.Right &&
-           b.Bottom <= client.Bottom;
-}
-
 void CopyToScreen(TsSkinnedLook& look, HDC dc) {
     TsCommonData& data = look.LookData();
     TWinControl& c = look.LookControl();
@@ -99,8 +100,9 @@ void PaintFromCache(TsSkinnedLook& look, HDC dc) {
     TWinControl& c = look.LookControl();
     if (!dc || data.IsUpdating() || look.PaintSuspended()) return;
     data.BGChanged = data.BGChanged || data.HalfVisible || ParentHalfVisible(c);
-    data.HalfVisible = !WhollyInsideParent(c);
+    data.HalfVisible = look.HalfVisibleNow();
     if (data.BGChanged && !data.Frozen) PrepareCache(look);
+    if (data.CacheBmp() && !data.CacheBmp()->Empty()) look.PaintOverCache();
     // A frozen control that never rendered has no picture of its size yet.
     if (data.CacheBmp() && !data.CacheBmp()->Empty()) CopyToScreen(look, dc);
     // A frozen control keeps its stale mark, so that the first paint after

@@ -45,4 +45,11 @@ public:
     // windowless children and repaint their windowed ones, and pass the
     // skin's arrival, removal and refresh on to their children.
     virtual bool IsContainer() const { return false; }
+    // Whether the control lies partly outside its parent now (a half
+    // visible control rebuilds its cache on every paint). By default: its
+    // rectangle is not wholly inside the parent's client area.
+    virtual bool HalfVisibleNow();
+    // Drawn over the cache on every paint, rebuilt or not, just before it
+    // is copied to the screen (a panel's paint event).
+    virtual void PaintOverCache() {}
 };

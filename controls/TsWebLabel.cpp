@@ -6,7 +6,8 @@
 #include "platform/THost.h"
 #include "platform/services/ProgramStart.h"
 
-TsWebLabel::TsWebLabel(TComponent* owner) : TLabel(owner), FHoverFont(std::make_unique<TFont>()) {
+TsWebLabel::TsWebLabel(TComponent* owner)
+    : TsCustomLabel(owner), FHoverFont(std::make_unique<TFont>()) {
     SetCursor(crHandPoint);
     FHoverFont->OnChange = [this](TObject*) {
         if (FHovered) Invalidate();
@@ -14,17 +15,26 @@ TsWebLabel::TsWebLabel(TComponent* owner) : TLabel(owner), FHoverFont(std::make_
 }
 
 const TClassInfo* TsWebLabel::StaticClassInfo() {
-    static const TClassInfo info =
-        MakeClassInfo<TsWebLabel>("TsWebLabel", TLabel::StaticClassInfo(),
-                                  {
-                                      ObjectProp("HoverFont", &TsWebLabel::HoverFont),
-                                      StrProp("URL", &TsWebLabel::SetURL),
-                                  });
+    static const TClassInfo info = MakeClassInfo<TsWebLabel>(
+        "TsWebLabel", TsCustomLabel::StaticClassInfo(),
+        {
+            ObjectProp("HoverFont", &TsWebLabel::HoverFont),
+            EnumProp("ShowMode", &TsWebLabel::SetShowMode,
+                     {"soHide", "soNormal", "soShowMinimized", "soMaximize", "soShowNoActivate",
+                      "soShow", "soMinimize", "soShowMinNoActive", "soShowNA", "soRestore",
+                      "soDefault"}),
+            StrProp("URL", &TsWebLabel::SetURL),
+        });
     return &info;
 }
 
 const TClassInfo* TsWebLabel::ClassInfo() const {
     return StaticClassInfo();
+}
+
+void TsWebLabel::SetFont(const TFont& f) {
+    Font()->Assign(f);
+    Repaint();
 }
 
 void TsWebLabel::WndProc(TMessage& m) {
@@ -35,11 +45,11 @@ void TsWebLabel::WndProc(TMessage& m) {
             Invalidate();
         }
     }
-    TLabel::WndProc(m);
+    TsCustomLabel::WndProc(m);
 }
 
 void TsWebLabel::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    TLabel::MouseDown(button, shift, x, y);
+    TsCustomLabel::MouseDown(button, shift, x, y);
     if (button != mbLeft || FURL.empty()) return;
     TProgramStart r = ShellOpen(FURL);
     if (!r.Started) throw std::runtime_error(r.Reason);

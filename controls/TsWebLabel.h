@@ -4,11 +4,28 @@
 // platform's link opener. It keeps no skin data. When the link cannot be
 // opened the reason is raised as an error, which the application shows.
 
+#include <cstdint>
 #include <string>
 
-#include "framework/stdctrls/TLabel.h"
+#include "controls/TsCustomLabel.h"
 
-class TsWebLabel : public TLabel {
+// How the opened program's window is to be shown; kept for definitions,
+// the platform's link opener decides on its own.
+enum TsWindowShowMode : uint8_t {
+    soHide,
+    soNormal,
+    soShowMinimized,
+    soMaximize,
+    soShowNoActivate,
+    soShow,
+    soMinimize,
+    soShowMinNoActive,
+    soShowNA,
+    soRestore,
+    soDefault
+};
+
+class TsWebLabel : public TsCustomLabel {
 public:
     explicit TsWebLabel(TComponent* owner);
 
@@ -17,6 +34,11 @@ public:
 
     TFont* HoverFont() const { return FHoverFont.get(); }
     void SetHoverFont(const TFont& f) { FHoverFont->Assign(f); }
+    // The font while the mouse is not over the label; shown at once.
+    void SetFont(const TFont& f);
+    TsWindowShowMode ShowMode() const { return FShowMode; }
+    void SetShowMode(TsWindowShowMode mode) { FShowMode = mode; }
+    const TFont& GetCurrentFont() const override { return FHovered ? *FHoverFont : *Font(); }
     const std::string& URL() const { return FURL; }
     void SetURL(const std::string& url) { FURL = url; }
     bool Hovered() const { return FHovered; }
@@ -24,11 +46,11 @@ public:
     void WndProc(TMessage& m) override;
 
 protected:
-    const TFont& DrawFont() const override { return FHovered ? *FHoverFont : *Font(); }
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
 
 private:
     std::unique_ptr<TFont> FHoverFont;
     std::string FURL;
+    TsWindowShowMode FShowMode = soDefault;
     bool FHovered = false;
 };

@@ -4,6 +4,11 @@
 #include <filesystem>
 
 #include "controls/TsButton.h"
+#include "controls/TsGauge.h"
+#include "controls/TsGroupBox.h"
+#include "controls/TsLabel.h"
+#include "controls/TsPanel.h"
+#include "controls/TsStatusBar.h"
 #include "controls/TsWebLabel.h"
 #include "framework/component/TClassRegistry.h"
 #include "framework/forms/TApplication.h"
@@ -27,6 +32,11 @@ void CreateLauncher() {
     RegisterPlainControls();
     RegisterClass(TsButton::StaticClassInfo());
     RegisterClass(TsWebLabel::StaticClassInfo());
+    RegisterClass(TsPanel::StaticClassInfo());
+    RegisterClass(TsGroupBox::StaticClassInfo());
+    RegisterClass(TsLabel::StaticClassInfo());
+    RegisterClass(TsGauge::StaticClassInfo());
+    RegisterClass(TsStatusBar::StaticClassInfo());
     RegisterClass(TsSkinManager::StaticClassInfo());
     TheApplication = std::make_unique<TApplication>();
     Application->SetTitle(LauncherTitle);
