@@ -4,6 +4,10 @@
 #include <filesystem>
 
 #include "controls/TsButton.h"
+#include "controls/TsCheckBox.h"
+#include "controls/TsComboBox.h"
+#include "controls/TsEdit.h"
+#include "controls/TsTrackBar.h"
 #include "controls/TsWebLabel.h"
 #include "framework/component/TClassRegistry.h"
 #include "framework/forms/TApplication.h"
@@ -27,6 +31,10 @@ void CreateLauncher() {
     RegisterPlainControls();
     RegisterClass(TsButton::StaticClassInfo());
     RegisterClass(TsWebLabel::StaticClassInfo());
+    RegisterClass(TsEdit::StaticClassInfo());
+    RegisterClass(TsComboBox::StaticClassInfo());
+    RegisterClass(TsCheckBox::StaticClassInfo());
+    RegisterClass(TsTrackBar::StaticClassInfo());
     RegisterClass(TsSkinManager::StaticClassInfo());
     TheApplication = std::make_unique<TApplication>();
     Application->SetTitle(LauncherTitle);

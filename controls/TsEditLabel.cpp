@@ -1,0 +1,20 @@
+#include "controls/TsEditLabel.h"
+
+#include "controls/TsBoundLabel.h"
+#include "framework/component/PropertyHelpers.h"
+
+TsEditLabel::TsEditLabel(TComponent* owner, TsBoundLabel* bound) : TLabel(owner), FBound(bound) {}
+
+TsEditLabel::~TsEditLabel() {
+    if (FBound) FBound->LabelGone();
+}
+
+const TClassInfo* TsEditLabel::StaticClassInfo() {
+    static const TClassInfo info =
+        MakeClassInfo<TsEditLabel>("TsEditLabel", TLabel::StaticClassInfo(), {});
+    return &info;
+}
+
+const TClassInfo* TsEditLabel::ClassInfo() const {
+    return StaticClassInfo();
+}
