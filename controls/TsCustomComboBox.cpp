@@ -103,6 +103,8 @@ void TsCustomComboBox::WndProc(TMessage& m) {
     const bool skinned = !IsSkinMessage(m) && IsReady() && SkinData()->Skinned();
     if (!skinned || !SkinnedMessage(m)) TsSkinnedControl::WndProc(m);
     if (!alive || !SkinData()) return;
+    // A new choice or font is a new look.
+    if (m.Msg == CM_TEXTCHANGED || m.Msg == CM_FONTCHANGED) SkinData()->Invalidate();
     SyncListOpen();
     FBoundLabel->ControlChanged(m);
 }
