@@ -81,10 +81,7 @@ bool TsTrackBar::SkinnedMessage(TMessage& m) {
         MouseCrossed(m);
         return true;
     case WM_LBUTTONDOWN:
-        if (Application) {
-            FState.SavedShowHint = Application->ShowHint();
-            Application->SetShowHint(false);
-        }
+        HoldHints();
         StopFade();
         FState.ThumbPressed = true;
         SkinData()->Invalidate();
@@ -93,18 +90,33 @@ bool TsTrackBar::SkinnedMessage(TMessage& m) {
         TControlRef alive(this);
         TsSkinnedControl::WndProc(m);
         if (!alive) return true;
-        if (FState.ThumbPressed && Application) Application->SetShowHint(FState.SavedShowHint);
+        RestoreHints();
         FState.ThumbPressed = false;
         SkinData()->Invalidate();
         return true;
     }
     case WM_CAPTURECHANGED:
+        // A press that loses the mouse without a release gives the hints back too.
+        RestoreHints();
         FState.ThumbPressed = false;
         SkinData()->Invalidate();
         return false;
     default:
         return false;
     }
+}
+
+void TsTrackBar::HoldHints() {
+    if (FState.HintsHeld || !Application) return;
+    FState.SavedShowHint = Application->ShowHint();
+    FState.HintsHeld = true;
+    Application->SetShowHint(false);
+}
+
+void TsTrackBar::RestoreHints() {
+    if (!FState.HintsHeld || !Application) return;
+    FState.HintsHeld = false;
+    Application->SetShowHint(FState.SavedShowHint);
 }
 
 void TsTrackBar::PaintNow(TMessage& m) {

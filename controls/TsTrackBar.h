@@ -22,7 +22,8 @@
 // What the track bar's state machine keeps.
 struct TsTrackBarState {
     bool ThumbPressed = false; // the left button went down on the control
-    bool SavedShowHint = true; // the application's hint setting during a press
+    bool HintsHeld = false;    // hints are off for a press
+    bool SavedShowHint = true; // the application's hint setting before it
 };
 
 class TsTrackBar : public TsSkinnedControl<TTrackBar>, private TFadeTimer::TClient {
@@ -71,6 +72,8 @@ private:
     bool SkinnedMessage(TMessage& m);
     void PaintNow(TMessage& m);
     void MouseCrossed(TMessage& m);
+    void HoldHints();
+    void RestoreHints();
     void PaintChannel();
     void PaintTicks();
     void PaintThumb();
