@@ -125,3 +125,27 @@ TEST_F(SkinnedDefinition, ReadsEveryClassWithItsProperties) {
     ASSERT_GE(mask, 0);
     EXPECT_EQ(track->ThumbLength(), CellSize(mask).cy + 2);
 }
+
+TEST_F(SkinnedDefinition, WithTheSkinGoneEveryControlPaintsThePlainWay) {
+    for (const TClassInfo* info : {TsEdit::StaticClassInfo(), TsComboBox::StaticClassInfo(),
+                                   TsCheckBox::StaticClassInfo(), TsTrackBar::StaticClassInfo()})
+        RegisterClass(info);
+    ReadComponentResource(Form, Definition, "Skinned.dfm");
+    Show();
+    auto* edit = dynamic_cast<TsEdit*>(Form->FindComponent("sEdit1"));
+    const TColor skinned = OnScreen(edit, edit->Width() / 2, 1);
+    delete Manager;
+    Manager = nullptr;
+    Form->Invalidate();
+    Pump();
+    EXPECT_FALSE(edit->SkinData()->Skinned());
+    // The plain edit's sunken edge replaces the section's frame.
+    EXPECT_NE(OnScreen(edit, edit->Width() / 2, 1), skinned);
+    auto* combo = dynamic_cast<TsComboBox*>(Form->FindComponent("sComboBox1"));
+    EXPECT_EQ(combo->GlyphSize(), (TSize{16, 16}));
+    auto* check = dynamic_cast<TsCheckBox*>(Form->FindComponent("sCheckBox1"));
+    check->SetReadOnly(false);
+    check->Perform(WM_LBUTTONDOWN, 0, MakeLParam(5, 5));
+    check->Perform(WM_LBUTTONUP, 0, MakeLParam(5, 5));
+    EXPECT_FALSE(check->Checked()); // toggled the plain way
+}
