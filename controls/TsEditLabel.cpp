@@ -1,12 +1,13 @@
 #include "controls/TsEditLabel.h"
 
+#include "controls/TsBoundLabel.h"
 #include "framework/component/PropertyHelpers.h"
 
-TsEditLabel::TsEditLabel(TComponent* owner, TControl* boundLabel)
-    : TsCustomLabel(owner), FBoundLabel(boundLabel) {}
+TsEditLabel::TsEditLabel(TComponent* owner, TsBoundLabel* bound)
+    : TsCustomLabel(owner), FBound(bound) {}
 
 TsEditLabel::~TsEditLabel() {
-    if (FBoundLabel && OnGone) OnGone(this);
+    if (FBound) FBound->LabelGone();
 }
 
 const TClassInfo* TsEditLabel::StaticClassInfo() {

@@ -1,26 +1,23 @@
 #pragma once
-// The label a bound label creates beside its edit control. It remembers the
-// bound label that made it and tells it, through OnGone, when it is
-// destroyed first (freed with its form, or by hand), so that the bound
-// label stops using it.
+// The caption label a bound label puts next to its control: a skinned label
+// that tells its bound label when it goes, so the bound label never keeps a
+// pointer to a freed label.
 
 #include "controls/TsCustomLabel.h"
 
+class TsBoundLabel;
+
 class TsEditLabel : public TsCustomLabel {
 public:
-    TsEditLabel(TComponent* owner, TControl* boundLabel);
+    TsEditLabel(TComponent* owner, TsBoundLabel* bound);
     ~TsEditLabel() override;
 
     const TClassInfo* ClassInfo() const override;
     static const TClassInfo* StaticClassInfo();
 
-    // Null once the bound label is gone.
-    TControl* BoundLabel() const { return FBoundLabel.Get(); }
-
-    // Called with this label while it is being destroyed, if the bound
-    // label still lives: the bound label marks itself inactive.
-    TNotifyEvent OnGone;
+    // The bound label frees the label itself; it then no longer hears of it.
+    void Detach() { FBound = nullptr; }
 
 private:
-    TControlRef FBoundLabel;
+    TsBoundLabel* FBound;
 };

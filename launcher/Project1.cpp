@@ -4,11 +4,15 @@
 #include <filesystem>
 
 #include "controls/TsButton.h"
+#include "controls/TsCheckBox.h"
+#include "controls/TsComboBox.h"
+#include "controls/TsEdit.h"
 #include "controls/TsGauge.h"
 #include "controls/TsGroupBox.h"
 #include "controls/TsLabel.h"
 #include "controls/TsPanel.h"
 #include "controls/TsStatusBar.h"
+#include "controls/TsTrackBar.h"
 #include "controls/TsWebLabel.h"
 #include "framework/component/TClassRegistry.h"
 #include "framework/forms/TApplication.h"
@@ -37,6 +41,10 @@ void CreateLauncher() {
     RegisterClass(TsLabel::StaticClassInfo());
     RegisterClass(TsGauge::StaticClassInfo());
     RegisterClass(TsStatusBar::StaticClassInfo());
+    RegisterClass(TsEdit::StaticClassInfo());
+    RegisterClass(TsComboBox::StaticClassInfo());
+    RegisterClass(TsCheckBox::StaticClassInfo());
+    RegisterClass(TsTrackBar::StaticClassInfo());
     RegisterClass(TsSkinManager::StaticClassInfo());
     TheApplication = std::make_unique<TApplication>();
     Application->SetTitle(LauncherTitle);

@@ -136,8 +136,23 @@ void TEdit::PasteFromClipboard() {
 }
 
 void TEdit::ReplaceRange(int from, int to, std::u32string_view with) {
+    FUndo = TEditUndo{FChars, FCaret, true};
     FChars.replace(from, to - from, with);
     FAnchor = FCaret = from + static_cast<int>(with.size());
+    SyncText();
+}
+
+void TEdit::Undo() {
+    if (!FUndo.Set || FReadOnly) return;
+    std::swap(FChars, FUndo.Chars);
+    std::swap(FCaret, FUndo.Caret);
+    FCaret = std::clamp(FCaret, 0, static_cast<int>(FChars.size()));
+    FAnchor = FCaret;
+    SyncText();
+}
+
+// The text property follows the characters without resetting the caret.
+void TEdit::SyncText() {
     FSyncing = true;
     TControlRef self(this);
     try {
@@ -246,6 +261,7 @@ void TEdit::WndProc(TMessage& m) {
     case CM_TEXTCHANGED:
         if (!FSyncing) {
             FChars = Utf8Decode(Text());
+            FUndo = TEditUndo{};
             FAnchor = FCaret = 0;
             FScroll = 0;
         }
@@ -277,6 +293,12 @@ void TEdit::WndProc(TMessage& m) {
         return;
     case WM_PASTE:
         PasteFromClipboard();
+        return;
+    case WM_CLEAR:
+        if (!FReadOnly) ClearSelection();
+        return;
+    case WM_UNDO:
+        Undo();
         return;
     case WM_LBUTTONUP:
         FMouseSelecting = false;
@@ -335,6 +357,8 @@ void TEdit::KeyDown(int& key, TShiftState shift) {
                 CutToClipboard();
             else if (key == 'V')
                 PasteFromClipboard();
+            else if (key == 'Z')
+                Undo();
             else
                 return;
             key = 0;

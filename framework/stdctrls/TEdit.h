@@ -6,7 +6,8 @@
 // Ctrl moves by words); Backspace and Delete remove; Ctrl+A selects all;
 // Ctrl+X/C/V and Shift+Del, Ctrl+Ins, Shift+Ins cut, copy and paste through
 // the host clipboard. The mouse places the caret and drag selects; a double
-// click selects a word. With PasswordChar set every character shows as it,
+// click selects a word. Ctrl+Z (or WM_UNDO) undoes the last change, and
+// undoing again redoes it. With PasswordChar set every character shows as it,
 // and nothing can be cut or copied out. The caret blinks while focused.
 
 #include <string>
@@ -45,6 +46,9 @@ public:
     void CutToClipboard();
     void CopyToClipboard();
     void PasteFromClipboard();
+    bool CanUndo() const { return FUndo.Set; }
+    // Swaps the text with the one before the last change.
+    void Undo();
     // Where the caret stands, in characters.
     int CaretPos() const { return FCaret; }
     bool CaretVisible() const { return FCaretOn && Focused(); }
@@ -77,7 +81,17 @@ private:
     void StopBlink();
     int TextLeft() const;
 
+    // The text before the last change, for the one-level undo.
+    struct TEditUndo {
+        std::u32string Chars;
+        int Caret = 0;
+        bool Set = false;
+    };
+
+    void SyncText();
+
     std::u32string FChars;
+    TEditUndo FUndo;
     int FAnchor = 0; // the fixed end of the selection
     int FCaret = 0;  // the moving end, where the caret is
     int FScroll = 0; // pixels of text hidden on the left

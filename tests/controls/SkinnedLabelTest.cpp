@@ -1,5 +1,4 @@
 #include "SkinnedFixture.h"
-#include "controls/TsEditLabel.h"
 #include "controls/TsLabel.h"
 
 namespace {
@@ -28,21 +27,6 @@ TEST_F(SkinnedLabel, LabelsTakeTheSizeOfTheirTextAndSeeThrough) {
     // Right-justified, it keeps its right edge.
     EXPECT_EQ(label->Left() + label->Width(), 110);
     EXPECT_TRUE(label->Transparent());
-}
-
-TEST_F(SkinnedLabel, AnEditLabelTellsItsBoundLabelWhenItGoesFirst) {
-    auto* bound = new TsLabel(Form);
-    auto* label = new TsEditLabel(Form, bound);
-    std::vector<TObject*> gone;
-    label->OnGone = [&](TObject* sender) { gone.push_back(sender); };
-    delete label;
-    ASSERT_EQ(gone.size(), 1u);
-    auto* orphan = new TsEditLabel(Form, bound);
-    orphan->OnGone = [&](TObject* sender) { gone.push_back(sender); };
-    delete bound;
-    EXPECT_EQ(orphan->BoundLabel(), nullptr);
-    delete orphan;
-    EXPECT_EQ(gone.size(), 1u);
 }
 
 } // namespace

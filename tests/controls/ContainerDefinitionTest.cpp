@@ -9,7 +9,7 @@
 
 namespace {
 
-class SkinnedDefinition : public SkinnedTest {};
+class ContainerDefinition : public SkinnedTest {};
 
 const char* const Definition = R"(object Form9: TForm
   object sPanel1: TsPanel
@@ -83,7 +83,7 @@ const char* const Definition = R"(object Form9: TForm
 end
 )";
 
-TEST_F(SkinnedDefinition, TheSkinnedClassesReadTheirProperties) {
+TEST_F(ContainerDefinition, TheSkinnedClassesReadTheirProperties) {
     for (const TClassInfo* info : {TsPanel::StaticClassInfo(), TsGroupBox::StaticClassInfo(),
                                    TsLabel::StaticClassInfo(), TsGauge::StaticClassInfo(),
                                    TsWebLabel::StaticClassInfo(), TsStatusBar::StaticClassInfo()})
