@@ -59,7 +59,7 @@ void TsBoundLabel::SetCaption(const std::string& value) {
     AlignLabel();
 }
 
-void TsBoundLabel::SetLayout(TsCaptionLayout value) {
+void TsBoundLabel::SetLayout(TsBoundLabelLayout value) {
     FLayout = value;
     if (FLabel) AlignLabel();
 }

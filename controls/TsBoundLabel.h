@@ -16,7 +16,9 @@ class TWinControl;
 class TsCommonData;
 class TsEditLabel;
 
-enum TsCaptionLayout { sclLeft, sclTopLeft, sclTopCenter, sclTopRight };
+// Where the label stands. The group box's caption layout has the same name in
+// the skin's own vocabulary; in one namespace this one carries its owner's name.
+enum TsBoundLabelLayout { sclLeft, sclTopLeft, sclTopCenter, sclTopRight };
 
 class TsBoundLabel : public TPersistent {
 public:
@@ -32,8 +34,8 @@ public:
     void SetMaxWidth(int value);
     const std::string& Caption() const { return FCaption; }
     void SetCaption(const std::string& value);
-    TsCaptionLayout Layout() const { return FLayout; }
-    void SetLayout(TsCaptionLayout value);
+    TsBoundLabelLayout Layout() const { return FLayout; }
+    void SetLayout(TsBoundLabelLayout value);
     TFont* Font() const { return FFont.get(); }
     // The label stops following its parent's font.
     void SetFont(const TFont& font);
@@ -57,7 +59,7 @@ private:
 
     int FMaxWidth = 0;
     std::string FCaption;
-    TsCaptionLayout FLayout = sclLeft;
+    TsBoundLabelLayout FLayout = sclLeft;
     std::unique_ptr<TFont> FFont;
     int FIndent = 0;
     TsEditLabel* FLabel = nullptr;

@@ -36,7 +36,7 @@ TEST_F(BoundLabel, EachLayoutPlacesTheLabel) {
     B->SetIndent(3);
     EXPECT_EQ(L->Left(), 100 - w - 7);
     struct TCase {
-        TsCaptionLayout Layout;
+        TsBoundLabelLayout Layout;
         int Left;
     };
     for (const TCase& c : {TCase{sclTopLeft, 100}, TCase{sclTopCenter, 100 + (121 - w) / 2},
