@@ -5,6 +5,7 @@
 
 #include "controls/TsButton.h"
 #include "controls/TsWebLabel.h"
+#include "frame/TsSkinProvider.h"
 #include "framework/component/TClassRegistry.h"
 #include "framework/forms/TApplication.h"
 #include "framework/stdctrls/MessageBox.h"
@@ -28,6 +29,7 @@ void CreateLauncher() {
     RegisterClass(TsButton::StaticClassInfo());
     RegisterClass(TsWebLabel::StaticClassInfo());
     RegisterClass(TsSkinManager::StaticClassInfo());
+    RegisterClass(TsSkinProvider::StaticClassInfo());
     TheApplication = std::make_unique<TApplication>();
     Application->SetTitle(LauncherTitle);
     Application->CreateForm(&Form1);

@@ -341,6 +341,12 @@ void TCustomForm::DispatchKeyDown(int key, intptr_t keyData) {
     bool alt = keyData & KF_ALTDOWN;
     intptr_t r =
         target->Perform(alt ? WM_SYSKEYDOWN : WM_KEYDOWN, static_cast<uintptr_t>(key), keyData);
+    // The window's own keys, as the platform's default handling gives them:
+    // Alt+F4 closes, Alt+Space opens the system menu.
+    if (alt && self && (key == VK_F4 || key == VK_SPACE)) {
+        Perform(WM_SYSCOMMAND, key == VK_F4 ? SC_CLOSE : SC_KEYMENU, key == VK_F4 ? 0 : ' ');
+        return;
+    }
     // Keys that type a control character, as the platform's translation does.
     if (r == 0 && ref && self && !alt &&
         (key == VK_BACK || key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE))

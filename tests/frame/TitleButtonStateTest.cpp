@@ -1,0 +1,74 @@
+// Hot and pressed title buttons: each change repaints one button's rectangle
+// in place, and a release over the pressed button runs its action.
+
+#include "FrameFixture.h"
+
+using TitleButtonState = FrameTest;
+
+namespace {
+// Every pixel that differs between two pictures lies inside r; true when any differs.
+bool ChangedOnlyInside(const TBitmap& before, const TBitmap& after, TRect r) {
+    bool any = false;
+    for (int y = 0; y < before.Height(); ++y)
+        for (int x = 0; x < before.Width(); ++x) {
+            if (before.Pixel(x, y) == after.Pixel(x, y)) continue;
+            if (!r.Contains({x, y})) {
+                ADD_FAILURE() << "pixel " << x << "," << y << " changed outside";
+                return false;
+            }
+            any = true;
+        }
+    return any;
+}
+} // namespace
+
+TEST_F(TitleButtonState, HotAndPressedRepaintOnlyTheirRectangle) {
+    MakeFrame(bsSingle);
+    const TRect close = Provider->ButtonClose.Rect;
+    TBitmap before(Form->Width(), Form->Height());
+    before.Assign(*Form->BackBuffer());
+    Provider->SetHot(HTCLOSE);
+    EXPECT_EQ(Provider->ButtonClose.State, tbsHot);
+    EXPECT_FALSE(Provider->SkinData()->BGChanged);
+    EXPECT_TRUE(ChangedOnlyInside(before, *Form->BackBuffer(), close));
+
+    before.Assign(*Form->BackBuffer());
+    Provider->Press(HTCLOSE);
+    EXPECT_EQ(Provider->ButtonClose.State, tbsPressed);
+    EXPECT_TRUE(ChangedOnlyInside(before, *Form->BackBuffer(), close));
+
+    before.Assign(*Form->BackBuffer());
+    Provider->SetHot(HTMINBUTTON);
+    EXPECT_EQ(Provider->ButtonClose.State, tbsNormal);
+    EXPECT_EQ(Provider->ButtonMin.State, tbsHot);
+    TRect both = Provider->ButtonMin.Rect;
+    both.Right = close.Right;
+    EXPECT_TRUE(ChangedOnlyInside(before, *Form->BackBuffer(), both));
+}
+
+TEST_F(TitleButtonState, ActionRunsOnReleaseOverThePressedButton) {
+    MakeFrame(bsSingle);
+    const TPoint min = ScreenOf({260, 10}), close = ScreenOf({280, 10});
+    Form->Perform(WM_NCLBUTTONDOWN, HTMINBUTTON, PointToLParam(min));
+    EXPECT_EQ(Provider->ButtonMin.State, tbsPressed);
+    // Released elsewhere: nothing happens and the button is normal again.
+    Form->Perform(WM_NCLBUTTONUP, HTCAPTION, PointToLParam(close));
+    EXPECT_EQ(Provider->ButtonMin.State, tbsNormal);
+    EXPECT_EQ(Form->WindowState(), wsNormal);
+    Form->Perform(WM_NCLBUTTONDOWN, HTMINBUTTON, PointToLParam(min));
+    Form->Perform(WM_NCLBUTTONUP, HTMINBUTTON, PointToLParam(min));
+    EXPECT_EQ(Form->WindowState(), wsMinimized);
+    bool closed = false;
+    Form->OnClose = [&](TObject*, TCloseAction&) { closed = true; };
+    Form->Perform(WM_NCLBUTTONDOWN, HTCLOSE, PointToLParam(close));
+    Form->Perform(WM_NCLBUTTONUP, HTCLOSE, PointToLParam(close));
+    EXPECT_TRUE(closed);
+}
+
+TEST_F(TitleButtonState, MouseLeavingTheWindowClearsTheHotButton) {
+    MakeFrame(bsSingle);
+    Provider->SetHot(HTCLOSE);
+    Form->Perform(WM_MOUSELEAVE);
+    EXPECT_EQ(Provider->HotCode, HTNOWHERE);
+    EXPECT_EQ(Provider->ButtonClose.State, tbsNormal);
+}
