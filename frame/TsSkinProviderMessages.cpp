@@ -87,6 +87,7 @@ bool TsSkinProvider::HandleFrameMessage(TMessage& m) {
     case WM_NCACTIVATE:
         OldWndProc(m);
         FormActive = m.WParam != 0;
+        if (!FormActive) FSystemMenu->CloseUp();
         RepaintFrame();
         return true;
     case WM_SETTEXT:
@@ -171,6 +172,7 @@ void TsSkinProvider::SendCommand(uint32_t command) {
 }
 
 bool TsSkinProvider::NCButtonDown(TMessage& m) {
+    FSystemMenu->CloseUp();
     const int code = static_cast<int>(m.WParam);
     const TPoint at = LParamToPoint(m.LParam);
     if (ButtonOf(code) && code < HTUSERBUTTON) {
@@ -261,5 +263,8 @@ bool TsSkinProvider::NCButtonDblClk(TMessage& m) {
 void TsSkinProvider::DropSysMenu(int x, int y) {
     if (FMakeSkinMenu) FSystemMenu->MakeSkinItems();
     FSystemMenu->UpdateItems();
-    if (OnDropSysMenu) OnDropSysMenu(*this, {x, y});
+    if (OnDropSysMenu)
+        OnDropSysMenu(*this, {x, y});
+    else
+        FSystemMenu->Popup({x, y});
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "frame/TsSkinProvider.h"
+#include "frame/TsSysMenuPopup.h"
 #include "framework/forms/TApplication.h"
 #include "skin/TsSkinManager.h"
 
@@ -16,18 +17,44 @@ std::string WithoutAmpersands(std::string s) {
     return s;
 }
 
+TsMenuItem MenuItem(const char* name, const char* caption, uint32_t command, char access,
+                    const char* shortCut = "") {
+    TsMenuItem item;
+    item.Name = name;
+    item.Caption = caption;
+    item.Command = command;
+    item.AccessKey = access;
+    item.ShortCut = shortCut;
+    return item;
+}
+
 } // namespace
 
 TsSystemMenu::TsSystemMenu(TsSkinProvider* provider) : FProvider(provider) {
     FItems = {
-        {"ItemRestore", "Restore", SC_RESTORE, "", true, true, {}},
-        {"ItemMove", "Move", SC_MOVE, "", true, true, {}},
-        {"ItemSize", "Size", SC_SIZE, "", true, true, {}},
-        {"ItemMinimize", "Minimize", SC_MINIMIZE, "", true, true, {}},
-        {"ItemMaximize", "Maximize", SC_MAXIMIZE, "", true, true, {}},
-        {"", "-", 0, "", true, true, {}},
-        {"ItemClose", "Close", SC_CLOSE, "Alt+F4", true, true, {}},
+        MenuItem("ItemRestore", "Restore", SC_RESTORE, 'R'),
+        MenuItem("ItemMove", "Move", SC_MOVE, 'M'),
+        MenuItem("ItemSize", "Size", SC_SIZE, 'S'),
+        MenuItem("ItemMinimize", "Minimize", SC_MINIMIZE, 'N'),
+        MenuItem("ItemMaximize", "Maximize", SC_MAXIMIZE, 'X'),
+        MenuItem("", "-", 0, 0),
+        MenuItem("ItemClose", "Close", SC_CLOSE, 'C', "Alt+F4"),
     };
+}
+
+TsSystemMenu::~TsSystemMenu() = default;
+
+TsSysMenuPopup* TsSystemMenu::Window() const {
+    return FPopup && FPopup->Visible() ? FPopup.get() : nullptr;
+}
+
+void TsSystemMenu::Popup(TPoint at) {
+    if (!FPopup) FPopup = std::make_unique<TsSysMenuPopup>(this);
+    FPopup->Open(at);
+}
+
+void TsSystemMenu::CloseUp() {
+    if (FPopup && FPopup->Visible()) FPopup->CloseMenu();
 }
 
 const TsMenuItem* TsSystemMenu::Find(const std::string& name) const {
@@ -68,9 +95,10 @@ void TsSystemMenu::MakeSkinItems() {
     if (!manager) return;
     std::vector<std::string> names;
     manager->GetSkinNames(names);
-    TsMenuItem sub{"", SkinSubmenuCaption, 0, "", true, true, {}};
+    TsMenuItem sub = MenuItem("", SkinSubmenuCaption, 0, 'A');
     for (size_t i = 0; i < names.size(); ++i)
-        sub.Items.push_back({SkinItemPrefix + std::to_string(i), names[i], 0, "", true, true, {}});
+        sub.Items.push_back(
+            MenuItem((SkinItemPrefix + std::to_string(i)).c_str(), names[i].c_str(), 0, 0));
     FItems.insert(FItems.begin(), std::move(sub));
 }
 

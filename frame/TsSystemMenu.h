@@ -6,12 +6,14 @@
 // skin manager's skin.
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "framework/window/ControlTypes.h"
 
 class TsSkinProvider;
+class TsSysMenuPopup;
 
 struct TsMenuItem {
     std::string Name;
@@ -21,11 +23,14 @@ struct TsMenuItem {
     bool Visible = true;
     bool Enabled = true;
     std::vector<TsMenuItem> Items; // a submenu
+    char AccessKey = 0;            // the underlined letter, upper case
 };
 
 class TsSystemMenu {
 public:
     explicit TsSystemMenu(TsSkinProvider* provider);
+    ~TsSystemMenu();
+    TsSkinProvider* Provider() const { return FProvider; }
 
     std::vector<TsMenuItem>& Items() { return FItems; }
     const std::vector<TsMenuItem>& Items() const { return FItems; }
@@ -39,7 +44,14 @@ public:
     // Does what the item stands for.
     void Choose(const TsMenuItem& item);
 
+    // Opens the menu's window at a screen point; closes it.
+    void Popup(TPoint at);
+    void CloseUp();
+    // The open menu window, or null.
+    TsSysMenuPopup* Window() const;
+
 private:
     TsSkinProvider* FProvider;
     std::vector<TsMenuItem> FItems;
+    std::unique_ptr<TsSysMenuPopup> FPopup;
 };

@@ -104,10 +104,17 @@ void TCustomForm::HandleHostEvent(const TEvent& e) {
         break;
     case TEventKind::ekKeyDown:
     case TEventKind::ekKeyUp:
-        HandleKey(e);
-        break;
     case TEventKind::ekTextInput:
-        HandleText(e);
+        // A popup that holds the mouse and wants the keyboard (a menu) takes the keys.
+        if (auto* grab = dynamic_cast<TCustomForm*>(GetCaptureControl());
+            grab && grab != this && grab->TakesKeys()) {
+            grab->HandleHostEvent(e);
+            break;
+        }
+        if (e.Kind == TEventKind::ekTextInput)
+            HandleText(e);
+        else
+            HandleKey(e);
         break;
     case TEventKind::ekFocusIn:
         if (FVisible && !FActive) Activate(false);
