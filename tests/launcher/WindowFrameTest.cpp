@@ -85,6 +85,32 @@ TEST_F(WindowFrame, CloseFromTheMenuAndAltF4EndTheProgramAlike) {
     }
 }
 
+TEST_F(WindowFrame, TitleButtonsMinimiseAndCloseTheMainWindowAndTheCaptionMovesIt) {
+    WriteFullIni("0");
+    WriteAllSettings();
+    CreateLauncher();
+    Form1->Show();
+    Application->ProcessMessages();
+    TsSkinProvider* p = ProviderOf(Form1);
+    auto* window = Host->Find(Form1->HostWindow());
+    auto click = [&](const TRect& r) {
+        Host->InjectClick(Form1->HostWindow(), (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+        Application->ProcessMessages();
+    };
+    const TRect oldBounds = Form1->BoundsRect();
+    Host->InjectMouseDown(Form1->HostWindow(), 100, 10);
+    Host->InjectMouseMove(Form1->HostWindow(), 130, 30);
+    Host->InjectMouseUp(Form1->HostWindow(), 130, 30);
+    Application->ProcessMessages();
+    EXPECT_EQ(Form1->BoundsRect(), oldBounds.Offset(30, 20));
+    click(p->ButtonMin.Rect);
+    EXPECT_TRUE(window->Minimized());
+    EXPECT_FALSE(Application->Terminated());
+    Form1->Show();
+    click(p->ButtonClose.Rect);
+    EXPECT_TRUE(Application->Terminated());
+}
+
 TEST_F(WindowFrame, WindowsActiveAndInactiveMatchTheirGoldenImages) {
     WriteFullIni("0");
     WriteAllSettings();
