@@ -88,11 +88,22 @@ TControlRef& Hover() {
 void TCustomForm::HandleHostEvent(const TEvent& e) {
     SetKeyboardModifiers(e.Modifiers);
     TControlRef self(this);
+    auto* grab = dynamic_cast<TCustomForm*>(GetCaptureControl());
+    if (grab && (grab == this || !grab->TakesKeys())) grab = nullptr;
     switch (e.Kind) {
     case TEventKind::ekMouseMove:
     case TEventKind::ekMouseDown:
     case TEventKind::ekMouseUp:
     case TEventKind::ekMouseWheel:
+        // A popup that takes the keys (a menu) sees every press, also those
+        // that the window system reported to the window it opened from.
+        if (grab) {
+            TEvent moved = e;
+            moved.X = e.ScreenX - grab->Left();
+            moved.Y = e.ScreenY - grab->Top();
+            grab->HandleHostEvent(moved);
+            break;
+        }
         SetLastCursorPos({e.ScreenX, e.ScreenY});
         HandleMouse(e);
         break;
@@ -106,8 +117,7 @@ void TCustomForm::HandleHostEvent(const TEvent& e) {
     case TEventKind::ekKeyUp:
     case TEventKind::ekTextInput:
         // A popup that holds the mouse and wants the keyboard (a menu) takes the keys.
-        if (auto* grab = dynamic_cast<TCustomForm*>(GetCaptureControl());
-            grab && grab != this && grab->TakesKeys()) {
+        if (grab) {
             grab->HandleHostEvent(e);
             break;
         }
