@@ -137,6 +137,7 @@ private:
     void HandleSkinCommand(TMessage& m);
     bool HandleFrameMessage(TMessage& m);
     void WindowPosChanged(TMessage& m);
+    void SnapToScreen(TWindowPos* pos) const;
     void EraseClient(HDC dc);
     // Painting (TsSkinProviderPaint.cpp).
     void PaintTitle(TBitmap* bmp);

@@ -3,6 +3,8 @@
 // messages only while a skin is active; everything else goes to the form's
 // own procedure (OldWndProc).
 
+#include <cstdlib>
+
 #include "frame/TsSkinProvider.h"
 #include "framework/forms/TApplication.h"
 #include "framework/graphics/TCanvas.h"
@@ -98,6 +100,9 @@ bool TsSkinProvider::HandleFrameMessage(TMessage& m) {
         EraseClient(WParamToDC(m.WParam));
         m.Result = 1;
         return true;
+    case WM_WINDOWPOSCHANGING:
+        if (FScreenSnap) SnapToScreen(reinterpret_cast<TWindowPos*>(m.LParam));
+        return false;
     case WM_WINDOWPOSCHANGED:
     case WM_EXITSIZEMOVE:
         WindowPosChanged(m);
@@ -151,6 +156,22 @@ void TsSkinProvider::WindowPosChanged(TMessage& m) {
     HotCode = -1;
     FForm->InvalidateFrame();
     FForm->Invalidate();
+}
+
+// A move that brings an edge within SnapBuffer pixels of the work area's
+// edge puts it on that edge.
+void TsSkinProvider::SnapToScreen(TWindowPos* pos) const {
+    if (!pos || (pos->flags & SWP_NOMOVE) || FForm->WindowState() != wsNormal) return;
+    TRect work;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    auto snap = [this](int& at, int size, int low, int high) {
+        if (std::abs(at - low) <= FSnapBuffer)
+            at = low;
+        else if (std::abs(at + size - high) <= FSnapBuffer)
+            at = high - size;
+    };
+    snap(pos->x, pos->cx, work.Left, work.Right);
+    snap(pos->y, pos->cy, work.Top, work.Bottom);
 }
 
 bool TsSkinProvider::NCHitTest(TMessage& m) {

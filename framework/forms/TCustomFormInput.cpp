@@ -144,7 +144,10 @@ void TCustomForm::HandleHostEvent(const TEvent& e) {
     case TEventKind::ekMoved:
         FSyncingFromHost = true;
         SetBounds(e.X, e.Y, FWidth, FHeight);
-        if (self) FSyncingFromHost = false;
+        if (!self) break;
+        FSyncingFromHost = false;
+        // The form may have placed itself elsewhere (snapping to the screen's edges).
+        if (FHostWindow && (FLeft != e.X || FTop != e.Y)) FHostWindow->SetBounds(BoundsRect());
         break;
     case TEventKind::ekResized:
         FSyncingFromHost = true;

@@ -2,6 +2,9 @@
 // in place, and a release over the pressed button runs its action.
 
 #include "FrameFixture.h"
+#include "framework/forms/TScreen.h"
+#include "platform/headless/THeadlessHost.h"
+#include "platform/headless/THeadlessWindow.h"
 
 using TitleButtonState = FrameTest;
 
@@ -71,4 +74,21 @@ TEST_F(TitleButtonState, MouseLeavingTheWindowClearsTheHotButton) {
     Form->Perform(WM_MOUSELEAVE);
     EXPECT_EQ(Provider->HotCode, HTNOWHERE);
     EXPECT_EQ(Provider->ButtonClose.State, tbsNormal);
+}
+
+TEST_F(TitleButtonState, ScreenSnapPutsNearEdgesOnTheWorkArea) {
+    MakeFrame(bsSingle);
+    Provider->SetScreenSnap(true);
+    const TRect work = Screen->WorkAreaRect();
+    Form->SetBounds(work.Left + 7, 100, 300, 200);
+    EXPECT_EQ(Form->Left(), work.Left);
+    Form->SetBounds(work.Right - 300 + 10, work.Bottom - 200 - 9, 300, 200);
+    EXPECT_EQ(Form->Left(), work.Right - 300);
+    EXPECT_EQ(Form->Top(), work.Bottom - 200);
+    // A move reported by the window manager snaps too, and the window follows.
+    auto& host = static_cast<THeadlessHost&>(Host());
+    host.InjectMoved(Form->HostWindow(), {work.Left + 4, 300});
+    Pump();
+    EXPECT_EQ(Form->Left(), work.Left);
+    EXPECT_EQ(host.Find(Form->HostWindow())->Bounds().Left, work.Left);
 }
