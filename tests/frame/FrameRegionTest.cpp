@@ -11,7 +11,7 @@ namespace {
 // top (or bottom) piece row; columns past the left piece count from the
 // cell's right edge.
 bool MaskSeeThrough(const TsMaskData& m, int col, int row, bool bottom) {
-    const int cellW = m.R.Width() / m.ImageCount, cellH = m.R.Height() / (m.MaskType + 1);
+    const int cellH = m.R.Height() / (m.MaskType + 1);
     const int piece = cellH / 3;
     const int y = m.R.Top + (bottom ? cellH - piece : 0) + row;
     return SkinMasterBitmap->Pixel(m.R.Left + col, y) == 0xFF00FF;

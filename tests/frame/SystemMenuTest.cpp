@@ -21,7 +21,9 @@ void ExpectItems(const TsSystemMenu& menu, std::initializer_list<TItemState> exp
         const TsMenuItem* item = menu.Find(e.Name);
         ASSERT_NE(item, nullptr);
         EXPECT_EQ(item->Visible, e.Visible);
-        if (e.Visible) EXPECT_EQ(item->Enabled, e.Enabled);
+        if (e.Visible) {
+            EXPECT_EQ(item->Enabled, e.Enabled);
+        }
     }
 }
 

@@ -92,3 +92,32 @@ TEST_F(TitleButtonState, ScreenSnapPutsNearEdgesOnTheWorkArea) {
     EXPECT_EQ(Form->Left(), work.Left);
     EXPECT_EQ(host.Find(Form->HostWindow())->Bounds().Left, work.Left);
 }
+
+TEST_F(TitleButtonState, APressOnTheIconOpensTheMenuAndADoubleClickCloses) {
+    MakeFrame(bsSingle);
+    Provider->SetShowAppIcon(true);
+    Pump();
+    EXPECT_EQ(HitAt(3, 10), HTSYSMENU);
+    EXPECT_EQ(HitAt(18, 10), HTSYSMENU);
+    EXPECT_EQ(HitAt(19, 10), HTCAPTION);
+    TPoint dropped{-1, -1};
+    Provider->OnDropSysMenu = [&](TsSkinProvider&, TPoint at) { dropped = at; };
+    Form->Perform(WM_NCLBUTTONDOWN, HTSYSMENU, PointToLParam(ScreenOf({5, 10})));
+    // Below the icon: window left + border, top + border + icon height.
+    EXPECT_EQ(dropped, ScreenOf({3, 3 + 16}));
+    bool closed = false;
+    Form->OnClose = [&](TObject*, TCloseAction&) { closed = true; };
+    Form->Perform(WM_NCLBUTTONDBLCLK, HTSYSMENU, PointToLParam(ScreenOf({5, 10})));
+    EXPECT_TRUE(closed);
+}
+
+TEST_F(TitleButtonState, RemovingTheSkinGivesTheFormItsOwnFrameBack) {
+    Form->SetBorderIcons(biSystemMenu);
+    MakeFrame(bsSingle);
+    Form->Perform(SM_VESKACMD, SkinWParam(SKC_REMOVESKIN));
+    EXPECT_FALSE(Provider->SkinActive());
+    EXPECT_EQ(Form->BorderIcons(), static_cast<TBorderIcons>(biSystemMenu));
+    EXPECT_EQ(Form->WindowRgn(), nullptr);
+    // The plain frame answers again: its close button sits two pixels inside the frame.
+    EXPECT_EQ(Form->Perform(WM_NCHITTEST, 0, PointToLParam(ScreenOf({290, 12}))), HTCLOSE);
+}
