@@ -14,6 +14,7 @@
 #include "controls/TsStatusBar.h"
 #include "controls/TsTrackBar.h"
 #include "controls/TsWebLabel.h"
+#include "frame/TsSkinProvider.h"
 #include "framework/component/TClassRegistry.h"
 #include "framework/forms/TApplication.h"
 #include "framework/stdctrls/MessageBox.h"
@@ -46,6 +47,7 @@ void CreateLauncher() {
     RegisterClass(TsCheckBox::StaticClassInfo());
     RegisterClass(TsTrackBar::StaticClassInfo());
     RegisterClass(TsSkinManager::StaticClassInfo());
+    RegisterClass(TsSkinProvider::StaticClassInfo());
     TheApplication = std::make_unique<TApplication>();
     Application->SetTitle(LauncherTitle);
     Application->CreateForm(&Form1);

@@ -7377,4 +7377,8 @@ object Form1: TForm1
     SkinName = 'Office12Style (internal)'
     SkinnedPopups = False
   end
+  object sSkinProvider1: TsSkinProvider
+    ShowAppIcon = False
+    SkinData.SkinSection = 'FORM'
+  end
 end

@@ -144,4 +144,8 @@ object Form2: TForm2
     TabOrder = 2
     OnClick = sButton2Click
   end
+  object sSkinProvider1: TsSkinProvider
+    ShowAppIcon = False
+    SkinData.SkinSection = 'FORM'
+  end
 end

@@ -55,4 +55,8 @@ object Form3: TForm3
     HoverFont.Style = []
     URL = 'mailto:equipe@quelm.example'
   end
+  object sSkinProvider1: TsSkinProvider
+    ShowAppIcon = False
+    SkinData.SkinSection = 'FORM'
+  end
 end

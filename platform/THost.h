@@ -93,6 +93,12 @@ public:
     virtual void SetCapture(bool on) = 0;
     // Keyboard focus among the program's windows.
     virtual void Activate() = 0;
+    // Minimises the window; where nothing could give it back (no window
+    // manager) it is hidden until shown again.
+    virtual void Minimize() = 0;
+    // Asks the window system to move the window with the pointer, from a press
+    // at the screen point; false when the program must move it itself.
+    virtual bool BeginMoveDrag(TPoint screen) = 0;
 };
 
 class IHost {

@@ -78,9 +78,11 @@ void TApplication::Terminate() {
 }
 
 void TApplication::Minimize() {
-    // The host has no minimised state: the forms stay where they are.
-    for (TCustomForm* f : TCustomForm::TopLevelWindows())
-        if (f->IsFormWindow() && f->Visible()) f->Perform(WM_SIZE, SIZE_MINIMIZED, 0);
+    for (TCustomForm* f : TCustomForm::TopLevelWindows()) {
+        if (!f->IsFormWindow() || !f->Visible()) continue;
+        if (f->HostWindow()) f->HostWindow()->Minimize();
+        f->Perform(WM_SIZE, SIZE_MINIMIZED, 0);
+    }
 }
 
 void TApplication::Restore() {}

@@ -167,7 +167,7 @@ void TCustomForm::SetWindowState(TWindowState s) {
         if (old == wsMaximized) SetBoundsRect(FNormalBounds);
         Perform(WM_SIZE, SIZE_RESTORED, MakeLParam(ClientWidth(), ClientHeight()));
     } else {
-        // The host keeps the window where it is; only the state is recorded.
+        if (FHostWindow) FHostWindow->Minimize();
         Perform(WM_SIZE, SIZE_MINIMIZED, 0);
     }
     InvalidateFrame();

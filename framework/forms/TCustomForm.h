@@ -87,6 +87,9 @@ public:
     // Whether this window counts among Screen->Forms (hint windows do not).
     virtual bool IsFormWindow() const { return true; }
     virtual TWindowKind HostWindowKind() const { return TWindowKind::wkNormal; }
+    // A popup that takes the keyboard of the window it opened from while it
+    // holds the mouse capture (a menu does; a drop-down list leaves the keys to its box).
+    virtual bool TakesKeys() const { return false; }
 
     // --- showing and closing ---------------------------------------------------
     void SetVisible(bool v) override;

@@ -238,7 +238,10 @@ void TCustomForm::NCButtonUp(int hit) {
 void TCustomForm::SysCommand(uint32_t cmd) {
     switch (cmd & SC_COMMANDMASK) {
     case SC_MOVE:
-        if (FWindowState != wsMaximized) StartDrag(fdMove, 0);
+        if (FWindowState == wsMaximized) break;
+        // A move with the mouse goes to the window manager where one runs.
+        if (cmd == SC_DRAGMOVE && FHostWindow && FHostWindow->BeginMoveDrag(GetCursorPos())) break;
+        StartDrag(fdMove, 0);
         break;
     case SC_SIZE:
         if (IsSizeable(FBorderStyle) && FWindowState != wsMaximized && (cmd & SC_DATAMASK))

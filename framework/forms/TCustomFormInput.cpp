@@ -88,11 +88,22 @@ TControlRef& Hover() {
 void TCustomForm::HandleHostEvent(const TEvent& e) {
     SetKeyboardModifiers(e.Modifiers);
     TControlRef self(this);
+    auto* grab = dynamic_cast<TCustomForm*>(GetCaptureControl());
+    if (grab && (grab == this || !grab->TakesKeys())) grab = nullptr;
     switch (e.Kind) {
     case TEventKind::ekMouseMove:
     case TEventKind::ekMouseDown:
     case TEventKind::ekMouseUp:
     case TEventKind::ekMouseWheel:
+        // A popup that takes the keys (a menu) sees every press, also those
+        // that the window system reported to the window it opened from.
+        if (grab) {
+            TEvent moved = e;
+            moved.X = e.ScreenX - grab->Left();
+            moved.Y = e.ScreenY - grab->Top();
+            grab->HandleHostEvent(moved);
+            break;
+        }
         SetLastCursorPos({e.ScreenX, e.ScreenY});
         HandleMouse(e);
         break;
@@ -104,10 +115,16 @@ void TCustomForm::HandleHostEvent(const TEvent& e) {
         break;
     case TEventKind::ekKeyDown:
     case TEventKind::ekKeyUp:
-        HandleKey(e);
-        break;
     case TEventKind::ekTextInput:
-        HandleText(e);
+        // A popup that holds the mouse and wants the keyboard (a menu) takes the keys.
+        if (grab) {
+            grab->HandleHostEvent(e);
+            break;
+        }
+        if (e.Kind == TEventKind::ekTextInput)
+            HandleText(e);
+        else
+            HandleKey(e);
         break;
     case TEventKind::ekFocusIn:
         if (FVisible && !FActive) Activate(false);
@@ -127,7 +144,10 @@ void TCustomForm::HandleHostEvent(const TEvent& e) {
     case TEventKind::ekMoved:
         FSyncingFromHost = true;
         SetBounds(e.X, e.Y, FWidth, FHeight);
-        if (self) FSyncingFromHost = false;
+        if (!self) break;
+        FSyncingFromHost = false;
+        // The form may have placed itself elsewhere (snapping to the screen's edges).
+        if (FHostWindow && (FLeft != e.X || FTop != e.Y)) FHostWindow->SetBounds(BoundsRect());
         break;
     case TEventKind::ekResized:
         FSyncingFromHost = true;
@@ -341,6 +361,12 @@ void TCustomForm::DispatchKeyDown(int key, intptr_t keyData) {
     bool alt = keyData & KF_ALTDOWN;
     intptr_t r =
         target->Perform(alt ? WM_SYSKEYDOWN : WM_KEYDOWN, static_cast<uintptr_t>(key), keyData);
+    // The window's own keys, as the platform's default handling gives them:
+    // Alt+F4 closes, Alt+Space opens the system menu.
+    if (alt && self && (key == VK_F4 || key == VK_SPACE)) {
+        Perform(WM_SYSCOMMAND, key == VK_F4 ? SC_CLOSE : SC_KEYMENU, key == VK_F4 ? 0 : ' ');
+        return;
+    }
     // Keys that type a control character, as the platform's translation does.
     if (r == 0 && ref && self && !alt &&
         (key == VK_BACK || key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE))

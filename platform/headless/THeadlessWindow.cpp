@@ -18,6 +18,7 @@ THeadlessWindow::~THeadlessWindow() {
 
 void THeadlessWindow::Show() {
     FVisible = true;
+    FMinimized = false;
     Raise();
 }
 
@@ -60,6 +61,7 @@ void THeadlessWindow::SetCapture(bool on) {
 }
 
 void THeadlessWindow::Activate() {
+    FMinimized = false;
     if (FHost) FHost->WindowActivated(this);
 }
 

@@ -29,6 +29,10 @@ public:
     void SetCursor(TCursorShape shape) override { FCursor = shape; }
     void SetCapture(bool on) override;
     void Activate() override;
+    void Minimize() override { FMinimized = true; }
+    bool BeginMoveDrag(TPoint) override { return false; }
+    // Minimised and not shown or activated since.
+    bool Minimized() const { return FMinimized; }
 
     // What the window shows: the presented pixels, window-sized (black where
     // nothing was presented yet).
@@ -66,6 +70,7 @@ private:
     std::string FTitle;
     int FSerial;
     bool FVisible = false;
+    bool FMinimized = false;
     TPixels FPicture;
     std::optional<TRegion> FShape;
     TCursorShape FCursor = TCursorShape::csArrow;

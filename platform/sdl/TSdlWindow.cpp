@@ -156,6 +156,22 @@ void TSdlWindow::Activate() {
     SDL_SetWindowInputFocus(FWindow);
 }
 
+void TSdlWindow::Minimize() {
+    if (!FWindow || !FVisible) return;
+    if (X11WindowManagerRuns(FWindow)) {
+        SDL_MinimizeWindow(FWindow);
+        return;
+    }
+    // Nothing would give an iconified window back: it is hidden instead.
+    Hide();
+}
+
+bool TSdlWindow::BeginMoveDrag(TPoint screen) {
+    if (!FWindow) return false;
+    SetCapture(false);
+    return X11BeginMoveDrag(FWindow, screen.X, screen.Y);
+}
+
 namespace {
 
 // The common X11 surface formats, converted by hand; the rest go through SDL.

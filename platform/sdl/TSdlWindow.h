@@ -31,6 +31,8 @@ public:
     void SetCursor(TCursorShape shape) override;
     void SetCapture(bool on) override;
     void Activate() override;
+    void Minimize() override;
+    bool BeginMoveDrag(TPoint screen) override;
 
     SDL_Window* Native() const { return FWindow; }
     Uint32 Id() const { return FId; }

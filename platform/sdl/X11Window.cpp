@@ -67,3 +67,50 @@ bool X11MapWindow(SDL_Window* window, bool map) {
     XFlush(display);
     return true;
 }
+
+namespace {
+
+constexpr long MoveResizeMove = 8; // _NET_WM_MOVERESIZE_MOVE
+constexpr long SourceNormal = 1;   // the request comes from an ordinary program
+constexpr int LeftButton = 1;
+
+} // namespace
+
+bool X11WindowManagerRuns(SDL_Window* window) {
+    Display* display = nullptr;
+    Window handle = 0;
+    if (!NativeHandle(window, display, handle)) return false;
+    const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", True);
+    if (check == None) return false;
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    const int status = XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False,
+                                          AnyPropertyType, &type, &format, &count, &after, &data);
+    const bool runs = status == Success && data && count == 1 && format == 32;
+    if (data) XFree(data);
+    return runs;
+}
+
+bool X11BeginMoveDrag(SDL_Window* window, int screenX, int screenY) {
+    Display* display = nullptr;
+    Window handle = 0;
+    if (!X11WindowManagerRuns(window) || !NativeHandle(window, display, handle)) return false;
+    // The window manager takes the pointer; ours must let it go first.
+    XUngrabPointer(display, CurrentTime);
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = handle;
+    e.xclient.message_type = XInternAtom(display, "_NET_WM_MOVERESIZE", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = screenX;
+    e.xclient.data.l[1] = screenY;
+    e.xclient.data.l[2] = MoveResizeMove;
+    e.xclient.data.l[3] = LeftButton;
+    e.xclient.data.l[4] = SourceNormal;
+    XSendEvent(display, DefaultRootWindow(display), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &e);
+    XFlush(display);
+    return true;
+}

@@ -16,3 +16,11 @@ bool X11RaiseWindow(SDL_Window* window);
 // Maps (raised) or unmaps the window itself. SDL's own show gives the window
 // the keyboard focus when no window manager runs, which a popup must not take.
 bool X11MapWindow(SDL_Window* window, bool map);
+
+// Whether a window manager runs on the window's screen (it announces itself
+// through _NET_SUPPORTING_WM_CHECK on the root window).
+bool X11WindowManagerRuns(SDL_Window* window);
+
+// Asks the window manager to move the window with the pointer, as from a
+// press at the screen point (_NET_WM_MOVERESIZE); false when none runs.
+bool X11BeginMoveDrag(SDL_Window* window, int screenX, int screenY);
