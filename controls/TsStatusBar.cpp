@@ -33,7 +33,7 @@ TRect TsStatusBar::SkinPanelRect(int i) const {
 
 std::string TsStatusBar::ContentKey() const {
     std::string key = SimplePanel() ? "S" + SimpleText() : "P";
-    key += SizeGrip() ? 'G' : '-';
+    key += GripShown() ? 'G' : '-';
     for (int i = 0; i < Panels()->Count(); ++i) {
         const TStatusPanel* p = Panels()->Items(i);
         key += '\n' + std::to_string(p->Width()) + ',' + std::to_string(p->Alignment()) + ',' +

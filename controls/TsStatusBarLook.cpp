@@ -91,9 +91,10 @@ void TsStatusBar::DrawDivider(const TRect& r) {
                    psNormal, mask, SkinData()->GetParentCache());
 }
 
-// The grip's bottom-right corner sits one pixel inside the bar's.
+// The grip's bottom-right corner sits one pixel inside the bar's. A fixed-size
+// window gets none, since the grip would promise a resize that never comes.
 void TsStatusBar::DrawGrip() {
-    if (!SizeGrip()) return;
+    if (!GripShown()) return;
     const int mask = OwnMask(*SkinData(), GripMaskName);
     if (mask < 0) return;
     const TSize size = CellSize(mask);

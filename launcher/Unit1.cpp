@@ -2,14 +2,14 @@
 
 #include "framework/component/PropertyHelpers.h"
 
+#include "controls/TsGauge.h"
+#include "controls/TsPanel.h"
+#include "controls/TsStatusBar.h"
 #include "controls/TsWebLabel.h"
 #include "framework/component/SysUtils.h"
 #include "framework/forms/TApplication.h"
 #include "framework/stdctrls/MessageBox.h"
 #include "framework/stdctrls/TButton.h"
-#include "framework/stdctrls/TGauge.h"
-#include "framework/stdctrls/TPanel.h"
-#include "framework/stdctrls/TStatusBar.h"
 #include "framework/stdctrls/TWebBrowser.h"
 #include "launcher/CenterWindow.h"
 #include "launcher/FormBinding.h"

@@ -12,12 +12,13 @@ object Form1: TForm1
   Font.Name = 'Tahoma'
   Font.Style = []
   OnCreate = FormCreate
-  object sPanel1: TPanel
+  object sPanel1: TsPanel
     Left = 8
     Top = 8
     Width = 337
     Height = 257
     TabOrder = 0
+    SkinData.SkinSection = 'PANEL'
     object WebBrowser1: TWebBrowser
       Left = 8
       Top = 8
@@ -25,7 +26,7 @@ object Form1: TForm1
       Height = 217
       TabOrder = 0
     end
-    object sGauge1: TGauge
+    object sGauge1: TsGauge
       Left = 8
       Top = 232
       Width = 321
@@ -34,6 +35,7 @@ object Form1: TForm1
       ForeColor = clBlack
       Progress = 0
       Suffix = '%'
+      SkinData.SkinSection = 'GAUGE'
     end
   end
   object sButton1: TsButton
@@ -93,7 +95,7 @@ object Form1: TForm1
     HoverFont.Name = 'Tahoma'
     HoverFont.Style = []
   end
-  object sStatusBar1: TStatusBar
+  object sStatusBar1: TsStatusBar
     Left = 0
     Top = 317
     Width = 354
@@ -105,6 +107,7 @@ object Form1: TForm1
       item
         Width = 50
       end>
+    SkinData.SkinSection = 'STATUSBAR'
   end
   object sSkinManager1: TsSkinManager
     InternalSkins = <

@@ -8,11 +8,11 @@
 #include "controls/TsButton.h"
 #include "framework/forms/TForm.h"
 
-class TPanel;
+class TsPanel;
 class TWebBrowser;
-class TGauge;
+class TsGauge;
 class TsWebLabel;
-class TStatusBar;
+class TsStatusBar;
 
 namespace Unit1 {
 // The launcher settings, read once from launch.ini while the main window is
@@ -43,15 +43,15 @@ public:
     std::string DefinitionFileName() const override { return "Unit1.dfm"; }
     void ReadDefinition() override;
 
-    TPanel* sPanel1 = nullptr;
+    TsPanel* sPanel1 = nullptr;
     TWebBrowser* WebBrowser1 = nullptr;
-    TGauge* sGauge1 = nullptr;
+    TsGauge* sGauge1 = nullptr;
     TsButton* sButton1 = nullptr;
     TsButton* sButton2 = nullptr;
     TsButton* sButton3 = nullptr;
     TsButton* sButton4 = nullptr;
     TsWebLabel* sWebLabel1 = nullptr;
-    TStatusBar* sStatusBar1 = nullptr;
+    TsStatusBar* sStatusBar1 = nullptr;
 
     void FormCreate(TObject* Sender);
     void sButton1Click(TObject* Sender);

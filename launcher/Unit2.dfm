@@ -12,20 +12,21 @@ object Form2: TForm2
   Font.Name = 'Tahoma'
   Font.Style = []
   OnCreate = FormCreate
-  object sPanel1: TPanel
+  object sPanel1: TsPanel
     Left = 8
     Top = 8
     Width = 225
     Height = 289
     TabOrder = 0
-    object sLabel1: TLabel
+    SkinData.SkinSection = 'PANEL'
+    object sLabel1: TsLabel
       Left = 32
       Top = 28
       Width = 29
       Height = 13
       Caption = 'Login:'
     end
-    object sEdit1: TEdit
+    object sEdit1: TsEdit
       Left = 64
       Top = 24
       Width = 121
@@ -36,15 +37,17 @@ object Form2: TForm2
       ParentShowHint = False
       ShowHint = True
       TabOrder = 0
+      SkinData.SkinSection = 'EDIT'
     end
-    object sGroupBox2: TGroupBox
+    object sGroupBox2: TsGroupBox
       Left = 16
       Top = 64
       Width = 193
       Height = 97
       Caption = 'Gr'#225'ficos'
       TabOrder = 2
-      object sLabel2: TLabel
+      SkinData.SkinSection = 'GROUPBOX'
+      object sLabel2: TsLabel
         Left = 8
         Top = 28
         Width = 53
@@ -52,7 +55,7 @@ object Form2: TForm2
         Alignment = taRightJustify
         Caption = 'Resolu'#231#227'o:'
       end
-      object sLabel3: TLabel
+      object sLabel3: TsLabel
         Left = 29
         Top = 60
         Width = 32
@@ -60,7 +63,7 @@ object Form2: TForm2
         Alignment = taRightJustify
         Caption = 'Cores:'
       end
-      object sComboBox1: TComboBox
+      object sComboBox1: TsComboBox
         Left = 64
         Top = 24
         Width = 121
@@ -69,13 +72,14 @@ object Form2: TForm2
         ItemHeight = 13
         ItemIndex = 0
         TabOrder = 0
+        SkinData.SkinSection = 'COMBOBOX'
         Items.Strings = (
           '640x480'
           '800x600'
           '1024x768'
           '1280x1024')
       end
-      object sComboBox2: TComboBox
+      object sComboBox2: TsComboBox
         Left = 64
         Top = 56
         Width = 121
@@ -84,35 +88,39 @@ object Form2: TForm2
         ItemHeight = 13
         ItemIndex = 0
         TabOrder = 1
+        SkinData.SkinSection = 'COMBOBOX'
         Items.Strings = (
           '16 bits'
           '32 bits')
       end
     end
-    object sGroupBox1: TGroupBox
+    object sGroupBox1: TsGroupBox
       Left = 16
       Top = 168
       Width = 193
       Height = 105
       Caption = 'Audio'
       TabOrder = 1
-      object sCheckBox1: TCheckBox
+      SkinData.SkinSection = 'GROUPBOX'
+      object sCheckBox1: TsCheckBox
         Left = 8
         Top = 24
         Width = 53
         Height = 19
         Caption = 'Efeito'
         TabOrder = 0
+        SkinData.SkinSection = 'CHECKBOX'
       end
-      object sCheckBox2: TCheckBox
+      object sCheckBox2: TsCheckBox
         Left = 8
         Top = 40
         Width = 57
         Height = 19
         Caption = 'M'#250'sica'
         TabOrder = 1
+        SkinData.SkinSection = 'CHECKBOX'
       end
-      object sTrackBar1: TTrackBar
+      object sTrackBar1: TsTrackBar
         Left = 3
         Top = 64
         Width = 73
@@ -123,6 +131,7 @@ object Form2: TForm2
         ShowHint = True
         ThumbLength = 23
         TabOrder = 2
+        SkinData.SkinSection = 'TRACKBAR'
       end
     end
   end

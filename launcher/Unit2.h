@@ -7,13 +7,13 @@
 #include "controls/TsButton.h"
 #include "framework/forms/TForm.h"
 
-class TPanel;
-class TLabel;
-class TEdit;
-class TGroupBox;
-class TComboBox;
-class TCheckBox;
-class TTrackBar;
+class TsPanel;
+class TsLabel;
+class TsEdit;
+class TsGroupBox;
+class TsComboBox;
+class TsCheckBox;
+class TsTrackBar;
 
 namespace Unit2 {
 extern int32_t MusicSwitch;
@@ -35,18 +35,18 @@ public:
     std::string DefinitionFileName() const override { return "Unit2.dfm"; }
     void ReadDefinition() override;
 
-    TPanel* sPanel1 = nullptr;
-    TLabel* sLabel1 = nullptr;
-    TEdit* sEdit1 = nullptr;
-    TGroupBox* sGroupBox2 = nullptr;
-    TLabel* sLabel2 = nullptr;
-    TComboBox* sComboBox1 = nullptr;
-    TLabel* sLabel3 = nullptr;
-    TComboBox* sComboBox2 = nullptr;
-    TGroupBox* sGroupBox1 = nullptr;
-    TCheckBox* sCheckBox1 = nullptr;
-    TCheckBox* sCheckBox2 = nullptr;
-    TTrackBar* sTrackBar1 = nullptr;
+    TsPanel* sPanel1 = nullptr;
+    TsLabel* sLabel1 = nullptr;
+    TsEdit* sEdit1 = nullptr;
+    TsGroupBox* sGroupBox2 = nullptr;
+    TsLabel* sLabel2 = nullptr;
+    TsComboBox* sComboBox1 = nullptr;
+    TsLabel* sLabel3 = nullptr;
+    TsComboBox* sComboBox2 = nullptr;
+    TsGroupBox* sGroupBox1 = nullptr;
+    TsCheckBox* sCheckBox1 = nullptr;
+    TsCheckBox* sCheckBox2 = nullptr;
+    TsTrackBar* sTrackBar1 = nullptr;
     TsButton* sButton1 = nullptr;
     TsButton* sButton2 = nullptr;
 

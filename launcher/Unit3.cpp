@@ -2,8 +2,8 @@
 
 #include "framework/component/PropertyHelpers.h"
 
+#include "controls/TsLabel.h"
 #include "controls/TsWebLabel.h"
-#include "framework/stdctrls/TLabel.h"
 #include "launcher/CenterWindow.h"
 #include "launcher/FormBinding.h"
 

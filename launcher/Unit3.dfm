@@ -12,7 +12,7 @@ object Form3: TForm3
   Font.Name = 'Tahoma'
   Font.Style = []
   OnCreate = FormCreate
-  object sLabel1: TLabel
+  object sLabel1: TsLabel
     Left = 32
     Top = 24
     Width = 196

@@ -5,7 +5,7 @@
 
 #include "framework/forms/TForm.h"
 
-class TLabel;
+class TsLabel;
 class TsWebLabel;
 
 class TForm3 : public TForm {
@@ -18,7 +18,7 @@ public:
     std::string DefinitionFileName() const override { return "Unit3.dfm"; }
     void ReadDefinition() override;
 
-    TLabel* sLabel1 = nullptr;
+    TsLabel* sLabel1 = nullptr;
     TsWebLabel* sWebLabel1 = nullptr;
     TsWebLabel* sWebLabel2 = nullptr;
 

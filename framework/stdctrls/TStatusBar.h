@@ -30,6 +30,8 @@ public:
 
 protected:
     void Paint() override;
+    // Whether the grip is drawn: asked for, on a window the user can resize.
+    bool GripShown() const { return FSizeGrip && ParentIsSizeable(); }
 
 private:
     bool ParentIsSizeable() const;

@@ -45,6 +45,20 @@ TEST_F(StatusBarPanels, ASinglePanelDrawsNoDivider) {
     EXPECT_GT(changed, 0);
 }
 
+// A grip on a window of fixed size would promise a resize that never comes.
+TEST_F(StatusBarPanels, TheGripShowsOnlyOnAResizableWindow) {
+    auto* bare = AddBar(Form, {0, 20, 200, 19}, {100});
+    auto* grip = AddBar(Form, {0, 50, 200, 19}, {100});
+    grip->SetSizeGrip(true);
+    Show();
+    for (TFormBorderStyle fixed : {bsSingle, bsDialog}) {
+        Form->SetBorderStyle(fixed);
+        EXPECT_TRUE(SamePixels(*Rendered(grip), *Rendered(bare))) << fixed;
+    }
+    Form->SetBorderStyle(bsSizeable);
+    EXPECT_FALSE(SamePixels(*Rendered(grip), *Rendered(bare)));
+}
+
 TEST_F(StatusBarPanels, OwnerDrawnPanelsGoToTheHandlerOrAreDrawnAsText) {
     auto* text = AddBar(Form, {0, 20, 200, 19}, {80, 50});
     auto* owner = AddBar(Form, {0, 50, 200, 19}, {80, 50});

@@ -17,7 +17,7 @@ std::string LauncherDefinition(const std::string& unit) {
     std::istringstream in(
         ReadTestFile(std::string(QUELM_SOURCE_DIR) + "/launcher/" + unit + ".dfm"));
     // Read into a plain TForm: the form's handlers, the link labels' and the
-    // skinned buttons' own properties and the skin manager's and frame's blocks
+    // skinned controls' own properties and the skin manager's and frame's blocks
     // belong to higher layers.
     std::string text, line;
     size_t skipIndent = std::string::npos;
@@ -34,15 +34,19 @@ std::string LauncherDefinition(const std::string& unit) {
             continue;
         }
         if ((body.rfind("On", 0) == 0 || body.rfind("HoverFont.", 0) == 0 ||
-             body.rfind("URL ", 0) == 0 || body.rfind("FocusMargin ", 0) == 0) &&
+             body.rfind("URL ", 0) == 0 || body.rfind("FocusMargin ", 0) == 0 ||
+             body.rfind("SkinData.", 0) == 0) &&
             body.find(" = ") != std::string::npos)
             continue;
         for (const char* cls : {": TForm1", ": TForm2", ": TForm3"})
             if (size_t p = line.find(cls); p != std::string::npos) line.replace(p, 8, ": TForm");
+        // Every skinned class stands on the plain class of the same name
+        // without its "s"; the link label is a plain label.
         if (size_t p = line.find(": TsWebLabel"); p != std::string::npos)
             line.replace(p, 12, ": TLabel");
-        if (size_t p = line.find(": TsButton"); p != std::string::npos)
-            line.replace(p, 10, ": TButton");
+        else if (size_t q = line.find(": Ts");
+                 q != std::string::npos && body.rfind("object ", 0) == 0)
+            line.erase(q + 3, 1);
         text += line + "\n";
     }
     return text;

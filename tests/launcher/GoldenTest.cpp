@@ -22,3 +22,25 @@ TEST_F(LauncherGolden, WindowsMatchTheirGoldenImages) {
         ExpectMatchesGolden(Host->Find(f->HostWindow())->Picture(), "launcher-" + f->Name());
     }
 }
+
+// The options dialog while in use: the skinned look of a focused field and of
+// a control under the mouse, after their fades have run out.
+TEST_F(LauncherGolden, OptionsInUseMatchTheirGoldenImages) {
+    constexpr uint64_t FadeDone = 1000;
+    WriteFullIni("0");
+    WriteAllSettings();
+    CreateLauncher();
+    Form1->Show();
+    Application->ProcessMessages();
+    Click("sButton3");
+    Click("sEdit1");
+    Hover("sComboBox1");
+    Wait(FadeDone);
+    ExpectMatchesGolden(Host->Find(Form2->HostWindow())->Picture(),
+                        "launcher-Form2-edit-focused-combo-hot");
+    Click("sTrackBar1");
+    Hover("sCheckBox1");
+    Wait(FadeDone);
+    ExpectMatchesGolden(Host->Find(Form2->HostWindow())->Picture(),
+                        "launcher-Form2-trackbar-focused-checkbox-hot");
+}

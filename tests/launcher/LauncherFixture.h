@@ -2,9 +2,9 @@
 // Runs the real launcher on the headless host in a scratch game folder with
 // its own registry store, and drives it as a player would. Controls are named
 // as in the form definitions ("Form2.sEdit1", or "sEdit1" when only one window
-// has it), never reached through their classes: the skinned controls will
-// replace the plain ones under the same names, and then only this driver's
-// reading functions learn the new classes, not the tests.
+// has it), never reached through their classes: the windows hold skinned
+// controls, which derive from the plain ones, so only this driver's reading
+// functions know a class, and the tests none.
 
 #include <gtest/gtest.h>
 
@@ -177,6 +177,20 @@ protected:
         Key(VK_HOME);
         for (int i = 0; i < 1000 && Position(name) < position; ++i)
             Key(VK_RIGHT);
+    }
+    // Moves the mouse over the middle of a control, as a player pointing at it.
+    void Hover(const std::string& name) {
+        TControl* c = Find(name);
+        TCustomForm* form = ShowFormOf(c);
+        const TPoint p = c->ClientToScreen({c->Width() / 2, c->Height() / 2});
+        const TRect w = form->BoundsRect();
+        Host->InjectMouseMove(form->HostWindow(), p.X - w.Left, p.Y - w.Top);
+        Application->ProcessMessages();
+    }
+    // Lets the virtual clock run, so fades and other timers finish.
+    void Wait(uint64_t ms) {
+        Host->AdvanceClock(ms);
+        Application->ProcessMessages();
     }
     // A key for whatever has the focus.
     void Key(int vk, unsigned modifiers = 0) {
