@@ -4,6 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "LauncherSkin.h"
+
 #include <memory>
 #include <string>
 
@@ -17,9 +19,6 @@
 #include "framework/graphics/TBitmap.h"
 #include "platform/CreateHost.h"
 #include "skin/TsSkinManager.h"
-
-// The main window's definition, built into the program.
-extern const char Unit1Definition[];
 
 namespace {
 
@@ -47,15 +46,7 @@ struct TButtonWorld {
         Button->SetParent(Form);
         Button->SetBounds(20, 20, 75, 25);
         Button->SetCaption("Jogar");
-        RegisterClass(TsSkinManager::StaticClassInfo());
-        const std::string text = Unit1Definition;
-        const size_t start = text.find("  object sSkinManager1: TsSkinManager\n");
-        const size_t end = text.find("\n  end\n", start);
-        ReadComponentResource(
-            Form, "object Form1: TForm\n" + text.substr(start, end + 7 - start) + "end\n",
-            "Unit1.dfm");
-        Form->Show();
-        App->ProcessMessages();
+        ApplyLauncherSkin(*App, Form);
     }
     std::unique_ptr<TApplication> App;
     TForm* Form = nullptr;

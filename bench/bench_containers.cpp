@@ -5,6 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "LauncherSkin.h"
+
 #include <memory>
 #include <string>
 
@@ -19,9 +21,6 @@
 #include "framework/stdctrls/TStatusBar.h"
 #include "platform/CreateHost.h"
 #include "skin/TsSkinManager.h"
-
-// The main window's definition, built into the program.
-extern const char Unit1Definition[];
 
 namespace {
 
@@ -70,15 +69,7 @@ struct TContainerWorld {
         PlainPanel->SetCaption("Noticias");
         PlainBar = AddBar<TStatusBar>(Form, 330);
         PlainBar->SetLeft(354);
-        RegisterClass(TsSkinManager::StaticClassInfo());
-        const std::string text = Unit1Definition;
-        const size_t start = text.find("  object sSkinManager1: TsSkinManager\n");
-        const size_t end = text.find("\n  end\n", start);
-        ReadComponentResource(
-            Form, "object Form1: TForm\n" + text.substr(start, end + 7 - start) + "end\n",
-            "Unit1.dfm");
-        Form->Show();
-        App->ProcessMessages();
+        ApplyLauncherSkin(*App, Form);
     }
     std::unique_ptr<TApplication> App;
     TForm* Form = nullptr;

@@ -6,6 +6,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "LauncherSkin.h"
+
 #include <memory>
 #include <string>
 
@@ -20,9 +22,6 @@
 #include "framework/stdctrls/TEdit.h"
 #include "platform/CreateHost.h"
 #include "skin/TsSkinManager.h"
-
-// The main window's definition, built into the program.
-extern const char Unit1Definition[];
 
 namespace {
 
@@ -57,15 +56,7 @@ struct TFieldWorld {
         PlainEdit->SetText("Jogador");
         PlainCheck = Add<TCheckBox>(150, 60, 53, 19);
         PlainCheck->SetCaption("Efeito");
-        RegisterClass(TsSkinManager::StaticClassInfo());
-        const std::string text = Unit1Definition;
-        const size_t start = text.find("  object sSkinManager1: TsSkinManager\n");
-        const size_t end = text.find("\n  end\n", start);
-        ReadComponentResource(
-            Form, "object Form1: TForm\n" + text.substr(start, end + 7 - start) + "end\n",
-            "Unit1.dfm");
-        Form->Show();
-        App->ProcessMessages();
+        ApplyLauncherSkin(*App, Form);
     }
     template <class T> T* Add(int x, int y, int w, int h) {
         auto* c = new T(Form);

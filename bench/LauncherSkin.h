@@ -1,0 +1,28 @@
+#pragma once
+// Benchmarks of skinned painting run on the launcher's own skin: the skin
+// manager block of the main window's definition is read into the bench's
+// form, so the skin is loaded and announced exactly as at start-up.
+
+#include <string>
+
+#include "framework/component/TClassRegistry.h"
+#include "framework/component/TFormReader.h"
+#include "framework/forms/TApplication.h"
+#include "framework/forms/TForm.h"
+#include "skin/TsSkinManager.h"
+
+// The main window's definition, built into the program.
+extern const char Unit1Definition[];
+
+// Reads the launcher's skin manager into the form, shows the form and lets
+// the skin's announcements and the first paint settle.
+inline void ApplyLauncherSkin(TApplication& app, TForm* form) {
+    RegisterClass(TsSkinManager::StaticClassInfo());
+    const std::string text = Unit1Definition;
+    const size_t start = text.find("  object sSkinManager1: TsSkinManager\n");
+    const size_t end = text.find("\n  end\n", start);
+    ReadComponentResource(
+        form, "object Form1: TForm\n" + text.substr(start, end + 7 - start) + "end\n", "Unit1.dfm");
+    form->Show();
+    app.ProcessMessages();
+}
