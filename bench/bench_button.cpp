@@ -34,31 +34,14 @@ public:
     void Tick() { Timer(); }
 };
 
-// A form with the launcher's skin manager (read from the main window's
-// definition, so the skin is applied as at start-up) and one button.
-struct TButtonWorld {
-    TButtonWorld() {
-        InstallHeadlessHost();
-        App = std::make_unique<TApplication>();
-        Form = new TForm(App.get());
-        Form->SetBounds(0, 0, 300, 200);
-        Button = new TBenchButton(Form);
-        Button->SetParent(Form);
-        Button->SetBounds(20, 20, 75, 25);
-        Button->SetCaption("Jogar");
-        ApplyLauncherSkin(*App, Form);
-    }
-    std::unique_ptr<TApplication> App;
-    TForm* Form = nullptr;
-    TBenchButton* Button = nullptr;
-};
+using TButtonWorld = TOneControlWorld<TBenchButton>;
 
 void BM_ButtonCacheRebuild75x25(benchmark::State& state) {
     TButtonWorld w;
     for (auto _ : state) {
-        w.Button->SkinData()->BGChanged = true;
-        w.Button->Render();
-        benchmark::DoNotOptimize(w.Button->SkinData()->CacheBmp()->Pixel(30, 12));
+        w.Control->SkinData()->BGChanged = true;
+        w.Control->Render();
+        benchmark::DoNotOptimize(w.Control->SkinData()->CacheBmp()->Pixel(30, 12));
     }
 }
 BENCHMARK(BM_ButtonCacheRebuild75x25)->Unit(benchmark::kMicrosecond);
@@ -66,16 +49,16 @@ BENCHMARK(BM_ButtonCacheRebuild75x25)->Unit(benchmark::kMicrosecond);
 void BM_ButtonWarmRepaint75x25(benchmark::State& state) {
     TButtonWorld w;
     for (auto _ : state) {
-        w.Button->Invalidate();
-        w.Button->Update();
+        w.Control->Invalidate();
+        w.Control->Update();
     }
 }
 BENCHMARK(BM_ButtonWarmRepaint75x25)->Unit(benchmark::kMicrosecond);
 
 void BM_ButtonFadeFrame75x25(benchmark::State& state) {
     TButtonWorld w;
-    auto* fade = new TBenchFade(w.Button);
-    fade->Prepare(w.Button->SkinData());
+    auto* fade = new TBenchFade(w.Control);
+    fade->Prepare(w.Control->SkinData());
     fade->SetMode(fmFadingIn);
     for (auto _ : state) {
         fade->FadeStep = 1;

@@ -41,31 +41,14 @@ protected:
     }
 };
 
-// A form with the launcher's skin manager (read from the main window's
-// definition, so the skin is applied as at start-up) and one button.
-struct TSkinnedWorld {
-    TSkinnedWorld() {
-        InstallHeadlessHost();
-        App = std::make_unique<TApplication>();
-        Form = new TForm(App.get());
-        Form->SetBounds(0, 0, 300, 200);
-        Button = new TBenchButton(Form);
-        Button->SetParent(Form);
-        Button->SetBounds(20, 20, 75, 25);
-        Button->SetCaption("Jogar");
-        ApplyLauncherSkin(*App, Form);
-    }
-    std::unique_ptr<TApplication> App;
-    TForm* Form = nullptr;
-    TBenchButton* Button = nullptr;
-};
+using TSkinnedWorld = TOneControlWorld<TBenchButton>;
 
 void BM_WriteSkinTextButtonCaption(benchmark::State& state) {
     TSkinnedWorld w;
     TBitmap bmp(75, 25);
     for (auto _ : state) {
         TRect r = Rect(0, 6, 75, 19);
-        WriteSkinText(bmp.Canvas(), "Jogar", true, false, *w.Button->SkinData(), CaptionFlags, r);
+        WriteSkinText(bmp.Canvas(), "Jogar", true, false, *w.Control->SkinData(), CaptionFlags, r);
         benchmark::DoNotOptimize(bmp.Pixel(30, 12));
     }
 }
@@ -74,9 +57,9 @@ BENCHMARK(BM_WriteSkinTextButtonCaption)->Unit(benchmark::kMicrosecond);
 void BM_CacheRebuild75x25(benchmark::State& state) {
     TSkinnedWorld w;
     for (auto _ : state) {
-        w.Button->SkinData()->BGChanged = true;
-        w.Button->Render();
-        benchmark::DoNotOptimize(w.Button->SkinData()->CacheBmp()->Pixel(30, 12));
+        w.Control->SkinData()->BGChanged = true;
+        w.Control->Render();
+        benchmark::DoNotOptimize(w.Control->SkinData()->CacheBmp()->Pixel(30, 12));
     }
 }
 BENCHMARK(BM_CacheRebuild75x25)->Unit(benchmark::kMicrosecond);
@@ -84,8 +67,8 @@ BENCHMARK(BM_CacheRebuild75x25)->Unit(benchmark::kMicrosecond);
 void BM_WarmRepaint75x25(benchmark::State& state) {
     TSkinnedWorld w;
     for (auto _ : state) {
-        w.Button->Invalidate();
-        w.Button->Update();
+        w.Control->Invalidate();
+        w.Control->Update();
     }
 }
 BENCHMARK(BM_WarmRepaint75x25)->Unit(benchmark::kMicrosecond);

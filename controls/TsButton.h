@@ -14,6 +14,7 @@
 // TsButtonLook.cpp; the window procedure, mouse and keys in
 // TsButtonInput.cpp; the fades in TsButtonFade.cpp.
 
+#include "controls/THintHold.h"
 #include "controls/TsDisabledKind.h"
 #include "controls/TsSkinnedControl.h"
 #include "framework/stdctrls/TButton.h"
@@ -27,7 +28,7 @@ struct TsButtonState {
     bool RegionChanged = true;  // the next render rebuilds the window's shape
     bool Down = false;          // stays drawn pushed
     bool DefaultActive = false; // a Default button hot while no skinned button has the focus
-    bool SavedShowHint = true;  // the application's hint setting during a press
+    THintHold Hints;            // hints are off during a press
 };
 
 class TsButton : public TsSkinnedControl<TButton> {

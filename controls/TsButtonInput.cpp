@@ -218,10 +218,7 @@ void TsButton::MouseEvent(const TMessage& m) {
 bool TsButton::MousePress(const TMessage& m) {
     if (!Enabled()) return false;
     // A second button pressed during a press must not save hints as off.
-    if (!FState.MouseInside && Application) {
-        FState.SavedShowHint = Application->ShowHint();
-        Application->SetShowHint(false);
-    }
+    if (!FState.MouseInside) FState.Hints.Hold();
     FState.MouseInside = true;
     StopFade();
     const bool left = m.Msg == WM_LBUTTONDOWN || m.Msg == WM_LBUTTONDBLCLK;
@@ -232,7 +229,7 @@ bool TsButton::MousePress(const TMessage& m) {
 bool TsButton::MouseRelease(TMessage& m) {
     if (!Enabled()) return false;
     if (!FState.MouseInside || IsDestroying()) return true;
-    if (Application) Application->SetShowHint(FState.SavedShowHint);
+    FState.Hints.Release();
     FState.MouseInside = false;
     if (m.Msg != WM_LBUTTONUP) return false;
     const bool inside = ClientRect().Contains(LParamToPoint(m.LParam));

@@ -29,15 +29,6 @@ constexpr int CaptionEnd = 2;
 // The automatic size adds this much width after the text, and height below.
 constexpr int AutoWidthExtra = 5;
 constexpr int AutoHeightExtra = 2;
-
-// The mask see-through colour override for one paint.
-class TMaskColorScope {
-public:
-    explicit TMaskColorScope(TColor color) { ParentMaskColor = color; }
-    ~TMaskColorScope() { ParentMaskColor = clSeeThrough; }
-    TMaskColorScope(const TMaskColorScope&) = delete;
-    TMaskColorScope& operator=(const TMaskColorScope&) = delete;
-};
 } // namespace
 
 const TBitmap* TsCheckBox::UserGlyph() const {
@@ -141,7 +132,7 @@ void TsCheckBox::PaintNow(TMessage& m) {
     HDC given = WParamToDC(m.WParam);
     HDC dc = given ? given : BeginPaint(Handle(), ps);
     if (dc && !SkinData()->IsUpdating()) {
-        TMaskColorScope scope(ColorToRGB(Parent() ? Parent()->Color() : Color()));
+        TParentMaskColorGuard scope(ColorToRGB(Parent() ? Parent()->Color() : Color()));
         PrepareCache(*this);
         TBitmap* cache = SkinData()->CacheBmp();
         dc->BitBlt(0, 0, Width(), Height(), *cache, 0, 0);

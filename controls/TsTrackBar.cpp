@@ -81,7 +81,7 @@ bool TsTrackBar::SkinnedMessage(TMessage& m) {
         MouseCrossed(m);
         return true;
     case WM_LBUTTONDOWN:
-        HoldHints();
+        FState.Hints.Hold();
         StopFade();
         FState.ThumbPressed = true;
         SkinData()->Invalidate();
@@ -90,33 +90,20 @@ bool TsTrackBar::SkinnedMessage(TMessage& m) {
         TControlRef alive(this);
         TsSkinnedControl::WndProc(m);
         if (!alive) return true;
-        RestoreHints();
+        FState.Hints.Release();
         FState.ThumbPressed = false;
         SkinData()->Invalidate();
         return true;
     }
     case WM_CAPTURECHANGED:
         // A press that loses the mouse without a release gives the hints back too.
-        RestoreHints();
+        FState.Hints.Release();
         FState.ThumbPressed = false;
         SkinData()->Invalidate();
         return false;
     default:
         return false;
     }
-}
-
-void TsTrackBar::HoldHints() {
-    if (FState.HintsHeld || !Application) return;
-    FState.SavedShowHint = Application->ShowHint();
-    FState.HintsHeld = true;
-    Application->SetShowHint(false);
-}
-
-void TsTrackBar::RestoreHints() {
-    if (!FState.HintsHeld || !Application) return;
-    FState.HintsHeld = false;
-    Application->SetShowHint(FState.SavedShowHint);
 }
 
 void TsTrackBar::PaintNow(TMessage& m) {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "controls/TFadeTimer.h"
+#include "controls/THintHold.h"
 #include "controls/TsDisabledKind.h"
 #include "controls/TsSkinnedControl.h"
 #include "framework/graphics/TBitmap.h"
@@ -22,8 +23,7 @@
 // What the track bar's state machine keeps.
 struct TsTrackBarState {
     bool ThumbPressed = false; // the left button went down on the control
-    bool HintsHeld = false;    // hints are off for a press
-    bool SavedShowHint = true; // the application's hint setting before it
+    THintHold Hints;           // hints are off for a press
 };
 
 class TsTrackBar : public TsSkinnedControl<TTrackBar>, private TFadeTimer::TClient {
@@ -72,8 +72,6 @@ private:
     bool SkinnedMessage(TMessage& m);
     void PaintNow(TMessage& m);
     void MouseCrossed(TMessage& m);
-    void HoldHints();
-    void RestoreHints();
     void PaintChannel();
     void PaintTicks();
     void PaintThumb();

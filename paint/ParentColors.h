@@ -30,3 +30,12 @@ public:
     TParentColorGuard(const TParentColorGuard&) = delete;
     TParentColorGuard& operator=(const TParentColorGuard&) = delete;
 };
+
+// The mask override alone, for painters whose background takes no override.
+class TParentMaskColorGuard {
+public:
+    explicit TParentMaskColorGuard(TColor parentColor) { ParentMaskColor = parentColor; }
+    ~TParentMaskColorGuard() { ParentMaskColor = clSeeThrough; }
+    TParentMaskColorGuard(const TParentMaskColorGuard&) = delete;
+    TParentMaskColorGuard& operator=(const TParentMaskColorGuard&) = delete;
+};
