@@ -15,9 +15,12 @@
 #include "launcher/FormBinding.h"
 #include "launcher/Unit2.h"
 #include "launcher/Unit3.h"
+#include "launcher/WineTexts.h"
 #include "platform/services/FileAge.h"
 #include "platform/services/ProgramStart.h"
+#include "platform/services/SettingsLocation.h"
 #include "platform/services/TIniFile.h"
+#include "platform/services/WineStartCheck.h"
 
 extern const char Unit1Definition[];
 
@@ -107,6 +110,12 @@ void TForm1::FormCreate(TObject*) {
 void TForm1::sButton1Click(TObject*) {
     if (FileAge(ClientFile) == -1) {
         MessageBox(MissingClientText, Application->Title());
+        return;
+    }
+    // A Windows client that Wine cannot run here would start to nothing.
+    if (const TWineCheck wine = CheckWineStart(ClientFile, WinePrefixPath());
+        wine.Problem != TWineProblem::wpNone) {
+        MessageBox(WineProblemText(wine, Lang), Application->Title());
         return;
     }
     // The client's own fate is its affair; only a start that could not even be

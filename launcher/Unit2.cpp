@@ -13,13 +13,19 @@
 #include "controls/TsTrackBar.h"
 #include "framework/component/SysUtils.h"
 #include "framework/forms/TApplication.h"
+#include "framework/forms/TScreen.h"
 #include "framework/stdctrls/MessageBox.h"
 #include "framework/stdctrls/TButton.h"
 #include "launcher/CenterWindow.h"
 #include "launcher/FormBinding.h"
+#include "launcher/TWineApply.h"
 #include "launcher/Unit1.h"
+#include "launcher/WineTexts.h"
+#include "platform/services/FindWine.h"
 #include "platform/services/TIniFile.h"
 #include "platform/services/TRegistry.h"
+#include "platform/services/TWinePrefixBackend.h"
+#include "platform/services/WineStartCheck.h"
 
 extern const char Unit2Definition[];
 
@@ -49,6 +55,8 @@ void ApplySwitch(TCheckBox* box, int32_t value) {
 } // namespace
 
 TForm2::TForm2(TComponent* owner) : TForm(owner) {}
+
+TForm2::~TForm2() = default;
 
 const TClassInfo* TForm2::StaticClassInfo() {
     // The handlers its definition may name.
@@ -123,24 +131,79 @@ void TForm2::FormCreate(TObject*) {
     }
 }
 
+std::vector<TRegNamedValue> TForm2::AppliedValues() const {
+    // A list with no selection writes -1.
+    return {{"ID", {REG_SZ, sEdit1->Text()}},
+            {"MusicOnOff", DwordData(MusicSwitch)},
+            {"SoundOnOff", DwordData(SoundSwitch)},
+            {"ColorDepth", DwordData(sComboBox2->ItemIndex())},
+            {"Resolution", DwordData(sComboBox1->ItemIndex())},
+            {"VolumeLevel", DwordData(Volume)}};
+}
+
 void TForm2::sButton1Click(TObject*) {
+    if (ApplyRunning()) return;
     SoundSwitch = sCheckBox1->Checked() ? 1 : 0;
     MusicSwitch = sCheckBox2->Checked() ? 1 : 0;
     Volume = sTrackBar1->Position();
-    {
-        // The key is released on the way out whether or not the writes succeed;
-        // a failed write leaves the dialog open with the error shown.
-        TRegistry reg;
-        reg.SetRootKey(HKEY_CURRENT_USER);
-        reg.OpenKey(GameSettingsKey, true);
-        reg.WriteString("ID", sEdit1->Text());
-        reg.WriteInteger("MusicOnOff", MusicSwitch);
-        reg.WriteInteger("SoundOnOff", SoundSwitch);
-        reg.WriteInteger("ColorDepth", sComboBox2->ItemIndex());
-        reg.WriteInteger("Resolution", sComboBox1->ItemIndex());
-        reg.WriteInteger("VolumeLevel", Volume);
+    std::vector<TRegNamedValue> values = AppliedValues();
+    const TSettingsLocation where = CurrentSettingsLocation();
+    if (where.Kind == TSettingsKind::skWinePrefix) {
+        if (const TWineCheck owner = CheckPrefixOwner(where.Path);
+            owner.Problem != TWineProblem::wpNone) {
+            MessageBox(WineProblemText(owner, Lang), Application->Title());
+            return;
+        }
+        // Wine holds the registry while it runs, and makes the prefix first.
+        if (TWinePrefixBackend(where.Path).WritesThroughWine())
+            return StartWineApply(where.Path, std::move(values));
     }
+    WriteStore(values);
     Hide();
+}
+
+void TForm2::WriteStore(const std::vector<TRegNamedValue>& values) {
+    // The key is released on the way out whether or not the writes succeed;
+    // a failed write leaves the dialog open with the error shown.
+    TRegistry reg;
+    reg.SetRootKey(HKEY_CURRENT_USER);
+    reg.OpenKey(GameSettingsKey, true);
+    for (const auto& [name, data] : values) {
+        if (data.Type == REG_SZ)
+            reg.WriteString(name, data.Bytes);
+        else
+            reg.WriteInteger(name, DwordValue(data));
+    }
+}
+
+void TForm2::StartWineApply(const std::string& prefix, std::vector<TRegNamedValue> values) {
+    const std::string wine = FindWine();
+    if (wine.empty()) {
+        MessageBox(WineProblemText({TWineProblem::wpNoWine, {}, prefix, {}}, Lang),
+                   Application->Title());
+        return;
+    }
+    FWineApply = std::make_unique<TWineApply>(
+        TWineWrite{wine, prefix, GameSettingsKey, std::move(values)},
+        [this](const TWineApplyResult& result) { WineApplyDone(result); });
+    FCaptionBeforeApply = Caption();
+    SetCaption(FCaptionBeforeApply + WineBusyCaption(FWineApply->CreatingPrefix(), Lang));
+    sButton1->SetEnabled(false);
+    Screen->SetCursor(crHourGlass);
+}
+
+void TForm2::WineApplyDone(const TWineApplyResult& result) {
+    const std::string prefix = CurrentSettingsLocation().Path;
+    FWineApply.reset();
+    SetCaption(FCaptionBeforeApply);
+    sButton1->SetEnabled(true);
+    Screen->SetCursor(crDefault);
+    if (result.State == TWineWriteState::wwDone) {
+        Hide();
+        return;
+    }
+    MessageBox(WineWriteFailureText(result.Failure, result.Detail, prefix, Lang),
+               Application->Title(), MB_ICONSTOP);
 }
 
 void TForm2::sButton2Click(TObject*) {

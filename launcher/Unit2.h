@@ -2,10 +2,13 @@
 // The options dialog: the game client's own settings in the registry.
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "controls/TsButton.h"
 #include "framework/forms/TForm.h"
+#include "platform/services/RegImportText.h"
 
 class TsPanel;
 class TsLabel;
@@ -14,6 +17,8 @@ class TsGroupBox;
 class TsComboBox;
 class TsCheckBox;
 class TsTrackBar;
+class TWineApply;
+struct TWineApplyResult;
 
 namespace Unit2 {
 extern int32_t MusicSwitch;
@@ -28,6 +33,7 @@ extern const char* const GameSettingsKey;
 class TForm2 : public TForm {
 public:
     explicit TForm2(TComponent* owner);
+    ~TForm2() override;
 
     const TClassInfo* ClassInfo() const override;
     static const TClassInfo* StaticClassInfo();
@@ -53,6 +59,19 @@ public:
     void FormCreate(TObject* Sender);
     void sButton1Click(TObject* Sender);
     void sButton2Click(TObject* Sender);
+
+    // True while Apply's write goes through Wine in the background.
+    bool ApplyRunning() const { return FWineApply != nullptr; }
+
+private:
+    // The six values Apply writes, in the order it writes them.
+    std::vector<TRegNamedValue> AppliedValues() const;
+    void WriteStore(const std::vector<TRegNamedValue>& values);
+    void StartWineApply(const std::string& prefix, std::vector<TRegNamedValue> values);
+    void WineApplyDone(const TWineApplyResult& result);
+
+    std::unique_ptr<TWineApply> FWineApply;
+    std::string FCaptionBeforeApply;
 };
 
 extern TForm2* Form2;

@@ -23,7 +23,8 @@ enum class TCursorShape {
     csSizeNS,
     csSizeNWSE,
     csSizeNESW,
-    csSizeAll
+    csSizeAll,
+    csWait
 };
 
 struct TWindowParams {

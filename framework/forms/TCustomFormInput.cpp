@@ -55,6 +55,8 @@ TCursorShape ShapeOf(TCursor c) {
         return TCursorShape::csSizeNESW;
     case crSizeAll:
         return TCursorShape::csSizeAll;
+    case crHourGlass:
+        return TCursorShape::csWait;
     default:
         return TCursorShape::csArrow;
     }

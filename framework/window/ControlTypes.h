@@ -73,6 +73,7 @@ constexpr TCursor crSizeNESW = -6;
 constexpr TCursor crSizeNS = -7;
 constexpr TCursor crSizeNWSE = -8;
 constexpr TCursor crSizeWE = -9;
+constexpr TCursor crHourGlass = -11;
 constexpr TCursor crHandPoint = -21;
 constexpr TCursor crSizeAll = -22;
 

@@ -52,6 +52,6 @@ private:
     std::unordered_map<Uint32, TSdlWindow*> FWindows;
     std::deque<TEvent> FReady;
     TSdlWindow* FCapture = nullptr;
-    SDL_Cursor* FCursors[8] = {};
+    SDL_Cursor* FCursors[9] = {};
     uint64_t FWakeUps = 0;
 };

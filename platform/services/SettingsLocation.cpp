@@ -90,8 +90,8 @@ std::string DescribeSettingsLocation(const TSettingsLocation& location) {
     const TWinePrefixBackend prefix(location.Path);
     std::string text = "The game's settings are kept in the Wine prefix " + location.Path + " (" +
                        prefix.UserRegPath() + ")\nbecause " + location.Because + ".\n";
-    const std::string why = prefix.WhyNotWritable();
-    return text + (why.empty() ? "They can be changed now.\n" : why + "\n");
+    if (!prefix.WritesThroughWine()) return text + "Apply writes them into user.reg directly.\n";
+    return text + prefix.WhyNotWritable() + "\nApply writes them through Wine (wine reg import).\n";
 }
 
 std::unique_ptr<TRegistryBackend> OpenRegistryBackend() {

@@ -118,9 +118,14 @@ int32_t TRegistry::ReadInteger(std::string_view name) const {
         throw ERegistryException("Invalid data type for " + Quoted(name));
     if (!v || v->Bytes.size() != 4)
         throw ERegistryException("Failed to get data for " + Quoted(name));
+    return DwordValue(*v);
+}
+
+int32_t DwordValue(const TRegValueData& data) {
+    if (data.Bytes.size() < 4) return 0;
     uint32_t u = 0;
     for (int b = 3; b >= 0; --b)
-        u = u << 8 | static_cast<unsigned char>(v->Bytes[b]);
+        u = u << 8 | static_cast<unsigned char>(data.Bytes[b]);
     return static_cast<int32_t>(u);
 }
 
@@ -128,12 +133,16 @@ void TRegistry::WriteString(std::string_view name, std::string_view value) {
     Write(name, {REG_SZ, std::string(value)});
 }
 
-void TRegistry::WriteInteger(std::string_view name, int32_t value) {
+TRegValueData DwordData(int32_t value) {
     const auto u = static_cast<uint32_t>(value);
     std::string bytes;
     for (int b = 0; b < 4; ++b)
         bytes += static_cast<char>((u >> (8 * b)) & 0xFF);
-    Write(name, {REG_DWORD, bytes});
+    return {REG_DWORD, bytes};
+}
+
+void TRegistry::WriteInteger(std::string_view name, int32_t value) {
+    Write(name, DwordData(value));
 }
 
 // Parse errors and a store that cannot take writes now are reported as

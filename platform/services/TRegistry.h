@@ -67,6 +67,11 @@ private:
     std::string FCreateError; // why the last OpenKey could not create its key
 };
 
+// A REG_DWORD's data: four bytes, low byte first.
+TRegValueData DwordData(int32_t value);
+// The value of a REG_DWORD's four bytes.
+int32_t DwordValue(const TRegValueData& data);
+
 // A registry error that carries, besides the message shown to the user, the
 // cause underneath (the file system's error).
 class ERegistryWriteError : public ERegistryException {

@@ -80,12 +80,12 @@ std::string TWinePrefixBackend::WhyNotWritable() const {
     struct stat st {};
     if (stat(UserRegPath().c_str(), &st) != 0)
         return "The Wine prefix " + FPrefix +
-               " has not been created yet, so the game's settings cannot be saved there. "
-               "Start the game once, close it, and set the options again.";
+               " has not been created yet, so its user.reg cannot be edited: Wine creates "
+               "the prefix first.";
     if (WineServerRunning(FPrefix, FServerTempRoot))
         return "Wine is running for the prefix " + FPrefix +
-               " (the game or another Windows program is open), and would overwrite the "
-               "settings. Close it and set the options again.";
+               " (the game or another Windows program is open) and would overwrite a change "
+               "to user.reg: the settings go through Wine instead. Apply again.";
     return {};
 }
 

@@ -10,10 +10,12 @@
 // A write edits user.reg in place only while no Wine server runs for the
 // prefix (WineServer.h); while one runs, or before the prefix exists (Wine
 // creates it with its first run), the write raises ERegistryUnavailable and
-// the file is left alone. A lock on the prefix folder keeps two launchers'
-// writes apart. There remains a short moment between the check and the
-// rename in which a server that starts then reads the old file; the change
-// is then lost when it saves, but nothing is damaged.
+// the file is left alone: such writes go through Wine itself
+// (TWineWriteJob.h), which the caller starts when WritesThroughWine() says
+// so. A lock on the prefix folder keeps two launchers' writes apart. There
+// remains a short moment between the check and the rename in which a server
+// that starts then reads the old file; the change is then lost when it
+// saves, but nothing is damaged.
 
 #include <functional>
 #include <memory>
@@ -30,8 +32,11 @@ public:
 
     const std::string& Prefix() const { return FPrefix; }
     std::string UserRegPath() const { return FPrefix + "/user.reg"; }
-    // Empty when a write can go ahead now, else why not.
+    // Empty when a write can go ahead in user.reg now, else why not.
     std::string WhyNotWritable() const;
+    // True while a write has to go through Wine: the prefix is not there yet,
+    // or a Wine server runs for it.
+    bool WritesThroughWine() const { return !WhyNotWritable().empty(); }
 
     bool KeyExists(HKEY root, std::string_view path) const override;
     std::optional<TRegValueData> FindValue(HKEY root, std::string_view path,

@@ -1,5 +1,8 @@
 #include "platform/services/WineServer.h"
 
+#include "platform/services/AtomicFile.h"
+
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -8,18 +11,31 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-std::string WineServerSocketPath(const std::string& prefix, const std::string& tempRoot) {
+namespace {
+
+constexpr size_t kMaxFolderName = 64;
+
+// "server-<dev>-<inode>/socket" of the prefix folder, or empty.
+std::string ServerTail(const std::string& prefix) {
     struct stat st {};
     if (stat(prefix.c_str(), &st) != 0) return {};
-    char name[96];
-    std::snprintf(name, sizeof name, "/.wine-%u/server-%llx-%llx/socket",
-                  static_cast<unsigned>(getuid()), static_cast<unsigned long long>(st.st_dev),
+    char name[80];
+    std::snprintf(name, sizeof name, "server-%llx-%llx/socket",
+                  static_cast<unsigned long long>(st.st_dev),
                   static_cast<unsigned long long>(st.st_ino));
-    return tempRoot + name;
+    return name;
 }
 
-bool WineServerRunning(const std::string& prefix, const std::string& tempRoot) {
-    const std::string path = WineServerSocketPath(prefix, tempRoot);
+bool IsPlainFolderName(const std::string& name) {
+    if (name.empty() || name.size() > kMaxFolderName || name == "." || name == "..") return false;
+    for (const char c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-' && c != '_' && c != '.')
+            return false;
+    return true;
+}
+
+// Whether something listens on the socket at path.
+bool Listening(const std::string& path) {
     struct stat st {};
     if (path.empty() || lstat(path.c_str(), &st) != 0) return false;
     sockaddr_un addr{};
@@ -34,4 +50,29 @@ bool WineServerRunning(const std::string& prefix, const std::string& tempRoot) {
     const int err = errno;
     close(fd);
     return result == 0 || (err != ECONNREFUSED && err != ENOENT);
+}
+
+} // namespace
+
+std::string WineServerSocketPath(const std::string& prefix, const std::string& tempRoot) {
+    const std::string tail = ServerTail(prefix);
+    if (tail.empty()) return {};
+    return tempRoot + "/.wine-" + std::to_string(getuid()) + "/" + tail;
+}
+
+std::string WinePrivateServerSocketPath(const std::string& prefix, const std::string& tempRoot) {
+    std::string folder;
+    if (ReadFileBytes(prefix + "/wineserver", folder) != 0) return {};
+    while (!folder.empty() && (folder.back() == '\n' || folder.back() == '\r'))
+        folder.pop_back();
+    const std::string tail = ServerTail(prefix);
+    if (!IsPlainFolderName(folder) || tail.empty()) return {};
+    return tempRoot + "/" + folder + "/" + tail;
+}
+
+bool WineServerRunning(const std::string& prefix, const std::string& tempRoot) {
+    for (const std::string& path :
+         {WineServerSocketPath(prefix, tempRoot), WinePrivateServerSocketPath(prefix, tempRoot)})
+        if (!path.empty() && Listening(path)) return true;
+    return false;
 }

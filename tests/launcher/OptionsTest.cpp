@@ -186,7 +186,13 @@ TEST_F(OptionsDialog, UnderWineTheDialogWorksOnThePrefixsRegistry) {
     EXPECT_FALSE(fs::exists(Folder / "registry.reg"));
 }
 
-TEST_F(OptionsDialog, UnderWineApplySaysWhyTheSettingsCannotBeSavedYet) {
+// Apply on a prefix not made yet goes to Wine in the background; a Wine that
+// fails says why, and the dialog comes back as it was. The stand-in Wine
+// fails as a broken install would.
+TEST_F(OptionsDialog, UnderWineAFailedWriteThroughWineIsReported) {
+    std::ofstream(Folder / "wine") << "#!/bin/sh\necho \"wine: broken install\" >&2\nexit 3\n";
+    fs::permissions(Folder / "wine", fs::perms::owner_all);
+    setenv("WINE", (Folder / "wine").c_str(), 1);
     SetRegistryStorePath("");
     UseSettingsLocation(
         TSettingsLocation{TSettingsKind::skWinePrefix, (Folder / "no-prefix").string(), "test"});
@@ -195,10 +201,23 @@ TEST_F(OptionsDialog, UnderWineApplySaysWhyTheSettingsCannotBeSavedYet) {
     Form2->Show();
     ClearMessageBoxLog();
     Click("Form2.sButton1");
+    EXPECT_TRUE(Form2->ApplyRunning());
+    EXPECT_FALSE(Find("Form2.sButton1")->Enabled());
+    EXPECT_EQ(Form2->Caption(), "Configurações - preparando o Wine...");
+    Click("Form2.sButton1"); // a second Apply while the first runs does nothing
+    for (int i = 0; i < 500 && Form2->ApplyRunning(); ++i) {
+        Wait(100);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
     UseSettingsLocation(std::nullopt);
+    unsetenv("WINE");
     EXPECT_TRUE(Form2->Visible());
+    EXPECT_TRUE(Find("Form2.sButton1")->Enabled());
+    EXPECT_EQ(Form2->Caption(), "Configurações");
     ASSERT_EQ(MessageBoxLog().size(), 1u);
-    EXPECT_NE(MessageBoxLog()[0].Text.find("has not been created yet"), std::string::npos)
+    EXPECT_TRUE(MessageBoxLog()[0].StopIcon);
+    EXPECT_NE(MessageBoxLog()[0].Text.find("não pôde ser criada"), std::string::npos);
+    EXPECT_NE(MessageBoxLog()[0].Text.find("wine: broken install"), std::string::npos)
         << MessageBoxLog()[0].Text;
     EXPECT_FALSE(fs::exists(Folder / "no-prefix"));
 }
