@@ -1,7 +1,10 @@
 #include "LauncherFixture.h"
 
 #include <ctime>
+#include <unistd.h>
 #include <utime.h>
+
+#include "platform/services/WineStartCheck.h"
 
 using GameStart = HeadlessLauncher;
 
@@ -86,6 +89,56 @@ TEST_F(GameStart, AClientThatCannotStartIsExplained) {
     ASSERT_EQ(MessageBoxLog().size(), 1u);
     EXPECT_FALSE(MessageBoxLog()[0].Text.empty());
     EXPECT_NE(MessageBoxLog()[0].Text, MissingClient);
+}
+
+// A Windows client that Wine cannot run here is explained in the launcher's
+// language rather than started to nothing.
+TEST_F(GameStart, AWindowsClientWineCannotRunIsExplained) {
+    WriteFullIni("1");
+    WriteAllSettings();
+    std::string client(0x90, '\0'); // "MZ", the header at 0x80, "PE", i386
+    client.replace(0, 2, "MZ");
+    client[0x3c] = static_cast<char>(0x80);
+    client.replace(0x80, 6, std::string("PE\0\0\x4c\x01", 6));
+    std::ofstream(Folder / "main.exe", std::ios::binary) << client;
+    WriteClient(Folder / "wine", Folder / "runs.log"); // a Wine that would record a start
+    setenv("WINE", (Folder / "wine").c_str(), 1);
+    const std::string oldPrefix = getenv("WINEPREFIX") ? getenv("WINEPREFIX") : "";
+    setenv("WINEPREFIX", (Folder / "prefix").c_str(), 1);
+    CreateLauncher();
+    if (!HasWine32Support((Folder / "wine").string(), WineLibraryRoots())) {
+        Click("Form1.sButton1");
+        ASSERT_EQ(MessageBoxLog().size(), 1u);
+        EXPECT_NE(MessageBoxLog()[0].Text.find("32-bit Windows program"), std::string::npos);
+        EXPECT_NE(MessageBoxLog()[0].Text.find("wine32:i386"), std::string::npos);
+    }
+    client[0x84] = static_cast<char>(0x64); // x86-64
+    client[0x85] = static_cast<char>(0x86);
+    std::ofstream(Folder / "main.exe", std::ios::binary) << client;
+    fs::create_directory(Folder / "prefix");
+    if (getuid() == 0 && chown((Folder / "prefix").c_str(), 65534, 65534) == 0) {
+        ClearMessageBoxLog();
+        Click("Form1.sButton1");
+        ASSERT_EQ(MessageBoxLog().size(), 1u);
+        EXPECT_NE(MessageBoxLog()[0].Text.find("belongs to another user"), std::string::npos)
+            << MessageBoxLog()[0].Text;
+        // Apply does not write into it either.
+        ClearMessageBoxLog();
+        SetRegistryStorePath("");
+        UseSettingsLocation(
+            TSettingsLocation{TSettingsKind::skWinePrefix, (Folder / "prefix").string(), "test"});
+        Click("Form2.sButton1");
+        UseSettingsLocation(std::nullopt);
+        EXPECT_TRUE(Form2->Visible());
+        ASSERT_EQ(MessageBoxLog().size(), 1u);
+        EXPECT_FALSE(fs::exists(Folder / "prefix/user.reg"));
+    }
+    unsetenv("WINE");
+    if (oldPrefix.empty())
+        unsetenv("WINEPREFIX");
+    else
+        setenv("WINEPREFIX", oldPrefix.c_str(), 1);
+    EXPECT_FALSE(fs::exists(Folder / "runs.log"));
 }
 
 TEST_F(GameStart, ButtonsShowDialogsAndExitCloses) {

@@ -47,8 +47,7 @@ std::string ErrorOf(const std::function<void()>& f) {
 // A server socket of the prefix under a scratch temporary root.
 class TFakeServer {
 public:
-    TFakeServer(const std::string& prefix, const std::string& root)
-        : FPath(WineServerSocketPath(prefix, root)) {
+    explicit TFakeServer(std::string socketPath) : FPath(std::move(socketPath)) {
         std::filesystem::create_directories(std::filesystem::path(FPath).parent_path());
         sockaddr_un addr{};
         addr.sun_family = AF_UNIX;
@@ -131,7 +130,7 @@ TEST_F(PrefixSettings, NothingIsWrittenBehindWineOrIntoABrokenFile) {
     TWinePrefixBackend prefix(Prefix(), root);
     const TRegValueData one{REG_DWORD, std::string("\1\0\0\0", 4)};
     {
-        TFakeServer server(Prefix(), root);
+        TFakeServer server(WineServerSocketPath(Prefix(), root));
         EXPECT_NE(prefix.WhyNotWritable().find("Wine is running for the prefix"),
                   std::string::npos);
         EXPECT_THROW(prefix.SetValue(HKEY_CURRENT_USER, kConfig, "Resolution", one),
@@ -143,6 +142,16 @@ TEST_F(PrefixSettings, NothingIsWrittenBehindWineOrIntoABrokenFile) {
     }
     prefix.SetValue(HKEY_CURRENT_USER, kConfig, "Resolution", one);
     EXPECT_NE(UserReg().find("\"Resolution\"=dword:00000001\n"), std::string::npos);
+
+    // Wine packages that keep the server in a private folder name it in the prefix.
+    FDir.Write("prefix/wineserver", "wine-Ab3_x.9");
+    {
+        const std::string classic = WineServerSocketPath(Prefix(), root);
+        TFakeServer server(root + "/wine-Ab3_x.9" + classic.substr(classic.find("/server-")));
+        EXPECT_TRUE(prefix.WritesThroughWine());
+        FDir.Write("prefix/wineserver", "../wine-Ab3_x.9"); // only a plain folder name counts
+        EXPECT_FALSE(prefix.WritesThroughWine());
+    }
 
     SetUserReg(kUserReg + "garbage\n");
     const std::string error = ErrorOf([&] { reg.OpenKey(kConfig, false); });
