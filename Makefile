@@ -3,7 +3,7 @@ JOBS     ?= $(shell nproc)
 CI_FLAGS := $(if $(CI),-DWERROR=ON,)
 FUZZ_SECONDS ?= 20
 
-.PHONY: setup run test format bench fuzz golden clean
+.PHONY: setup run run-wine test format bench fuzz golden clean
 
 setup:
 	@scripts/setup
@@ -12,6 +12,13 @@ run: setup
 	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release $(CI_FLAGS) >/dev/null
 	cmake --build build/release -j$(JOBS) --target launcher
 	scripts/run-demo build/release/launcher/launcher
+
+# The launcher on a game folder whose main.exe is the Windows test client, under
+# Wine: after Apply and Play the client prints the values it read.
+run-wine: setup
+	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release $(CI_FLAGS) >/dev/null
+	cmake --build build/release -j$(JOBS) --target launcher wineclient
+	scripts/run-wine-demo build/release/launcher/launcher build/release/wineclient/main.exe
 
 test: setup
 	scripts/format
