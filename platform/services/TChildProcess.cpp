@@ -87,6 +87,8 @@ TChildProcess::TChildProcess(const std::string& path, const std::vector<std::str
     const pid_t pid = fork();
     if (pid == 0) ExecChild(path.c_str(), argv.data(), envp.data(), out[1], errors[1]);
     const int forkErr = errno;
+    // Also here, so that a Kill() right after the start reaches the group.
+    if (pid > 0) setpgid(pid, pid);
     close(out[1]);
     close(errors[1]);
     FOutputFd = out[0];
