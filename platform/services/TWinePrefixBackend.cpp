@@ -85,7 +85,7 @@ std::string TWinePrefixBackend::WhyNotWritable() const {
     if (WineServerRunning(FPrefix, FServerTempRoot))
         return "Wine is running for the prefix " + FPrefix +
                " (the game or another Windows program is open) and would overwrite a change "
-               "to user.reg: the settings go through Wine instead. Apply again.";
+               "to user.reg.";
     return {};
 }
 
@@ -105,7 +105,10 @@ std::optional<TRegValueData> TWinePrefixBackend::FindValue(HKEY root, std::strin
 void TWinePrefixBackend::Edit(HKEY root, const std::function<bool(TWineRegistryFile&)>& change) {
     CheckCurrentUser(root, FPrefix);
     const TFolderLock lock(FPrefix);
-    if (std::string why = WhyNotWritable(); !why.empty()) throw ERegistryUnavailable(why);
+    // Checked again under the lock: Wine may have started since the caller
+    // chose to write directly; a second Apply then goes through Wine.
+    if (std::string why = WhyNotWritable(); !why.empty())
+        throw ERegistryUnavailable(why + " Apply again to save the settings through Wine.");
     TWineRegistryFile file = TWineRegistryFile::Load(UserRegPath()); // fresh, under the lock
     if (change(file)) SaveRegistryFile(file, UserRegPath());
 }
