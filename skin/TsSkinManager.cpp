@@ -119,11 +119,32 @@ void TsSkinManager::SetSkinDirectory(const std::string& value) {
 }
 
 void TsSkinManager::SetSkinName(const std::string& value) {
+    const std::string oldName = FSkinName, oldDirectory = FSkinDirectory;
     FSkinName = value;
     if (!FActive || !IsDefault()) return;
     if (OnBeforeChange) OnBeforeChange(this);
+    if (IsLoading()) {
+        // The definition is still being read: Loaded loads once it is done.
+        GlobalSkinData->SkinReady = false;
+        ChooseSkinSource();
+    } else {
+        TsLoadedSkin previous = TakeLoadedSkin();
+        try {
+            ChooseSkinSource();
+            LoadSkin();
+        } catch (...) {
+            RestoreLoadedSkin(std::move(previous));
+            FSkinName = oldName;
+            FSkinDirectory = oldDirectory;
+            throw;
+        }
+        SendNewSkin();
+    }
+    if (OnAfterChange) OnAfterChange(this);
+}
+
+void TsSkinManager::ChooseSkinSource() {
     if (FSkinName.empty()) FSkinDirectory.clear();
-    GlobalSkinData->SkinReady = false;
     GlobalSkinData->IniFile.reset();
     const std::string folder = GetFullSkinDirectory() + FSkinName;
     const std::string options = folder + "/Options.dat";
@@ -136,11 +157,6 @@ void TsSkinManager::SetSkinName(const std::string& value) {
         if (!FInternalSkins->Find(FSkinName) && FInternalSkins->Count() > 0)
             FSkinName = FInternalSkins->Items(0)->Name;
     }
-    if (!IsLoading()) {
-        LoadSkin();
-        SendNewSkin();
-    }
-    if (OnAfterChange) OnAfterChange(this);
 }
 
 void TsSkinManager::LoadSkin() {
@@ -194,7 +210,13 @@ void TsSkinManager::SetSkinnedPopups(bool value) {
 void TsSkinManager::Loaded() {
     TComponent::Loaded();
     if (IsDefault() && FActive && !FSkinName.empty()) {
-        LoadSkin();
+        try {
+            LoadSkin();
+        } catch (...) {
+            // Nothing was shown before: a skin that fails at start leaves none.
+            TakeLoadedSkin();
+            throw;
+        }
         SendNewSkin();
     }
 }
