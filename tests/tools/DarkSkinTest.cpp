@@ -15,6 +15,8 @@
 #include "tests/TempFolder.h"
 #include "tools/SkinGenDefinition.h"
 #include "tools/SkinGenFolder.h"
+#include "tools/SkinSheetRender.h"
+#include "tools/SkinSheetSource.h"
 
 namespace {
 
@@ -102,4 +104,21 @@ TEST(DarkSkin, TheFolderLoadsTheSectionsAndMasksItsGeneratorWrote) {
         EXPECT_EQ(GlobalSkinData->Version, 1.0);
     }
     EXPECT_TRUE(SkinGeneralData.empty());
+}
+
+TEST(DarkSkin, TheSkinSheetDrawsTheFolder) {
+    EXPECT_THROW(LoadSkinFolder(QUELM_SOURCE_DIR "/demo"), std::runtime_error);
+    std::vector<std::string> notices{"stale"};
+    EXPECT_EQ(LoadSkinFolder(ShippedFolder + "/", &notices), DarkSkinName);
+    EXPECT_TRUE(notices.empty());
+    const TSkinSheet sheet = RenderSkinSheet(DarkSkinName);
+    const auto sections = std::count_if(sheet.Entries.begin(), sheet.Entries.end(),
+                                        [](const TSheetEntry& e) { return e.Kind == seSection; });
+    EXPECT_EQ(sections, 55 * 6); // every section in three states at two sizes
+    ClearSkinMasks();
+    ClearSkinPatterns();
+    ClearSkinSections();
+    GlobalSkinData->IniFile.reset();
+    GlobalSkinData->SkinPath.clear();
+    GlobalSkinData->SkinReady = false;
 }
