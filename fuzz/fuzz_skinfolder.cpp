@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "skin/SkinState.h"
+#include "skin/folder/ESkinFolderError.h"
 #include "skin/folder/SkinFolderFiles.h"
 #include "skin/folder/SkinFolderPictures.h"
 #include "skin/folder/SkinFolderSections.h"

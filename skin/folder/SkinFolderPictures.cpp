@@ -6,6 +6,7 @@
 #include "platform/services/ReadWholeFile.h"
 #include "skin/SkinIniSections.h"
 #include "skin/SkinState.h"
+#include "skin/folder/ESkinFolderError.h"
 #include "skin/folder/SkinFolderFiles.h"
 
 namespace {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "skin/TsMemIniFile.h"
+#include "skin/folder/ESkinFolderError.h"
 
 // Clears the masks and the master bitmap, then loads them. Folder ends with '/'.
 void LoadFolderMasks(const TsMemIniFile& ini, const std::string& folder);

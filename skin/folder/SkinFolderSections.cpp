@@ -7,6 +7,7 @@
 #include "framework/graphics/Graphics.h"
 #include "skin/SkinIniSections.h"
 #include "skin/SkinState.h"
+#include "skin/folder/ESkinFolderError.h"
 #include "skin/folder/SkinFolderFiles.h"
 #include "skin/stored/TsSkinGeneral.h"
 

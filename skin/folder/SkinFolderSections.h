@@ -8,6 +8,7 @@
 
 #include "skin/TsGeneralData.h"
 #include "skin/TsMemIniFile.h"
+#include "skin/folder/ESkinFolderError.h"
 
 // The section itself, then its PARENTCLASS, that one's PARENTCLASS and so on.
 // A chain that comes back to a section already in it stops there, and a

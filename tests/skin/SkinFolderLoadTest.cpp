@@ -14,6 +14,7 @@
 #include "skin/SkinPaint.h"
 #include "skin/SkinState.h"
 #include "skin/TsSkinManager.h"
+#include "skin/folder/ESkinFolderError.h"
 #include "skin/folder/SkinFolderFiles.h"
 #include "skin/folder/SkinFolderLoader.h"
 #include "tests/HeadlessApp.h"

@@ -8,6 +8,7 @@
 
 #include "framework/graphics/Graphics.h"
 #include "skin/SkinIniSections.h"
+#include "skin/folder/ESkinFolderError.h"
 #include "skin/folder/SkinFolderFiles.h"
 #include "skin/folder/SkinFolderSections.h"
 
