@@ -14,6 +14,7 @@
 #include "skin/SkinCommands.h"
 #include "skin/SkinIniSections.h"
 #include "skin/SkinState.h"
+#include "skin/folder/ESkinFolderError.h"
 #include "skin/stored/StoredSkinLoader.h"
 
 bool SkinChanging = false;
@@ -212,8 +213,14 @@ void TsSkinManager::Loaded() {
     if (IsDefault() && FActive && !FSkinName.empty()) {
         try {
             LoadSkin();
+        } catch (const ESkinFolderError& e) {
+            // Nothing was shown before: a skin folder that fails at start leaves
+            // no skin, and the program goes on unskinned after the error box.
+            TakeLoadedSkin();
+            if (!Application) throw;
+            Application->HandleException(e);
+            return;
         } catch (...) {
-            // Nothing was shown before: a skin that fails at start leaves none.
             TakeLoadedSkin();
             throw;
         }

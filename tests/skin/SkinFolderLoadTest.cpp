@@ -166,6 +166,23 @@ TEST_F(SkinFolderLoad, AnUnreadablePictureIsAnErrorThatKeepsTheSkinShown) {
     ExpectStoredSkinShown();
 }
 
+// At start nothing is shown yet: the error box, and the windows go on unskinned.
+TEST_F(SkinFolderLoad, AFolderThatFailsAtStartIsShownAndTheProgramGoesOn) {
+    Manager.reset();
+    Folder("Broken", "[GLOBALINFO]\nMASTERBITMAP=m.bmp\n", {{"m.bmp", "not a bitmap"}});
+    NewForm();
+    ReadComponentResource(Form,
+                          "object Form1: TForm\n  object sSkinManager1: TsSkinManager\n"
+                          "    SkinDirectory = '" +
+                              Dir.Path() + "'\n    SkinName = 'Broken'\n  end\nend\n",
+                          "Unit1.dfm");
+    ASSERT_EQ(MessageBoxLog().size(), 1u);
+    EXPECT_NE(MessageBoxLog()[0].Text.find("Broken/m.bmp"), std::string::npos);
+    EXPECT_TRUE(SkinMasks.empty());
+    EXPECT_FALSE(GlobalSkinData->SkinReady);
+    EXPECT_FALSE(GlobalSkinData->IniFile);
+}
+
 TEST_F(SkinFolderLoad, AnOldSkinGetsTheNoticeAndNoSections) {
     Folder("Old", "[GLOBALINFO]\nMASTERBITMAP=m.bmp\nBOXCHECKED=#(0,0,4,4)(1,0,0)\n[TsEdit]\n",
            {{"m.bmp", Bytes(EncodeBmp24(Solid(8, 8, 0)))}});
