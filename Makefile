@@ -49,17 +49,19 @@ golden: setup
 	cmake --build build/test -j$(JOBS)
 	cd build/test && UPDATE_GOLDEN=1 ctest --output-on-failure
 
-# The skin sheet of the stored skin in a form definition: make skinsheet OUT=file.png [DFM=...]
+# The skin sheet of the stored skin in a form definition, or of a skin folder:
+# make skinsheet OUT=file.png [DFM=... | DIR=demo/Skins/Nightfall]
 .PHONY: skinsheet
 skinsheet: OUT ?= out/skinsheet.png
 skinsheet: DFM ?= launcher/Unit1.dfm
 skinsheet: setup
 	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release $(CI_FLAGS) >/dev/null
 	cmake --build build/release -j$(JOBS) --target skinsheet
-	build/release/tools/skinsheet --dfm "$(DFM)" "$(OUT)"
+	build/release/tools/skinsheet $(if $(DIR),--dir "$(DIR)",--dfm "$(DFM)") "$(OUT)"
 
-# Draws the launcher's own stored skin into launcher/Unit1.dfm (checked in; the
-# build never runs this): make skin [DFM=...]
+# Draws the launcher's own stored skin into launcher/Unit1.dfm and the dark skin
+# made from it into demo/Skins/Nightfall (both checked in; the build never runs
+# this): make skin [DFM=...]
 .PHONY: skin
 skin: DFM ?= launcher/Unit1.dfm
 skin: setup

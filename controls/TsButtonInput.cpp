@@ -73,9 +73,12 @@ bool TsButton::SkinCommand(TMessage& m) {
     TsCommonData& data = *SkinData();
     switch (SkinCommandCode(m)) {
     case SKC_SETNEWSKIN:
+        // A fade under way blends pictures of the skin that is going.
+        StopFade();
         data.HandleCommand(m);
         return true;
     case SKC_REMOVESKIN: {
+        StopFade();
         data.HandleCommand(m);
         const TRegion whole(Rect(0, 0, Width(), Height()));
         SetWindowRgn(&whole, true);

@@ -62,6 +62,8 @@ void TsTrackBar::WndProc(TMessage& m) {
     if (!SkinData() || !FFadeTimer) return TsSkinnedControl::WndProc(m);
     if (IsSkinMessage(m)) {
         const uint16_t code = SkinCommandCode(m);
+        // A fade under way blends pictures of the skin that is going.
+        if (code == SKC_SETNEWSKIN || code == SKC_REMOVESKIN) FFadeTimer->SetMode(fmStopped);
         TControlRef alive(this);
         TsSkinnedControl::WndProc(m);
         if (alive && (code == SKC_SETNEWSKIN || code == SKC_REMOVESKIN || code == SKC_REFRESH))

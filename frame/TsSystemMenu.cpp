@@ -106,8 +106,13 @@ void TsSystemMenu::Choose(const TsMenuItem& item) {
     TCustomForm* form = FProvider->Form();
     if (!item.Enabled || !form) return;
     if (item.Name.rfind(SkinItemPrefix, 0) == 0) {
-        if (TsSkinManager* manager = FProvider->SkinManager())
-            manager->SetSkinName(WithoutAmpersands(item.Caption));
+        if (TsSkinManager* manager = FProvider->SkinManager()) try {
+                manager->SetSkinName(WithoutAmpersands(item.Caption));
+            } catch (const std::exception& e) {
+                // The skin shown before stays; the user is told why the new one did not load.
+                if (!Application) throw;
+                Application->HandleException(e);
+            }
         return;
     }
     if (!item.Command) return;

@@ -26,6 +26,7 @@
 #include "platform/CreateHost.h"
 #include "platform/PngFile.h"
 #include "skin/TsSkinManager.h"
+#include "skin/folder/SkinFolderLoader.h"
 
 const char* const LauncherTitle = "Launcher 1.2";
 
@@ -48,6 +49,7 @@ void CreateLauncher() {
     RegisterClass(TsTrackBar::StaticClassInfo());
     RegisterClass(TsSkinManager::StaticClassInfo());
     RegisterClass(TsSkinProvider::StaticClassInfo());
+    InstallSkinFolderLoader();
     TheApplication = std::make_unique<TApplication>();
     Application->SetTitle(LauncherTitle);
     Application->CreateForm(&Form1);

@@ -12,6 +12,24 @@ bool ValidMask(int maskIndex) {
 const std::string& NameOf(int skinIndex, const std::string& sectionName) {
     return sectionName.empty() ? SkinGeneralData[skinIndex].SectionName : sectionName;
 }
+// A mask of the pattern's name first (small pictures are kept as masks), else
+// a pattern item, decoded when it was loaded.
+void SetLookPattern(TsSectionLook& look, int skinIndex, const std::string& sectionName, bool hot) {
+    const std::string& section = NameOf(skinIndex, sectionName);
+    const char* name = hot ? "HOTPATTERN" : "PATTERN";
+    const TsMaskImage tile = SkinMaskImage(GetMaskIndex(skinIndex, section, name));
+    if (tile.Bitmap) {
+        look.Pattern = tile.Bitmap;
+        look.PatternRect =
+            tile.OwnBitmap ? TRect{0, 0, tile.Bitmap->Width(), tile.Bitmap->Height()} : tile.R;
+        return;
+    }
+    const int pattern = GetPatternIndex(skinIndex, section, name);
+    if (pattern < 0 || !SkinPatterns[pattern].Bmp) return;
+    look.Pattern = SkinPatterns[pattern].Bmp.get();
+    look.PatternRect = {0, 0, look.Pattern->Width(), look.Pattern->Height()};
+}
+
 } // namespace
 
 TsMaskImage SkinMaskImage(int maskIndex) {
@@ -39,17 +57,7 @@ TsSectionLook SkinSectionLook(int skinIndex, const std::string& sectionName, boo
     look.GradientArray = hot ? &s.HotGradientArray : &s.GradientArray;
     look.ImagePercent = hot ? s.HotImagePercent : s.ImagePercent;
     look.BackOverride = ParentBackColor;
-    if (withPattern && look.ImagePercent > 0) {
-        // Only mask patterns can be tiled here; JPEG pattern items are decoded by the
-        // folder loader into masks of their own.
-        const TsMaskImage tile = SkinMaskImage(GetMaskIndex(
-            skinIndex, NameOf(skinIndex, sectionName), hot ? "HOTPATTERN" : "PATTERN"));
-        if (tile.Bitmap) {
-            look.Pattern = tile.Bitmap;
-            look.PatternRect =
-                tile.OwnBitmap ? TRect{0, 0, tile.Bitmap->Width(), tile.Bitmap->Height()} : tile.R;
-        }
-    }
+    if (withPattern && look.ImagePercent > 0) SetLookPattern(look, skinIndex, sectionName, hot);
     return look;
 }
 

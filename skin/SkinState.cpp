@@ -81,6 +81,43 @@ void ClearSkinSections() {
     SkinGeneralData.clear();
 }
 
+TsLoadedSkin TakeLoadedSkin() {
+    TsSkinData& g = *GlobalSkinData;
+    TsLoadedSkin skin{std::move(SkinGeneralData),
+                      std::move(SkinMasks),
+                      std::move(SkinPatterns),
+                      std::move(SkinMasterBitmap),
+                      std::move(g.IniFile),
+                      std::move(g.SkinPath),
+                      g.SkinReady,
+                      g.Version,
+                      std::move(g.Author),
+                      std::move(g.Description)};
+    SkinGeneralData.clear();
+    SkinMasks.clear();
+    SkinPatterns.clear();
+    g.SkinPath.clear();
+    g.SkinReady = false;
+    g.Version = 0;
+    g.Author.clear();
+    g.Description.clear();
+    return skin;
+}
+
+void RestoreLoadedSkin(TsLoadedSkin&& skin) {
+    TsSkinData& g = *GlobalSkinData;
+    SkinGeneralData = std::move(skin.Sections);
+    SkinMasks = std::move(skin.Masks);
+    SkinPatterns = std::move(skin.Patterns);
+    SkinMasterBitmap = std::move(skin.MasterBitmap);
+    g.IniFile = std::move(skin.IniFile);
+    g.SkinPath = std::move(skin.SkinPath);
+    g.SkinReady = skin.SkinReady;
+    g.Version = skin.Version;
+    g.Author = std::move(skin.Author);
+    g.Description = std::move(skin.Description);
+}
+
 void PrepareMasterBitmap(TBitmap& bmp) {
     bmp.Transparent = true;
     bmp.TransparentColor = 0xFF00FF;

@@ -36,6 +36,25 @@ int GetPatternIndex(int skinIndex, const std::string& sectionName, const std::st
 void ClearSkinMasks();
 void ClearSkinPatterns();
 void ClearSkinSections();
+// Everything a load replaces. The manager takes it out before a load and puts
+// it back when the load fails, so a skin that cannot be read leaves the one
+// shown before in place, indexes and all.
+struct TsLoadedSkin {
+    TsGeneralDataArray Sections;
+    TsMaskArray Masks;
+    TsPatternArray Patterns;
+    std::unique_ptr<TBitmap> MasterBitmap;
+    std::unique_ptr<TsMemIniFile> IniFile;
+    std::string SkinPath;
+    bool SkinReady = false;
+    double Version = 0;
+    std::string Author;
+    std::string Description;
+};
+// Moves the loaded skin out; the state is then empty and not ready.
+TsLoadedSkin TakeLoadedSkin();
+void RestoreLoadedSkin(TsLoadedSkin&& skin);
+
 // Gives the master bitmap the form every painter expects: 24 bits, magenta see-through.
 void PrepareMasterBitmap(TBitmap& bmp);
 

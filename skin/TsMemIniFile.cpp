@@ -19,6 +19,14 @@ bool SameText(const std::string& a, const std::string& b) {
     return strcasecmp(a.c_str(), b.c_str()) == 0;
 }
 
+// The form names are looked up by: ASCII upper case, as names match without regard to case.
+std::string Folded(const std::string& name) {
+    std::string out = name;
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -30,25 +38,29 @@ int HexDigit(char c) {
 
 void TsMemIniFile::SetStrings(const std::vector<std::string>& lines) {
     FSections.clear();
-    TSection* open = nullptr;
+    FSectionIndex.clear();
+    size_t open = 0;
+    bool inSection = false;
     for (const std::string& raw : lines) {
         const std::string line = Trim(raw);
         if (line.empty() || line[0] == ';') continue;
         if (line.front() == '[' && line.back() == ']') {
             const std::string name = Trim(line.substr(1, line.size() - 2));
-            open = const_cast<TSection*>(FindSection(name));
-            if (!open) {
-                FSections.push_back({name, {}});
-                open = &FSections.back();
-            }
+            const auto [at, added] = FSectionIndex.emplace(Folded(name), FSections.size());
+            if (added) FSections.push_back({name, {}, {}});
+            open = at->second;
+            inSection = true;
             continue;
         }
-        if (!open) continue;
+        if (!inSection) continue;
         const size_t eq = line.find('=');
-        if (eq == std::string::npos)
-            open->Keys.push_back({line, ""});
-        else
-            open->Keys.push_back({Trim(line.substr(0, eq)), Trim(line.substr(eq + 1))});
+        TSection& s = FSections[open];
+        TKey k = eq == std::string::npos
+                     ? TKey{line, ""}
+                     : TKey{Trim(line.substr(0, eq)), Trim(line.substr(eq + 1))};
+        // The first of two keys of one name is the one read.
+        s.KeyIndex.emplace(Folded(k.Name), s.Keys.size());
+        s.Keys.push_back(std::move(k));
     }
 }
 
@@ -62,18 +74,16 @@ void TsMemIniFile::SetText(const std::string& text) {
 }
 
 const TsMemIniFile::TSection* TsMemIniFile::FindSection(const std::string& name) const {
-    for (const TSection& s : FSections)
-        if (SameText(s.Name, name)) return &s;
-    return nullptr;
+    const auto at = FSectionIndex.find(Folded(name));
+    return at == FSectionIndex.end() ? nullptr : &FSections[at->second];
 }
 
 const TsMemIniFile::TKey* TsMemIniFile::FindKey(const std::string& section,
                                                 const std::string& key) const {
     const TSection* s = FindSection(section);
     if (!s) return nullptr;
-    for (const TKey& k : s->Keys)
-        if (SameText(k.Name, key)) return &k;
-    return nullptr;
+    const auto at = s->KeyIndex.find(Folded(key));
+    return at == s->KeyIndex.end() ? nullptr : &s->Keys[at->second];
 }
 
 bool TsMemIniFile::SectionExists(const std::string& section) const {

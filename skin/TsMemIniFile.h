@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class TsMemIniFile {
@@ -40,12 +41,16 @@ private:
         std::string Name;
         std::string Value;
     };
+    // Indexes by upper-case name beside the lists, which keep the text's order:
+    // the skin reader looks up thousands of keys per load.
     struct TSection {
         std::string Name;
         std::vector<TKey> Keys;
+        std::unordered_map<std::string, size_t> KeyIndex;
     };
     const TSection* FindSection(const std::string& name) const;
     const TKey* FindKey(const std::string& section, const std::string& key) const;
 
     std::vector<TSection> FSections;
+    std::unordered_map<std::string, size_t> FSectionIndex;
 };

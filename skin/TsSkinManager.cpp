@@ -14,6 +14,7 @@
 #include "skin/SkinCommands.h"
 #include "skin/SkinIniSections.h"
 #include "skin/SkinState.h"
+#include "skin/folder/ESkinFolderError.h"
 #include "skin/stored/StoredSkinLoader.h"
 
 bool SkinChanging = false;
@@ -119,11 +120,32 @@ void TsSkinManager::SetSkinDirectory(const std::string& value) {
 }
 
 void TsSkinManager::SetSkinName(const std::string& value) {
+    const std::string oldName = FSkinName, oldDirectory = FSkinDirectory;
     FSkinName = value;
     if (!FActive || !IsDefault()) return;
     if (OnBeforeChange) OnBeforeChange(this);
+    if (IsLoading()) {
+        // The definition is still being read: Loaded loads once it is done.
+        GlobalSkinData->SkinReady = false;
+        ChooseSkinSource();
+    } else {
+        TsLoadedSkin previous = TakeLoadedSkin();
+        try {
+            ChooseSkinSource();
+            LoadSkin();
+        } catch (...) {
+            RestoreLoadedSkin(std::move(previous));
+            FSkinName = oldName;
+            FSkinDirectory = oldDirectory;
+            throw;
+        }
+        SendNewSkin();
+    }
+    if (OnAfterChange) OnAfterChange(this);
+}
+
+void TsSkinManager::ChooseSkinSource() {
     if (FSkinName.empty()) FSkinDirectory.clear();
-    GlobalSkinData->SkinReady = false;
     GlobalSkinData->IniFile.reset();
     const std::string folder = GetFullSkinDirectory() + FSkinName;
     const std::string options = folder + "/Options.dat";
@@ -136,11 +158,6 @@ void TsSkinManager::SetSkinName(const std::string& value) {
         if (!FInternalSkins->Find(FSkinName) && FInternalSkins->Count() > 0)
             FSkinName = FInternalSkins->Items(0)->Name;
     }
-    if (!IsLoading()) {
-        LoadSkin();
-        SendNewSkin();
-    }
-    if (OnAfterChange) OnAfterChange(this);
 }
 
 void TsSkinManager::LoadSkin() {
@@ -194,7 +211,19 @@ void TsSkinManager::SetSkinnedPopups(bool value) {
 void TsSkinManager::Loaded() {
     TComponent::Loaded();
     if (IsDefault() && FActive && !FSkinName.empty()) {
-        LoadSkin();
+        try {
+            LoadSkin();
+        } catch (const ESkinFolderError& e) {
+            // Nothing was shown before: a skin folder that fails at start leaves
+            // no skin, and the program goes on unskinned after the error box.
+            TakeLoadedSkin();
+            if (!Application) throw;
+            Application->HandleException(e);
+            return;
+        } catch (...) {
+            TakeLoadedSkin();
+            throw;
+        }
         SendNewSkin();
     }
 }

@@ -49,6 +49,8 @@ public:
     const std::string& SkinDirectory() const { return FSkinDirectory; }
     void SetSkinDirectory(const std::string& value);
     const std::string& SkinName() const { return FSkinName; }
+    // A skin that fails to load (an unreadable picture of a folder) raises the
+    // error after putting the skin shown before back in place, name and all.
     void SetSkinName(const std::string& value);
     bool SkinnedPopups() const { return FSkinnedPopups; }
     void SetSkinnedPopups(bool value);
@@ -79,6 +81,8 @@ public:
 private:
     bool FActive = true;
     void CommonSectionsChanged();
+    // Steps of SkinName: the options file of a folder of that name, else a stored skin.
+    void ChooseSkinSource();
 
     std::unique_ptr<TStrings> FCommonSections;
     bool FNormalizingSections = false;

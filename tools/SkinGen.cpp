@@ -1,10 +1,12 @@
 // skingen: draws the launcher's own stored skin and writes it into the main
-// window's definition, replacing the skin manager's block.
+// window's definition, replacing the skin manager's block; then writes the
+// dark skin made from it as a skin folder.
 //
-//   skingen [DEFINITION] [--master FILE.png]
+//   skingen [DEFINITION] [--dark FOLDER] [--master FILE.png]
 //
-// DEFINITION defaults to launcher/Unit1.dfm of the source tree. With
-// --master, the master bitmap is also written as a PNG, four times enlarged.
+// DEFINITION defaults to launcher/Unit1.dfm of the source tree, FOLDER to
+// demo/Skins/<the dark skin's name>. With --master, the master bitmap is also
+// written as a PNG, four times enlarged.
 // The output depends on nothing but this program, so every run writes the
 // same bytes.
 
@@ -20,6 +22,7 @@
 #include "platform/PngFile.h"
 #include "platform/services/ReadWholeFile.h"
 #include "tools/SkinGenDefinition.h"
+#include "tools/SkinGenFolder.h"
 
 namespace {
 
@@ -53,13 +56,17 @@ TPixels Enlarged(const TPixels& p, int k) {
 int main(int argc, char** argv) {
     std::string definition = QUELM_SOURCE_DIR "/launcher/Unit1.dfm";
     std::string masterPng;
+    std::string darkFolder = std::string(QUELM_SOURCE_DIR "/demo/Skins/") + DarkSkinName;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--master") == 0 && i + 1 < argc)
             masterPng = argv[++i];
+        else if (std::strcmp(argv[i], "--dark") == 0 && i + 1 < argc)
+            darkFolder = argv[++i];
         else if (argv[i][0] != '-')
             definition = argv[i];
         else {
-            std::fprintf(stderr, "usage: skingen [DEFINITION] [--master FILE.png]\n");
+            std::fprintf(stderr,
+                         "usage: skingen [DEFINITION] [--dark FOLDER] [--master FILE.png]\n");
             return 2;
         }
     }
@@ -68,6 +75,7 @@ int main(int argc, char** argv) {
         const auto skins = BuildLauncherSkins(&palette);
         const std::string text = WithSkinManager(ReadFile(definition), SkinManagerBlock(*skins));
         WriteFile(definition, text);
+        WriteSkinFolder(darkFolder, BuildDarkSkinFolder(*skins->Items(0)));
         if (!masterPng.empty())
             WritePng(masterPng, Enlarged(skins->Items(0)->MasterBitmap()->Bitmap.Pixels(), 4));
         std::printf("skingen: %s: master bitmap drawn in %d colours, stored in %d, largest "

@@ -66,8 +66,10 @@ std::unique_ptr<TsStoredSkins> BuildLauncherSkins(TPaletteResult* report) {
 }
 
 std::string SkinManagerBlock(const TsStoredSkins& skins) {
-    return std::string(BlockStart) + "\n" + WriteInternalSkins(skins, "    ") + "    SkinName = '" +
-           LauncherSkinName + "'\n    SkinnedPopups = False\n  end\n";
+    // Skin folders sit in "Skins" beside the program.
+    return std::string(BlockStart) + "\n" + WriteInternalSkins(skins, "    ") +
+           "    SkinDirectory = '.\\Skins'\n    SkinName = '" + LauncherSkinName +
+           "'\n    SkinnedPopups = False\n  end\n";
 }
 
 std::string WithSkinManager(const std::string& definition, const std::string& block) {

@@ -1,5 +1,6 @@
 #include "tools/SkinSheetSource.h"
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -10,6 +11,7 @@
 #include "platform/services/ReadWholeFile.h"
 #include "skin/SkinState.h"
 #include "skin/TsSkinManager.h"
+#include "skin/folder/SkinFolderLoader.h"
 #include "skin/stored/StoredSkinLoader.h"
 
 namespace {
@@ -63,4 +65,21 @@ std::string LoadStoredSkinFromFile(const std::string& path) {
     const std::optional<std::string> text = ReadWholeFile(path);
     if (!text) throw std::runtime_error(path + ": cannot be read");
     return LoadStoredSkinFromDefinition(*text, path);
+}
+
+std::string LoadSkinFolder(const std::string& folder, std::vector<std::string>* notices) {
+    std::string path = folder;
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    const std::optional<std::string> options = ReadWholeFile(path + "/Options.dat");
+    if (!options) throw std::runtime_error(path + ": no readable Options.dat");
+    GlobalSkinData->IniFile = std::make_unique<TsMemIniFile>();
+    GlobalSkinData->IniFile->SetText(*options);
+    GlobalSkinData->SkinPath = path + "/";
+    LoadSkinFolderMasks();
+    LoadSkinFolderPatterns();
+    LoadSkinFolderSections();
+    if (notices) *notices = SkinFolderNotices();
+    GlobalSkinData->SkinReady = true;
+    return std::filesystem::path(path).filename().string();
 }

@@ -1,5 +1,6 @@
 #include "skin/stored/StoredSkinLoader.h"
 
+#include "platform/JpegDecoder.h"
 #include "skin/SkinState.h"
 #include "skin/stored/TsStoredSkin.h"
 
@@ -27,9 +28,20 @@ void LoadStoredMasks(const TsStoredSkin& skin) {
 
 void LoadStoredPatterns(const TsStoredSkin& skin) {
     ClearSkinPatterns();
-    for (const auto& item : *skin.Patterns())
-        SkinPatterns.push_back({item->Image()->Bytes, UpperSkinName(item->SectionName),
-                                UpperSkinName(item->PropertyName)});
+    for (const auto& item : *skin.Patterns()) {
+        TsPatternData p;
+        p.Img = item->Image()->Bytes;
+        p.SectionName = UpperSkinName(item->SectionName);
+        p.PropertyName = UpperSkinName(item->PropertyName);
+        // A stored picture that does not decode is kept as bytes and not painted.
+        try {
+            p.Bmp = std::make_unique<TBitmap>();
+            p.Bmp->Pixels() = DecodeJpeg(p.Img.data(), p.Img.size());
+        } catch (const EInvalidGraphic&) {
+            p.Bmp.reset();
+        }
+        SkinPatterns.push_back(std::move(p));
+    }
 }
 
 void LoadStoredSections(const TsStoredSkin& skin) {

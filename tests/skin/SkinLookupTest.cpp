@@ -20,7 +20,7 @@ void AddMask(const std::string& section, const std::string& property) {
 }
 
 void AddPattern(const std::string& section, const std::string& property) {
-    SkinPatterns.push_back({{}, section, property});
+    SkinPatterns.push_back({{}, section, property, nullptr});
 }
 
 class SkinLookup : public ::testing::Test {

@@ -1,0 +1,99 @@
+// Skin folders: loading the dark skin that ships with the launcher, and a
+// full skin switch of the running launcher (load, announce, repaint all three
+// windows), to the dark skin and back to the stored one.
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include <unistd.h>
+
+#include "framework/forms/TApplication.h"
+#include "launcher/Project1.h"
+#include "launcher/Unit1.h"
+#include "launcher/Unit2.h"
+#include "launcher/Unit3.h"
+#include "platform/CreateHost.h"
+#include "platform/services/TRegistry.h"
+#include "skin/TsSkinManager.h"
+#include "skin/folder/SkinFolderLoader.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const ShippedSkins = QUELM_SOURCE_DIR "/demo/Skins";
+const char* const DarkSkin = "Nightfall";
+const char* const StoredSkin = "Office12Style (internal)";
+
+// A scratch game folder with a launch.ini, so the launcher starts without notices.
+struct TScratchGame {
+    TScratchGame() {
+        Old = fs::current_path();
+        Folder = fs::temp_directory_path() / ("bench-skinfolder-" + std::to_string(getpid()));
+        fs::create_directories(Folder);
+        fs::current_path(Folder);
+        std::ofstream(Folder / "launch.ini", std::ios::binary)
+            << "[Configura\xe7\xf5"
+               "es]\r\nWebSite=http://site.example/\r\nversao=1.2.3\r\nnome=Bench\r\nlang=0\r\n";
+        SetRegistryStorePath((Folder / "registry.reg").string());
+    }
+    ~TScratchGame() {
+        SetRegistryStorePath("");
+        fs::current_path(Old);
+        fs::remove_all(Folder);
+    }
+    fs::path Old, Folder;
+};
+
+// The launcher with its three windows shown.
+struct TLauncherWorld {
+    TLauncherWorld() {
+        InstallHeadlessHost();
+        CreateLauncher();
+        Manager = dynamic_cast<TsSkinManager*>(Form1->FindComponent("sSkinManager1"));
+        Manager->SetSkinDirectory(ShippedSkins);
+        for (TCustomForm* f : {static_cast<TCustomForm*>(Form1), static_cast<TCustomForm*>(Form2),
+                               static_cast<TCustomForm*>(Form3)})
+            f->Show();
+        Application->ProcessMessages();
+    }
+    ~TLauncherWorld() { DestroyLauncher(); }
+    void Switch(const char* skin) {
+        Manager->SetSkinName(skin);
+        Application->ProcessMessages();
+    }
+    TScratchGame Game;
+    TsSkinManager* Manager = nullptr;
+};
+
+void BM_LoadDarkSkinFolder(benchmark::State& state) {
+    InstallSkinFolderLoader();
+    TsSkinManager manager(nullptr);
+    manager.SetSkinDirectory(ShippedSkins);
+    for (auto _ : state)
+        manager.SetSkinName(DarkSkin);
+}
+BENCHMARK(BM_LoadDarkSkinFolder)->Unit(benchmark::kMillisecond);
+
+void SwitchBenchmark(benchmark::State& state, const char* to, const char* from) {
+    TLauncherWorld world;
+    for (auto _ : state) {
+        state.PauseTiming();
+        world.Switch(from);
+        state.ResumeTiming();
+        world.Switch(to);
+    }
+}
+void BM_SwitchLauncherToDarkSkin(benchmark::State& state) {
+    SwitchBenchmark(state, DarkSkin, StoredSkin);
+}
+void BM_SwitchLauncherToStoredSkin(benchmark::State& state) {
+    SwitchBenchmark(state, StoredSkin, DarkSkin);
+}
+BENCHMARK(BM_SwitchLauncherToDarkSkin)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SwitchLauncherToStoredSkin)->Unit(benchmark::kMillisecond);
+
+} // namespace
