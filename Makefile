@@ -3,7 +3,7 @@ JOBS     ?= $(shell nproc)
 CI_FLAGS := $(if $(CI),-DWERROR=ON,)
 FUZZ_SECONDS ?= 20
 
-.PHONY: setup run test format bench fuzz golden clean
+.PHONY: setup run test format bench fuzz golden clean install
 
 setup:
 	@scripts/setup
@@ -12,6 +12,13 @@ run: setup
 	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release $(CI_FLAGS) >/dev/null
 	cmake --build build/release -j$(JOBS) --target launcher
 	scripts/run-demo build/release/launcher/launcher
+
+# Installs the program, its skin folders, menu entry and icon below PREFIX.
+PREFIX ?= /usr/local
+install: setup
+	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release $(CI_FLAGS) >/dev/null
+	cmake --build build/release -j$(JOBS) --target launcher launcher_share
+	cmake --install build/release --prefix "$(PREFIX)"
 
 test: setup
 	scripts/format

@@ -2,9 +2,12 @@
 // window's definition, replacing the skin manager's block.
 //
 //   skingen [DEFINITION] [--master FILE.png]
+//   skingen --icons FOLDER
 //
 // DEFINITION defaults to launcher/Unit1.dfm of the source tree. With
 // --master, the master bitmap is also written as a PNG, four times enlarged.
+// --icons draws only the program's icon, at every size, into an icon theme's
+// folders below FOLDER (the build does this for the install).
 // The output depends on nothing but this program, so every run writes the
 // same bytes.
 
@@ -19,6 +22,7 @@
 
 #include "platform/PngFile.h"
 #include "platform/services/ReadWholeFile.h"
+#include "tools/SkinArtIcon.h"
 #include "tools/SkinGenDefinition.h"
 
 namespace {
@@ -48,18 +52,30 @@ TPixels Enlarged(const TPixels& p, int k) {
     return out;
 }
 
+int WriteIcons(const char* folder) {
+    try {
+        WriteLauncherIcons(folder);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "skingen: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     std::string definition = QUELM_SOURCE_DIR "/launcher/Unit1.dfm";
     std::string masterPng;
+    if (argc == 3 && std::strcmp(argv[1], "--icons") == 0) return WriteIcons(argv[2]);
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--master") == 0 && i + 1 < argc)
             masterPng = argv[++i];
         else if (argv[i][0] != '-')
             definition = argv[i];
         else {
-            std::fprintf(stderr, "usage: skingen [DEFINITION] [--master FILE.png]\n");
+            std::fprintf(stderr, "usage: skingen [DEFINITION] [--master FILE.png]\n"
+                                 "       skingen --icons FOLDER\n");
             return 2;
         }
     }

@@ -6,6 +6,9 @@
 #include "tools/SkinGenSections.h"
 
 const char* const LauncherSkinName = "Office12Style (internal)";
+// Skin folders are installed in share/quelm-launcher/skins, and the build lays
+// them out the same way, so the path from the program's folder holds for both.
+const char* const LauncherSkinDirectory = "../share/quelm-launcher/skins";
 
 namespace {
 
@@ -66,7 +69,8 @@ std::unique_ptr<TsStoredSkins> BuildLauncherSkins(TPaletteResult* report) {
 }
 
 std::string SkinManagerBlock(const TsStoredSkins& skins) {
-    return std::string(BlockStart) + "\n" + WriteInternalSkins(skins, "    ") + "    SkinName = '" +
+    return std::string(BlockStart) + "\n" + WriteInternalSkins(skins, "    ") +
+           "    SkinDirectory = '" + LauncherSkinDirectory + "'\n    SkinName = '" +
            LauncherSkinName + "'\n    SkinnedPopups = False\n  end\n";
 }
 
