@@ -63,6 +63,29 @@ bool WindowManagerRuns(Display* display) {
     return count == 1;
 }
 
+// Whether the window manager has come far enough to map a new window: SDL
+// waits for that without end when it shows one. A window mapped while the
+// manager still starts may be left unmapped, so a fresh one is tried each time.
+bool MapsWindows(Display* display) {
+    constexpr int Polls = 20;
+    constexpr useconds_t PollWait = 25000;
+    const Window w =
+        XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 10, 10, 0, 0, 0);
+    XSelectInput(display, w, StructureNotifyMask);
+    XMapWindow(display, w);
+    XFlush(display);
+    bool mapped = false;
+    XEvent e;
+    for (int i = 0; i < Polls && !mapped; ++i) {
+        while (XCheckTypedWindowEvent(display, w, MapNotify, &e))
+            mapped = true;
+        if (!mapped) usleep(PollWait);
+    }
+    XDestroyWindow(display, w);
+    XSync(display, False);
+    return mapped;
+}
+
 // WM_STATE's first word: 1 normal, 3 iconic, 0 when the window manager set none.
 long WmState(Display* display, Window handle) {
     const Atom wmState = XInternAtom(display, "WM_STATE", False);
@@ -91,6 +114,7 @@ void ActivateFromTaskBar(Display* display, Window handle) {
     XFlush(display);
 }
 
+constexpr unsigned HangSeconds = 120;
 constexpr long NormalState = 1;
 constexpr long IconicState = 3;
 
@@ -122,12 +146,19 @@ struct SdlWindowManager : ::testing::Test {
         for (int i = 0; i < 100 && !WindowManagerRuns(probe); ++i)
             usleep(50000);
         const bool runs = WindowManagerRuns(probe);
+        bool maps = false;
+        for (int i = 0; runs && !maps && i < 10; ++i)
+            maps = MapsWindows(probe);
         XCloseDisplay(probe);
-        ASSERT_TRUE(runs) << "openbox did not start";
+        ASSERT_TRUE(runs && maps) << "openbox did not start";
+        // Should the window manager still never map our window, the test ends
+        // here instead of waiting with SDL for ever.
+        alarm(HangSeconds);
         host = std::make_unique<TSdlHost>();
     }
 
     void TearDown() override {
+        alarm(0);
         host.reset();
         for (pid_t pid : {manager, server})
             if (pid > 0) kill(pid, SIGTERM), waitpid(pid, nullptr, 0);
