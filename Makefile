@@ -3,7 +3,7 @@ JOBS     ?= $(shell nproc)
 CI_FLAGS := $(if $(CI),-DWERROR=ON,)
 FUZZ_SECONDS ?= 20
 
-.PHONY: setup run run-wine test format bench fuzz golden clean
+.PHONY: setup run run-wine test format bench fuzz golden clean install
 
 setup:
 	@scripts/setup
@@ -19,6 +19,13 @@ run-wine: setup
 	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release $(CI_FLAGS) >/dev/null
 	cmake --build build/release -j$(JOBS) --target launcher wineclient
 	scripts/run-wine-demo build/release/launcher/launcher build/release/wineclient/main.exe
+
+# Installs the program, its skin folders, menu entry and icon below PREFIX.
+PREFIX ?= /usr/local
+install: setup
+	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release $(CI_FLAGS) >/dev/null
+	cmake --build build/release -j$(JOBS) --target launcher launcher_share
+	cmake --install build/release --prefix "$(PREFIX)"
 
 test: setup
 	scripts/format
@@ -50,7 +57,7 @@ golden: setup
 	cd build/test && UPDATE_GOLDEN=1 ctest --output-on-failure
 
 # The skin sheet of the stored skin in a form definition, or of a skin folder:
-# make skinsheet OUT=file.png [DFM=... | DIR=demo/Skins/Nightfall]
+# make skinsheet OUT=file.png [DFM=... | DIR=skins/Nightfall]
 .PHONY: skinsheet
 skinsheet: OUT ?= out/skinsheet.png
 skinsheet: DFM ?= launcher/Unit1.dfm
@@ -60,7 +67,7 @@ skinsheet: setup
 	build/release/tools/skinsheet $(if $(DIR),--dir "$(DIR)",--dfm "$(DFM)") "$(OUT)"
 
 # Draws the launcher's own stored skin into launcher/Unit1.dfm and the dark skin
-# made from it into demo/Skins/Nightfall (both checked in; the build never runs
+# made from it into skins/Nightfall (both checked in; the build never runs
 # this): make skin [DFM=...]
 .PHONY: skin
 skin: DFM ?= launcher/Unit1.dfm

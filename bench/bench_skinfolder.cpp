@@ -24,7 +24,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const ShippedSkins = QUELM_SOURCE_DIR "/demo/Skins";
+const char* const ShippedSkins = QUELM_SOURCE_DIR "/skins";
 const char* const DarkSkin = "Nightfall";
 const char* const StoredSkin = "Office12Style (internal)";
 

@@ -7377,7 +7377,7 @@ object Form1: TForm1
           000A0A0A0A0A0A0A0A0A0707070707070707070707070707070707070000}
       end
     >
-    SkinDirectory = '.\Skins'
+    SkinDirectory = '../share/quelm-launcher/skins'
     SkinName = 'Office12Style (internal)'
     SkinnedPopups = False
   end

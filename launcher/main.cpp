@@ -1,62 +1,94 @@
 // The launcher program: real windows by default, headless screenshots on request.
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <filesystem>
+#include <string>
+#include <vector>
 
+#include "launcher/LauncherOptions.h"
+#include "launcher/MenuEntry.h"
 #include "launcher/Project1.h"
 #include "launcher/Unit1.h"
 #include "platform/CreateHost.h"
 #include "platform/services/SettingsLocation.h"
 
 namespace {
-void PrintHelp() {
-    std::printf("Usage: launcher [--screenshot DIR] [--settings-info] [--help] [--version]\n"
-                "\n"
-                "Starts the game launcher in the current folder, which must be the game's\n"
-                "folder: it reads ./launch.ini and starts ./main.exe.\n"
-                "\n"
-                "  --screenshot DIR  run the start-up without a display, show the options and\n"
-                "                    about dialogs, write DIR/Form1.png, DIR/Form2.png and\n"
-                "                    DIR/Form3.png, print each message box shown, and exit\n"
-                "  --settings-info   show where the game's settings are kept, and why, and exit\n"
-                "  --help            show this help and exit\n"
-                "  --version         show the version and exit\n"
-                "\n"
-                "The game's settings are kept where the game reads them: when ./main.exe is a\n"
-                "Windows program and Wine is found, in the Wine prefix ($WINEPREFIX, else\n"
-                "~/.wine); else in $XDG_CONFIG_HOME/quelm-launcher/registry.reg (~/.config when\n"
-                "XDG_CONFIG_HOME is not set). QUELM_REGISTRY names another store file.\n");
+
+// The launcher reads launch.ini and main.exe from the current folder, as it
+// always has; another game's folder is simply made the current one.
+bool EnterGameDir(const std::string& dir) {
+    if (dir.empty() || chdir(dir.c_str()) == 0) return true;
+    std::fprintf(stderr, "launcher: cannot use '%s' as the game's folder: %s\n", dir.c_str(),
+                 std::strerror(errno));
+    return false;
 }
+
+int WriteMenuEntry() {
+    std::error_code ec;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec);
+    const std::filesystem::path gameDir = std::filesystem::current_path(ec);
+    if (ec || program.empty()) {
+        std::fprintf(stderr, "launcher: cannot tell where the program or the game's folder is\n");
+        return 1;
+    }
+    const std::string error = InstallMenuEntry(program.string(), gameDir.string());
+    if (!error.empty()) {
+        std::fprintf(stderr, "launcher: cannot add the menu entry: %s\n", error.c_str());
+        return 1;
+    }
+    std::printf("Menu entry written: %s\n", MenuEntryPath().c_str());
+    return 0;
+}
+
+std::string ProgramName(int argc, char** argv) {
+    const std::string name = argc > 0 && argv[0] ? std::filesystem::path(argv[0]).filename() : "";
+    return name.empty() ? "launcher" : name;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    const char* screenshotDir = nullptr;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            PrintHelp();
-            return 0;
-        }
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("%s\n", LauncherTitle);
-            return 0;
-        }
-        if (std::strcmp(argv[i], "--settings-info") == 0) {
-            std::fputs(DescribeSettingsLocation(ChooseSettingsLocation(Unit1::ClientFile)).c_str(),
-                       stdout);
-            return 0;
-        }
-        if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) {
-            screenshotDir = argv[++i];
-            continue;
-        }
-        std::fprintf(stderr, "launcher: unknown option '%s' (try --help)\n", argv[i]);
+    TLauncherOptions options;
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i)
+        args.emplace_back(argv[i]);
+    try {
+        options = ParseLauncherOptions(args);
+    } catch (const ELauncherOptions& e) {
+        std::fprintf(stderr, "launcher: %s\n", e.what());
         return 2;
+    }
+    switch (options.Action) {
+    case TLauncherAction::laHelp:
+        std::fputs(LauncherHelpText(ProgramName(argc, argv)).c_str(), stdout);
+        return 0;
+    case TLauncherAction::laVersion:
+        std::printf("%s\n", LauncherTitle);
+        return 0;
+    default:
+        break;
+    }
+    // A screenshot folder named on the command line is meant from where the program was started.
+    std::error_code ec;
+    if (!options.ScreenshotDir.empty())
+        options.ScreenshotDir = std::filesystem::absolute(options.ScreenshotDir, ec).string();
+    if (!EnterGameDir(options.GameDir)) return 1;
+    if (options.Action == TLauncherAction::laInstallMenuEntry) return WriteMenuEntry();
+    if (options.Action == TLauncherAction::laSettingsInfo) {
+        std::fputs(DescribeSettingsLocation(ChooseSettingsLocation(Unit1::ClientFile)).c_str(),
+                   stdout);
+        return 0;
     }
     try {
         // Chosen once: the dialog reads and writes the same store all along.
         UseSettingsLocation(ChooseSettingsLocation(Unit1::ClientFile));
-        if (screenshotDir) return RunScreenshots(screenshotDir);
+        if (options.Action == TLauncherAction::laScreenshot)
+            return RunScreenshots(options.ScreenshotDir.c_str());
         SetHost(CreateSdlHost());
         return RunLauncher();
     } catch (const std::exception& e) {

@@ -21,10 +21,12 @@ constexpr int64_t kMaxPixels = int64_t{1} << 26;
 
 } // namespace
 
-void WritePng(const std::string& path, const TPixels& picture, const TRegion* shape) {
+namespace {
+
+// Red-green-blue rows, with an opacity byte after each pixel when alpha is given.
+std::vector<uint8_t> PngRows(const TPixels& picture, const uint8_t* alpha) {
     const int w = picture.Width(), h = picture.Height();
-    if (w <= 0 || h <= 0) Fail("Cannot write PNG", path, "the picture is empty");
-    const int channels = shape ? 4 : 3;
+    const int channels = alpha ? 4 : 3;
     std::vector<uint8_t> rows(static_cast<size_t>(w) * h * channels);
     for (int y = 0; y < h; ++y) {
         const uint8_t* src = picture.ScanLine(y);
@@ -33,27 +35,51 @@ void WritePng(const std::string& path, const TPixels& picture, const TRegion* sh
             dst[0] = src[2];
             dst[1] = src[1];
             dst[2] = src[0];
-            if (shape) dst[3] = 0;
+            if (alpha) dst[3] = alpha[static_cast<size_t>(y) * w + x];
         }
     }
-    if (shape) {
-        TRegion inside(*shape);
-        inside.Intersect(TRect{0, 0, w, h});
-        for (const TRect& r : inside.Rects())
-            for (int y = r.Top; y < r.Bottom; ++y)
-                for (int x = r.Left; x < r.Right; ++x)
-                    rows[(static_cast<size_t>(y) * w + x) * 4 + 3] = 255;
-    }
+    return rows;
+}
+
+void WriteRows(const std::string& path, int w, int h, bool withAlpha,
+               const std::vector<uint8_t>& rows) {
     png_image image;
     std::memset(&image, 0, sizeof image);
     image.version = PNG_IMAGE_VERSION;
     image.width = static_cast<png_uint_32>(w);
     image.height = static_cast<png_uint_32>(h);
-    image.format = shape ? PNG_FORMAT_RGBA : PNG_FORMAT_RGB;
+    image.format = withAlpha ? PNG_FORMAT_RGBA : PNG_FORMAT_RGB;
     const int ok = png_image_write_to_file(&image, path.c_str(), 0, rows.data(), 0, nullptr);
     const std::string message = image.message;
     png_image_free(&image);
     if (!ok) Fail("Cannot write PNG", path, message.c_str());
+}
+
+} // namespace
+
+void WritePng(const std::string& path, const TPixels& picture, const TRegion* shape) {
+    const int w = picture.Width(), h = picture.Height();
+    if (w <= 0 || h <= 0) Fail("Cannot write PNG", path, "the picture is empty");
+    std::vector<uint8_t> alpha;
+    if (shape) {
+        alpha.assign(static_cast<size_t>(w) * h, 0);
+        TRegion inside(*shape);
+        inside.Intersect(TRect{0, 0, w, h});
+        for (const TRect& r : inside.Rects())
+            for (int y = r.Top; y < r.Bottom; ++y)
+                for (int x = r.Left; x < r.Right; ++x)
+                    alpha[static_cast<size_t>(y) * w + x] = 255;
+    }
+    WriteRows(path, w, h, shape != nullptr, PngRows(picture, shape ? alpha.data() : nullptr));
+}
+
+void WritePngWithAlpha(const std::string& path, const TPixels& picture,
+                       const std::vector<uint8_t>& alpha) {
+    const int w = picture.Width(), h = picture.Height();
+    if (w <= 0 || h <= 0) Fail("Cannot write PNG", path, "the picture is empty");
+    if (alpha.size() != static_cast<size_t>(w) * h)
+        Fail("Cannot write PNG", path, "the opacity does not match the picture's size");
+    WriteRows(path, w, h, true, PngRows(picture, alpha.data()));
 }
 
 TPixels ReadPng(const std::string& path, TRegion* shape) {

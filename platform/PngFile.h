@@ -1,7 +1,9 @@
 #pragma once
 // PNG files for screenshots and golden-image tests.
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/TPixels.h"
 #include "platform/TRegion.h"
@@ -10,6 +12,9 @@
 // transparent (RGBA); without one the file is plain RGB. Throws
 // std::runtime_error naming the path when the file cannot be written.
 void WritePng(const std::string& path, const TPixels& picture, const TRegion* shape = nullptr);
+// The same with a soft edge: one opacity byte per pixel, row by row (255 opaque).
+void WritePngWithAlpha(const std::string& path, const TPixels& picture,
+                       const std::vector<uint8_t>& alpha);
 
 // Reads any PNG into 24-bit pixels. When shape is given it receives the pixels
 // whose alpha is at least half (the whole picture for a file without alpha);

@@ -3,10 +3,13 @@
 // dark skin made from it as a skin folder.
 //
 //   skingen [DEFINITION] [--dark FOLDER] [--master FILE.png]
+//   skingen --icons FOLDER
 //
 // DEFINITION defaults to launcher/Unit1.dfm of the source tree, FOLDER to
-// demo/Skins/<the dark skin's name>. With --master, the master bitmap is also
-// written as a PNG, four times enlarged.
+// skins/<the dark skin's name>. With --master, the master bitmap is also
+// written as a PNG, four times enlarged. --icons draws only the program's
+// icon, at every size, into an icon theme's folders below FOLDER (the build
+// does this for the install).
 // The output depends on nothing but this program, so every run writes the
 // same bytes.
 
@@ -21,6 +24,7 @@
 
 #include "platform/PngFile.h"
 #include "platform/services/ReadWholeFile.h"
+#include "tools/SkinArtIcon.h"
 #include "tools/SkinGenDefinition.h"
 #include "tools/SkinGenFolder.h"
 
@@ -51,12 +55,23 @@ TPixels Enlarged(const TPixels& p, int k) {
     return out;
 }
 
+int WriteIcons(const char* folder) {
+    try {
+        WriteLauncherIcons(folder);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "skingen: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     std::string definition = QUELM_SOURCE_DIR "/launcher/Unit1.dfm";
     std::string masterPng;
-    std::string darkFolder = std::string(QUELM_SOURCE_DIR "/demo/Skins/") + DarkSkinName;
+    std::string darkFolder = std::string(QUELM_SOURCE_DIR "/skins/") + DarkSkinName;
+    if (argc == 3 && std::strcmp(argv[1], "--icons") == 0) return WriteIcons(argv[2]);
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--master") == 0 && i + 1 < argc)
             masterPng = argv[++i];
@@ -66,7 +81,8 @@ int main(int argc, char** argv) {
             definition = argv[i];
         else {
             std::fprintf(stderr,
-                         "usage: skingen [DEFINITION] [--dark FOLDER] [--master FILE.png]\n");
+                         "usage: skingen [DEFINITION] [--dark FOLDER] [--master FILE.png]\n"
+                         "       skingen --icons FOLDER\n");
             return 2;
         }
     }

@@ -6,6 +6,9 @@
 #include "tools/SkinGenSections.h"
 
 const char* const LauncherSkinName = "Office12Style (internal)";
+// Skin folders are installed in share/quelm-launcher/skins, and the build lays
+// them out the same way, so the path from the program's folder holds for both.
+const char* const LauncherSkinDirectory = "../share/quelm-launcher/skins";
 
 namespace {
 
@@ -66,10 +69,9 @@ std::unique_ptr<TsStoredSkins> BuildLauncherSkins(TPaletteResult* report) {
 }
 
 std::string SkinManagerBlock(const TsStoredSkins& skins) {
-    // Skin folders sit in "Skins" beside the program.
     return std::string(BlockStart) + "\n" + WriteInternalSkins(skins, "    ") +
-           "    SkinDirectory = '.\\Skins'\n    SkinName = '" + LauncherSkinName +
-           "'\n    SkinnedPopups = False\n  end\n";
+           "    SkinDirectory = '" + LauncherSkinDirectory + "'\n    SkinName = '" +
+           LauncherSkinName + "'\n    SkinnedPopups = False\n  end\n";
 }
 
 std::string WithSkinManager(const std::string& definition, const std::string& block) {

@@ -238,10 +238,10 @@ void TCustomForm::HandleMouse(const TEvent& e) {
 bool TCustomForm::FrameMouse(const TEvent& e, TPoint p, TPoint screen) {
     bool up = e.Kind == TEventKind::ekMouseUp;
     if (FDrag.Mode != fdNone) {
-        if (e.Kind == TEventKind::ekMouseMove)
-            DragTo(screen);
-        else if (up)
-            EndDrag();
+        // The release places the window too: a pointer that jumps (a warp) may
+        // report no motion in between.
+        if (e.Kind == TEventKind::ekMouseMove || up) DragTo(screen);
+        if (up) EndDrag();
         return true;
     }
     if (FNCPressed == HTNOWHERE) return false;

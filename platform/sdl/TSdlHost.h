@@ -46,6 +46,7 @@ private:
     // Turns one SDL event into zero or more of ours, queued in FReady.
     void Translate(const SDL_Event& event);
     void TranslateWindowEvent(const SDL_WindowEvent& event);
+    void TranslateCaughtPress(const SDL_Event& event);
     TSdlWindow* FindWindow(Uint32 id) const;
     TEvent MouseEvent(TEventKind kind, TSdlWindow* w, int x, int y) const;
 

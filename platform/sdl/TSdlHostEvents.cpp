@@ -3,6 +3,7 @@
 
 #include "platform/sdl/SdlKeys.h"
 #include "platform/sdl/TSdlHost.h"
+#include "platform/sdl/X11Window.h"
 
 namespace {
 
@@ -58,6 +59,9 @@ void TSdlHost::Translate(const SDL_Event& event) {
         FReady.push_back(std::move(e));
         break;
     }
+    case SDL_SYSWMEVENT:
+        TranslateCaughtPress(event);
+        break;
     case SDL_MOUSEWHEEL: {
         TSdlWindow* w = FindWindow(event.wheel.windowID);
         if (!w || event.wheel.y == 0) break;
@@ -93,6 +97,25 @@ void TSdlHost::Translate(const SDL_Event& event) {
     default:
         break;
     }
+}
+
+// A press outside the popup that holds the capture, caught by the window
+// below it, goes to the popup in its own coordinates.
+void TSdlHost::TranslateCaughtPress(const SDL_Event& event) {
+    TCaughtPress press;
+    if (!FCapture || !X11CaughtPress(event, FCapture->Catcher(), press)) return;
+    const int button = Button(static_cast<Uint8>(press.Button));
+    if (!button) return;
+    TEvent e;
+    e.Kind = press.Down ? TEventKind::ekMouseDown : TEventKind::ekMouseUp;
+    e.Window = FCapture;
+    e.ScreenX = press.ScreenX;
+    e.ScreenY = press.ScreenY;
+    e.X = press.ScreenX - FCapture->Bounds().Left;
+    e.Y = press.ScreenY - FCapture->Bounds().Top;
+    e.Button = button;
+    e.Modifiers = SdlModifiers(static_cast<Uint16>(SDL_GetModState()));
+    FReady.push_back(std::move(e));
 }
 
 void TSdlHost::TranslateWindowEvent(const SDL_WindowEvent& event) {

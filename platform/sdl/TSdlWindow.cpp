@@ -61,6 +61,7 @@ TSdlWindow::TSdlWindow(TSdlHost* host, const TWindowParams& params)
 }
 
 TSdlWindow::~TSdlWindow() {
+    SetCapture(false);
     if (FHost) FHost->WindowDestroyed(this);
     if (FWindow) SDL_DestroyWindow(FWindow);
 }
@@ -140,11 +141,18 @@ void TSdlWindow::SetCursor(TCursorShape shape) {
 void TSdlWindow::SetCapture(bool on) {
     if (!FHost || !FWindow) return;
     if (on) {
+        // SDL's capture keeps to the window under the pointer and misses
+        // presses on the bare desktop, which must close a popup.
+        if (FKind != TWindowKind::wkNormal && !FCatcher) FCatcher = X11ShowPressCatcher(FWindow);
         // Fails when the pointer is elsewhere; the capture is then simply not had.
-        SDL_CaptureMouse(SDL_TRUE);
+        if (!FCatcher) SDL_CaptureMouse(SDL_TRUE);
         FHost->SetCaptureWindow(this);
     } else if (FHost->CaptureWindow() == this) {
-        SDL_CaptureMouse(SDL_FALSE);
+        if (FCatcher)
+            X11HidePressCatcher(FWindow, FCatcher);
+        else
+            SDL_CaptureMouse(SDL_FALSE);
+        FCatcher = 0;
         FHost->SetCaptureWindow(nullptr);
     }
 }

@@ -37,6 +37,8 @@ public:
     SDL_Window* Native() const { return FWindow; }
     Uint32 Id() const { return FId; }
     TCursorShape Cursor() const { return FCursor; }
+    // The window that catches presses outside a popup holding the capture; 0 for none.
+    unsigned long Catcher() const { return FCatcher; }
 
     // The window system moved or resized the window. False when it only
     // carried out one of our own SetBounds calls, which must not be reported
@@ -54,6 +56,7 @@ private:
     TWindowKind FKind;
     TRect FBounds;
     bool FVisible = false;
+    unsigned long FCatcher = 0;
     TCursorShape FCursor = TCursorShape::csArrow;
     std::vector<TPoint> FPendingMoves;
     std::vector<TSize> FPendingSizes;

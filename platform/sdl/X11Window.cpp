@@ -93,10 +93,41 @@ bool X11WindowManagerRuns(SDL_Window* window) {
     return runs;
 }
 
+namespace {
+
+// Whether the left button is down now, as the server sees it.
+bool LeftButtonDown(Display* display, Window handle, XButtonEvent& at) {
+    Window root = 0, child = 0;
+    unsigned mask = 0;
+    if (!XQueryPointer(display, handle, &root, &child, &at.x_root, &at.y_root, &at.x, &at.y, &mask))
+        return false;
+    at.root = root;
+    return (mask & Button1Mask) != 0;
+}
+
+// A release of the left button sent to our own window, which SDL reads as if
+// the server had sent it.
+void SendOwnRelease(Display* display, Window handle, XButtonEvent at) {
+    XEvent e{};
+    e.xbutton = at;
+    e.xbutton.type = ButtonRelease;
+    e.xbutton.window = handle;
+    e.xbutton.subwindow = None;
+    e.xbutton.time = CurrentTime;
+    e.xbutton.state = Button1Mask;
+    e.xbutton.button = Button1;
+    e.xbutton.same_screen = True;
+    XSendEvent(display, handle, False, NoEventMask, &e);
+}
+
+} // namespace
+
 bool X11BeginMoveDrag(SDL_Window* window, int screenX, int screenY) {
     Display* display = nullptr;
     Window handle = 0;
     if (!X11WindowManagerRuns(window) || !NativeHandle(window, display, handle)) return false;
+    XButtonEvent at{};
+    if (!LeftButtonDown(display, handle, at)) return true;
     // The window manager takes the pointer; ours must let it go first.
     XUngrabPointer(display, CurrentTime);
     XEvent e{};
@@ -111,6 +142,53 @@ bool X11BeginMoveDrag(SDL_Window* window, int screenX, int screenY) {
     e.xclient.data.l[4] = SourceNormal;
     XSendEvent(display, DefaultRootWindow(display), False,
                SubstructureRedirectMask | SubstructureNotifyMask, &e);
+    SendOwnRelease(display, handle, at);
     XFlush(display);
+    return true;
+}
+
+unsigned long X11ShowPressCatcher(SDL_Window* popup) {
+    Display* display = nullptr;
+    Window handle = 0;
+    if (!NativeHandle(popup, display, handle)) return 0;
+    const int screen = DefaultScreen(display);
+    XSetWindowAttributes a{};
+    a.override_redirect = True;
+    a.event_mask = ButtonPressMask | ButtonReleaseMask;
+    const Window catcher =
+        XCreateWindow(display, DefaultRootWindow(display), 0, 0, DisplayWidth(display, screen),
+                      DisplayHeight(display, screen), 0, CopyFromParent, InputOnly, CopyFromParent,
+                      CWOverrideRedirect | CWEventMask, &a);
+    XWindowChanges below{};
+    below.sibling = handle;
+    below.stack_mode = Below;
+    XConfigureWindow(display, catcher, CWSibling | CWStackMode, &below);
+    XMapWindow(display, catcher);
+    XFlush(display);
+    SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
+    return catcher;
+}
+
+void X11HidePressCatcher(SDL_Window* popup, unsigned long catcher) {
+    Display* display = nullptr;
+    Window handle = 0;
+    if (!catcher || !NativeHandle(popup, display, handle)) return;
+    SDL_EventState(SDL_SYSWMEVENT, SDL_DISABLE);
+    XDestroyWindow(display, catcher);
+    XFlush(display);
+}
+
+bool X11CaughtPress(const SDL_Event& event, unsigned long catcher, TCaughtPress& press) {
+    if (event.type != SDL_SYSWMEVENT || !catcher || !event.syswm.msg ||
+        event.syswm.msg->subsystem != SDL_SYSWM_X11)
+        return false;
+    const XEvent& x = event.syswm.msg->msg.x11.event;
+    if ((x.type != ButtonPress && x.type != ButtonRelease) || x.xbutton.window != catcher)
+        return false;
+    press.Down = x.type == ButtonPress;
+    // X numbers the buttons left, middle, right as SDL does.
+    press.Button = static_cast<int>(x.xbutton.button);
+    press.ScreenX = x.xbutton.x_root;
+    press.ScreenY = x.xbutton.y_root;
     return true;
 }

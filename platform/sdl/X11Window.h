@@ -3,6 +3,7 @@
 // native handle. Each returns false when the window is not an X11 window
 // (another video driver), so callers can go on without the feature.
 
+#include <SDL2/SDL_events.h>
 #include <SDL2/SDL_video.h>
 
 #include "platform/TRegion.h"
@@ -22,5 +23,29 @@ bool X11MapWindow(SDL_Window* window, bool map);
 bool X11WindowManagerRuns(SDL_Window* window);
 
 // Asks the window manager to move the window with the pointer, as from a
-// press at the screen point (_NET_WM_MOVERESIZE); false when none runs.
+// press at the screen point (_NET_WM_MOVERESIZE); false when none runs. The
+// window manager takes the press over, and its release never reaches the
+// program: SDL is told of a release at once, or it would still think the
+// button down and swallow the next press (a quick click on a title button
+// after a drag did nothing). A press already released starts no move: there
+// is nothing left to drag, and the move would wait for a release long past.
 bool X11BeginMoveDrag(SDL_Window* window, int screenX, int screenY);
+
+// A popup that holds the mouse needs to hear of a press anywhere outside it,
+// the bare desktop included, to close. SDL answers every pointer crossing by
+// releasing any pointer grab of the program, so a grab does not last: an
+// input-only window over the whole screen, just below the popup, catches
+// those presses instead. SDL does not know the window and passes its events
+// on only as window-system events, which are turned on while it lives.
+// Returns the catcher (0 when there is no X11).
+unsigned long X11ShowPressCatcher(SDL_Window* popup);
+void X11HidePressCatcher(SDL_Window* popup, unsigned long catcher);
+
+// A press or release on the catcher, from a window-system event: its button
+// (SDL's numbering) and screen position.
+struct TCaughtPress {
+    bool Down = false;
+    int Button = 0;
+    int ScreenX = 0, ScreenY = 0;
+};
+bool X11CaughtPress(const SDL_Event& event, unsigned long catcher, TCaughtPress& press);

@@ -143,7 +143,7 @@ TEST_F(PlainFrame, DraggingTheCaptionMovesAndTheEdgeSizes) {
     Pump();
     EXPECT_EQ(f->BoundsRect(), Rect(110, 105, 310, 225));
     EXPECT_EQ(w->Bounds(), Rect(110, 105, 310, 225));
-    Host->InjectMouseUp(w, 60, 15);
+    Host->InjectMouseUp(w, 50, 10); // the pointer, in the moved window
     Pump();
     // Bottom-right corner: the size follows, the top left stays.
     Host->InjectMouseDown(w, 199, 119);
@@ -158,6 +158,13 @@ TEST_F(PlainFrame, DraggingTheCaptionMovesAndTheEdgeSizes) {
     Pump();
     EXPECT_EQ(f->Width(), 2 * 4 + 3 * 16 + 8);
     EXPECT_EQ(f->BoundsRect().Right, 340);
+    // A pointer that jumps reports no motion in between: the release places the window.
+    f->SetBounds(100, 100, 200, 120);
+    Pump();
+    Host->InjectMouseDown(w, 50, 10);
+    Host->InjectMouseUp(w, 40, 30);
+    Pump();
+    EXPECT_EQ(f->BoundsRect(), Rect(90, 120, 290, 240));
 }
 
 TEST_F(PlainFrame, CloseButtonClosesOnlyWhenReleasedOverIt) {

@@ -20,7 +20,7 @@ constexpr uint64_t FadeTick = 10;
 class SkinSwitch : public HeadlessLauncher {
 protected:
     // The launcher with its three windows shown and the shipped skins offered.
-    void Start(const std::string& skinDirectory = QUELM_SOURCE_DIR "/demo/Skins") {
+    void Start(const std::string& skinDirectory = QUELM_SOURCE_DIR "/skins") {
         WriteFullIni("0");
         WriteAllSettings();
         CreateLauncher();
@@ -129,7 +129,7 @@ TEST_F(SkinSwitch, ASwitchDuringAFadeEndsInTheNewSkinsLook) {
 
 TEST_F(SkinSwitch, AFolderThatFailsLeavesTheSkinShownAndSaysWhy) {
     const TTempFolder skins;
-    std::filesystem::copy(QUELM_SOURCE_DIR "/demo/Skins", skins.Path(),
+    std::filesystem::copy(QUELM_SOURCE_DIR "/skins", skins.Path(),
                           std::filesystem::copy_options::recursive);
     std::filesystem::create_directories(skins / "Broken");
     std::filesystem::copy(skins / "Nightfall/Options.dat", skins / "Broken/Options.dat");

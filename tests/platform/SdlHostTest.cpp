@@ -6,6 +6,7 @@
 #include <SDL2/SDL_syswm.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
 #include <X11/extensions/shape.h>
 
 #include <cstdlib>
@@ -212,4 +213,39 @@ TEST_F(SdlHost, PointerCrossingWindowsGivesEnterMoveLeave) {
         {TEventKind::ekMouseLeave, a.get()}, {TEventKind::ekMouseEnter, b.get()}};
     EXPECT_EQ(crossing, expected);
     EXPECT_EQ(host->CursorPos(), (TPoint{320, 30}));
+}
+
+TEST_F(SdlHost, APopupHoldingTheCaptureHearsPressesOnTheBareDesktop) {
+    auto form = Make(Bounds(10, 10, 100, 80));
+    auto popup = Make(Bounds(40, 40, 60, 40), TWindowKind::wkPopup);
+    Collect(150);
+    Display* display = nullptr;
+    Window handle = 0;
+    Native(*popup, display, handle);
+    auto click = [&](int x, int y) {
+        XTestFakeMotionEvent(display, -1, x, y, CurrentTime);
+        XTestFakeButtonEvent(display, Button1, True, CurrentTime);
+        XTestFakeButtonEvent(display, Button1, False, CurrentTime);
+        XFlush(display);
+        std::vector<TEvent> downs;
+        for (const TEvent& e : Collect(200))
+            if (e.Kind == TEventKind::ekMouseDown) downs.push_back(e);
+        return downs;
+    };
+
+    popup->SetCapture(true);
+    // The bare desktop, the popup itself, and the window it opened from.
+    for (TPoint at : {TPoint{600, 500}, TPoint{50, 45}, TPoint{20, 20}}) {
+        const auto downs = click(at.X, at.Y);
+        ASSERT_EQ(downs.size(), 1u) << at.X << "," << at.Y;
+        EXPECT_EQ(downs[0].Window, popup.get());
+        EXPECT_EQ(downs[0].Button, mbLeft);
+        EXPECT_EQ((TPoint{downs[0].X, downs[0].Y}), (TPoint{at.X - 40, at.Y - 40}));
+    }
+    popup->SetCapture(false);
+    EXPECT_TRUE(click(600, 500).empty());
+    const auto own = click(20, 20);
+    ASSERT_EQ(own.size(), 1u);
+    EXPECT_EQ(own[0].Window, form.get());
+    EXPECT_EQ((TPoint{own[0].X, own[0].Y}), (TPoint{10, 10}));
 }

@@ -20,7 +20,7 @@
 
 namespace {
 
-const std::string ShippedFolder = std::string(QUELM_SOURCE_DIR "/demo/Skins/") + DarkSkinName;
+const std::string ShippedFolder = std::string(QUELM_SOURCE_DIR "/skins/") + DarkSkinName;
 
 // A blank gradient cannot be written in Options.dat and reads back empty.
 std::string Gradient(const std::string& g) {
@@ -62,7 +62,7 @@ TEST(DarkSkin, TheFolderLoadsTheSectionsAndMasksItsGeneratorWrote) {
     InstallSkinFolderLoader();
     {
         TsSkinManager manager(nullptr);
-        manager.SetSkinDirectory(QUELM_SOURCE_DIR "/demo/Skins");
+        manager.SetSkinDirectory(QUELM_SOURCE_DIR "/skins");
         manager.SetSkinName(DarkSkinName);
         ASSERT_EQ(manager.SkinName(), DarkSkinName);
         ASSERT_EQ(SkinGeneralData.size(), static_cast<size_t>(dark->GeneralData()->Count()));

@@ -1,0 +1,125 @@
+// The launcher's command line, through the parser and through the real program.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "RunProgram.h"
+#include "TempFolder.h"
+#include "launcher/LauncherOptions.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using A = TLauncherAction;
+
+// A game folder with its launch.ini and a settings store that has every value,
+// so that the launcher starts without a single message box.
+void WriteGame(const std::string& folder) {
+    fs::create_directories(folder);
+    std::ofstream(folder + "/launch.ini", std::ios::binary)
+        << "[Configura\xe7\xf5"
+           "es]\r\nPagina do launcher=http://news.example/\r\nWebSite=http://site.example/\r\n"
+           "IP=10.0.0.7\r\nversao=1.2.3\r\nnome=Servidor Teste\r\nlang=0\r\n";
+    std::ofstream(folder + "/registry.reg")
+        << "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Korvan\\Quelm\\Config]\n"
+           "\"ID\"=\"jogador\"\n\"MusicOnOff\"=dword:00000001\n\"SoundOnOff\"=dword:00000000\n"
+           "\"ColorDepth\"=dword:00000001\n\"Resolution\"=dword:00000002\n"
+           "\"VolumeLevel\"=dword:00000007\n";
+}
+
+int Boxes(const std::string& out) {
+    int n = 0;
+    for (size_t at = out.find("messagebox\t"); at != std::string::npos;
+         at = out.find("messagebox\t", at + 1))
+        ++n;
+    return n;
+}
+
+} // namespace
+
+TEST(LauncherOptions, OneActionWithTheGameFolderAndClearErrors) {
+    struct Case {
+        std::vector<std::string> args;
+        A action;
+        std::string gameDir, screenshots;
+    };
+    for (const Case& c : {
+             Case{{}, A::laRun, "", ""},
+             Case{{"--game-dir", "/g", "--screenshot", "s"}, A::laScreenshot, "/g", "s"},
+             Case{{"--install-menu-entry", "--game-dir", "x"}, A::laInstallMenuEntry, "x", ""},
+             Case{{"--settings-info", "--settings-info"}, A::laSettingsInfo, "", ""},
+             Case{{"--screenshot", "s", "--version"}, A::laVersion, "", "s"},
+             Case{{"--bogus", "-h"}, A::laHelp, "", ""},
+         }) {
+        SCOPED_TRACE(c.args.empty() ? "" : c.args[0]);
+        // An unknown option before --help is still an error: nothing is skipped silently.
+        if (c.args.size() == 2 && c.args[0] == "--bogus") {
+            EXPECT_THROW(ParseLauncherOptions(c.args), ELauncherOptions);
+            continue;
+        }
+        const TLauncherOptions o = ParseLauncherOptions(c.args);
+        EXPECT_EQ(o.Action, c.action);
+        EXPECT_EQ(o.GameDir, c.gameDir);
+        EXPECT_EQ(o.ScreenshotDir, c.screenshots);
+    }
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--game-dir"},
+                                                {"--game-dir", ""},
+                                                {"--screenshot"},
+                                                {"--screenshot", "s", "--settings-info"},
+                                                {"--install-menu-entry", "--screenshot", "s"},
+                                                {"game"}}) {
+        try {
+            ParseLauncherOptions(bad);
+            ADD_FAILURE() << "accepted " << bad[0];
+        } catch (const ELauncherOptions& e) {
+            EXPECT_NE(std::string(e.what()).find(bad[0] == "game" ? "'game'" : "--"),
+                      std::string::npos)
+                << e.what();
+        }
+    }
+}
+
+TEST(LauncherOptions, HelpListsEveryOptionAndVersionPrintsTheVersion) {
+    TTempFolder here;
+    const TRunResult help = RunProgram({BuiltLauncher(), "--help"}, here.Path());
+    EXPECT_EQ(help.Status, 0);
+    EXPECT_EQ(help.Out.rfind("Usage: launcher ", 0), 0u) << help.Out;
+    for (const char* option : {"--game-dir DIR", "--screenshot DIR", "--settings-info",
+                               "--install-menu-entry", "--help", "--version"})
+        EXPECT_NE(help.Out.find(std::string("\n  ") + option + " "), std::string::npos) << option;
+    const TRunResult version = RunProgram({BuiltLauncher(), "--version"}, here.Path());
+    EXPECT_EQ(version.Status, 0);
+    EXPECT_EQ(version.Out, "Launcher 1.2\n");
+    const TRunResult wrong = RunProgram({BuiltLauncher(), "--screenshot"}, here.Path());
+    EXPECT_EQ(wrong.Status, 2);
+    EXPECT_EQ(wrong.Out, "");
+    EXPECT_EQ(wrong.Err, "launcher: --screenshot needs DIR\n");
+}
+
+TEST(LauncherOptions, GameDirRunsTheLauncherForAGameElsewhere) {
+    TTempFolder scratch;
+    const std::string game = scratch / "games/Quelm", start = scratch / "start";
+    WriteGame(game);
+    fs::create_directories(start);
+    const TEnvironment env = {{"QUELM_REGISTRY", game + "/registry.reg"}};
+
+    // The game's own folder gives a clean start; the empty one, without launch.ini, error boxes.
+    const TRunResult there =
+        RunProgram({BuiltLauncher(), "--game-dir", game, "--screenshot", "shots"}, start, env);
+    EXPECT_EQ(there.Status, 0) << there.Err;
+    EXPECT_EQ(Boxes(there.Out), 0) << there.Out;
+    // The screenshot folder is where the program was started, not in the game's folder.
+    EXPECT_TRUE(fs::exists(start + "/shots/Form1.png"));
+    EXPECT_FALSE(fs::exists(game + "/shots"));
+    const TRunResult here = RunProgram({BuiltLauncher(), "--screenshot", "shots"}, start, env);
+    EXPECT_GT(Boxes(here.Out), 0) << here.Out;
+
+    const TRunResult missing = RunProgram(
+        {BuiltLauncher(), "--game-dir", scratch / "nowhere", "--screenshot", "x"}, start, env);
+    EXPECT_EQ(missing.Status, 1);
+    EXPECT_EQ(missing.Err, "launcher: cannot use '" + scratch / "nowhere" +
+                               "' as the game's folder: No such file or directory\n");
+    EXPECT_FALSE(fs::exists(start + "/x"));
+}
