@@ -111,6 +111,9 @@ void TCustomForm::HandleHostEvent(const TEvent& e) {
         break;
     case TEventKind::ekMouseLeave:
         if (Hover() && Hover()->GetParentForm() == this) UpdateHover(nullptr);
+        // A hint waiting to show, or showing, belongs to a control the
+        // pointer has just left with the window.
+        if (Application) Application->HintMouseMessage(nullptr, GetCursorPos());
         Perform(WM_MOUSELEAVE);
         break;
     case TEventKind::ekKeyDown:
