@@ -20,6 +20,7 @@
 #include "framework/stdctrls/MessageBox.h"
 #include "framework/stdctrls/PlainControls.h"
 #include "framework/stdctrls/TButton.h"
+#include "hints/TsHintManager.h"
 #include "launcher/Unit1.h"
 #include "launcher/Unit2.h"
 #include "launcher/Unit3.h"
@@ -48,6 +49,7 @@ void CreateLauncher() {
     RegisterClass(TsTrackBar::StaticClassInfo());
     RegisterClass(TsSkinManager::StaticClassInfo());
     RegisterClass(TsSkinProvider::StaticClassInfo());
+    RegisterClass(TsHintManager::StaticClassInfo());
     TheApplication = std::make_unique<TApplication>();
     Application->SetTitle(LauncherTitle);
     Application->CreateForm(&Form1);

@@ -14,6 +14,7 @@ class TsGroupBox;
 class TsComboBox;
 class TsCheckBox;
 class TsTrackBar;
+class TsHintManager;
 
 namespace Unit2 {
 extern int32_t MusicSwitch;
@@ -49,6 +50,7 @@ public:
     TsTrackBar* sTrackBar1 = nullptr;
     TsButton* sButton1 = nullptr;
     TsButton* sButton2 = nullptr;
+    TsHintManager* sHintManager1 = nullptr;
 
     void FormCreate(TObject* Sender);
     void sButton1Click(TObject* Sender);
