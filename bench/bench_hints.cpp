@@ -42,6 +42,7 @@ struct THintWorld {
         ReadComponentResource(
             Form, "object Form1: TForm\n" + text.substr(start, end + 7 - start) + "end\n",
             "Unit2.dfm");
+        Form->SetBorderStyle(bsNone);
         Form->SetBounds(200, 200, 244, 337);
         auto* edit = new TPanel(Form);
         edit->SetParent(Form);
@@ -50,7 +51,7 @@ struct THintWorld {
         edit->SetShowHint(true);
         Form->Show();
         App->ProcessMessages();
-        Host->InjectMouseMove(Form->HostWindow(), 80, 40);
+        Host->InjectMouseMove(Form->HostWindow(), 80, 34);
         App->ProcessMessages();
     }
     ~THintWorld() {
@@ -66,7 +67,7 @@ struct THintWorld {
 // the picture painted and the window shown and presented.
 void BM_HintFirstFrame(benchmark::State& state) {
     THintWorld world;
-    const TPoint cursor{280, 240};
+    const TPoint cursor{280, 234};
     for (auto _ : state) {
         world.App->ActivateHint(cursor);
         world.App->ProcessMessages();

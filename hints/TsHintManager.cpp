@@ -11,7 +11,8 @@
 #include "hints/TsSimplyHintWindow.h"
 
 TsHintManager* TsHintManager::FActive = nullptr;
-TsHintManager* TsHintManager::FShowHintOwner = nullptr;
+std::vector<TsHintManager*> TsHintManager::FManagers;
+TShowHintEvent TsHintManager::FApplicationShowHint;
 
 namespace {
 
@@ -88,23 +89,25 @@ TsHintManager::TsHintManager(TComponent* owner)
     if (!Application || Designing()) return;
     Application->SetHintPause(kHintPause);
     Application->SetHintShortPause(kHintShortPause);
-    FPreviousShowHint = Application->OnShowHint;
-    Application->OnShowHint = [this](std::string& s, bool& canShow, THintInfo& info) {
-        ShowHint(s, canShow, info);
-    };
-    FShowHintOwner = this;
+    if (FManagers.empty()) {
+        FApplicationShowHint = Application->OnShowHint;
+        Application->OnShowHint = &TsHintManager::ShowHint;
+    }
+    FManagers.push_back(this);
 }
 
 TsHintManager::~TsHintManager() {
     if (FActive == this) FActive = nullptr;
-    const bool appGoing = !Application || Application->IsDestroying();
-    if (FShowHintOwner == this) {
-        FShowHintOwner = nullptr;
-        if (!appGoing) Application->OnShowHint = FPreviousShowHint;
-    }
-    // The application's own plain window comes back; the shaped one would
-    // paint from a manager that is gone.
-    if (FOwnsWindowClass && !appGoing) Application->SetHintWindowClass(nullptr);
+    std::erase(FManagers, this);
+    if (!Application || Application->IsDestroying()) return;
+    if (FManagers.empty()) Application->OnShowHint = std::move(FApplicationShowHint);
+    // The shaped window would paint from a manager that is gone: the newest
+    // manager left picks its class again, or the application's own comes back.
+    if (!FOwnsWindowClass) return;
+    if (FManagers.empty())
+        Application->SetHintWindowClass(nullptr);
+    else
+        FManagers.back()->SelectWindowClass();
 }
 
 bool TsHintManager::Designing() const {
@@ -165,12 +168,13 @@ void TsHintManager::SelectWindowClass() {
 }
 
 void TsHintManager::ShowHint(std::string& hintStr, bool& canShow, THintInfo& info) {
-    // The hint hides after this manager's pause from its first showing on.
-    if (FActive == this) {
-        Application->SetHintHidePause(FPauseHide);
-        info.HideTimeout = FPauseHide;
+    // The hint hides after the active manager's pause from its first showing on.
+    if (FActive) {
+        Application->SetHintHidePause(FActive->FPauseHide);
+        info.HideTimeout = FActive->FPauseHide;
     }
-    if (OnShowHint) OnShowHint(hintStr, canShow, info);
+    if (!FManagers.empty() && FManagers.back()->OnShowHint)
+        FManagers.back()->OnShowHint(hintStr, canShow, info);
 }
 
 const TClassInfo* TsHintManager::StaticClassInfo() {

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/component/TComponent.h"
 #include "framework/forms/THintWindow.h"
@@ -48,7 +49,9 @@ public:
 
 private:
     bool Designing() const;
-    void ShowHint(std::string& hintStr, bool& canShow, THintInfo& info);
+    // The application's show-hint event while any manager lives: the
+    // active manager's PauseHide, then the newest manager's OnShowHint.
+    static void ShowHint(std::string& hintStr, bool& canShow, THintInfo& info);
 
     std::unique_ptr<TsHintKind> FHintKind;
     bool FHTMLMode = false;
@@ -56,8 +59,10 @@ private:
     TsHintsPredefinitions FPredefinitions = shEllipse;
     TBitmap FPicture;
     bool FOwnsWindowClass = false;
-    TShowHintEvent FPreviousShowHint;
 
     static TsHintManager* FActive;
-    static TsHintManager* FShowHintOwner;
+    // The managers alive outside design mode, oldest first, and the
+    // application's own show-hint event from before the first of them.
+    static std::vector<TsHintManager*> FManagers;
+    static TShowHintEvent FApplicationShowHint;
 };

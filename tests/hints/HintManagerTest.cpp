@@ -84,3 +84,27 @@ TEST_F(HintManager, EachStyleItsWindowAndTheManagerGivesAllBackWhenItGoes) {
     ASSERT_NE(App->HintWindow(), nullptr);
     EXPECT_EQ(App->HintWindow()->Caption(), "OK");
 }
+
+TEST_F(HintManager, OfTwoManagersTheNewestSpeaksWhicheverGoesFirst) {
+    bool appAsked = false;
+    Manager->Free();
+    App->OnShowHint = [&appAsked](std::string&, bool&, THintInfo&) { appAsked = true; };
+    auto* first = new TsHintManager(Form);
+    first->HintKind()->SetStyle(hsSimply);
+    auto* second = new TsHintManager(Form);
+    second->HintKind()->SetStyle(hsComics);
+    std::string seen;
+    second->OnShowHint = [&seen](std::string& s, bool&, THintInfo&) { seen = s; };
+    first->Free();
+    EXPECT_EQ(TsHintManager::Active(), second);
+    EXPECT_TRUE(Installs<TsComicsHintWindow>());
+    TsCustomHintWindow* w = ShowHint();
+    ASSERT_TRUE(w && w->Visible());
+    EXPECT_EQ(seen, "OK");
+    second->Free();
+    EXPECT_FALSE(Installs<TsCustomHintWindow>());
+    ASSERT_TRUE(App->OnShowHint);
+    Move(Target, 150, 5);
+    Advance(500);
+    EXPECT_TRUE(appAsked);
+}
