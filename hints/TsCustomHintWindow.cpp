@@ -18,7 +18,7 @@ constexpr unsigned kMeasureFlags =
     DT_CALCRECT | DT_CENTER | DT_VCENTER | DT_WORDBREAK | DT_NOPREFIX;
 // Ellipses and balloons narrower than this look like circles around nothing.
 constexpr int kMinRoundWidth = 50;
-constexpr uint32_t kWhite = 0xFFFFFF;
+constexpr uint32_t kRgb = 0xFFFFFF;
 
 } // namespace
 
@@ -118,8 +118,7 @@ void TsCustomHintWindow::ReadBelow(const TRect& screenRect) {
     // its soft edge mixes with the body's own colour.
     FBelow.SetSize(screenRect.Width(), screenRect.Height());
     if (TsHintManager* m = TsHintManager::Active())
-        FBelow.Pixels().Fill(static_cast<uint32_t>(ColorToRGB(m->HintKind()->Look().Color)) &
-                             kWhite);
+        FBelow.Pixels().Fill(static_cast<uint32_t>(ColorToRGB(m->HintKind()->Look().Color)) & kRgb);
 }
 
 TsGradArray TsCustomHintWindow::Gradient(TsHintManager& manager) const {

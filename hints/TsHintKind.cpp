@@ -10,6 +10,9 @@ constexpr int kMaxPercent = 100;
 // Sizes in pixels beyond this make no sense for a hint on any screen.
 constexpr int kMaxLength = 500;
 constexpr int kMaxHintWidth = 4000;
+// The look of the system's hint text.
+const char* const kFontName = "Tahoma";
+constexpr int kFontHeight = -11;
 
 int Percent(int value) {
     return std::clamp(value, 0, kMaxPercent);
@@ -21,8 +24,8 @@ int Length(int value) {
 } // namespace
 
 TsHintKind::TsHintKind() {
-    FFont.SetName("Tahoma");
-    FFont.SetHeight(-11);
+    FFont.SetName(kFontName);
+    FFont.SetHeight(kFontHeight);
 }
 
 TsHintKind::~TsHintKind() = default;
