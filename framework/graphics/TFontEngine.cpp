@@ -98,12 +98,18 @@ TFontMatch TFontEngine::Resolve(const std::string& family, TFontStyles style) {
 
 TGlyphCache& TFontEngine::Cache(const std::string& family, int height, TFontStyles style) {
     style &= fsBold | fsItalic;
-    const std::string size = "|" + std::to_string(height) + "|" + std::to_string(style);
+    std::string size = "|";
+    size += std::to_string(height);
+    size += '|';
+    size += std::to_string(style);
     const std::string name = Lower(family) + size;
     if (auto it = FByName.find(name); it != FByName.end()) return *it->second;
     const TFontMatch match = Resolve(family, style);
-    const std::string file = match.File + "|" + std::to_string(match.Index) + "|" +
-                             (match.Substituted ? "s" : "") + size;
+    std::string file = match.File;
+    file += '|';
+    file += std::to_string(match.Index);
+    file += match.Substituted ? "|s" : "|";
+    file += size;
     auto& cache = FCaches[file];
     if (!cache) cache = std::make_unique<TGlyphCache>(match, height, style);
     FByName.emplace(name, cache.get());
