@@ -99,7 +99,8 @@ std::string PlainDefinition(const std::string& definition) {
         }
         const bool object = body.rfind("object ", 0) == 0;
         if (object && (body.find(": TsSkinManager") != std::string::npos ||
-                       body.find(": TsSkinProvider") != std::string::npos)) {
+                       body.find(": TsSkinProvider") != std::string::npos ||
+                       body.find(": TsHintManager") != std::string::npos)) {
             skipIndent = at;
             continue;
         }

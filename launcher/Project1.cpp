@@ -20,6 +20,7 @@
 #include "framework/stdctrls/MessageBox.h"
 #include "framework/stdctrls/PlainControls.h"
 #include "framework/stdctrls/TButton.h"
+#include "hints/TsHintManager.h"
 #include "launcher/Unit1.h"
 #include "launcher/Unit2.h"
 #include "launcher/Unit3.h"
@@ -50,6 +51,7 @@ void CreateLauncher() {
     RegisterClass(TsSkinManager::StaticClassInfo());
     RegisterClass(TsSkinProvider::StaticClassInfo());
     InstallSkinFolderLoader();
+    RegisterClass(TsHintManager::StaticClassInfo());
     TheApplication = std::make_unique<TApplication>();
     Application->SetTitle(LauncherTitle);
     Application->CreateForm(&Form1);

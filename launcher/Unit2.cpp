@@ -16,6 +16,7 @@
 #include "framework/forms/TScreen.h"
 #include "framework/stdctrls/MessageBox.h"
 #include "framework/stdctrls/TButton.h"
+#include "hints/TsHintManager.h"
 #include "launcher/CenterWindow.h"
 #include "launcher/FormBinding.h"
 #include "launcher/TWineApply.h"
@@ -94,6 +95,7 @@ void TForm2::ReadDefinition() {
     BindComponent(this, sTrackBar1, "sTrackBar1");
     BindComponent(this, sButton1, "sButton1");
     BindComponent(this, sButton2, "sButton2");
+    BindComponent(this, sHintManager1, "sHintManager1");
 }
 
 void TForm2::FormCreate(TObject*) {

@@ -157,4 +157,32 @@ object Form2: TForm2
     ShowAppIcon = False
     SkinData.SkinSection = 'FORM'
   end
+  object sHintManager1: TsHintManager
+    HintKind.Style = hsComics
+    HintKind.Radius = 25
+    HintKind.BevelWidth = 1
+    HintKind.Blur = 0
+    HintKind.ExOffset = 24
+    HintKind.GradientData = '16753188;16777215;99;0;0;16777215;16777215;0;0;0'
+    HintKind.GradientPercent = 100
+    HintKind.Color = 12778748
+    HintKind.ColorBorderTop = clWhite
+    HintKind.ColorBorderBottom = clNavy
+    HintKind.Transparency = 0
+    HintKind.ShadowBlur = 10
+    HintKind.ShadowColor = clBlack
+    HintKind.ShadowEnabled = True
+    HintKind.ShadowOffset = 7
+    HintKind.ShadowTransparency = 28
+    HintKind.MarginH = 18
+    HintKind.MarginV = 12
+    HintKind.MaxWidth = 180
+    HintKind.Font.Charset = DEFAULT_CHARSET
+    HintKind.Font.Color = clBlack
+    HintKind.Font.Height = -11
+    HintKind.Font.Name = 'Tahoma'
+    HintKind.Font.Style = []
+    PauseHide = 1000
+    Predefinitions = shComicsGradient
+  end
 end

@@ -19,6 +19,7 @@ class TsCheckBox;
 class TsTrackBar;
 class TWineApply;
 struct TWineApplyResult;
+class TsHintManager;
 
 namespace Unit2 {
 extern int32_t MusicSwitch;
@@ -55,6 +56,7 @@ public:
     TsTrackBar* sTrackBar1 = nullptr;
     TsButton* sButton1 = nullptr;
     TsButton* sButton2 = nullptr;
+    TsHintManager* sHintManager1 = nullptr;
 
     void FormCreate(TObject* Sender);
     void sButton1Click(TObject* Sender);

@@ -13,6 +13,8 @@
 #include "platform/TRegion.h"
 #include "platform/Types.h"
 
+// A tooltip never takes the focus or the pointer: input over it goes to what
+// lies below, so a hint under the mouse does not hide itself.
 enum class TWindowKind { wkNormal, wkPopup, wkTooltip };
 
 enum class TCursorShape {
@@ -119,6 +121,10 @@ public:
     virtual TSize ScreenSize() const = 0;
     virtual TRect WorkArea() const = 0;
     virtual TPoint CursorPos() const = 0;
+    // What the screen shows in the rectangle (screen coordinates), read into
+    // picture at the rectangle's size; parts off the screen read black. False
+    // when the window system cannot tell: picture is then left as it was.
+    virtual bool ReadScreen(const TRect& screenRect, TPixels& picture) = 0;
 
     virtual std::string ClipboardText() const = 0;
     virtual void SetClipboardText(const std::string& utf8) = 0;

@@ -113,6 +113,9 @@ void TCustomForm::HandleHostEvent(const TEvent& e) {
         break;
     case TEventKind::ekMouseLeave:
         if (Hover() && Hover()->GetParentForm() == this) UpdateHover(nullptr);
+        // A hint waiting to show, or showing, belongs to a control the
+        // pointer has just left with the window.
+        if (Application) Application->HintMouseMessage(nullptr, GetCursorPos());
         Perform(WM_MOUSELEAVE);
         break;
     case TEventKind::ekKeyDown:
@@ -227,8 +230,11 @@ void TCustomForm::HandleMouse(const TEvent& e) {
     UpdateHover(under);
     if (!targetRef) return;
     UpdateCursor(under ? under : target, HTCLIENT);
+    // The hint goes by where the event says the pointer is in this window:
+    // the window system's global pointer position can lag behind events
+    // that did not come from a device (a remote or synthetic pointer).
     if (Application && e.Kind == TEventKind::ekMouseMove)
-        Application->HintMouseMessage(under, screen);
+        Application->HintMouseMessage(under, {Left() + e.X, Top() + e.Y});
     if (Application && (down || e.Kind == TEventKind::ekMouseWheel)) Application->CancelHint();
     SendClientMouse(target, e, mk, screen);
 }

@@ -98,12 +98,20 @@ TFontMatch TFontEngine::Resolve(const std::string& family, TFontStyles style) {
 
 TGlyphCache& TFontEngine::Cache(const std::string& family, int height, TFontStyles style) {
     style &= fsBold | fsItalic;
-    std::string key = Lower(family) + "|" + std::to_string(height) + "|" + std::to_string(style);
-    auto it = FCaches.find(key);
-    if (it != FCaches.end()) return *it->second;
-    TFontMatch match = Resolve(family, style);
-    auto cache = std::make_unique<TGlyphCache>(match, height, style);
-    TGlyphCache& result = *cache;
-    FCaches.emplace(key, std::move(cache));
-    return result;
+    std::string size = "|";
+    size += std::to_string(height);
+    size += '|';
+    size += std::to_string(style);
+    const std::string name = Lower(family) + size;
+    if (auto it = FByName.find(name); it != FByName.end()) return *it->second;
+    const TFontMatch match = Resolve(family, style);
+    std::string file = match.File;
+    file += '|';
+    file += std::to_string(match.Index);
+    file += match.Substituted ? "|s" : "|";
+    file += size;
+    auto& cache = FCaches[file];
+    if (!cache) cache = std::make_unique<TGlyphCache>(match, height, style);
+    FByName.emplace(name, cache.get());
+    return *cache;
 }

@@ -6,8 +6,10 @@
 // is the real Tahoma; "MS Sans Serif" and the dialog aliases map to Tahoma.
 // When fontconfig answers with another family (silent substitution), the
 // engine falls back to Liberation Sans, then DejaVu Sans, and says so.
-// Caches are made once per family, height and style and live as long as the
-// program.
+// Caches are made once per font file, height and style and live as long as
+// the program; every name that resolves to the same file shares one, so
+// texts that name many unknown faces do not load the fallback font again
+// for each.
 
 #include <map>
 #include <memory>
@@ -32,5 +34,6 @@ private:
     bool MatchFamily(const std::string& family, TFontStyles style, TFontMatch& out);
 
     std::map<std::string, TFontMatch> FMatches;
-    std::map<std::string, std::unique_ptr<TGlyphCache>> FCaches;
+    std::map<std::string, TGlyphCache*> FByName;
+    std::map<std::string, std::unique_ptr<TGlyphCache>> FCaches; // by file
 };

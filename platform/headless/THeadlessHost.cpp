@@ -58,7 +58,7 @@ THeadlessWindow* THeadlessHost::WindowAt(TPoint screen) const {
     for (auto it = z.rbegin(); it != z.rend(); ++it) {
         THeadlessWindow* w = *it;
         const TRect b = w->Bounds();
-        if (!w->Visible() || !b.Contains(screen)) continue;
+        if (!w->Visible() || !b.Contains(screen) || w->Kind() == TWindowKind::wkTooltip) continue;
         if (w->Shape() && !w->Shape()->Contains(TPoint{screen.X - b.Left, screen.Y - b.Top}))
             continue;
         return w;
@@ -79,23 +79,42 @@ THeadlessWindow* THeadlessHost::Find(const IHostWindow* window) const {
 }
 
 TPixels THeadlessHost::Screenshot(uint32_t desktopColor) const {
-    TPixels screen(FScreen.cx, FScreen.cy);
-    screen.Fill(desktopColor);
-    const TRect all{0, 0, FScreen.cx, FScreen.cy};
+    TPixels screen;
+    Compose(TRect{0, 0, FScreen.cx, FScreen.cy}, desktopColor, screen);
+    return screen;
+}
+
+bool THeadlessHost::ReadScreen(const TRect& screenRect, TPixels& picture) {
+    Compose(screenRect, kDesktopColor, picture);
+    return true;
+}
+
+// The desktop and the visible windows in z-order, inside area (screen
+// coordinates); what lies off the screen stays black.
+void THeadlessHost::Compose(const TRect& area, uint32_t desktopColor, TPixels& out) const {
+    out.SetSize(std::max(area.Width(), 0), std::max(area.Height(), 0));
+    out.Fill(0);
+    const TRect onScreen = area.Intersect(TRect{0, 0, FScreen.cx, FScreen.cy});
+    if (onScreen.IsEmpty()) return;
+    for (int y = onScreen.Top; y < onScreen.Bottom; ++y)
+        for (int x = onScreen.Left; x < onScreen.Right; ++x)
+            out.SetPixel(x - area.Left, y - area.Top,
+                         FDesktop.Width() > 0 && FDesktop.Height() > 0
+                             ? FDesktop.Pixel(x % FDesktop.Width(), y % FDesktop.Height())
+                             : desktopColor);
     for (THeadlessWindow* w : ZOrder()) {
         if (!w->Visible()) continue;
         const TRect b = w->Bounds();
-        TRegion area(TRect{0, 0, b.Width(), b.Height()});
-        if (w->Shape()) area.Intersect(*w->Shape());
-        area.Offset(b.Left, b.Top);
-        area.Intersect(all);
-        for (const TRect& r : area.Rects())
+        TRegion shown(TRect{0, 0, b.Width(), b.Height()});
+        if (w->Shape()) shown.Intersect(*w->Shape());
+        shown.Offset(b.Left, b.Top);
+        shown.Intersect(onScreen);
+        for (const TRect& r : shown.Rects())
             for (int y = r.Top; y < r.Bottom; ++y)
-                std::memcpy(screen.ScanLine(y) + r.Left * 3,
+                std::memcpy(out.ScanLine(y - area.Top) + (r.Left - area.Left) * 3,
                             w->Picture().ScanLine(y - b.Top) + (r.Left - b.Left) * 3,
                             static_cast<size_t>(r.Width()) * 3);
     }
-    return screen;
 }
 
 void THeadlessHost::WindowDestroyed(THeadlessWindow* w) {

@@ -30,6 +30,7 @@ public:
     // Now() of a new host: not zero, so code that treats zero as "never" shows up.
     static constexpr uint64_t kStartTime = 1'000'000;
     static constexpr int kTaskBarHeight = 30;
+    static constexpr uint32_t kDesktopColor = 0x808080;
 
     THeadlessHost();
     ~THeadlessHost() override;
@@ -45,6 +46,8 @@ public:
     TSize ScreenSize() const override { return FScreen; }
     TRect WorkArea() const override { return FWorkArea; }
     TPoint CursorPos() const override { return FCursorPos; }
+    // The visible windows over the desktop, composed as in Screenshot.
+    bool ReadScreen(const TRect& screenRect, TPixels& picture) override;
     std::string ClipboardText() const override { return FClipboard; }
     void SetClipboardText(const std::string& utf8) override { FClipboard = utf8; }
     const char* Name() const override { return "headless"; }
@@ -63,7 +66,8 @@ public:
     std::vector<THeadlessWindow*> ZOrder() const;
     // The top visible window, or null.
     THeadlessWindow* TopWindow() const;
-    // The top visible window whose shape holds the screen point, or null.
+    // The top visible window whose shape holds the screen point, or null;
+    // tooltips let the pointer through and are never found.
     THeadlessWindow* WindowAt(TPoint screen) const;
     // The first live window with this title, in creation order, or null.
     THeadlessWindow* FindWindow(const std::string& title) const;
@@ -71,8 +75,12 @@ public:
     THeadlessWindow* Find(const IHostWindow* window) const;
     THeadlessWindow* ActiveWindow() const { return FActive; }
     THeadlessWindow* CaptureWindow() const { return FCapture; }
-    // All visible windows composed in z-order over a plain desktop.
-    TPixels Screenshot(uint32_t desktopColor = 0x808080) const;
+    // All visible windows composed in z-order over a plain desktop, or over
+    // the desktop picture when one is set.
+    TPixels Screenshot(uint32_t desktopColor = kDesktopColor) const;
+    // A picture behind every window (tiled from the screen's top left); an
+    // empty one gives the plain desktop back.
+    void SetDesktopPicture(const TPixels& picture) { FDesktop = picture; }
 
     // Mouse, client coordinates of the window.
     void InjectMouseMove(IHostWindow* w, int x, int y, unsigned modifiers = 0);
@@ -122,6 +130,7 @@ private:
     void WindowActivated(THeadlessWindow* w);
     void WindowCapture(THeadlessWindow* w, bool on);
 
+    void Compose(const TRect& area, uint32_t desktopColor, TPixels& out) const;
     THeadlessWindow* Target(IHostWindow* w, const char* what) const;
     THeadlessWindow* KeyTarget(IHostWindow* w, const char* what) const;
     void Queue(TEventKind kind, THeadlessWindow* w);
@@ -135,6 +144,7 @@ private:
     TRect FWorkArea{0, 0, 1024, 768 - kTaskBarHeight};
     TPoint FCursorPos{};
     std::string FClipboard;
+    TPixels FDesktop;
     std::deque<TEvent> FEvents;
     std::vector<THeadlessWindow*> FWindows; // creation order
     std::vector<THeadlessWindow*> FZ;       // bottom to top

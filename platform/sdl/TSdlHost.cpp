@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/sdl/X11Window.h"
+
 namespace {
 
 void SetHints() {
@@ -136,6 +138,13 @@ TPoint TSdlHost::CursorPos() const {
     TPoint p;
     SDL_GetGlobalMouseState(&p.X, &p.Y);
     return p;
+}
+
+bool TSdlHost::ReadScreen(const TRect& screenRect, TPixels& picture) {
+    // Any window of the program gives the connection to the X server.
+    for (const auto& [id, w] : FWindows)
+        if (w->Native()) return X11ReadRoot(w->Native(), screenRect, picture);
+    return false;
 }
 
 std::string TSdlHost::ClipboardText() const {

@@ -28,6 +28,8 @@ public:
     TSize ScreenSize() const override;
     TRect WorkArea() const override;
     TPoint CursorPos() const override;
+    // From the X server's root window, through one of the program's windows.
+    bool ReadScreen(const TRect& screenRect, TPixels& picture) override;
     std::string ClipboardText() const override;
     void SetClipboardText(const std::string& utf8) override;
     const char* Name() const override { return "sdl"; }

@@ -57,6 +57,7 @@ TSdlWindow::TSdlWindow(TSdlHost* host, const TWindowParams& params)
     if (!FWindow)
         throw std::runtime_error(std::string("Cannot create a window: ") + SDL_GetError());
     FId = SDL_GetWindowID(FWindow);
+    if (FKind == TWindowKind::wkTooltip) X11SetInputTransparent(FWindow);
     FHost->WindowCreated(this);
 }
 

@@ -4,6 +4,10 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/shape.h>
 
+#include <X11/Xutil.h>
+
+#include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -44,6 +48,67 @@ bool X11SetWindowShape(SDL_Window* window, const TRegion* shape) {
                                 static_cast<int>(rects.size()), ShapeSet, YXBanded);
     }
     XFlush(display);
+    return true;
+}
+
+bool X11SetInputTransparent(SDL_Window* window) {
+    Display* display = nullptr;
+    Window handle = 0;
+    if (!NativeHandle(window, display, handle) || !HasShapeExtension(display)) return false;
+    XShapeCombineRectangles(display, handle, ShapeInput, 0, 0, nullptr, 0, ShapeSet, Unsorted);
+    XFlush(display);
+    return true;
+}
+
+namespace {
+
+// Under XWayland the root window holds none of what the compositor shows.
+bool RootHoldsTheScreen(Display* display) {
+    int opcode = 0, eventBase = 0, errorBase = 0;
+    return !XQueryExtension(display, "XWAYLAND", &opcode, &eventBase, &errorBase);
+}
+
+// The value of one colour channel of an image pixel, scaled to 8 bits.
+uint8_t Channel(unsigned long pixel, unsigned long mask) {
+    if (mask == 0) return 0;
+    int shift = 0;
+    while (!((mask >> shift) & 1))
+        ++shift;
+    const unsigned long top = mask >> shift;
+    return static_cast<uint8_t>(((pixel & mask) >> shift) * 255 / top);
+}
+
+void CopyImage(XImage* image, int dx, int dy, TPixels& picture) {
+    for (int y = 0; y < image->height; ++y)
+        for (int x = 0; x < image->width; ++x) {
+            const unsigned long p = XGetPixel(image, x, y);
+            const uint32_t rgb = Channel(p, image->red_mask) |
+                                 (Channel(p, image->green_mask) << 8) |
+                                 (Channel(p, image->blue_mask) << 16);
+            picture.SetPixel(dx + x, dy + y, rgb);
+        }
+}
+
+} // namespace
+
+bool X11ReadRoot(SDL_Window* window, const TRect& area, TPixels& picture) {
+    Display* display = nullptr;
+    Window handle = 0;
+    if (!NativeHandle(window, display, handle) || !RootHoldsTheScreen(display)) return false;
+    const int screen = DefaultScreen(display);
+    const TRect shown =
+        area.Intersect(TRect{0, 0, DisplayWidth(display, screen), DisplayHeight(display, screen)});
+    TPixels read(std::max(area.Width(), 0), std::max(area.Height(), 0));
+    read.Fill(0);
+    if (!shown.IsEmpty()) {
+        XImage* image = XGetImage(display, DefaultRootWindow(display), shown.Left, shown.Top,
+                                  static_cast<unsigned>(shown.Width()),
+                                  static_cast<unsigned>(shown.Height()), AllPlanes, ZPixmap);
+        if (!image) return false;
+        CopyImage(image, shown.Left - area.Left, shown.Top - area.Top, read);
+        XDestroyImage(image);
+    }
+    picture = std::move(read);
     return true;
 }
 

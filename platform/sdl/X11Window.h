@@ -6,10 +6,21 @@
 #include <SDL2/SDL_events.h>
 #include <SDL2/SDL_video.h>
 
+#include "platform/TPixels.h"
 #include "platform/TRegion.h"
 
 // Sets the window's bounding (and so input) shape; null restores the rectangle.
 bool X11SetWindowShape(SDL_Window* window, const TRegion* shape);
+
+// Lets the pointer pass through the window to what lies below (an empty
+// input shape), as a tooltip must.
+bool X11SetInputTransparent(SDL_Window* window);
+
+// Reads the root window's pixels in the rectangle (screen coordinates) into
+// picture, through the display of the given window; what lies off the screen
+// reads black. False where the root does not hold what is shown (XWayland,
+// whose root stays black) or the read fails.
+bool X11ReadRoot(SDL_Window* window, const TRect& area, TPixels& picture);
 
 // Puts the window above its siblings without asking for keyboard focus.
 bool X11RaiseWindow(SDL_Window* window);

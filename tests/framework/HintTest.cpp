@@ -90,6 +90,21 @@ TEST_F(Hints, FromOneHintStraightToTheNextTakesTheShortPause) {
     EXPECT_EQ(Shown(), "Login do jogo");
 }
 
+TEST_F(Hints, ThePointerLeavingTheWindowEndsAWaitingOrShowingHint) {
+    Point(A);
+    Advance(300);
+    Host->InjectMouseLeave(Window());
+    Pump();
+    Advance(1000);
+    EXPECT_FALSE(Showing());
+    Point(A);
+    Advance(500);
+    ASSERT_TRUE(Showing());
+    Host->InjectMouseLeave(Window());
+    Pump();
+    EXPECT_FALSE(Showing());
+}
+
 TEST_F(Hints, WhoseHintShowsAndWhatStopsIt) {
     // A child without a hint of its own shows its parent's.
     auto* inner = Make<TPanel>(5, 5, 20, 10, A);

@@ -17,8 +17,8 @@ std::string LauncherDefinition(const std::string& unit) {
     std::istringstream in(
         ReadTestFile(std::string(QUELM_SOURCE_DIR) + "/launcher/" + unit + ".dfm"));
     // Read into a plain TForm: the form's handlers, the link labels' and the
-    // skinned controls' own properties and the skin manager's and frame's blocks
-    // belong to higher layers.
+    // skinned controls' own properties and the skin manager's, frame's and
+    // hint manager's blocks belong to higher layers.
     std::string text, line;
     size_t skipIndent = std::string::npos;
     while (std::getline(in, line)) {
@@ -29,7 +29,8 @@ std::string LauncherDefinition(const std::string& unit) {
             continue;
         }
         if (body.rfind("object ", 0) == 0 && (body.find(": TsSkinManager") != std::string::npos ||
-                                              body.find(": TsSkinProvider") != std::string::npos)) {
+                                              body.find(": TsSkinProvider") != std::string::npos ||
+                                              body.find(": TsHintManager") != std::string::npos)) {
             skipIndent = at;
             continue;
         }

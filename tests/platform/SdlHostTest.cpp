@@ -108,6 +108,27 @@ TEST_F(SdlHost, PresentShowsTheChangedRectanglesAndShapesApply) {
     EXPECT_EQ(applied, shape);
 }
 
+TEST_F(SdlHost, TheScreenReadsBackWhatTheWindowsShow) {
+    auto w = Make(Bounds(30, 40, 16, 12));
+    Collect(100);
+    TPixels pic(16, 12);
+    pic.Fill(0x3366CC);
+    w->Present(pic, TRegion(Rect(0, 0, 16, 12)));
+    Display* display = nullptr;
+    Window handle = 0;
+    Native(*w, display, handle);
+    XSync(display, False);
+    TPixels read;
+    ASSERT_TRUE(host->ReadScreen(Bounds(28, 38, 20, 16), read));
+    ASSERT_EQ(read.Width(), 20);
+    ASSERT_EQ(read.Height(), 16);
+    EXPECT_EQ(read.Pixel(2, 2), 0x3366CCu);
+    EXPECT_EQ(read.Pixel(17, 13), 0x3366CCu);
+    // What lies off the screen reads black.
+    ASSERT_TRUE(host->ReadScreen(Bounds(-4, -4, 8, 8), read));
+    EXPECT_EQ(read.Pixel(0, 0), 0u);
+}
+
 TEST_F(SdlHost, OwnMovesAreNotReportedAndDeadWindowsLoseTheirEvents) {
     auto a = Make(Bounds(10, 10, 40, 30));
     auto b = Make(Bounds(100, 10, 40, 30));
@@ -195,7 +216,8 @@ TEST_F(SdlHost, PopupsAreOverrideRedirectAndLeaveTheFocus) {
 
 TEST_F(SdlHost, PointerCrossingWindowsGivesEnterMoveLeave) {
     auto a = Make(Bounds(10, 10, 100, 80));
-    auto b = Make(Bounds(300, 10, 100, 80), TWindowKind::wkTooltip);
+    auto b = Make(Bounds(300, 10, 100, 80), TWindowKind::wkPopup);
+    auto tip = Make(Bounds(500, 10, 100, 80), TWindowKind::wkTooltip);
     Collect(150);
     SDL_WarpMouseGlobal(80, 50);
     const auto inA = Collect(300);
@@ -213,6 +235,10 @@ TEST_F(SdlHost, PointerCrossingWindowsGivesEnterMoveLeave) {
         {TEventKind::ekMouseLeave, a.get()}, {TEventKind::ekMouseEnter, b.get()}};
     EXPECT_EQ(crossing, expected);
     EXPECT_EQ(host->CursorPos(), (TPoint{320, 30}));
+    // A tooltip lets the pointer through to what lies below it.
+    SDL_WarpMouseGlobal(520, 30);
+    for (const TEvent& e : Collect(300))
+        EXPECT_NE(e.Window, tip.get());
 }
 
 TEST_F(SdlHost, APopupHoldingTheCaptureHearsPressesOnTheBareDesktop) {
