@@ -48,6 +48,14 @@ TSdlHost::TSdlHost() {
             throw std::runtime_error("Cannot open a display: " + x11Error);
     }
     SDL_StartTextInput();
+    FWakeEvent = SDL_RegisterEvents(1);
+}
+
+void TSdlHost::Wake() {
+    if (FWakeEvent == static_cast<Uint32>(-1)) return;
+    SDL_Event event{};
+    event.type = FWakeEvent;
+    SDL_PushEvent(&event);
 }
 
 TSdlHost::~TSdlHost() {
@@ -109,7 +117,9 @@ bool TSdlHost::WaitEvent(TEvent& e, uint64_t deadline) {
         SDL_Event event;
         const int got = SDL_WaitEventTimeout(&event, timeout);
         ++FWakeUps;
-        if (got) {
+        if (got && event.type == FWakeEvent) {
+            return false; // the caller looks at what was posted
+        } else if (got) {
             Translate(event);
         } else if (deadline == UINT64_MAX) {
             return false; // an error: waiting again would spin
