@@ -97,8 +97,13 @@ uint64_t TSdlHost::Now() const {
 
 bool TSdlHost::PollEvent(TEvent& e) {
     SDL_Event event;
-    while (FReady.empty() && SDL_PollEvent(&event))
-        Translate(event);
+    while (FReady.empty() && SDL_PollEvent(&event)) {
+        // A wake taken here must still end the wait that follows.
+        if (event.type == FWakeEvent)
+            FWoken = true;
+        else
+            Translate(event);
+    }
     if (FReady.empty()) return false;
     e = std::move(FReady.front());
     FReady.pop_front();
@@ -108,6 +113,10 @@ bool TSdlHost::PollEvent(TEvent& e) {
 bool TSdlHost::WaitEvent(TEvent& e, uint64_t deadline) {
     for (;;) {
         if (PollEvent(e)) return true;
+        if (FWoken) {
+            FWoken = false;
+            return false; // the caller looks at what was posted
+        }
         int timeout = -1;
         if (deadline != UINT64_MAX) {
             const uint64_t now = Now();

@@ -57,4 +57,5 @@ private:
     SDL_Cursor* FCursors[8] = {};
     uint64_t FWakeUps = 0;
     Uint32 FWakeEvent = 0; // SDL's number for our wake events
+    bool FWoken = false;   // a wake event was taken while polling
 };

@@ -61,6 +61,18 @@ TEST_F(PaneInputTest, ScrollBarArrowsAndTrack) {
     EXPECT_EQ(Pane->ScrollTop(), TPaneScrollBar::kLineStep + Pane->PageRect().Height());
 }
 
+TEST_F(PaneInputTest, DraggingTheThumbScrollsInProportion) {
+    const TRect page = Pane->PageRect();
+    const int x = page.Right + 4;
+    Down(Pane, x, page.Top + 20); // on the thumb, at the top of the track
+    Move(Pane, x, page.Top + 40);
+    Up(Pane, x, page.Top + 40);
+    EXPECT_GT(Pane->ScrollTop(), 0);
+    const int after = Pane->ScrollTop();
+    Move(Pane, x, page.Top + 80); // released: no more dragging
+    EXPECT_EQ(Pane->ScrollTop(), after);
+}
+
 TEST_F(PaneInputTest, ALinkOpensInThePaneAndBackspaceReturns) {
     Move(Pane, 10, 10);
     EXPECT_EQ(Pane->Cursor(), crHandPoint);
