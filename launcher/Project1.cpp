@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "browser/TWebBrowser.h"
 #include "controls/TsButton.h"
 #include "controls/TsCheckBox.h"
 #include "controls/TsComboBox.h"
@@ -32,11 +33,17 @@
 const char* const LauncherTitle = "Launcher 1.2";
 
 namespace {
+constexpr unsigned kScreenshotPageWaitMs = 2000;
+} // namespace
+
+namespace {
 std::unique_ptr<TApplication> TheApplication;
 } // namespace
 
 void CreateLauncher() {
     RegisterPlainControls();
+    // The real news pane takes the plain stand-in's place in the definitions.
+    RegisterClass(TWebBrowser::StaticClassInfo());
     RegisterClass(TsButton::StaticClassInfo());
     RegisterClass(TsWebLabel::StaticClassInfo());
     RegisterClass(TsPanel::StaticClassInfo());
@@ -78,6 +85,9 @@ int RunScreenshots(const char* folder) {
     CreateLauncher();
     Form1->Show();
     Application->ProcessMessages();
+    // The news pane loads on its own; a screenshot is worth taking once the
+    // page and its pictures are in, or after a bounded wait with what came.
+    Form1->WebBrowser1->WaitUntilLoaded(kScreenshotPageWaitMs);
     Form1->sButton3Click(Form1->sButton3);
     Form1->sButton2Click(Form1->sButton2);
     Application->ProcessMessages();

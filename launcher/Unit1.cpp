@@ -2,6 +2,7 @@
 
 #include "framework/component/PropertyHelpers.h"
 
+#include "browser/TWebBrowser.h"
 #include "controls/TsGauge.h"
 #include "controls/TsPanel.h"
 #include "controls/TsStatusBar.h"
@@ -10,7 +11,6 @@
 #include "framework/forms/TApplication.h"
 #include "framework/stdctrls/MessageBox.h"
 #include "framework/stdctrls/TButton.h"
-#include "framework/stdctrls/TWebBrowser.h"
 #include "launcher/CenterWindow.h"
 #include "launcher/FormBinding.h"
 #include "launcher/Unit2.h"
@@ -103,6 +103,7 @@ void TForm1::FormCreate(TObject*) {
         sButton2->SetCaption("About");
         sButton3->SetCaption("Options");
         sButton1->SetCaption("Play");
+        WebBrowser1->SetLanguage(TBrowserLanguage::blEnglish);
     }
     WebBrowser1->Navigate(PageUrl);
 }

@@ -2,6 +2,7 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 #include <vector>
@@ -120,6 +121,42 @@ TPixels ReadPng(const std::string& path, TRegion* shape) {
                 shape->Union(TRect{runStart, y, x, y + 1});
                 runStart = -1;
             }
+        }
+    }
+    return pixels;
+}
+
+TPixels DecodePng(const uint8_t* data, size_t size, std::vector<uint8_t>& alpha,
+                  int64_t maxPixels) {
+    png_image image;
+    std::memset(&image, 0, sizeof image);
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&image, data, size)) {
+        const std::string message = image.message;
+        png_image_free(&image);
+        Fail("Cannot decode PNG", "picture", message.c_str());
+    }
+    const int w = static_cast<int>(image.width), h = static_cast<int>(image.height);
+    if (image.width == 0 || image.height == 0 || image.width > 1u << 20 ||
+        image.height > 1u << 20 || static_cast<int64_t>(w) * h > std::min(maxPixels, kMaxPixels)) {
+        png_image_free(&image);
+        Fail("Cannot decode PNG", "picture", "picture size out of range");
+    }
+    image.format = PNG_FORMAT_BGRA;
+    std::vector<uint8_t> rgba(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, rgba.data(), 0, nullptr)) {
+        const std::string message = image.message;
+        png_image_free(&image);
+        Fail("Cannot decode PNG", "picture", message.c_str());
+    }
+    TPixels pixels(w, h);
+    alpha.assign(static_cast<size_t>(w) * h, 0);
+    for (int y = 0; y < h; ++y) {
+        const uint8_t* src = rgba.data() + static_cast<size_t>(y) * w * 4;
+        uint8_t* dst = pixels.ScanLine(y);
+        for (int x = 0; x < w; ++x) {
+            std::memcpy(dst + x * 3, src + x * 4, 3);
+            alpha[static_cast<size_t>(y) * w + x] = src[x * 4 + 3];
         }
     }
     return pixels;

@@ -1,6 +1,7 @@
 #pragma once
-// PNG files for screenshots and golden-image tests.
+// PNG files for screenshots and golden-image tests, and PNG pictures in memory.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -21,3 +22,9 @@ void WritePngWithAlpha(const std::string& path, const TPixels& picture,
 // colours of transparent pixels are kept as stored. Throws std::runtime_error
 // naming the path and the reason for a missing, truncated or malformed file.
 TPixels ReadPng(const std::string& path, TRegion* shape = nullptr);
+
+// Decodes a PNG held in memory; alpha receives one byte per pixel, row after
+// row (255 throughout for a file without alpha). A picture of more than
+// maxPixels pixels is refused before any row is decoded. Throws
+// std::runtime_error with the reason for a malformed or truncated file.
+TPixels DecodePng(const uint8_t* data, size_t size, std::vector<uint8_t>& alpha, int64_t maxPixels);

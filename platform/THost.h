@@ -130,6 +130,10 @@ public:
     virtual void SetClipboardText(const std::string& utf8) = 0;
 
     virtual const char* Name() const = 0;
+
+    // Safe from any thread: makes a wait in progress (or the next one) return
+    // early, so that the loop takes what another thread has posted to it.
+    virtual void Wake() = 0;
 };
 
 // The process's host. The program picks one at start; tests install a headless one.

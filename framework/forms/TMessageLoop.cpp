@@ -1,6 +1,7 @@
 #include "forms/TMessageLoop.h"
 
 #include <algorithm>
+#include <chrono>
 #include <exception>
 
 #include "forms/TApplication.h"
@@ -21,6 +22,34 @@ void TMessageLoop::Post(HWND h, uint32_t msg, uintptr_t wparam, intptr_t lparam)
     p.Message.WParam = wparam;
     p.Message.LParam = lparam;
     FPosted.push_back(p);
+}
+
+void TMessageLoop::PostFromThread(HWND h, uint32_t msg, uintptr_t wparam, intptr_t lparam) {
+    TPosted p;
+    p.Window = h;
+    p.Message.Msg = msg;
+    p.Message.WParam = wparam;
+    p.Message.LParam = lparam;
+    {
+        std::lock_guard<std::mutex> lock(FThreadLock);
+        FFromThreads.push_back(p);
+    }
+    FThreadPosted.notify_all();
+    if (HasHost()) Host().Wake();
+}
+
+bool TMessageLoop::WaitForThreadPost(unsigned ms) {
+    std::unique_lock<std::mutex> lock(FThreadLock);
+    return FThreadPosted.wait_for(lock, std::chrono::milliseconds(ms),
+                                  [this] { return !FFromThreads.empty(); });
+}
+
+void TMessageLoop::TakeThreadPosts() {
+    std::lock_guard<std::mutex> lock(FThreadLock);
+    while (!FFromThreads.empty()) {
+        FPosted.push_back(FFromThreads.front());
+        FFromThreads.pop_front();
+    }
 }
 
 void TMessageLoop::Guarded(const std::function<void()>& f) {
@@ -54,6 +83,7 @@ bool TMessageLoop::DispatchHostEvents() {
 }
 
 bool TMessageLoop::DispatchPosted() {
+    TakeThreadPosts();
     size_t n = FPosted.size();
     bool any = n > 0;
     for (size_t i = 0; i < n && !FPosted.empty(); ++i) {
@@ -173,5 +203,9 @@ void TMessageLoop::WindowDestroyed(HWND h) {
 
 void TMessageLoop::Reset() {
     FPosted.clear();
+    {
+        std::lock_guard<std::mutex> lock(FThreadLock);
+        FFromThreads.clear();
+    }
     FTimers.clear();
 }

@@ -6,9 +6,11 @@
 // paint pass. When a turn finds nothing to do it waits for the next host
 // event or the earliest timer deadline, so an idle program sleeps.
 
+#include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <mutex>
 #include <vector>
 
 #include "window/ControlTypes.h"
@@ -18,6 +20,12 @@ public:
     static TMessageLoop& Instance();
 
     void Post(HWND h, uint32_t msg, uintptr_t wparam, intptr_t lparam);
+    // Safe from any thread; wakes the host's wait.
+    void PostFromThread(HWND h, uint32_t msg, uintptr_t wparam, intptr_t lparam);
+    // Sleeps, in real time, until another thread posts or ms pass; true when
+    // something was posted. For callers that wait for a worker without a host
+    // that could wake them (the headless screenshots).
+    bool WaitForThreadPost(unsigned ms);
     // Runs one turn; with wait set, sleeps until there is something to do
     // when the turn found nothing. Returns whether anything was handled.
     bool Turn(bool wait);
@@ -57,11 +65,15 @@ private:
 
     bool DispatchHostEvents();
     bool DispatchPosted();
+    void TakeThreadPosts();
     bool FireTimers();
     void DispatchHostEvent(const struct TEvent& e);
     void Guarded(const std::function<void()>& f);
 
     std::deque<TPosted> FPosted;
+    std::mutex FThreadLock;
+    std::condition_variable FThreadPosted;
+    std::deque<TPosted> FFromThreads; // under FThreadLock
     std::vector<TTimerEntry> FTimers;
     int FNextTimerId = 1;
 };

@@ -9,15 +9,15 @@
 #include "stdctrls/TGroupBox.h"
 #include "stdctrls/TLabel.h"
 #include "stdctrls/TPanel.h"
+#include "stdctrls/TPlainWebBrowser.h"
 #include "stdctrls/TStatusBar.h"
 #include "stdctrls/TTrackBar.h"
-#include "stdctrls/TWebBrowser.h"
 
 void RegisterPlainControls() {
     for (const TClassInfo* info :
          {TButton::StaticClassInfo(), TPanel::StaticClassInfo(), TLabel::StaticClassInfo(),
           TGroupBox::StaticClassInfo(), TEdit::StaticClassInfo(), TComboBox::StaticClassInfo(),
           TCheckBox::StaticClassInfo(), TTrackBar::StaticClassInfo(), TStatusBar::StaticClassInfo(),
-          TGauge::StaticClassInfo(), TWebBrowser::StaticClassInfo()})
+          TGauge::StaticClassInfo(), TPlainWebBrowser::StaticClassInfo()})
         RegisterClass(info);
 }

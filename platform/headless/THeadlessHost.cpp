@@ -27,6 +27,7 @@ bool THeadlessHost::PollEvent(TEvent& e) {
 
 bool THeadlessHost::WaitEvent(TEvent& e, uint64_t deadline) {
     if (PollEvent(e)) return true;
+    if (FWoken.exchange(false)) return false;
     // Nothing can arrive while the program waits: no one else injects. So the
     // wait ends at the deadline, and a wait without one ends at once.
     if (deadline != UINT64_MAX && deadline > FNow) FNow = deadline;

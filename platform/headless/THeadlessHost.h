@@ -18,6 +18,7 @@
 // queues its focus-out; hiding or destroying a window releases its capture;
 // destroying one drops its queued events.
 
+#include <atomic>
 #include <cstdint>
 #include <deque>
 #include <vector>
@@ -51,6 +52,9 @@ public:
     std::string ClipboardText() const override { return FClipboard; }
     void SetClipboardText(const std::string& utf8) override { FClipboard = utf8; }
     const char* Name() const override { return "headless"; }
+    // A wake keeps the next wait from moving the virtual clock: a post from
+    // another thread is something to do.
+    void Wake() override { FWoken = true; }
 
     // Clock.
     void AdvanceClock(uint64_t ms) { FNow += ms; }
@@ -152,4 +156,5 @@ private:
     THeadlessWindow* FCapture = nullptr;
     THeadlessWindow* FHover = nullptr;
     int FSerial = 0;
+    std::atomic<bool> FWoken{false};
 };

@@ -50,6 +50,14 @@ TSdlHost::TSdlHost() {
             throw std::runtime_error("Cannot open a display: " + x11Error);
     }
     SDL_StartTextInput();
+    FWakeEvent = SDL_RegisterEvents(1);
+}
+
+void TSdlHost::Wake() {
+    if (FWakeEvent == static_cast<Uint32>(-1)) return;
+    SDL_Event event{};
+    event.type = FWakeEvent;
+    SDL_PushEvent(&event);
 }
 
 TSdlHost::~TSdlHost() {
@@ -91,8 +99,13 @@ uint64_t TSdlHost::Now() const {
 
 bool TSdlHost::PollEvent(TEvent& e) {
     SDL_Event event;
-    while (FReady.empty() && SDL_PollEvent(&event))
-        Translate(event);
+    while (FReady.empty() && SDL_PollEvent(&event)) {
+        // A wake taken here must still end the wait that follows.
+        if (event.type == FWakeEvent)
+            FWoken = true;
+        else
+            Translate(event);
+    }
     if (FReady.empty()) return false;
     e = std::move(FReady.front());
     FReady.pop_front();
@@ -102,6 +115,10 @@ bool TSdlHost::PollEvent(TEvent& e) {
 bool TSdlHost::WaitEvent(TEvent& e, uint64_t deadline) {
     for (;;) {
         if (PollEvent(e)) return true;
+        if (FWoken) {
+            FWoken = false;
+            return false; // the caller looks at what was posted
+        }
         int timeout = -1;
         if (deadline != UINT64_MAX) {
             const uint64_t now = Now();
@@ -111,7 +128,9 @@ bool TSdlHost::WaitEvent(TEvent& e, uint64_t deadline) {
         SDL_Event event;
         const int got = SDL_WaitEventTimeout(&event, timeout);
         ++FWakeUps;
-        if (got) {
+        if (got && event.type == FWakeEvent) {
+            return false; // the caller looks at what was posted
+        } else if (got) {
             Translate(event);
         } else if (deadline == UINT64_MAX) {
             return false; // an error: waiting again would spin

@@ -33,6 +33,8 @@ public:
     std::string ClipboardText() const override;
     void SetClipboardText(const std::string& utf8) override;
     const char* Name() const override { return "sdl"; }
+    // Pushes an event of our own into SDL's queue, which SDL guards for threads.
+    void Wake() override;
 
     // How often a wait returned from SDL; the idle benchmark counts these.
     uint64_t WakeUps() const { return FWakeUps; }
@@ -57,4 +59,6 @@ private:
     TSdlWindow* FCapture = nullptr;
     SDL_Cursor* FCursors[9] = {};
     uint64_t FWakeUps = 0;
+    Uint32 FWakeEvent = 0; // SDL's number for our wake events
+    bool FWoken = false;   // a wake event was taken while polling
 };

@@ -6,9 +6,9 @@
 #include "framework/stdctrls/TButton.h"
 #include "framework/stdctrls/TGauge.h"
 #include "framework/stdctrls/TLabel.h"
+#include "framework/stdctrls/TPlainWebBrowser.h"
 #include "framework/stdctrls/TStatusBar.h"
 #include "framework/stdctrls/TTrackBar.h"
-#include "framework/stdctrls/TWebBrowser.h"
 #include "tests/HeadlessApp.h"
 
 namespace {
@@ -78,7 +78,7 @@ TEST_F(PlainDefinitionsTest, LauncherWindowsRead) {
     EXPECT_EQ(gauge->ForeColor(), clBlack);
     EXPECT_EQ(gauge->GaugeText(), "0%");
     EXPECT_FALSE(gauge->Enabled());
-    ASSERT_NE(Find<TWebBrowser>("WebBrowser1"), nullptr);
+    ASSERT_NE(Find<TPlainWebBrowser>("WebBrowser1"), nullptr);
 }
 
 TEST_F(PlainDefinitionsTest, OptionsWindowReads) {
@@ -125,7 +125,7 @@ TEST_F(PlainDefinitionsTest, GaugeClampsAndRounds) {
 }
 
 TEST_F(PlainDefinitionsTest, BrowserKeepsTheAddress) {
-    auto* web = Make<TWebBrowser>(0, 0, 120, 100);
+    auto* web = Make<TPlainWebBrowser>(0, 0, 120, 100);
     Show();
     web->Navigate("file:///home/player/game/news/index.html");
     Pump();

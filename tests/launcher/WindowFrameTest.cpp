@@ -112,7 +112,7 @@ TEST_F(WindowFrame, TitleButtonsMinimiseAndCloseTheMainWindowAndTheCaptionMovesI
 }
 
 TEST_F(WindowFrame, WindowsActiveAndInactiveMatchTheirGoldenImages) {
-    WriteFullIni("0");
+    WriteFullIni("0", "");
     WriteAllSettings();
     CreateLauncher();
     Form1->Show();

@@ -1,15 +1,16 @@
 #pragma once
-// The news pane. For now it shows the address it was given, word-wrapped on
-// a plain window background inside a sunken border; rendering the page is a
-// later step.
+// The plain stand-in of the news pane, streamed as "TWebBrowser" among the
+// plain controls: it shows the address it was given, word-wrapped on a plain
+// window background inside a sunken border. The program registers the real
+// pane (browser/TWebBrowser) under the same name after the plain controls.
 
 #include <string>
 
 #include "window/TCustomControl.h"
 
-class TWebBrowser : public TCustomControl {
+class TPlainWebBrowser : public TCustomControl {
 public:
-    explicit TWebBrowser(TComponent* owner);
+    explicit TPlainWebBrowser(TComponent* owner);
 
     const TClassInfo* ClassInfo() const override;
     static const TClassInfo* StaticClassInfo();

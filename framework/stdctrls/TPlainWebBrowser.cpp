@@ -1,4 +1,4 @@
-#include "stdctrls/TWebBrowser.h"
+#include "stdctrls/TPlainWebBrowser.h"
 
 #include "component/PropertyHelpers.h"
 #include "component/Utf8.h"
@@ -6,7 +6,7 @@
 #include "graphics/DrawText.h"
 #include "graphics/TCanvas.h"
 
-TWebBrowser::TWebBrowser(TComponent* owner) : TCustomControl(owner) {
+TPlainWebBrowser::TPlainWebBrowser(TComponent* owner) : TCustomControl(owner) {
     FControlStyle = csCaptureMouse | csClickEvents | csOpaque;
     SetBounds(0, 0, 300, 150);
     SetColor(clWindow);
@@ -14,24 +14,24 @@ TWebBrowser::TWebBrowser(TComponent* owner) : TCustomControl(owner) {
     SetTabStop(true);
 }
 
-const TClassInfo* TWebBrowser::StaticClassInfo() {
-    static const TClassInfo info = MakeClassInfo<TWebBrowser>(
+const TClassInfo* TPlainWebBrowser::StaticClassInfo() {
+    static const TClassInfo info = MakeClassInfo<TPlainWebBrowser>(
         "TWebBrowser", TCustomControl::StaticClassInfo(),
-        {EventProp("OnNavigateComplete", &TWebBrowser::OnNavigateComplete)});
+        {EventProp("OnNavigateComplete", &TPlainWebBrowser::OnNavigateComplete)});
     return &info;
 }
 
-const TClassInfo* TWebBrowser::ClassInfo() const {
+const TClassInfo* TPlainWebBrowser::ClassInfo() const {
     return StaticClassInfo();
 }
 
-void TWebBrowser::Navigate(const std::string& url) {
+void TPlainWebBrowser::Navigate(const std::string& url) {
     FLocationURL = url;
     Invalidate();
     if (OnNavigateComplete) OnNavigateComplete(this);
 }
 
-void TWebBrowser::Paint() {
+void TPlainWebBrowser::Paint() {
     TCanvas& c = *Canvas();
     TRect r = ClientRect();
     DrawSunkenEdge(c, r);
