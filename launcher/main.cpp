@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "launcher/Project1.h"
+#include "launcher/StartupWork.h"
 #include "launcher/Unit1.h"
 #include "platform/CreateHost.h"
 #include "platform/services/SettingsLocation.h"
@@ -53,11 +54,17 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "launcher: unknown option '%s' (try --help)\n", argv[i]);
         return 2;
     }
+    // Beside the display's start; joined before the first window.
+    TStartupWork work;
     try {
         // Chosen once: the dialog reads and writes the same store all along.
         UseSettingsLocation(ChooseSettingsLocation(Unit1::ClientFile));
-        if (screenshotDir) return RunScreenshots(screenshotDir);
+        if (screenshotDir) {
+            work.Join();
+            return RunScreenshots(screenshotDir);
+        }
         SetHost(CreateSdlHost());
+        work.Join();
         return RunLauncher();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "launcher: %s\n", e.what());
