@@ -108,8 +108,15 @@ void TsCheckBox::SpaceReleased() {
     if (!FReadOnly) Toggle();
 }
 
+void TsCheckBox::Invalidate() {
+    // A state change repaints through here: the kept picture is stale then.
+    if (SkinData()) KeptPictureInvalidated(*SkinData());
+    TsSkinnedControl::Invalidate();
+}
+
 void TsCheckBox::WndProc(TMessage& m) {
     if (!SkinData()) return TsSkinnedControl::WndProc(m);
+    if (!LeavesPictureAlone(m)) SkinData()->BGChanged = true;
     // A read-only box never toggles: the press is forgotten before the base
     // sees the release.
     if (m.Msg == WM_LBUTTONUP) {

@@ -3,10 +3,10 @@
 // look from its skin section (by default "CHECKBOX"), the box from the
 // skin's global "BOXCHECKED", "BOXUNCHECKED" and "BOXGRAYED" masks or from
 // user glyphs (three states side by side), and the caption in the section's
-// text look. It renders its picture anew on every paint and keeps no bitmap
-// between paints. With AutoSize it takes the size of glyph and caption.
-// ReadOnly keeps the mouse and Space from changing it and its look from
-// turning hot.
+// text look. Its picture is rendered anew after any event that may change
+// it (or a change under it) and kept between paints otherwise. With AutoSize it takes the size of
+// glyph and caption. ReadOnly keeps the mouse and Space from changing it and its look from turning
+// hot.
 //
 // Index: construction, properties and input in TsCheckBox.cpp; the look and
 // the automatic size in TsCheckBoxLook.cpp.
@@ -60,6 +60,7 @@ public:
 
     void Loaded() override;
     void WndProc(TMessage& m) override;
+    void Invalidate() override;
 
 protected:
     int PaintState() override;

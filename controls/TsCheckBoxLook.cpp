@@ -133,11 +133,8 @@ void TsCheckBox::PaintNow(TMessage& m) {
     HDC dc = given ? given : BeginPaint(Handle(), ps);
     if (dc && !SkinData()->IsUpdating()) {
         TParentMaskColorGuard scope(ColorToRGB(Parent() ? Parent()->Color() : Color()));
-        PrepareCache(*this);
-        TBitmap* cache = SkinData()->CacheBmp();
-        dc->BitBlt(0, 0, Width(), Height(), *cache, 0, 0);
-        // The box keeps no picture between paints.
-        cache->SetSize(0, 0);
+        RefreshKeptPicture(*this);
+        dc->BitBlt(0, 0, Width(), Height(), *SkinData()->CacheBmp(), 0, 0);
     }
     if (!given) EndPaint(Handle(), ps);
 }

@@ -9,6 +9,7 @@
 // command and window-event reactions in TsCommonDataCommands.cpp; the cache
 // and its copies to the screen in TsCommonDataCache.cpp.
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -18,6 +19,13 @@
 
 class TBitmap;
 class TControl;
+
+// Where a control last rendered its cache and which picture of its parent
+// lay under it then.
+struct TsRenderMemo {
+    uint64_t ParentVersion = 0;
+    TRect Place;
+};
 
 // The section name stored for an empty or missing one; no skin has it.
 extern const char* const UnknownSkinSection;
@@ -31,6 +39,7 @@ struct TsSkinFlags {
     bool Painting = false;    // the form provider is painting the form
     bool Focused = false;
     bool MouseAbove = false;
+    bool Repainting = false; // the parent asked for a repaint: nothing of ours changed
 };
 
 class TsCommonData : public TPersistent, public TsSkinFlags {
@@ -89,6 +98,16 @@ public:
     void PaintToDC(HDC dc, TRect dest, TPoint src) const;
     void CopyCache(HDC dc, int x, int y, int width, int height) const;
 
+    // --- versions of the picture -------------------------------------------------
+    // Called whenever the cache is drawn into: children see a new version.
+    void PictureDrawn();
+    uint64_t PictureVersion() const { return FPictureVersion; }
+    // True when the parent's picture is the one this control last rendered
+    // over and the control sits where it was then: a render forced by lying
+    // half outside would draw the very same pixels.
+    bool RenderStillCurrent() const;
+    void RememberRender();
+
     // --- messages -------------------------------------------------------------
     void HandleCommand(TMessage& m);
     // True when the control must not pass the message on.
@@ -113,4 +132,6 @@ private:
     TObject* FOwnerObject = nullptr;
     TControl* FOwnerControl = nullptr;
     std::unique_ptr<TBitmap> FCacheBmp;
+    TsRenderMemo FRenderMemo;
+    uint64_t FPictureVersion = 0;
 };

@@ -15,7 +15,37 @@ TCacheInfo TsCommonData::GetParentCache() const {
     return CacheInfo;
 }
 
+namespace {
+
+// One count for the whole process, so that a picture drawn anew never gets a
+// version an earlier picture of the same or another cache had.
+uint64_t PicturesDrawn = 0;
+
+TRect PlaceInForm(const TControl* c) {
+    if (!c) return {};
+    const TPoint o = c->OriginInForm();
+    return Bounds(o.X, o.Y, c->Width(), c->Height());
+}
+
+} // namespace
+
+void TsCommonData::PictureDrawn() {
+    FPictureVersion = ++PicturesDrawn;
+}
+
+bool TsCommonData::RenderStillCurrent() const {
+    const TCacheInfo parent = GetParentCache();
+    return parent.Ready && parent.Version != 0 && parent.Version == FRenderMemo.ParentVersion &&
+           FRenderMemo.Place == PlaceInForm(FOwnerControl);
+}
+
+void TsCommonData::RememberRender() {
+    const TCacheInfo parent = GetParentCache();
+    FRenderMemo = {parent.Ready ? parent.Version : 0, PlaceInForm(FOwnerControl)};
+}
+
 void TsCommonData::InitCacheBmp() {
+    PictureDrawn();
     if (!FCacheBmp) FCacheBmp = std::make_unique<TBitmap>();
     if (!FOwnerControl) return;
     // Each side separately and only when it differs: a resize drops the pixels.

@@ -25,6 +25,7 @@ void TsCommonData::AnswerCache() const {
     if (!FCacheBmp) return;
     CacheInfo.Bitmap = FCacheBmp.get();
     CacheInfo.Ready = true;
+    CacheInfo.Version = FPictureVersion;
 }
 
 void TsCommonData::AnswerComplexBackground(TMessage& m) const {

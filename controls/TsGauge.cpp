@@ -151,7 +151,27 @@ std::string TsGauge::ProgressSection() const {
     return FKind == gkVerticalBar ? "PROGRESSV" : "PROGRESSH";
 }
 
+namespace {
+
+// The events after which the kept picture no longer shows the gauge.
+bool ChangesLook(uint32_t msg) {
+    switch (msg) {
+    case CM_ENABLEDCHANGED:
+    case CM_FONTCHANGED:
+    case CM_PARENTFONTCHANGED:
+    case CM_COLORCHANGED:
+    case CM_PARENTCOLORCHANGED:
+    case CM_TEXTCHANGED:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 void TsGauge::WndProc(TMessage& m) {
+    if (FSkinData && ChangesLook(m.Msg)) FSkinData->BGChanged = true;
     if (FSkinData && IsSkinMessage(m)) {
         switch (SkinCommandCode(m)) {
         case SKC_ISSKINNED:

@@ -1,6 +1,6 @@
 #pragma once
-// The skinned progress gauge: a windowless control painted anew on every
-// paint from its section (by default "GAUGE"), the done part of a bar from
+// The skinned progress gauge: a windowless control painted from its
+// section (by default "GAUGE"), the done part of a bar from
 // the progress section ("PROGRESSH" or "PROGRESSV" unless ProgressSkin names
 // one), and the percentage with Suffix written across. Unskinned it draws
 // the classic look: BackColor, a ForeColor bar, an optional frame. It never
@@ -74,6 +74,7 @@ protected:
 private:
     // --- the look (TsGaugeLook.cpp) ------------------------------------------
     void PaintSkinned();
+    void RenderSkinned();
     void PaintProgress(TBitmap* cache);
     void PaintText(TBitmap* target);
     void PaintClassicText(TCanvas* canvas, const TRect& inner, const TRect& bar);

@@ -1,5 +1,5 @@
-// The gauge's look: rendered anew on every paint into a cache that is given
-// back afterwards, or the classic look when unskinned.
+// The gauge's look: rendered into a cache kept until the gauge or what lies
+// under it changes, or the classic look when unskinned.
 
 #include <algorithm>
 
@@ -32,6 +32,14 @@ void TsGauge::Paint() {
 void TsGauge::PaintSkinned() {
     TsCommonData& data = *FSkinData;
     if (data.IsUpdating()) return;
+    // The picture is kept between paints: it changes only with the gauge's
+    // values or look (which mark it stale) or with what lies under it.
+    if (data.BGChanged || !data.CacheBmp() || !data.RenderStillCurrent()) RenderSkinned();
+    Canvas()->BitBlt(0, 0, Width(), Height(), *data.CacheBmp(), 0, 0);
+}
+
+void TsGauge::RenderSkinned() {
+    TsCommonData& data = *FSkinData;
     data.InitCacheBmp();
     TBitmap* cache = data.CacheBmp();
     const TCacheInfo parent = data.GetParentCache();
@@ -40,9 +48,7 @@ void TsGauge::PaintSkinned() {
     PaintProgress(cache);
     PaintText(cache);
     data.BGChanged = false;
-    Canvas()->BitBlt(0, 0, Width(), Height(), *cache, 0, 0);
-    // Painted anew every time: nothing worth keeping between paints.
-    data.FreeCacheBmp();
+    data.RememberRender();
 }
 
 // The done part of a bar from the progress section, painted over the

@@ -72,6 +72,22 @@ void PrepareCache(TsSkinnedLook& look) {
                       {c.Left(), c.Top()});
     }
     data.BGChanged = false;
+    data.RememberRender();
+}
+
+void RefreshKeptPicture(TsSkinnedLook& look) {
+    TsCommonData& data = look.LookData();
+    const TBitmap* cache = data.CacheBmp();
+    if (data.BGChanged || !cache || cache->Empty() || !data.RenderStillCurrent())
+        PrepareCache(look);
+}
+
+bool LeavesPictureAlone(const TMessage& m) {
+    return m.Msg == WM_PAINT || m.Msg == WM_ERASEBKGND || m.Msg == WM_NCPAINT || IsSkinMessage(m);
+}
+
+void KeptPictureInvalidated(TsCommonData& data) {
+    if (!data.Repainting) data.BGChanged = true;
 }
 
 namespace {
@@ -99,7 +115,10 @@ void PaintFromCache(TsSkinnedLook& look, HDC dc) {
     TsCommonData& data = look.LookData();
     TWinControl& c = look.LookControl();
     if (!dc || data.IsUpdating() || look.PaintSuspended()) return;
-    data.BGChanged = data.BGChanged || data.HalfVisible || ParentHalfVisible(c);
+    // Lying half outside forces a render only when something could have
+    // changed what the parent shows under the control.
+    const bool forced = data.HalfVisible || ParentHalfVisible(c);
+    data.BGChanged = data.BGChanged || (forced && !data.RenderStillCurrent());
     data.HalfVisible = look.HalfVisibleNow();
     if (data.BGChanged && !data.Frozen) PrepareCache(look);
     if (data.CacheBmp() && !data.CacheBmp()->Empty()) look.PaintOverCache();
@@ -159,9 +178,14 @@ void PaintGraphicChildren(TWinControl& container, HDC dc) {
         const TPoint o = dc->Origin();
         dc->SetOrigin(o.X + b.Left, o.Y + b.Top);
         dc->IntersectClipRect(Rect(0, 0, b.Width(), b.Height()));
-        CacheInfo = TCacheInfo{};
-        SendCommand(container.Handle(), SKC_GETCACHE);
-        const TCacheInfo cache = CacheInfo;
+        // A child that covers its rectangle (the gauge from its kept picture)
+        // needs nothing under it and paints straight onto the DC.
+        TCacheInfo cache;
+        if (!(child->ControlStyle() & csOpaque)) {
+            CacheInfo = TCacheInfo{};
+            SendCommand(container.Handle(), SKC_GETCACHE);
+            cache = CacheInfo;
+        }
         if (cache.Ready && cache.Bitmap)
             PaintThroughBitmap(*child, dc, cache);
         else

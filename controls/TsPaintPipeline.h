@@ -9,11 +9,26 @@
 #include "framework/window/ControlTypes.h"
 
 class TWinControl;
+class TsCommonData;
 class TsSkinnedLook;
 
 // Rebuilds the cache: parent's picture, background and border, region,
 // content, disabled look; the cache is then fresh.
 void PrepareCache(TsSkinnedLook& look);
+
+// For a control that paints its picture anew from its state (check box,
+// track bar): rebuilds the cache only when it is stale or the parent's
+// picture under it changed, else keeps it. The control marks it stale on
+// every event that may change its look (see LeavesPictureAlone).
+void RefreshKeptPicture(TsSkinnedLook& look);
+
+// Whether a message leaves such a control's kept picture true: the paint and
+// erase, and the skin commands, which mark the cache stale themselves. Any
+// other event (mouse, keys, focus, text, size, enabling) may change the look.
+bool LeavesPictureAlone(const TMessage& m);
+// Such a control's Invalidate: its state changed, unless the parent only
+// asked for a repaint.
+void KeptPictureInvalidated(TsCommonData& data);
 
 // The paint of a DC already taken: rebuild when needed, then copy (for a
 // container: around its children, then its windowless children, then its

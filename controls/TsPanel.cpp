@@ -2,6 +2,7 @@
 
 #include "controls/ControlKinds.h"
 #include "controls/HalfVisible.h"
+#include "controls/TsCommonData.h"
 #include "controls/WriteSkinText.h"
 #include "framework/component/PropertyHelpers.h"
 #include "framework/graphics/DrawText.h"
@@ -61,7 +62,9 @@ void TsPanel::PaintContent() {
 }
 
 void TsPanel::PaintOverCache() {
-    if (OnPaint) OnPaint(this, SkinData()->CacheBmp()->Canvas());
+    if (!OnPaint) return;
+    SkinData()->PictureDrawn();
+    OnPaint(this, SkinData()->CacheBmp()->Canvas());
 }
 
 void TsPanel::Paint() {

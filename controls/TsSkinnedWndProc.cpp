@@ -36,9 +36,13 @@ bool SkinControlCommand(TsSkinnedLook& look, TMessage& m) {
         if (container) BroadcastToChildren(&c, m);
         c.Repaint();
         return true;
-    case SKC_REPAINT:
+    case SKC_REPAINT: {
+        data.Repainting = true;
+        TControlRef alive(&c);
         c.Repaint();
+        if (alive) data.Repainting = false;
         return true;
+    }
     case SKC_ISSKINNED:
         m.LParam = m.Result = AnswerYes;
         return true;

@@ -53,6 +53,12 @@ void TsTrackBar::Loaded() {
     UpdateThumbLength();
 }
 
+void TsTrackBar::Invalidate() {
+    // A state change repaints through here: the kept picture is stale then.
+    if (SkinData()) KeptPictureInvalidated(*SkinData());
+    TsSkinnedControl::Invalidate();
+}
+
 bool TsTrackBar::PaintSuspended() const {
     // A running fade draws its frames straight onto the window.
     return FFadeTimer && FFadeTimer->FadeMode != fmStopped;
@@ -60,6 +66,7 @@ bool TsTrackBar::PaintSuspended() const {
 
 void TsTrackBar::WndProc(TMessage& m) {
     if (!SkinData() || !FFadeTimer) return TsSkinnedControl::WndProc(m);
+    if (!LeavesPictureAlone(m)) SkinData()->BGChanged = true;
     if (IsSkinMessage(m)) {
         const uint16_t code = SkinCommandCode(m);
         // A fade under way blends pictures of the skin that is going.
@@ -113,7 +120,7 @@ void TsTrackBar::PaintNow(TMessage& m) {
     HDC given = WParamToDC(m.WParam);
     HDC dc = given ? given : BeginPaint(Handle(), ps);
     if (dc && !PaintSuspended() && !SkinData()->IsUpdating()) {
-        PrepareCache(*this);
+        RefreshKeptPicture(*this);
         dc->BitBlt(0, 0, Width(), Height(), *SkinData()->CacheBmp(), 0, 0);
     }
     if (!given) EndPaint(Handle(), ps);

@@ -3,9 +3,10 @@
 // with its look from its skin section (by default "TRACKBAR"): the section's
 // look, the channel from the section's "SLIDERCHANNEL" mask, raised tick
 // marks, and the thumb from "SLIDERMASK" (its length follows the mask's
-// height). It renders anew on every paint. When the section asks for fades
-// the look cross-fades between normal and hot as the mouse enters and
-// leaves; a press stops the fade at once and shows the thumb pushed.
+// height). Its picture is rendered anew after any event that may
+// change it (or a change under it) and kept between paints otherwise. When the section asks for
+// fades the look cross-fades between normal and hot as the mouse enters and leaves; a press stops
+// the fade at once and shows the thumb pushed.
 //
 // Index: construction, properties, window procedure and fades in
 // TsTrackBar.cpp; the look in TsTrackBarLook.cpp.
@@ -56,6 +57,7 @@ public:
 
     void Loaded() override;
     void WndProc(TMessage& m) override;
+    void Invalidate() override;
 
 protected:
     void PaintContent() override;

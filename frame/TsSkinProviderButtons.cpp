@@ -2,6 +2,7 @@
 // repaints), the hot and pressed button, hit testing, and the non-client
 // mouse that presses them.
 
+#include "controls/TsCommonData.h"
 #include "frame/TsSkinProvider.h"
 #include "framework/forms/TApplication.h"
 #include "framework/graphics/TCanvas.h"
@@ -115,6 +116,7 @@ void TsSkinProvider::RepaintButton(int code) {
     if (!b || b->State == tbsAbsent || !FForm || !SkinActive()) return;
     if (b->Rect.Left <= SysBorderWidth() + IconWidth()) return;
     if (FSkinData->BGChanged) return RepaintFrame();
+    FSkinData->PictureDrawn();
     TBitmap* bmp = FSkinData->CacheBmp();
     CopyRect(bmp, {b->Rect.Left, b->Rect.Top}, &FButtonStrip,
              b->Rect.Offset(-FStripRect.Left, -FStripRect.Top));

@@ -56,7 +56,7 @@ void TsSkinProvider::HandleSkinCommand(TMessage& m) {
         if (!SkinActive()) return;
         if (FSkinData->BGChanged) PaintAll();
         CacheInfo = TCacheInfo{FSkinData->CacheBmp(), FForm->ClientInWindow().Left,
-                               FForm->ClientInWindow().Top, true};
+                               FForm->ClientInWindow().Top, true, FSkinData->PictureVersion()};
         return;
     case SKC_ISSKINNED:
         m.LParam = SkinActive() ? AnswerYes : 0;

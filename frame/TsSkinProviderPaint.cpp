@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "controls/TsCommonData.h"
 #include "frame/TsSkinProvider.h"
 #include "framework/graphics/DrawText.h"
 #include "framework/graphics/TCanvas.h"
@@ -38,6 +39,7 @@ void TsSkinProvider::RepaintFrame() {
 
 void TsSkinProvider::PaintAll() {
     if (!SkinActive()) return;
+    FSkinData->PictureDrawn();
     TBitmap* bmp = FSkinData->CacheBmp();
     const int w = FormWidth(), h = FormHeight();
     bmp->SetSize(w, h);

@@ -8,11 +8,13 @@
 #include "controls/TsStatusBar.h"
 #include "controls/TsWebLabel.h"
 #include "framework/component/SysUtils.h"
+#include "framework/component/TFormReader.h"
 #include "framework/forms/TApplication.h"
 #include "framework/stdctrls/MessageBox.h"
 #include "framework/stdctrls/TButton.h"
 #include "launcher/CenterWindow.h"
 #include "launcher/FormBinding.h"
+#include "launcher/StartupWork.h"
 #include "launcher/Unit2.h"
 #include "launcher/Unit3.h"
 #include "launcher/WineTexts.h"
@@ -74,7 +76,11 @@ std::string TForm1::DefinitionText() const {
 }
 
 void TForm1::ReadDefinition() {
-    TForm::ReadDefinition();
+    // Parsed ahead on the start-up worker when one ran.
+    if (const auto parsed = TStartupWork::TakeMainDefinition())
+        TFormReader(this, DefinitionFileName()).Read(*parsed);
+    else
+        TForm::ReadDefinition();
     BindComponent(this, sPanel1, "sPanel1");
     BindComponent(this, WebBrowser1, "WebBrowser1");
     BindComponent(this, sGauge1, "sGauge1");

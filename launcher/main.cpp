@@ -13,6 +13,7 @@
 #include "launcher/LauncherOptions.h"
 #include "launcher/MenuEntry.h"
 #include "launcher/Project1.h"
+#include "launcher/StartupWork.h"
 #include "launcher/Unit1.h"
 #include "platform/CreateHost.h"
 #include "platform/services/SettingsLocation.h"
@@ -84,12 +85,17 @@ int main(int argc, char** argv) {
                    stdout);
         return 0;
     }
+    // Beside the display's start; joined before the first window.
+    TStartupWork work;
     try {
         // Chosen once: the dialog reads and writes the same store all along.
         UseSettingsLocation(ChooseSettingsLocation(Unit1::ClientFile));
-        if (options.Action == TLauncherAction::laScreenshot)
+        if (options.Action == TLauncherAction::laScreenshot) {
+            work.Join();
             return RunScreenshots(options.ScreenshotDir.c_str());
+        }
         SetHost(CreateSdlHost());
+        work.Join();
         return RunLauncher();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "launcher: %s\n", e.what());

@@ -82,9 +82,11 @@ const std::vector<TRect>& TCanvas::Clips() const {
 }
 
 TRegion TCanvas::Drawable() const {
-    TRegion r;
-    for (const TRect& c : Clips())
-        r.Union(c);
+    const TRect all{0, 0, FBitmap ? FBitmap->Width() : 0, FBitmap ? FBitmap->Height() : 0};
+    if (all.IsEmpty()) return {};
+    if (!FHasClip) return TRegion(all);
+    TRegion r = FClip;
+    r.Intersect(all);
     return r;
 }
 
@@ -123,7 +125,11 @@ void TCanvas::ExcludeClipRect(const TRect& r) {
 }
 
 TRect TCanvas::ClipRect() const {
-    TRect box = Drawable().BoundingBox();
+    TRect box;
+    for (const TRect& c : Clips())
+        box = box.IsEmpty() ? c
+                            : TRect{std::min(box.Left, c.Left), std::min(box.Top, c.Top),
+                                    std::max(box.Right, c.Right), std::max(box.Bottom, c.Bottom)};
     if (box.IsEmpty()) return {};
     return box.Offset(-FOrigin.X, -FOrigin.Y);
 }
@@ -164,6 +170,31 @@ bool TCanvas::RestoreDC(int level) {
     return true;
 }
 
+// --- Damage ------------------------------------------------------------------
+
+void TCanvas::Damaged(const TRect& d) {
+    if (!FDamage.Tracked || d.IsEmpty()) return;
+    TRect& b = FDamage.Box;
+    if (b.IsEmpty()) {
+        b = d;
+        return;
+    }
+    b = {std::min(b.Left, d.Left), std::min(b.Top, d.Top), std::max(b.Right, d.Right),
+         std::max(b.Bottom, d.Bottom)};
+}
+
+void TCanvas::DamagedWithin(const TRect& device) {
+    if (!FDamage.Tracked) return;
+    for (const TRect& c : Clips())
+        Damaged(device.Intersect(c));
+}
+
+TRect TCanvas::TakeDamage() {
+    const TRect box = FDamage.Box;
+    FDamage.Box = {};
+    return box;
+}
+
 // --- Pixels and fills ---------------------------------------------------------
 
 void TCanvas::FillDevice(const TRect& r, uint32_t pixel, const TRect* limit) {
@@ -171,6 +202,7 @@ void TCanvas::FillDevice(const TRect& r, uint32_t pixel, const TRect* limit) {
         TRect i = r.Intersect(c);
         if (limit) i = i.Intersect(*limit);
         if (i.IsEmpty()) continue;
+        Damaged(i);
         // The first row pixel by pixel, the others copied from it.
         uint8_t* first = FBitmap->ScanLine(i.Top) + i.Left * 3;
         uint8_t* p = first;
@@ -188,7 +220,9 @@ void TCanvas::SpanDevice(int y, int x0, int x1, uint32_t pixel) {
 }
 
 void TCanvas::PlotDevice(int x, int y, uint32_t pixel) {
-    if (Visible(x, y)) PutPixel(FBitmap->ScanLine(y) + x * 3, pixel);
+    if (!Visible(x, y)) return;
+    PutPixel(FBitmap->ScanLine(y) + x * 3, pixel);
+    Damaged({x, y, x + 1, y + 1});
 }
 
 TColor TCanvas::Pixel(int x, int y) const {
@@ -234,6 +268,7 @@ void TCanvas::DrawFocusRect(const TRect& rect) {
         p[0] ^= 0xFF;
         p[1] ^= 0xFF;
         p[2] ^= 0xFF;
+        Damaged({dx, dy, dx + 1, dy + 1});
     };
     // Each border pixel once, even for rectangles one pixel thin.
     for (int x = xFrom; x < xTo; ++x)

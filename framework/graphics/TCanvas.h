@@ -145,8 +145,22 @@ public:
     // Draws a horizontal line of the font colour, for underlines.
     void DrawTextLine(int x, int y, int width, int thickness, const TRect* clip);
 
+    // A canvas on a window's back buffer keeps the box of the pixels it
+    // changed, so that only those are presented; a copy that brings nothing
+    // new (a warm repaint) adds nothing. Device coordinates; taking empties it.
+    void TrackDamage() { FDamage.Tracked = true; }
+    TRect TakeDamage();
+
 private:
     struct TState;
+    struct TDamage {
+        bool Tracked = false;
+        TRect Box; // empty while nothing changed
+    };
+    void Damaged(const TRect& device);
+    // Every drawable part of a device rectangle counts as changed.
+    void DamagedWithin(const TRect& device);
+    void CopyRowsTracked(const TRect& i, const TBitmap& src, int sx, int sy, int dx, int dy);
 
     const std::vector<TRect>& Clips() const;
     TRegion Drawable() const;
@@ -186,4 +200,5 @@ private:
     TGlyphCache* FGlyphs = nullptr;
     TFont FGlyphsFont; // the font FGlyphs was taken for
     std::vector<TState> FSaved;
+    TDamage FDamage;
 };

@@ -36,6 +36,11 @@ void TCanvas::BlitFrom(int dx, int dy, int w, int h, const TBitmap& src, int sx,
     for (const TRect& c : Clips()) {
         TRect i = dest.Intersect(c);
         if (i.IsEmpty()) continue;
+        if (rop == SRCCOPY && FDamage.Tracked) {
+            CopyRowsTracked(i, src, sx, sy, dx, dy);
+            continue;
+        }
+        Damaged(i);
         size_t n = static_cast<size_t>(i.Width()) * 3;
         for (int y = i.Top; y < i.Bottom; ++y) {
             uint8_t* d = FBitmap->ScanLine(y) + i.Left * 3;
@@ -59,6 +64,22 @@ void TCanvas::BlitFrom(int dx, int dy, int w, int h, const TBitmap& src, int sx,
             }
         }
     }
+}
+
+// A plain copy onto a tracked canvas: rows that already hold the source's
+// pixels are left alone and count as unchanged.
+void TCanvas::CopyRowsTracked(const TRect& i, const TBitmap& src, int sx, int sy, int dx, int dy) {
+    const size_t n = static_cast<size_t>(i.Width()) * 3;
+    int first = -1, last = -1;
+    for (int y = i.Top; y < i.Bottom; ++y) {
+        uint8_t* d = FBitmap->ScanLine(y) + i.Left * 3;
+        const uint8_t* s = src.ScanLine(sy + y - dy) + (sx + i.Left - dx) * 3;
+        if (std::memcmp(d, s, n) == 0) continue;
+        std::memcpy(d, s, n);
+        if (first < 0) first = y;
+        last = y;
+    }
+    if (first >= 0) Damaged({i.Left, first, i.Right, last + 1});
 }
 
 void TCanvas::BitBlt(int x, int y, int width, int height, TCanvas& source, int sx, int sy,
@@ -115,6 +136,7 @@ void TCanvas::CopyRect(const TRect& dest, TCanvas& source, const TRect& sourceRe
     }
     Stretch(*FBitmap, Clips(), DeviceRect(dest), *source.FBitmap,
             sourceRect.Offset(source.FOrigin.X, source.FOrigin.Y), -1);
+    DamagedWithin(DeviceRect(dest));
 }
 
 void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
@@ -126,6 +148,7 @@ void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
     TRect d = TRect{x, y, x + bitmap.Width(), y + bitmap.Height()}.Offset(FOrigin.X, FOrigin.Y);
     Stretch(*FBitmap, Clips(), d, bitmap, {0, 0, bitmap.Width(), bitmap.Height()},
             ColorToPixel(bitmap.TransparentColor));
+    DamagedWithin(d);
 }
 
 void TCanvas::StretchDraw(const TRect& dest, const TBitmap& bitmap) {
@@ -133,4 +156,5 @@ void TCanvas::StretchDraw(const TRect& dest, const TBitmap& bitmap) {
     Stretch(*FBitmap, Clips(), DeviceRect(dest), bitmap, {0, 0, bitmap.Width(), bitmap.Height()},
             bitmap.Transparent ? static_cast<long long>(ColorToPixel(bitmap.TransparentColor))
                                : -1);
+    DamagedWithin(DeviceRect(dest));
 }

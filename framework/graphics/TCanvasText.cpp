@@ -32,6 +32,7 @@ void TCanvas::DrawGlyph(const TGlyph& g, int px, int baseline, uint32_t color, c
                       static_cast<int>(color & 0xFF)};
     for (const TRect& clip : Clips()) {
         TRect i = box.Intersect(clip).Intersect(limit);
+        Damaged(i);
         for (int y = i.Top; y < i.Bottom; ++y) {
             const uint8_t* cov = g.Coverage.data() + static_cast<size_t>(y - box.Top) * g.Width +
                                  (i.Left - box.Left);

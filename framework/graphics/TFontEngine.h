@@ -1,9 +1,11 @@
 #pragma once
 // Finding font files (fontconfig) and rendering glyphs (FreeType).
 //
-// TFontEngine resolves a family name and style to a file, registering the
-// folder of the Windows core fonts that Debian's Wine ships so that "Tahoma"
-// is the real Tahoma; "MS Sans Serif" and the dialog aliases map to Tahoma.
+// TFontEngine resolves a family name and style to a file, first among the
+// Windows core fonts that Debian's Wine ships (a small configuration of our
+// own, so that "Tahoma" is the real Tahoma and is found quickly), then
+// through the system's configuration; "MS Sans Serif" and the dialog aliases
+// map to Tahoma.
 // When fontconfig answers with another family (silent substitution), the
 // engine falls back to Liberation Sans, then DejaVu Sans, and says so.
 // Caches are made once per font file, height and style and live as long as
@@ -17,6 +19,9 @@
 
 #include "graphics/TFont.h"
 #include "graphics/TGlyphCache.h"
+
+// fontconfig's configuration, as its header declares it.
+typedef struct _FcConfig FcConfig;
 
 class TFontEngine {
 public:
@@ -32,6 +37,12 @@ public:
 private:
     TFontEngine();
     bool MatchFamily(const std::string& family, TFontStyles style, TFontMatch& out);
+    bool MatchIn(FcConfig* config, const std::string& family, TFontStyles style, TFontMatch& out);
+    // Reads the system's configuration on first use; null stands for it.
+    FcConfig* SystemConfig();
+
+    FcConfig* FOwnConfig = nullptr;
+    bool FSystemRead = false;
 
     std::map<std::string, TFontMatch> FMatches;
     std::map<std::string, TGlyphCache*> FByName;

@@ -31,8 +31,8 @@ TRegion Shape(const TWinControl* c) {
 void SubtractWindowedChildren(TRegion& r, const TWinControl* c, size_t from) {
     const auto& list = c->ControlList();
     for (size_t i = from; i < list.size(); ++i) {
-        auto* w = dynamic_cast<const TWinControl*>(list[i]);
-        if (w && w->Visible()) r.Subtract(Shape(w));
+        if (!list[i]->IsWindowed() || !list[i]->Visible()) continue;
+        r.Subtract(Shape(static_cast<const TWinControl*>(list[i])));
     }
 }
 } // namespace
@@ -78,14 +78,29 @@ HDC TPaintEngine::CreateDC(TWinControl* c, bool client, const TRegion* limit) {
     canvas->SetOrigin(o);
     canvas->SetClipRegion(clip);
     canvas->SetFont(*c->Font());
-    form->AddPresentRegion(clip);
+    canvas->TrackDamage();
     HDC dc = canvas.get();
     DCs()[dc] = TDCEntry{std::move(canvas), TControlRef(form)};
     return dc;
 }
 
+namespace {
+
+// What a DC changed goes to its form's next present.
+void HandOverDamage(TDCEntry& entry) {
+    const TRect box = entry.Canvas->TakeDamage();
+    if (box.IsEmpty()) return;
+    if (auto* form = static_cast<TCustomForm*>(entry.Form.Get()))
+        form->AddPresentRegion(TRegion(box));
+}
+
+} // namespace
+
 void TPaintEngine::ReleaseDC(HDC dc) {
-    DCs().erase(dc);
+    auto it = DCs().find(dc);
+    if (it == DCs().end()) return;
+    HandOverDamage(it->second);
+    DCs().erase(it);
 }
 
 bool TPaintEngine::IsLiveDC(HDC dc) {
@@ -171,6 +186,9 @@ void TPaintEngine::PaintForm(TCustomForm* form) {
         if (!alive) return;
         form->FInPaint = false;
     }
+    // A DC still held outside the paint pass has its changes shown too.
+    for (auto& [dc, entry] : DCs())
+        if (entry.Form.Get() == form) HandOverDamage(entry);
     form->Present();
 }
 

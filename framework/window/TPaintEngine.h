@@ -7,8 +7,9 @@
 //
 // Once per loop turn PaintAll walks every showing top-level window, parents
 // before children: WM_NCPAINT for invalid frames, then WM_PAINT for non-empty
-// update regions; then each window presents the pixels that DCs could have
-// touched since the last present.
+// update regions; then each window presents the pixels that DCs changed
+// since the last present (a DC on the back buffer keeps the box of what it
+// changed; a copy of pixels already there changes nothing).
 
 #include "platform/TRegion.h"
 #include "window/ControlTypes.h"

@@ -145,7 +145,8 @@ void RedrawTree(TWinControl* c, const TRect* r, unsigned flags, bool top) {
     }
     if (flags & RDW_ALLCHILDREN)
         for (TControl* child : c->ControlList())
-            if (auto* w = dynamic_cast<TWinControl*>(child)) RedrawTree(w, nullptr, flags, false);
+            if (child->IsWindowed())
+                RedrawTree(static_cast<TWinControl*>(child), nullptr, flags, false);
 }
 } // namespace
 

@@ -72,8 +72,10 @@ TEST_F(Gauge, TheSkinnedBarReachesTheLastColumnAtOneHundredPercent) {
     EXPECT_NE(e->Pixel(320, 9), f->Pixel(320, 9));
     EXPECT_NE(e->Pixel(160, 9), f->Pixel(160, 9));
     EXPECT_EQ(empty->GaugeText(), "0%");
-    // Nothing is kept between paints.
-    EXPECT_EQ(full->SkinData()->CacheBmp(), nullptr);
+    // The picture is kept between paints, and a new value draws it again.
+    ASSERT_NE(full->SkinData()->CacheBmp(), nullptr);
+    full->SetProgress(0);
+    EXPECT_EQ(PaintOf(full)->Pixel(320, 9), e->Pixel(320, 9));
 }
 
 TEST_F(Gauge, ADefinitionSetsTheLimitsInAnyOrder) {

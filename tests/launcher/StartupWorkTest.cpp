@@ -1,0 +1,29 @@
+// The start-up work done on a worker thread beside the display's start: the
+// windows made after it are the same, pixel for pixel, as the golden ones
+// (each test runs in a process of its own, so the fonts are first found and
+// opened on the worker here).
+
+#include "LauncherFixture.h"
+
+#include "launcher/StartupWork.h"
+#include "platform/headless/THeadlessWindow.h"
+#include "tests/GoldenImage.h"
+
+using StartupWork = HeadlessLauncher;
+
+TEST_F(StartupWork, TheWindowsAfterAWorkerStartMatchTheirGoldenImages) {
+    WriteFullIni("0");
+    WriteAllSettings();
+    TStartupWork work;
+    work.Join();
+    CreateLauncher();
+    Form1->Show();
+    Application->ProcessMessages();
+    Click("sButton3");
+    Click("Form1.sButton2");
+    for (TCustomForm* f : {static_cast<TCustomForm*>(Form1), static_cast<TCustomForm*>(Form2),
+                           static_cast<TCustomForm*>(Form3)}) {
+        SCOPED_TRACE(f->Name());
+        ExpectMatchesGolden(Host->Find(f->HostWindow())->Picture(), "launcher-" + f->Name());
+    }
+}
