@@ -80,9 +80,8 @@ int main(int argc, char** argv) {
         else if (argv[i][0] != '-')
             definition = argv[i];
         else {
-            std::fprintf(stderr,
-                         "usage: skingen [DEFINITION] [--dark FOLDER] [--master FILE.png]\n"
-                         "       skingen --icons FOLDER\n");
+            std::fprintf(stderr, "usage: skingen [DEFINITION] [--dark FOLDER] [--master FILE.png]\n"
+                                 "       skingen --icons FOLDER\n");
             return 2;
         }
     }

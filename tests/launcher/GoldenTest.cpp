@@ -9,14 +9,7 @@
 using LauncherGolden = HeadlessLauncher;
 
 TEST_F(LauncherGolden, WindowsMatchTheirGoldenImages) {
-    // The news page from the game folder, so that the picture does not
-    // depend on the net; without a charset it is read as Windows-1252.
-    fs::create_directory(Folder / "news");
-    std::ofstream(Folder / "news" / "index.html")
-        << "<body style=\"font-family: Tahoma; font-size: 11px\"><b>06/12</b> Servidor no ar."
-           "<ul><li>Nova vers\xE3o</li></ul></body>";
-    WriteIni("Pagina do launcher=news/index.html\r\nWebSite=http://site.example/\r\n"
-             "IP=10.0.0.7\r\nversao=1.2.3\r\nnome=Servidor Teste\r\nlang=0\r\n");
+    WriteFullIni("0", WriteNewsPage());
     WriteAllSettings();
     CreateLauncher();
     Form1->Show();

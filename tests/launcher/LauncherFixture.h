@@ -58,8 +58,17 @@ protected:
                                                                         "es") {
         std::ofstream(Folder / "launch.ini", std::ios::binary) << "[" << section << "]\r\n" << keys;
     }
-    // Pictures compared with goldens want no page, which could arrive at any
-    // moment: their tests pass an empty address.
+    // Pictures compared with goldens want no page from the net, which could
+    // arrive at any moment: their tests pass an empty address, or this page
+    // from the game folder and wait for it. Without a charset it is read as
+    // Windows-1252.
+    std::string WriteNewsPage() {
+        fs::create_directory(Folder / "news");
+        std::ofstream(Folder / "news" / "index.html")
+            << "<body style=\"font-family: Tahoma; font-size: 11px\"><b>06/12</b> Servidor no ar."
+               "<ul><li>Nova vers\xE3o</li></ul></body>";
+        return "news/index.html";
+    }
     void WriteFullIni(const std::string& lang, const std::string& page = "http://news.example/") {
         WriteIni("Pagina do launcher=" + page +
                  "\r\nWebSite=http://site.example/\r\n"

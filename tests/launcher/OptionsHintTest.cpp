@@ -12,7 +12,7 @@
 using OptionsHint = HeadlessLauncher;
 
 TEST_F(OptionsHint, TheLoginBoxShowsItsHintAsAComicOverTheDialogsEdge) {
-    WriteFullIni("0");
+    WriteFullIni("0", "");
     WriteAllSettings();
     CreateLauncher();
     ASSERT_NE(Form2->sHintManager1, nullptr);

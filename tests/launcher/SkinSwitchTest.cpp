@@ -21,7 +21,7 @@ class SkinSwitch : public HeadlessLauncher {
 protected:
     // The launcher with its three windows shown and the shipped skins offered.
     void Start(const std::string& skinDirectory = QUELM_SOURCE_DIR "/skins") {
-        WriteFullIni("0");
+        WriteFullIni("0", "");
         WriteAllSettings();
         CreateLauncher();
         Manager = dynamic_cast<TsSkinManager*>(Form1->FindComponent("sSkinManager1"));

@@ -12,12 +12,13 @@
 using StartupWork = HeadlessLauncher;
 
 TEST_F(StartupWork, TheWindowsAfterAWorkerStartMatchTheirGoldenImages) {
-    WriteFullIni("0");
+    WriteFullIni("0", WriteNewsPage());
     WriteAllSettings();
     TStartupWork work;
     work.Join();
     CreateLauncher();
     Form1->Show();
+    ASSERT_TRUE(Form1->WebBrowser1->WaitUntilLoaded(20'000));
     Application->ProcessMessages();
     Click("sButton3");
     Click("Form1.sButton2");
