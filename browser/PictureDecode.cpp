@@ -4,8 +4,8 @@
 #include <exception>
 
 #include "browser/GifDecode.h"
-#include "browser/JpegDecode.h"
 #include "platform/BmpDecoder.h"
+#include "platform/JpegDecoder.h"
 #include "platform/PngFile.h"
 
 namespace {
@@ -29,7 +29,7 @@ std::shared_ptr<TPicture> Decode(std::string_view bytes) {
         return picture;
     }
     if (StartsWith(bytes, "\xFF\xD8"))
-        return Opaque(DecodeJpeg(data, bytes.size(), kMaxPicturePixels));
+        return Opaque(DecodeJpeg(data, bytes.size(), TJpegLimits{.MaxPixels = kMaxPicturePixels}));
     if (StartsWith(bytes, "GIF8"))
         return std::make_shared<TPicture>(DecodeGif(data, bytes.size(), kMaxPicturePixels));
     if (StartsWith(bytes, "BM")) {

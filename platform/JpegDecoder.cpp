@@ -1,6 +1,7 @@
 #include "platform/JpegDecoder.h"
 
 #include <string>
+#include <vector>
 
 #include "platform/JpegGuard.h"
 
@@ -15,6 +16,8 @@ struct TDecodeJob {
     size_t Size;
     TJpegLimits Limits;
     TPixels* Target;
+    // CMYK rows land here before they become BGR; allocated outside the steps.
+    uint8_t* InkRow;
     bool Created;
 };
 
@@ -45,19 +48,35 @@ void HeaderStep(void* context) {
     const int64_t w = job.Info.image_width, h = job.Info.image_height;
     if (w > job.Limits.MaxSide || h > job.Limits.MaxSide || w * h > job.Limits.MaxPixels)
         FailJpegStep(reinterpret_cast<j_common_ptr>(&job.Info), "the picture is too large");
-    job.Info.out_color_space = JCS_EXT_BGR;
+    // The library cannot turn CMYK into BGR itself: those pictures come out as
+    // CMYK and are converted row by row.
+    const bool ink = job.Info.jpeg_color_space == JCS_CMYK || job.Info.jpeg_color_space == JCS_YCCK;
+    job.Info.out_color_space = ink ? JCS_CMYK : JCS_EXT_BGR;
+}
+
+// Adobe writes CMYK inverted: each value is already 255 - ink.
+void InkRowToBgr(const uint8_t* src, int width, uint8_t* dst) {
+    for (int x = 0; x < width; ++x, src += 4, dst += 3) {
+        const int k = src[3];
+        dst[0] = static_cast<uint8_t>(src[2] * k / 255);
+        dst[1] = static_cast<uint8_t>(src[1] * k / 255);
+        dst[2] = static_cast<uint8_t>(src[0] * k / 255);
+    }
 }
 
 void PixelsStep(void* context) {
     TDecodeJob& job = Job(context);
     jpeg_start_decompress(&job.Info);
-    if (job.Info.output_components != 3 ||
+    const int components = job.InkRow ? 4 : 3;
+    if (job.Info.output_components != components ||
         static_cast<int>(job.Info.output_width) != job.Target->Width() ||
         static_cast<int>(job.Info.output_height) != job.Target->Height())
         FailJpegStep(reinterpret_cast<j_common_ptr>(&job.Info), "unexpected output format");
     while (job.Info.output_scanline < job.Info.output_height) {
-        JSAMPROW row = job.Target->ScanLine(static_cast<int>(job.Info.output_scanline));
+        uint8_t* line = job.Target->ScanLine(static_cast<int>(job.Info.output_scanline));
+        JSAMPROW row = job.InkRow ? job.InkRow : line;
         jpeg_read_scanlines(&job.Info, &row, 1);
+        if (job.InkRow) InkRowToBgr(job.InkRow, job.Target->Width(), line);
     }
     jpeg_finish_decompress(&job.Info);
 }
@@ -88,6 +107,11 @@ TPixels DecodeJpeg(const uint8_t* data, size_t size, const TJpegLimits& limits) 
         Fail(job);
     TPixels pixels(static_cast<int>(job.Info.image_width), static_cast<int>(job.Info.image_height));
     job.Target = &pixels;
+    std::vector<uint8_t> inkRow;
+    if (job.Info.out_color_space == JCS_CMYK) {
+        inkRow.resize(static_cast<size_t>(pixels.Width()) * 4);
+        job.InkRow = inkRow.data();
+    }
     if (!RunJpegStep(job.Errors, PixelsStep, &job)) Fail(job);
     return pixels;
 }

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
+
+#include <jpeglib.h>
 
 #include "platform/JpegDecoder.h"
 #include "platform/JpegEncoder.h"
@@ -31,7 +34,48 @@ TPixels Decode(const std::vector<uint8_t>& bytes, const TJpegLimits& limits = {}
     return DecodeJpeg(bytes.data(), bytes.size(), limits);
 }
 
+// An 8 by 8 picture of one CMYK colour, stored inverted as Adobe's programs
+// write it (each value 255 - ink), which pictures on web pages still use.
+std::vector<uint8_t> InvertedCmykJpeg(const uint8_t cmyk[4]) {
+    jpeg_compress_struct info;
+    jpeg_error_mgr errors;
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* out = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &out, &size);
+    info.image_width = info.image_height = 8;
+    info.input_components = 4;
+    info.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 100, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    uint8_t row[8 * 4];
+    for (int x = 0; x < 8; ++x)
+        std::copy(cmyk, cmyk + 4, row + x * 4);
+    for (int y = 0; y < 8; ++y) {
+        JSAMPROW line = row;
+        jpeg_write_scanlines(&info, &line, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    std::vector<uint8_t> bytes(out, out + size);
+    std::free(out);
+    return bytes;
+}
+
 } // namespace
+
+TEST(JpegDecoder, InvertedCmykBecomesBlueGreenRed) {
+    // Cyan 0, magenta 255 - 55, yellow 255 - 155, black 255 - 127: red 255 * 128 / 255.
+    const uint8_t cmyk[4] = {255, 55, 155, 128};
+    const TPixels decoded = Decode(InvertedCmykJpeg(cmyk));
+    ASSERT_EQ(decoded.Width(), 8);
+    const uint8_t* p = decoded.ScanLine(4) + 4 * 3;
+    EXPECT_NEAR(p[2], 128, 2);
+    EXPECT_NEAR(p[1], 55 * 128 / 255, 2);
+    EXPECT_NEAR(p[0], 155 * 128 / 255, 2);
+}
 
 TEST(JpegDecoder, BaselineAndProgressiveFilesDecodeInBlueGreenRed) {
     const TPixels source = Picture(37, 23); // sizes that are not whole blocks
