@@ -78,7 +78,7 @@ std::string TForm1::DefinitionText() const {
 void TForm1::ReadDefinition() {
     // Parsed ahead on the start-up worker when one ran.
     if (const auto parsed = TStartupWork::TakeMainDefinition())
-        TFormReader(this, DefinitionFileName()).Read(*parsed);
+        TFormReader(this, DefinitionFileName()).Read(std::move(*parsed));
     else
         TForm::ReadDefinition();
     BindComponent(this, sPanel1, "sPanel1");
