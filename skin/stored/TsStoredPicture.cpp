@@ -16,6 +16,45 @@ std::span<const uint8_t> UnpackPictureData(const std::vector<uint8_t>& data, TRe
     return std::span<const uint8_t>(data).subspan(4);
 }
 
+namespace {
+
+constexpr size_t PictureCountSize = 4;
+
+// Offered by the main thread between the start-up worker's join and the end
+// of the main window's read; only the main thread uses it.
+std::vector<TPredecodedBitmap> Predecoded;
+
+bool TakePredecoded(const std::vector<uint8_t>& data, TPixels& pixels) {
+    for (TPredecodedBitmap& p : Predecoded)
+        if (p.Data == data.data() && p.Size == data.size() && p.Data) {
+            pixels = std::move(p.Pixels);
+            p.Data = nullptr;
+            return true;
+        }
+    return false;
+}
+
+} // namespace
+
+bool PredecodeBitmap(const std::vector<uint8_t>& data, TPredecodedBitmap& out) {
+    if (data.size() <= PictureCountSize) return false;
+    const uint32_t count =
+        data[0] | (data[1] << 8) | (data[2] << 16) | (static_cast<uint32_t>(data[3]) << 24);
+    if (count != data.size() - PictureCountSize) return false;
+    try {
+        out.Pixels = DecodeBmp(data.data() + PictureCountSize, count);
+    } catch (const EInvalidGraphic&) {
+        return false;
+    }
+    out.Data = data.data();
+    out.Size = data.size();
+    return true;
+}
+
+void OfferPredecodedBitmaps(std::vector<TPredecodedBitmap> bitmaps) {
+    Predecoded = std::move(bitmaps);
+}
+
 std::vector<uint8_t> PackPictureData(const std::vector<uint8_t>& file) {
     std::vector<uint8_t> out(4 + file.size());
     const auto n = static_cast<uint32_t>(file.size());
@@ -52,8 +91,14 @@ const TClassInfo* TsStoredBitmap::StaticClassInfo() {
     static const TClassInfo info = MakeClassInfo<TsStoredBitmap>(
         "TBitmap", nullptr,
         {Prop<TsStoredBitmap>("Data", [](TsStoredBitmap& b, const TValue& v, TReadContext& ctx) {
+            const std::vector<uint8_t>& data = ValueToBytes(v, ctx);
+            auto decoded = std::make_shared<TBitmap>();
+            if (TakePredecoded(data, decoded->Pixels())) {
+                b.FBitmap = std::move(decoded);
+                return;
+            }
             // Decoded straight from the definition's bytes: no copy of the file is made.
-            const std::span<const uint8_t> file = UnpackPictureData(ValueToBytes(v, ctx), ctx);
+            const std::span<const uint8_t> file = UnpackPictureData(data, ctx);
             try {
                 b.LoadFromFileBytes(file);
             } catch (const EInvalidGraphic& e) {

@@ -19,6 +19,21 @@ class TReadContext;
 std::span<const uint8_t> UnpackPictureData(const std::vector<uint8_t>& data, TReadContext& ctx);
 std::vector<uint8_t> PackPictureData(const std::vector<uint8_t>& file);
 
+// A bitmap's Data value decoded ahead, on the start-up worker, while no
+// component exists yet: Data and Size say which value of the parsed
+// definition it came from, so that reading that value takes the pixels.
+struct TPredecodedBitmap {
+    const uint8_t* Data = nullptr;
+    size_t Size = 0;
+    TPixels Pixels;
+};
+// Decodes a Data value that holds a BMP file; false when it does not (the
+// reader then meets it and reports what is wrong). Touches no shared state.
+bool PredecodeBitmap(const std::vector<uint8_t>& data, TPredecodedBitmap& out);
+// Hands decoded values to the reader on the main thread; an empty list
+// withdraws those not taken.
+void OfferPredecodedBitmaps(std::vector<TPredecodedBitmap> bitmaps);
+
 class TsStoredBitmap : public TPersistent {
 public:
     const TClassInfo* ClassInfo() const override { return StaticClassInfo(); }
