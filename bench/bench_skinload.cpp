@@ -36,7 +36,7 @@ std::string MadeUpDefinition() {
             const uint32_t c = (x * 7 + y * 13) & 0xFF;
             master.SetPixel(x, y, c | ((255 - c) << 8) | ((c * 3 & 0xFF) << 16));
         }
-    s->MasterBitmap()->Bitmap.Pixels() = master;
+    s->MasterBitmap()->Bitmap().Pixels() = master;
     for (int i = 0; i < 55; ++i) {
         TsSkinGeneral* g = s->GeneralData()->Add();
         g->SectionName = "SECTION" + std::to_string(i);
@@ -56,7 +56,7 @@ std::string MadeUpDefinition() {
         m->SectionName = "SECTION" + std::to_string(i % 55);
         m->Name = "MASTER.BMP";
         m->PropertyName = i ? "BORDERSMASK" : "MASTERBITMAP";
-        if (i == 0) m->Image()->Bitmap.Pixels() = master;
+        if (i == 0) m->Image()->Bitmap().Pixels() = master;
         m->Left = i, m->Top = 44, m->Right = i + 21, m->Bottom = 68;
         m->ImageCount = i ? 1 : 0, m->BorderWidth = 1;
     }

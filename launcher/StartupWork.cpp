@@ -5,6 +5,7 @@
 #include "framework/component/TFormParser.h"
 #include "framework/graphics/TFont.h"
 #include "framework/graphics/TFontEngine.h"
+#include "skin/stored/TsStoredPicture.h"
 
 extern const char Unit1Definition[];
 
@@ -19,6 +20,31 @@ constexpr const char* MainDefinitionFile = "Unit1.dfm";
 
 // Written by the worker, read after the join.
 std::unique_ptr<TObjectDefinition> MainDefinition;
+std::vector<TPredecodedBitmap> MainPictures;
+
+void PredecodeValue(const TValue& v);
+
+void PredecodeProps(const std::vector<TPropertyAssignment>& props) {
+    for (const TPropertyAssignment& a : props)
+        PredecodeValue(a.Value);
+}
+
+// The stored skin's bitmaps are the binary values of the definition; a value
+// that is no bitmap is left for the reader.
+void PredecodeValue(const TValue& v) {
+    if (v.Kind == TValueKind::vkBinary) {
+        TPredecodedBitmap picture;
+        if (PredecodeBitmap(v.Bytes, picture)) MainPictures.push_back(std::move(picture));
+    }
+    for (const auto& item : v.CollectionItems)
+        PredecodeProps(item);
+}
+
+void PredecodeObject(const TObjectDefinition& def) {
+    PredecodeProps(def.Props);
+    for (const TObjectDefinition& child : def.Children)
+        PredecodeObject(child);
+}
 
 } // namespace
 
@@ -40,11 +66,17 @@ void TStartupWork::Run() {
     try {
         MainDefinition = std::make_unique<TObjectDefinition>(
             TFormParser::Parse(Unit1Definition, MainDefinitionFile));
+        PredecodeObject(*MainDefinition);
     } catch (const std::exception&) {
         MainDefinition.reset();
+        MainPictures.clear();
     }
 }
 
 std::unique_ptr<TObjectDefinition> TStartupWork::TakeMainDefinition() {
     return std::move(MainDefinition);
+}
+
+std::vector<TPredecodedBitmap> TStartupWork::TakeMainPictures() {
+    return std::move(MainPictures);
 }

@@ -23,6 +23,7 @@
 #include "platform/services/SettingsLocation.h"
 #include "platform/services/TIniFile.h"
 #include "platform/services/WineStartCheck.h"
+#include "skin/stored/TsStoredPicture.h"
 
 extern const char Unit1Definition[];
 
@@ -77,9 +78,14 @@ std::string TForm1::DefinitionText() const {
 
 void TForm1::ReadDefinition() {
     // Parsed ahead on the start-up worker when one ran.
-    if (const auto parsed = TStartupWork::TakeMainDefinition())
-        TFormReader(this, DefinitionFileName()).Read(*parsed);
-    else
+    if (const auto parsed = TStartupWork::TakeMainDefinition()) {
+        // The worker's pictures point into this tree: withdrawn once it is read.
+        struct TWithdrawPictures {
+            ~TWithdrawPictures() { OfferPredecodedBitmaps({}); }
+        } withdraw;
+        OfferPredecodedBitmaps(TStartupWork::TakeMainPictures());
+        TFormReader(this, DefinitionFileName()).Read(std::move(*parsed));
+    } else
         TForm::ReadDefinition();
     BindComponent(this, sPanel1, "sPanel1");
     BindComponent(this, WebBrowser1, "WebBrowser1");

@@ -5,7 +5,7 @@
 TsGeneralDataArray SkinGeneralData;
 TsMaskArray SkinMasks;
 TsPatternArray SkinPatterns;
-std::unique_ptr<TBitmap> SkinMasterBitmap;
+std::shared_ptr<TBitmap> SkinMasterBitmap;
 const std::unique_ptr<TsSkinData> GlobalSkinData = std::make_unique<TsSkinData>();
 
 namespace {

@@ -18,7 +18,7 @@ extern TsGeneralDataArray SkinGeneralData;
 extern TsMaskArray SkinMasks;
 extern TsPatternArray SkinPatterns;
 // 24 bits, transparent with colour 0xFF00FF whenever present.
-extern std::unique_ptr<TBitmap> SkinMasterBitmap;
+extern std::shared_ptr<TBitmap> SkinMasterBitmap;
 // Lives for the whole run.
 extern const std::unique_ptr<TsSkinData> GlobalSkinData;
 
@@ -43,7 +43,7 @@ struct TsLoadedSkin {
     TsGeneralDataArray Sections;
     TsMaskArray Masks;
     TsPatternArray Patterns;
-    std::unique_ptr<TBitmap> MasterBitmap;
+    std::shared_ptr<TBitmap> MasterBitmap;
     std::unique_ptr<TsMemIniFile> IniFile;
     std::string SkinPath;
     bool SkinReady = false;

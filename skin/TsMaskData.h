@@ -11,7 +11,7 @@
 #include "platform/Types.h"
 
 struct TsMaskData {
-    std::unique_ptr<TBitmap> Bmp; // null when the mask is a rectangle of the master bitmap
+    std::shared_ptr<TBitmap> Bmp; // null when the mask is a rectangle of the master bitmap
     std::string SectionName;      // upper case
     std::string PropertyName;     // upper case: BORDERSMASK, GLYPHMASK, ...
     TRect R;                      // all 0 for an own-bitmap mask

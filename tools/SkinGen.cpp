@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
         WriteFile(definition, text);
         WriteSkinFolder(darkFolder, BuildDarkSkinFolder(*skins->Items(0)));
         if (!masterPng.empty())
-            WritePng(masterPng, Enlarged(skins->Items(0)->MasterBitmap()->Bitmap.Pixels(), 4));
+            WritePng(masterPng, Enlarged(skins->Items(0)->MasterBitmap()->Bitmap().Pixels(), 4));
         std::printf("skingen: %s: master bitmap drawn in %d colours, stored in %d, largest "
                     "channel change %d\n",
                     definition.c_str(), palette.SourceColors, palette.Colors, palette.MaxError);

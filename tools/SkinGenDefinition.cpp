@@ -61,10 +61,10 @@ std::unique_ptr<TsStoredSkins> BuildLauncherSkins(TPaletteResult* report) {
     master.SectionName = "GLOBALINFO";
     master.Name = MasterFileName;
     master.PropertyName = "MASTERBITMAP";
-    master.Image()->Bitmap.Pixels() = art.Master;
+    master.Image()->Bitmap().Pixels() = art.Master;
     for (const TMaskItem& m : art.Items)
         AddImage(skin, m);
-    skin.MasterBitmap()->Bitmap.Pixels() = art.Master;
+    skin.MasterBitmap()->Bitmap().Pixels() = art.Master;
     return skins;
 }
 

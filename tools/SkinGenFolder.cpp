@@ -84,7 +84,7 @@ void AddFieldKeys(const TsSkinGeneral& g, TKeys& keys) {
 class TFolderBuilder {
 public:
     explicit TFolderBuilder(const TsStoredSkin& light)
-        : FMaster(light.MasterBitmap()->Bitmap.Pixels()) {
+        : FMaster(light.MasterBitmap()->Bitmap().Pixels()) {
         DarkenMaster(FMaster, light);
         // The alpha rows kept their greys, which the pictures now use too.
         ReduceToPalette(FMaster);

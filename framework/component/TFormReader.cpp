@@ -47,6 +47,21 @@ void TFormReader::Read(std::string_view text) {
 }
 
 void TFormReader::Read(const TObjectDefinition& def) {
+    Apply(def);
+    CallLoaded();
+}
+
+// The tree goes before Loaded runs, as Loaded is where a skin manager decodes
+// its pictures: the two would otherwise be held at once.
+void TFormReader::Read(TObjectDefinition&& def) {
+    {
+        const TObjectDefinition tree = std::move(def);
+        Apply(tree);
+    }
+    CallLoaded();
+}
+
+void TFormReader::Apply(const TObjectDefinition& def) {
     try {
         ReadTree(def);
         ResolveFixups();
@@ -55,7 +70,6 @@ void TFormReader::Read(const TObjectDefinition& def) {
         throw;
     }
     FCreated.clear();
-    CallLoaded();
 }
 
 void TFormReader::ReadTree(const TObjectDefinition& def) {

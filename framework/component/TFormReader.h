@@ -28,6 +28,8 @@ public:
 
     void Read(std::string_view text);
     void Read(const TObjectDefinition& def);
+    // Frees the tree once it is applied, before the components' Loaded.
+    void Read(TObjectDefinition&& def);
 
     TComponent* Root() const override { return FRoot; }
     void AddFixup(const std::string& name, std::function<void(TComponent*)> apply) override;
@@ -43,6 +45,7 @@ private:
         std::string Where;
     };
 
+    void Apply(const TObjectDefinition& def);
     void ReadTree(const TObjectDefinition& def);
     void CheckRootClass(const TObjectDefinition& def);
     void ReadChild(const TObjectDefinition& def, TComponent* parent);

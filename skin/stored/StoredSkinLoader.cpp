@@ -6,16 +6,13 @@
 
 void LoadStoredMasks(const TsStoredSkin& skin) {
     ClearSkinMasks();
-    SkinMasterBitmap = std::make_unique<TBitmap>();
-    SkinMasterBitmap->Assign(skin.MasterBitmap()->Bitmap);
+    // The stored pictures are painted with as they are: no copies of their pixels.
+    SkinMasterBitmap = skin.MasterBitmap()->Shared();
     PrepareMasterBitmap(*SkinMasterBitmap);
     SkinMasks.reserve(skin.Images()->Count());
     for (const auto& item : *skin.Images()) {
         TsMaskData m;
-        if (item->ImageCount == 0) {
-            m.Bmp = std::make_unique<TBitmap>();
-            m.Bmp->Assign(item->Image()->Bitmap);
-        }
+        if (item->ImageCount == 0) m.Bmp = item->Image()->Shared();
         m.SectionName = UpperSkinName(item->SectionName);
         m.PropertyName = UpperSkinName(item->PropertyName);
         m.R = TRect{item->Left, item->Top, item->Right, item->Bottom};

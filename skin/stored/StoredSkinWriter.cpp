@@ -147,7 +147,7 @@ std::string WriteInternalSkins(const TsStoredSkins& skins, const std::string& in
         w.Open("Images");
         for (const auto& i : *skin->Images()) {
             w.Item();
-            WriteImage(w, *i, file(i->Image()->Bitmap));
+            WriteImage(w, *i, file(i->Image()->Bitmap()));
             w.EndItem();
         }
         w.Close();
@@ -161,7 +161,7 @@ std::string WriteInternalSkins(const TsStoredSkins& skins, const std::string& in
             w.EndItem();
         }
         w.Close();
-        const std::vector<uint8_t> master = file(skin->MasterBitmap()->Bitmap);
+        const std::vector<uint8_t> master = file(skin->MasterBitmap()->Bitmap());
         if (!master.empty()) w.Binary("MasterBitmap.Data", master);
         w.EndItem();
     }

@@ -5,7 +5,7 @@
 #include "framework/component/PropertyHelpers.h"
 #include "platform/BmpDecoder.h"
 
-std::vector<uint8_t> UnpackPictureData(const std::vector<uint8_t>& data, TReadContext& ctx) {
+std::span<const uint8_t> UnpackPictureData(const std::vector<uint8_t>& data, TReadContext& ctx) {
     if (data.empty()) return {};
     if (data.size() < 4) ctx.Fail("Picture data is shorter than its byte count");
     const uint32_t count =
@@ -13,7 +13,46 @@ std::vector<uint8_t> UnpackPictureData(const std::vector<uint8_t>& data, TReadCo
     if (count != data.size() - 4)
         ctx.Fail("Picture data holds " + std::to_string(data.size() - 4) + " bytes but says " +
                  std::to_string(count));
-    return {data.begin() + 4, data.end()};
+    return std::span<const uint8_t>(data).subspan(4);
+}
+
+namespace {
+
+constexpr size_t PictureCountSize = 4;
+
+// Offered by the main thread between the start-up worker's join and the end
+// of the main window's read; only the main thread uses it.
+std::vector<TPredecodedBitmap> Predecoded;
+
+bool TakePredecoded(const std::vector<uint8_t>& data, TPixels& pixels) {
+    for (TPredecodedBitmap& p : Predecoded)
+        if (p.Data == data.data() && p.Size == data.size() && p.Data) {
+            pixels = std::move(p.Pixels);
+            p.Data = nullptr;
+            return true;
+        }
+    return false;
+}
+
+} // namespace
+
+bool PredecodeBitmap(const std::vector<uint8_t>& data, TPredecodedBitmap& out) {
+    if (data.size() <= PictureCountSize) return false;
+    const uint32_t count =
+        data[0] | (data[1] << 8) | (data[2] << 16) | (static_cast<uint32_t>(data[3]) << 24);
+    if (count != data.size() - PictureCountSize) return false;
+    try {
+        out.Pixels = DecodeBmp(data.data() + PictureCountSize, count);
+    } catch (const EInvalidGraphic&) {
+        return false;
+    }
+    out.Data = data.data();
+    out.Size = data.size();
+    return true;
+}
+
+void OfferPredecodedBitmaps(std::vector<TPredecodedBitmap> bitmaps) {
+    Predecoded = std::move(bitmaps);
 }
 
 std::vector<uint8_t> PackPictureData(const std::vector<uint8_t>& file) {
@@ -25,19 +64,41 @@ std::vector<uint8_t> PackPictureData(const std::vector<uint8_t>& file) {
     return out;
 }
 
-void TsStoredBitmap::LoadFromFileBytes(const std::vector<uint8_t>& file) {
-    if (file.empty()) {
-        Bitmap.SetSize(0, 0);
-        return;
+TBitmap& TsStoredBitmap::Bitmap() {
+    if (FBitmap.use_count() > 1) {
+        auto own = std::make_shared<TBitmap>();
+        own->Assign(*FBitmap);
+        FBitmap = std::move(own);
     }
-    Bitmap.Pixels() = DecodeBmp(file);
+    return *FBitmap;
+}
+
+// A fresh bitmap each time, so that a loaded skin sharing the old one keeps it.
+void TsStoredBitmap::LoadFromFileBytes(std::span<const uint8_t> file) {
+    auto decoded = std::make_shared<TBitmap>();
+    if (!file.empty()) decoded->Pixels() = DecodeBmp(file.data(), file.size());
+    FBitmap = std::move(decoded);
+}
+
+void TsStoredBitmap::Assign(const TsStoredBitmap& src) {
+    if (&src == this) return;
+    auto copy = std::make_shared<TBitmap>();
+    copy->Assign(*src.FBitmap);
+    FBitmap = std::move(copy);
 }
 
 const TClassInfo* TsStoredBitmap::StaticClassInfo() {
     static const TClassInfo info = MakeClassInfo<TsStoredBitmap>(
         "TBitmap", nullptr,
         {Prop<TsStoredBitmap>("Data", [](TsStoredBitmap& b, const TValue& v, TReadContext& ctx) {
-            const std::vector<uint8_t> file = UnpackPictureData(ValueToBytes(v, ctx), ctx);
+            const std::vector<uint8_t>& data = ValueToBytes(v, ctx);
+            auto decoded = std::make_shared<TBitmap>();
+            if (TakePredecoded(data, decoded->Pixels())) {
+                b.FBitmap = std::move(decoded);
+                return;
+            }
+            // Decoded straight from the definition's bytes: no copy of the file is made.
+            const std::span<const uint8_t> file = UnpackPictureData(data, ctx);
             try {
                 b.LoadFromFileBytes(file);
             } catch (const EInvalidGraphic& e) {
@@ -51,7 +112,8 @@ const TClassInfo* TsStoredJpeg::StaticClassInfo() {
     static const TClassInfo info = MakeClassInfo<TsStoredJpeg>(
         "TJPEGImage", nullptr,
         {Prop<TsStoredJpeg>("Data", [](TsStoredJpeg& j, const TValue& v, TReadContext& ctx) {
-            j.Bytes = UnpackPictureData(ValueToBytes(v, ctx), ctx);
+            const std::span<const uint8_t> file = UnpackPictureData(ValueToBytes(v, ctx), ctx);
+            j.Bytes.assign(file.begin(), file.end());
         })});
     return &info;
 }

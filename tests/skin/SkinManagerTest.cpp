@@ -255,7 +255,7 @@ TEST_F(SkinManager, CommonSectionsAreAppendedWithParentValues) {
     EXPECT_EQ(Manager->CommonSections()->Strings(2), "PARENTCLASS=box");
     EXPECT_EQ(Manager->CommonSections()->Strings(0), "; comment stays");
     EXPECT_TRUE(SkinMasks.empty()); // the master bitmap is empty: no rectangle
-    Manager->InternalSkins()->Items(0)->MasterBitmap()->Bitmap.SetSize(8, 8);
+    Manager->InternalSkins()->Items(0)->MasterBitmap()->Bitmap().SetSize(8, 8);
     Manager->SetSkinName("First");
     ASSERT_EQ(SkinMasks.size(), 1u);
     EXPECT_EQ(SkinMasks[0].R, Rect(1, 2, 3, 4));

@@ -220,6 +220,25 @@ TEST_F(StoredSkins, EveryPropertyKindStreamsAndLoads) {
     EXPECT_FALSE(SkinMasterBitmap);
 }
 
+// The loaded skin paints with the stored pictures themselves; changing a stored
+// picture afterwards must not reach the skin on screen.
+TEST_F(StoredSkins, LoadedSkinSharesStoredPicturesUntilOneChanges) {
+    TsSkinManager* m = Read(HandWritten());
+    ASSERT_TRUE(m);
+    TsStoredSkin& s = *m->InternalSkins()->Items(0);
+    const TsStoredSkin& stored = s;
+    const TsSkinImage& image = *s.Images()->Items(0);
+    ASSERT_TRUE(SkinMasterBitmap && SkinMasks[0].Bmp);
+    EXPECT_EQ(SkinMasterBitmap.get(), &stored.MasterBitmap()->Bitmap());
+    EXPECT_EQ(SkinMasks[0].Bmp.get(), &image.Image()->Bitmap());
+
+    s.MasterBitmap()->Bitmap().SetPixel(0, 0, 0x123456);
+    s.Images()->Items(0)->Image()->Bitmap().SetSize(1, 1);
+    ExpectPicture(*SkinMasterBitmap);
+    ExpectPicture(*SkinMasks[0].Bmp);
+    EXPECT_EQ(stored.MasterBitmap()->Bitmap().Pixel(0, 0), 0x123456);
+}
+
 TEST_F(StoredSkins, BadPicturesAndGradientsAreClearErrors) {
     try {
         Read(HandWritten("0500000042"));
@@ -248,7 +267,7 @@ TEST_F(StoredSkins, WrittenSkinsReadBackTheSame) {
     TsStoredSkins skins;
     TsStoredSkin* s = skins.Add();
     s->Name = "It's (internal)";
-    s->MasterBitmap()->Bitmap.Pixels() = Picture();
+    s->MasterBitmap()->Bitmap().Pixels() = Picture();
     for (int i = 0; i < 3; ++i) {
         TsSkinGeneral* g = s->GeneralData()->Add();
         g->SectionName = "S" + std::to_string(i);
@@ -266,7 +285,7 @@ TEST_F(StoredSkins, WrittenSkinsReadBackTheSame) {
     }
     TsSkinImage* own = s->Images()->Add();
     own->SectionName = "S0", own->Name = "own.bmp", own->PropertyName = "GLYPHMASK";
-    own->Image()->Bitmap.Pixels() = Picture();
+    own->Image()->Bitmap().Pixels() = Picture();
     TsSkinImage* rect = s->Images()->Add();
     rect->SectionName = "S1", rect->PropertyName = "BORDERSMASK", rect->Left = 1;
     rect->Top = 2, rect->Right = 3, rect->Bottom = 4, rect->ImageCount = 3, rect->MaskType = 1;
@@ -280,7 +299,7 @@ TEST_F(StoredSkins, WrittenSkinsReadBackTheSame) {
     EXPECT_EQ(m->SkinName(), "It's (internal)");
     const TsStoredSkin& r = *m->InternalSkins()->Items(0);
     EXPECT_EQ(r.Name, s->Name);
-    ExpectPicture(r.MasterBitmap()->Bitmap);
+    ExpectPicture(r.MasterBitmap()->Bitmap());
     ASSERT_EQ(r.GeneralData()->Count(), 3);
     for (int i = 0; i < 3; ++i) {
         const TsSkinGeneral &a = *s->GeneralData()->Items(i), &b = *r.GeneralData()->Items(i);
@@ -302,7 +321,7 @@ TEST_F(StoredSkins, WrittenSkinsReadBackTheSame) {
                            b.BorderColor1, b.BorderColor2, b.Name));
     }
     ASSERT_EQ(r.Images()->Count(), 2);
-    ExpectPicture(r.Images()->Items(0)->Image()->Bitmap);
+    ExpectPicture(r.Images()->Items(0)->Image()->Bitmap());
     const TsSkinImage& ri = *r.Images()->Items(1);
     EXPECT_EQ(std::tie(ri.SectionName, ri.PropertyName, ri.Left, ri.Top, ri.Right, ri.Bottom,
                        ri.ImageCount, ri.MaskType, ri.BorderWidth),

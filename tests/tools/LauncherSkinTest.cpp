@@ -117,7 +117,7 @@ TEST_F(LauncherSkin, ExampleRectanglesAndSectionValues) {
         if (i->PropertyName == "MASTERBITMAP") master = i.get();
     ASSERT_NE(master, nullptr);
     EXPECT_EQ(master->ImageCount, 0);
-    EXPECT_EQ(master->Image()->Bitmap.Pixels().Width(), 348);
+    EXPECT_EQ(master->Image()->Bitmap().Pixels().Width(), 348);
 
     EXPECT_EQ(SkinGeneralData[GetSkinIndex("GLOBALINFO")].Color, 13744054);
     for (const auto& g : *FSkin->GeneralData()) {

@@ -44,7 +44,7 @@ void AddSection(TsStoredSkin& s, const char* name, const char* parent, TColor co
 // state images with see-through pixels and with an alpha row.
 void BuildSkin(TsStoredSkin& s) {
     s.Name = "Sheet test (internal)";
-    TBitmap& m = s.MasterBitmap()->Bitmap;
+    TBitmap& m = s.MasterBitmap()->Bitmap();
     m.SetSize(40, 30);
     for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 40; ++x)
@@ -66,7 +66,7 @@ void BuildSkin(TsStoredSkin& s) {
     AddImage(s, "SCROLLBTNTOP", "GLYPHMASK", {18, 18, 30, 24}, 2, 0, 0);
     AddImage(s, "SCROLLSLIDERH", "GLYPHMASK", {30, 18, 36, 30}, 1, 1, 0);
     AddImage(s, "GLOBALINFO", "MASTERBITMAP", {}, 0, 0, 0);
-    s.Images()->Items(5)->Image()->Bitmap.Assign(m);
+    s.Images()->Items(5)->Image()->Bitmap().Assign(m);
 
     AddSection(s, "GLOBALINFO", "", 13744054, 13744054, 0);
     AddSection(s, "BUTTON", "", Rgb(220, 230, 250), Rgb(250, 230, 180), 0,
