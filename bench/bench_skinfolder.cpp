@@ -4,11 +4,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <fstream>
-#include <string>
+#include "ScratchGame.h"
 
-#include <unistd.h>
+#include <string>
 
 #include "framework/forms/TApplication.h"
 #include "launcher/Project1.h"
@@ -16,37 +14,14 @@
 #include "launcher/Unit2.h"
 #include "launcher/Unit3.h"
 #include "platform/CreateHost.h"
-#include "platform/services/TRegistry.h"
 #include "skin/TsSkinManager.h"
 #include "skin/folder/SkinFolderLoader.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
 const char* const ShippedSkins = QUELM_SOURCE_DIR "/skins";
 const char* const DarkSkin = "Nightfall";
 const char* const StoredSkin = "Office12Style (internal)";
-
-// A scratch game folder with a launch.ini, so the launcher starts without notices.
-struct TScratchGame {
-    TScratchGame() {
-        Old = fs::current_path();
-        Folder = fs::temp_directory_path() / ("bench-skinfolder-" + std::to_string(getpid()));
-        fs::create_directories(Folder);
-        fs::current_path(Folder);
-        std::ofstream(Folder / "launch.ini", std::ios::binary)
-            << "[Configura\xe7\xf5"
-               "es]\r\nWebSite=http://site.example/\r\nversao=1.2.3\r\nnome=Bench\r\nlang=0\r\n";
-        SetRegistryStorePath((Folder / "registry.reg").string());
-    }
-    ~TScratchGame() {
-        SetRegistryStorePath("");
-        fs::current_path(Old);
-        fs::remove_all(Folder);
-    }
-    fs::path Old, Folder;
-};
 
 // The launcher with its three windows shown.
 struct TLauncherWorld {
@@ -65,7 +40,7 @@ struct TLauncherWorld {
         Manager->SetSkinName(skin);
         Application->ProcessMessages();
     }
-    TScratchGame Game;
+    TScratchGame Game{"bench-skinfolder", TScratchSettings::None};
     TsSkinManager* Manager = nullptr;
 };
 

@@ -6,14 +6,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include "ScratchGame.h"
+
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
-
-#include <unistd.h>
 
 #include "framework/component/TFormReader.h"
 #include "framework/forms/TApplication.h"
@@ -24,44 +22,15 @@
 #include "launcher/Unit1.h"
 #include "launcher/Unit2.h"
 #include "platform/CreateHost.h"
-#include "platform/services/TRegistry.h"
 #include "skin/SkinCommands.h"
 
 extern const char Unit1Definition[];
 extern const char Unit2Definition[];
 
-namespace fs = std::filesystem;
-
 namespace {
 
 constexpr unsigned FullRedraw =
     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW;
-
-// A scratch game folder with a launch.ini and a configured client, so the
-// launcher starts without notices; left when the benchmark ends.
-struct TScratchGame {
-    TScratchGame() {
-        Old = fs::current_path();
-        Folder = fs::temp_directory_path() / ("bench-windows-" + std::to_string(getpid()));
-        fs::create_directories(Folder);
-        fs::current_path(Folder);
-        std::ofstream(Folder / "launch.ini", std::ios::binary)
-            << "[Configura\xe7\xf5"
-               "es]\r\nWebSite=http://site.example/\r\nversao=1.2.3\r\nnome=Bench\r\nlang=0\r\n";
-        std::ofstream(Folder / "registry.reg")
-            << "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Korvan\\Quelm\\Config]\n"
-               "\"ID\"=\"jogador\"\n\"MusicOnOff\"=dword:00000001\n\"SoundOnOff\"=dword:00000000\n"
-               "\"ColorDepth\"=dword:00000001\n\"Resolution\"=dword:00000002\n"
-               "\"VolumeLevel\"=dword:00000007\n";
-        SetRegistryStorePath((Folder / "registry.reg").string());
-    }
-    ~TScratchGame() {
-        SetRegistryStorePath("");
-        fs::current_path(Old);
-        fs::remove_all(Folder);
-    }
-    fs::path Old, Folder;
-};
 
 // The launcher as the program starts it, both windows shown.
 struct TLauncherWorld {
@@ -73,7 +42,7 @@ struct TLauncherWorld {
         Application->ProcessMessages();
     }
     ~TLauncherWorld() { DestroyLauncher(); }
-    TScratchGame Game;
+    TScratchGame Game{"bench-windows", TScratchSettings::Configured};
 };
 
 // Handlers, and the properties only the skinned controls have.

@@ -69,9 +69,11 @@ std::string WithoutDots(const std::string& pathAndRest) {
         start = slash + 1;
     }
     std::string out;
-    for (const std::string& s : segments)
-        out += "/" + s;
-    if (out.empty()) out = "/";
+    for (const std::string& s : segments) {
+        out += '/';
+        out += s;
+    }
+    if (out.empty()) out.push_back('/');
     return out + (end == std::string::npos ? "" : pathAndRest.substr(end));
 }
 
