@@ -3,8 +3,7 @@
 
 #include "LauncherFixture.h"
 
-#include "platform/headless/THeadlessWindow.h"
-#include "tests/GoldenImage.h"
+#include "WindowGoldens.h"
 
 using LauncherGolden = HeadlessLauncher;
 
@@ -17,11 +16,7 @@ TEST_F(LauncherGolden, WindowsMatchTheirGoldenImages) {
     Application->ProcessMessages();
     Click("sButton3");
     Click("Form1.sButton2");
-    for (TCustomForm* f : {static_cast<TCustomForm*>(Form1), static_cast<TCustomForm*>(Form2),
-                           static_cast<TCustomForm*>(Form3)}) {
-        SCOPED_TRACE(f->Name());
-        ExpectMatchesGolden(Host->Find(f->HostWindow())->Picture(), "launcher-" + f->Name());
-    }
+    ExpectWindowsMatchGoldens(*Host, "launcher-");
 }
 
 // The options dialog while in use: the skinned look of a focused field and of

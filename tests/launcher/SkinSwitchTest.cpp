@@ -4,11 +4,10 @@
 // shown and says why.
 
 #include "LauncherFixture.h"
+#include "WindowGoldens.h"
 
-#include "platform/headless/THeadlessWindow.h"
 #include "skin/SkinState.h"
 #include "skin/TsSkinManager.h"
-#include "tests/GoldenImage.h"
 
 namespace {
 
@@ -34,11 +33,10 @@ protected:
     }
     std::vector<TPixels> Pictures() const {
         std::vector<TPixels> pictures;
-        for (TCustomForm* f : Forms())
+        for (TCustomForm* f : LauncherWindows())
             pictures.push_back(Host->Find(f->HostWindow())->Picture());
         return pictures;
     }
-    static std::vector<TCustomForm*> Forms() { return {Form1, Form2, Form3}; }
     // Alt+Space on the main window, the skins submenu by its key, then the
     // skin at Row of the sorted list.
     void ChooseFromSystemMenu(int row) {
@@ -82,10 +80,7 @@ TEST_F(SkinSwitch, TheDarkSkinFromTheSystemMenuReskinsAllThreeWindows) {
     ChooseFromSystemMenu(0);
     EXPECT_EQ(Manager->SkinName(), DarkSkin);
     EXPECT_TRUE(MessageBoxLog().empty());
-    for (TCustomForm* f : Forms()) {
-        SCOPED_TRACE(f->Name());
-        ExpectMatchesGolden(Host->Find(f->HostWindow())->Picture(), "launcher-dark-" + f->Name());
-    }
+    ExpectWindowsMatchGoldens(*Host, "launcher-dark-");
 }
 
 TEST_F(SkinSwitch, TenSwitchesBackAndForthGiveTheSameWindowsEachTime) {

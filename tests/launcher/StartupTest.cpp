@@ -1,4 +1,5 @@
 #include "LauncherFixture.h"
+#include "WindowGoldens.h"
 
 using Startup = HeadlessLauncher;
 
@@ -85,8 +86,7 @@ TEST_F(Startup, WindowsAreCentredOnTheScreen) {
     WriteFullIni("0");
     WriteAllSettings();
     CreateLauncher();
-    for (TCustomForm* f : {static_cast<TCustomForm*>(Form1), static_cast<TCustomForm*>(Form2),
-                           static_cast<TCustomForm*>(Form3)}) {
+    for (TCustomForm* f : LauncherWindows()) {
         EXPECT_EQ(f->Left(), (1024 - f->Width()) / 2) << f->Name();
         EXPECT_EQ(f->Top(), (768 - f->Height()) / 2) << f->Name();
     }

@@ -5,9 +5,8 @@
 
 #include "LauncherFixture.h"
 
+#include "WindowGoldens.h"
 #include "launcher/StartupWork.h"
-#include "platform/headless/THeadlessWindow.h"
-#include "tests/GoldenImage.h"
 
 using StartupWork = HeadlessLauncher;
 
@@ -22,9 +21,5 @@ TEST_F(StartupWork, TheWindowsAfterAWorkerStartMatchTheirGoldenImages) {
     Application->ProcessMessages();
     Click("sButton3");
     Click("Form1.sButton2");
-    for (TCustomForm* f : {static_cast<TCustomForm*>(Form1), static_cast<TCustomForm*>(Form2),
-                           static_cast<TCustomForm*>(Form3)}) {
-        SCOPED_TRACE(f->Name());
-        ExpectMatchesGolden(Host->Find(f->HostWindow())->Picture(), "launcher-" + f->Name());
-    }
+    ExpectWindowsMatchGoldens(*Host, "launcher-");
 }

@@ -4,6 +4,7 @@
 // Regenerate the goldens deliberately with: make golden
 
 #include "LauncherFixture.h"
+#include "WindowGoldens.h"
 
 #include "frame/TsSkinProvider.h"
 #include "platform/headless/THeadlessWindow.h"
@@ -119,8 +120,7 @@ TEST_F(WindowFrame, WindowsActiveAndInactiveMatchTheirGoldenImages) {
     Form2->Show();
     Form3->Show();
     Application->ProcessMessages();
-    for (TCustomForm* f : {static_cast<TCustomForm*>(Form1), static_cast<TCustomForm*>(Form2),
-                           static_cast<TCustomForm*>(Form3)}) {
+    for (TCustomForm* f : LauncherWindows()) {
         SCOPED_TRACE(f->Name());
         f->Activate();
         Application->ProcessMessages();
