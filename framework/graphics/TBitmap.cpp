@@ -1,11 +1,48 @@
 #include "graphics/TBitmap.h"
 
+#include <algorithm>
 #include <cstring>
+#include <stdexcept>
 
 #include "graphics/TCanvas.h"
 
+namespace {
+int gGraphicsScale = 1;
+
+int CheckedScale(int scale) {
+    if (scale < 1 || scale > TBitmap::MaxScale) throw std::invalid_argument("Bad graphics scale");
+    return scale;
+}
+} // namespace
+
+int GraphicsScale() {
+    return gGraphicsScale;
+}
+
+void SetGraphicsScale(int scale) {
+    gGraphicsScale = CheckedScale(scale);
+}
+
+TPixels ResamplePixels(const TPixels& pixels, int from, int to) {
+    if (from == to) return pixels;
+    const int w = pixels.Width() / from, h = pixels.Height() / from;
+    TPixels out(w * to, h * to);
+    for (int y = 0; y < h * to; ++y) {
+        const uint8_t* s = pixels.ScanLine(y / to * from);
+        uint8_t* d = out.ScanLine(y);
+        if (y % to != 0) {
+            std::memcpy(d, out.ScanLine(y - 1), static_cast<size_t>(w) * to * 3);
+            continue;
+        }
+        for (int x = 0; x < w; ++x, d += to * 3)
+            for (int k = 0; k < to; ++k)
+                std::memcpy(d + k * 3, s + x * from * 3, 3);
+    }
+    return out;
+}
+
 TBitmap::TBitmap() = default;
-TBitmap::TBitmap(int width, int height) {
+TBitmap::TBitmap(int width, int height, int scale) : FScale(CheckedScale(scale)) {
     SetSize(width, height);
 }
 TBitmap::~TBitmap() = default;
@@ -15,9 +52,33 @@ TCanvas* TBitmap::Canvas() {
     return FCanvas.get();
 }
 
+void TBitmap::SetPixel(int x, int y, TColor c) {
+    if (FScale == 1) {
+        FPixels.SetPixel(x, y, static_cast<uint32_t>(c));
+        return;
+    }
+    for (int dy = 0; dy < FScale; ++dy)
+        for (int dx = 0; dx < FScale; ++dx)
+            FPixels.SetPixel(x * FScale + dx, y * FScale + dy, static_cast<uint32_t>(c));
+}
+
+void TBitmap::SetScale(int scale) {
+    CheckedScale(scale);
+    if (scale == FScale) return;
+    FPixels = ResamplePixels(FPixels, FScale, scale);
+    FScale = scale;
+}
+
+void TBitmap::SetPixels(TPixels pixels, int pixelsScale) {
+    CheckedScale(pixelsScale);
+    FPixels =
+        pixelsScale == FScale ? std::move(pixels) : ResamplePixels(pixels, pixelsScale, FScale);
+}
+
 void TBitmap::Assign(const TBitmap& src) {
     if (&src == this) return;
     FPixels = src.FPixels;
+    FScale = src.FScale;
     Transparent = src.Transparent;
     TransparentColor = src.TransparentColor;
 }

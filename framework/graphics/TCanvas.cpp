@@ -54,7 +54,7 @@ void TCanvas::SetBitmap(TBitmap* bitmap) {
     ResetClip();
 }
 
-TRect TCanvas::DeviceRect(const TRect& r) const {
+TRect TCanvas::BitmapRect(const TRect& r) const {
     TRect d = r;
     ClampCoordinates(d.Left, d.Top, d.Right, d.Bottom);
     return d.Offset(FOrigin.X, FOrigin.Y);
@@ -94,8 +94,8 @@ TRegion TCanvas::ClipRegion() const {
     return Drawable();
 }
 
-void TCanvas::ChangeClip(const TRegion& device) {
-    FClip = device;
+void TCanvas::ChangeClip(const TRegion& area) {
+    FClip = area;
     FHasClip = true;
     FClipValid = false;
 }
@@ -114,13 +114,13 @@ void TCanvas::ResetClip() {
 
 void TCanvas::IntersectClipRect(const TRect& r) {
     TRegion d = Drawable();
-    d.Intersect(DeviceRect(r));
+    d.Intersect(BitmapRect(r));
     ChangeClip(d);
 }
 
 void TCanvas::ExcludeClipRect(const TRect& r) {
     TRegion d = Drawable();
-    d.Subtract(DeviceRect(r));
+    d.Subtract(BitmapRect(r));
     ChangeClip(d);
 }
 
@@ -135,7 +135,7 @@ TRect TCanvas::ClipRect() const {
 }
 
 bool TCanvas::RectVisible(const TRect& r) const {
-    TRect d = DeviceRect(r);
+    TRect d = BitmapRect(r);
     for (const TRect& c : Clips())
         if (!d.Intersect(c).IsEmpty()) return true;
     return false;
@@ -183,10 +183,10 @@ void TCanvas::Damaged(const TRect& d) {
          std::max(b.Bottom, d.Bottom)};
 }
 
-void TCanvas::DamagedWithin(const TRect& device) {
+void TCanvas::DamagedWithin(const TRect& area) {
     if (!FDamage.Tracked) return;
     for (const TRect& c : Clips())
-        Damaged(device.Intersect(c));
+        Damaged(area.Intersect(c));
 }
 
 TRect TCanvas::TakeDamage() {
@@ -197,58 +197,67 @@ TRect TCanvas::TakeDamage() {
 
 // --- Pixels and fills ---------------------------------------------------------
 
-void TCanvas::FillDevice(const TRect& r, uint32_t pixel, const TRect* limit) {
+void TCanvas::FillArea(const TRect& r, uint32_t pixel, const TRect* limit) {
+    const int scale = FBitmap ? FBitmap->Scale() : 1;
     for (const TRect& c : Clips()) {
         TRect i = r.Intersect(c);
         if (limit) i = i.Intersect(*limit);
         if (i.IsEmpty()) continue;
         Damaged(i);
-        // The first row pixel by pixel, the others copied from it.
-        uint8_t* first = FBitmap->ScanLine(i.Top) + i.Left * 3;
-        uint8_t* p = first;
-        for (int x = i.Left; x < i.Right; ++x, p += 3)
-            PutPixel(p, pixel);
-        size_t n = static_cast<size_t>(i.Width()) * 3;
-        for (int y = i.Top + 1; y < i.Bottom; ++y)
-            std::memcpy(FBitmap->ScanLine(y) + i.Left * 3, first, n);
+        FillPixels(scale == 1 ? i : DeviceRect(i, scale), pixel);
     }
 }
 
-void TCanvas::SpanDevice(int y, int x0, int x1, uint32_t pixel) {
-    if (x1 <= x0) return;
-    FillDevice({x0, y, x1, y + 1}, pixel);
+void TCanvas::FillPixels(const TRect& i, uint32_t pixel) {
+    // The first row pixel by pixel, the others copied from it.
+    uint8_t* first = FBitmap->ScanLine(i.Top) + i.Left * 3;
+    uint8_t* p = first;
+    for (int x = i.Left; x < i.Right; ++x, p += 3)
+        PutPixel(p, pixel);
+    size_t n = static_cast<size_t>(i.Width()) * 3;
+    for (int y = i.Top + 1; y < i.Bottom; ++y)
+        std::memcpy(FBitmap->ScanLine(y) + i.Left * 3, first, n);
 }
 
-void TCanvas::PlotDevice(int x, int y, uint32_t pixel) {
+void TCanvas::SpanArea(int y, int x0, int x1, uint32_t pixel) {
+    if (x1 <= x0) return;
+    FillArea({x0, y, x1, y + 1}, pixel);
+}
+
+void TCanvas::PlotArea(int x, int y, uint32_t pixel) {
     if (!Visible(x, y)) return;
-    PutPixel(FBitmap->ScanLine(y) + x * 3, pixel);
-    Damaged({x, y, x + 1, y + 1});
+    const TRect area{x, y, x + 1, y + 1};
+    Damaged(area);
+    if (FBitmap->Scale() == 1)
+        PutPixel(FBitmap->ScanLine(y) + x * 3, pixel);
+    else
+        FillPixels(DeviceRect(area, FBitmap->Scale()), pixel);
 }
 
 TColor TCanvas::Pixel(int x, int y) const {
-    TRect d = DeviceRect({x, y, x, y});
+    TRect d = BitmapRect({x, y, x, y});
     if (!Visible(d.Left, d.Top)) return CLR_INVALID;
     int dx = d.Left, dy = d.Top;
     return FBitmap->Pixel(dx, dy);
 }
 
 void TCanvas::SetPixel(int x, int y, TColor color) {
-    TRect d = DeviceRect({x, y, x, y});
-    PlotDevice(d.Left, d.Top, ColorToPixel(color));
+    TRect d = BitmapRect({x, y, x, y});
+    PlotArea(d.Left, d.Top, ColorToPixel(color));
 }
 
 void TCanvas::FillRect(const TRect& r) {
-    if (BrushVisible()) FillDevice(DeviceRect(r), ColorToPixel(FBrush.Color()));
+    if (BrushVisible()) FillArea(BitmapRect(r), ColorToPixel(FBrush.Color()));
 }
 
 void TCanvas::FrameRect(const TRect& r) {
     if (!BrushVisible() || r.IsEmpty()) return;
     uint32_t pixel = ColorToPixel(FBrush.Color());
-    TRect d = DeviceRect(r);
-    FillDevice({d.Left, d.Top, d.Right, d.Top + 1}, pixel);
-    FillDevice({d.Left, d.Bottom - 1, d.Right, d.Bottom}, pixel);
-    FillDevice({d.Left, d.Top + 1, d.Left + 1, d.Bottom - 1}, pixel);
-    FillDevice({d.Right - 1, d.Top + 1, d.Right, d.Bottom - 1}, pixel);
+    TRect d = BitmapRect(r);
+    FillArea({d.Left, d.Top, d.Right, d.Top + 1}, pixel);
+    FillArea({d.Left, d.Bottom - 1, d.Right, d.Bottom}, pixel);
+    FillArea({d.Left, d.Top + 1, d.Left + 1, d.Bottom - 1}, pixel);
+    FillArea({d.Right - 1, d.Top + 1, d.Right, d.Bottom - 1}, pixel);
 }
 
 void TCanvas::DrawFocusRect(const TRect& rect) {
@@ -260,14 +269,16 @@ void TCanvas::DrawFocusRect(const TRect& rect) {
               xTo = std::min(r.Right, FBitmap->Width() - FOrigin.X + 1);
     const int yFrom = std::max(r.Top + 1, -FOrigin.Y - 1),
               yTo = std::min(r.Bottom - 1, FBitmap->Height() - FOrigin.Y + 1);
-    auto invert = [this](int x, int y) {
+    const int scale = FBitmap->Scale();
+    auto invert = [this, scale](int x, int y) {
         if (((x + y) & 1) != 0) return;
         int dx = x + FOrigin.X, dy = y + FOrigin.Y;
         if (!Visible(dx, dy)) return;
-        uint8_t* p = FBitmap->ScanLine(dy) + dx * 3;
-        p[0] ^= 0xFF;
-        p[1] ^= 0xFF;
-        p[2] ^= 0xFF;
+        for (int row = dy * scale; row < (dy + 1) * scale; ++row) {
+            uint8_t* p = FBitmap->ScanLine(row) + dx * scale * 3;
+            for (int k = 0; k < scale * 3; ++k)
+                p[k] ^= 0xFF;
+        }
         Damaged({dx, dy, dx + 1, dy + 1});
     };
     // Each border pixel once, even for rectangles one pixel thin.
@@ -301,11 +312,11 @@ void TCanvas::PenDot(int x, int y, uint32_t pixel) {
     }
     int w = std::min(FPen.Width(), 4096);
     if (w <= 1) {
-        PlotDevice(x, y, pixel);
+        PlotArea(x, y, pixel);
         return;
     }
     int x0 = x - w / 2, y0 = y - w / 2;
-    FillDevice({x0, y0, x0 + w, y0 + w}, pixel);
+    FillArea({x0, y0, x0 + w, y0 + w}, pixel);
 }
 
 namespace {

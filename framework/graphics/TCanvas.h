@@ -6,6 +6,15 @@
 // pixels) is added to them. The clip region is kept in bitmap coordinates and
 // never reaches outside the bitmap, so nothing is ever written outside it.
 //
+// Bitmap coordinates are the bitmap's logical pixels. On a bitmap of scale 2
+// or more every area is written as its blocks of device pixels, so that what
+// is drawn is exactly the scale-1 picture enlarged; shapes and lines too are
+// worked out in logical pixels and written as blocks. Copies between bitmaps
+// of one scale move device pixels; between scales they resample by nearest
+// neighbour. Text is the one exception: it is laid out in logical pixels as at
+// scale 1, but each glyph is rasterised at the font's size times the scale
+// and placed at its scale-1 pen position times the scale, so that it is sharp.
+//
 // Which pixels a shape covers follows the platform's conventions:
 // - FillRect(r), FrameRect(r): the half-open rectangle, Left..Right-1, Top..Bottom-1.
 // - LineTo draws from the pen position up to, not including, the end point.
@@ -147,7 +156,7 @@ public:
 
     // A canvas on a window's back buffer keeps the box of the pixels it
     // changed, so that only those are presented; a copy that brings nothing
-    // new (a warm repaint) adds nothing. Device coordinates; taking empties it.
+    // new (a warm repaint) adds nothing. Bitmap coordinates; taking empties it.
     void TrackDamage() { FDamage.Tracked = true; }
     TRect TakeDamage();
 
@@ -157,22 +166,22 @@ private:
         bool Tracked = false;
         TRect Box; // empty while nothing changed
     };
-    void Damaged(const TRect& device);
-    // Every drawable part of a device rectangle counts as changed.
-    void DamagedWithin(const TRect& device);
+    void Damaged(const TRect& area);
+    // Every drawable part of a bitmap rectangle counts as changed.
+    void DamagedWithin(const TRect& area);
     void CopyRowsTracked(const TRect& i, const TBitmap& src, int sx, int sy, int dx, int dy);
 
     const std::vector<TRect>& Clips() const;
     TRegion Drawable() const;
-    void ChangeClip(const TRegion& device);
+    void ChangeClip(const TRegion& area);
     // Logical coordinates beyond this are treated as this (no bitmap is that big).
     static constexpr int CoordinateLimit = 1 << 24;
     static void ClampCoordinates(int& a, int& b, int& c, int& d);
-    TRect DeviceRect(const TRect& r) const;
+    TRect BitmapRect(const TRect& r) const;
     bool Visible(int dx, int dy) const;
-    void FillDevice(const TRect& r, uint32_t pixel, const TRect* limit = nullptr);
-    void SpanDevice(int y, int x0, int x1, uint32_t pixel);
-    void PlotDevice(int x, int y, uint32_t pixel);
+    void FillArea(const TRect& r, uint32_t pixel, const TRect* limit = nullptr);
+    void SpanArea(int y, int x0, int x1, uint32_t pixel);
+    void PlotArea(int x, int y, uint32_t pixel);
     void PenDot(int x, int y, uint32_t pixel);
     void Line(TPoint a, TPoint b, bool last);
     bool PenVisible() const { return FPen.Style() != psClear; }
@@ -180,8 +189,15 @@ private:
     bool PenStyled() const { return FPen.Style() >= psDash && FPen.Style() <= psDashDotDot; }
     void FillShape(int left, int top, int right, int bottom, int cw, int ch);
     void BlitFrom(int dx, int dy, int w, int h, const TBitmap& src, int sx, int sy, uint32_t rop);
+    // At device pixels: the glyph's pen and baseline, and the limit.
     void DrawGlyph(const struct TGlyph& g, int px, int baseline, uint32_t color,
                    const TRect& limit);
+    // Fills a rectangle of device pixels, already clipped, with one pixel value.
+    void FillPixels(const TRect& device, uint32_t pixel);
+    // The glyphs of the current font at the bitmap's scale, for drawing.
+    TGlyphCache& DeviceGlyphs(int scale);
+    void CopyScaled(const TRect& i, const TBitmap& src, int sx, int sy, int dx, int dy,
+                    uint32_t rop);
 
     TBitmap* FBitmap;
     TPoint FOrigin;
@@ -199,6 +215,9 @@ private:
     int FPenStep = 0;
     TGlyphCache* FGlyphs = nullptr;
     TFont FGlyphsFont; // the font FGlyphs was taken for
+    TGlyphCache* FDeviceGlyphs = nullptr;
+    TFont FDeviceGlyphsFont;
+    int FDeviceGlyphsScale = 0;
     std::vector<TState> FSaved;
     TDamage FDamage;
 };

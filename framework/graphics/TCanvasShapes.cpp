@@ -84,7 +84,7 @@ void TCanvas::FillShape(int left, int top, int right, int bottom, int cw, int ch
         for (int y = std::max(top, rowsFrom); y < std::min(b, rowsTo); ++y) {
             int x0, x1;
             fill.Span(y, x0, x1);
-            SpanDevice(y + oy, x0 + ox, x1 + ox, brush);
+            SpanArea(y + oy, x0 + ox, x1 + ox, brush);
         }
         return;
     }
@@ -99,12 +99,12 @@ void TCanvas::FillShape(int left, int top, int right, int bottom, int cw, int ch
         outer.Span(y, o0, o1);
         inner.Span(y, i0, i1);
         if (i1 <= i0) {
-            SpanDevice(y + oy, o0 + ox, o1 + ox, pen);
+            SpanArea(y + oy, o0 + ox, o1 + ox, pen);
             continue;
         }
-        SpanDevice(y + oy, o0 + ox, i0 + ox, pen);
-        SpanDevice(y + oy, i1 + ox, o1 + ox, pen);
-        if (BrushVisible()) SpanDevice(y + oy, i0 + ox, i1 + ox, brush);
+        SpanArea(y + oy, o0 + ox, i0 + ox, pen);
+        SpanArea(y + oy, i1 + ox, o1 + ox, pen);
+        if (BrushVisible()) SpanArea(y + oy, i0 + ox, i1 + ox, brush);
     }
 }
 
@@ -115,8 +115,8 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom) {
     if (PenVisible() && PenStyled()) {
         // Styled outline: fill the inside, then the pattern along the edges.
         if (BrushVisible())
-            FillDevice(DeviceRect({left + 1, top + 1, right - 1, bottom - 1}),
-                       ColorToPixel(FBrush.Color()));
+            FillArea(BitmapRect({left + 1, top + 1, right - 1, bottom - 1}),
+                     ColorToPixel(FBrush.Color()));
         FPenStep = 0;
         TPen saved;
         saved.Assign(FPen);
@@ -185,7 +185,7 @@ void TCanvas::Polygon(const std::vector<TPoint>& points) {
                     std::clamp<long long>(xs[i].X + FOrigin.X, INT32_MIN / 2, INT32_MAX / 2);
                 long long x1 =
                     std::clamp<long long>(xs[i + 1].X + FOrigin.X, INT32_MIN / 2, INT32_MAX / 2);
-                SpanDevice(y + FOrigin.Y, static_cast<int>(x0), static_cast<int>(x1), brush);
+                SpanArea(y + FOrigin.Y, static_cast<int>(x0), static_cast<int>(x1), brush);
             }
         }
     }

@@ -15,6 +15,18 @@ TGlyphCache& TCanvas::Glyphs() {
     return *FGlyphs;
 }
 
+// The same face at the bitmap's scale times the height: glyphs drawn with the
+// screen's own pixels. Layout never asks these; it keeps to Glyphs().
+TGlyphCache& TCanvas::DeviceGlyphs(int scale) {
+    if (!FDeviceGlyphs || FDeviceGlyphsScale != scale || !FDeviceGlyphsFont.SameFace(FFont)) {
+        FDeviceGlyphs =
+            &TFontEngine::Instance().Cache(FFont.Name(), FFont.Height() * scale, FFont.Style());
+        FDeviceGlyphsFont.Assign(FFont);
+        FDeviceGlyphsScale = scale;
+    }
+    return *FDeviceGlyphs;
+}
+
 const TFontMetrics& TCanvas::TextMetrics() {
     return Glyphs().Metrics();
 }
@@ -30,9 +42,14 @@ void TCanvas::DrawGlyph(const TGlyph& g, int px, int baseline, uint32_t color, c
     TRect box{px + g.Left, baseline - g.Top, px + g.Left + g.Width, baseline - g.Top + g.Height};
     const int c[3] = {static_cast<int>((color >> 16) & 0xFF), static_cast<int>((color >> 8) & 0xFF),
                       static_cast<int>(color & 0xFF)};
+    const int scale = FBitmap->Scale();
     for (const TRect& clip : Clips()) {
-        TRect i = box.Intersect(clip).Intersect(limit);
-        Damaged(i);
+        TRect i = box.Intersect(DeviceRect(clip, scale)).Intersect(limit);
+        if (i.IsEmpty()) continue;
+        // The logical pixels that hold changed device pixels.
+        Damaged(scale == 1 ? i
+                           : TRect{i.Left / scale, i.Top / scale, (i.Right + scale - 1) / scale,
+                                   (i.Bottom + scale - 1) / scale});
         for (int y = i.Top; y < i.Bottom; ++y) {
             const uint8_t* cov = g.Coverage.data() + static_cast<size_t>(y - box.Top) * g.Width +
                                  (i.Left - box.Left);
@@ -53,13 +70,17 @@ void TCanvas::DrawTextRun(int x, int y, std::u32string_view run, const TRect* cl
         return;
     TGlyphCache& glyphs = Glyphs();
     const TFontMetrics& m = glyphs.Metrics();
+    const int scale = FBitmap->Scale();
+    TGlyphCache& drawn = scale == 1 ? glyphs : DeviceGlyphs(scale);
     uint32_t color = ColorToPixel(FFont.Color());
-    TRect limit = clip ? DeviceRect(*clip) : TRect{0, 0, FBitmap->Width(), FBitmap->Height()};
+    TRect limit = DeviceRect(
+        clip ? BitmapRect(*clip) : TRect{0, 0, FBitmap->Width(), FBitmap->Height()}, scale);
+    // The pen advances by the scale-1 glyphs, so the text keeps its layout.
     int pen = x + FOrigin.X;
-    int baseline = y + FOrigin.Y + m.Ascent;
+    const int baseline = (y + FOrigin.Y + m.Ascent) * scale;
     for (char32_t ch : run) {
         const TGlyph& g = glyphs.Glyph(ch);
-        DrawGlyph(g, pen, baseline, color, limit);
+        DrawGlyph(scale == 1 ? g : drawn.Glyph(ch), pen * scale, baseline, color, limit);
         pen += g.Advance;
     }
     int width = pen - (x + FOrigin.X);
@@ -71,9 +92,9 @@ void TCanvas::DrawTextRun(int x, int y, std::u32string_view run, const TRect* cl
 
 void TCanvas::DrawTextLine(int x, int y, int width, int thickness, const TRect* clip) {
     TRect line{x, y, x + width, y + thickness};
-    TRect d = DeviceRect(line);
-    TRect limit = clip ? DeviceRect(*clip) : d;
-    FillDevice(d, ColorToPixel(FFont.Color()), &limit);
+    TRect d = BitmapRect(line);
+    TRect limit = clip ? BitmapRect(*clip) : d;
+    FillArea(d, ColorToPixel(FFont.Color()), &limit);
 }
 
 void TCanvas::TextOut(int x, int y, const std::string& text) {
@@ -82,14 +103,14 @@ void TCanvas::TextOut(int x, int y, const std::string& text) {
         return;
     if (BrushVisible()) {
         TRect back{x, y, x + Glyphs().TextWidth(run), y + Glyphs().Metrics().Height};
-        FillDevice(DeviceRect(back), ColorToPixel(FBrush.Color()));
+        FillArea(BitmapRect(back), ColorToPixel(FBrush.Color()));
     }
     DrawTextRun(x, y, run, nullptr);
 }
 
 void TCanvas::TextRect(const TRect& r, int x, int y, const std::string& text) {
     std::u32string run = Utf8Decode(text);
-    if (BrushVisible()) FillDevice(DeviceRect(r), ColorToPixel(FBrush.Color()));
+    if (BrushVisible()) FillArea(BitmapRect(r), ColorToPixel(FBrush.Color()));
     DrawTextRun(x, y, run, &r);
 }
 
