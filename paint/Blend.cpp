@@ -11,6 +11,7 @@
 #include "framework/graphics/TBitmap.h"
 #include "paint/PixelKernels.h"
 #include "paint/PixelRow.h"
+#include "paint/TSameScale.h"
 
 namespace {
 
@@ -55,10 +56,16 @@ bool ClipInclusive(TRect& r, int w, int h) {
     return r.Left <= r.Right && r.Top <= r.Bottom;
 }
 
+// An inclusive logical rectangle as the inclusive rectangle of its device pixels.
+TRect InclusiveDevice(const TRect& r, int scale) {
+    return {r.Left * scale, r.Top * scale, (r.Right + 1) * scale - 1, (r.Bottom + 1) * scale - 1};
+}
+
 } // namespace
 
 void BlendColorRect(TBitmap* bitmap, TRect rect, uint8_t percent, TColor color) {
     if (!bitmap || !ClipInclusive(rect, bitmap->Width(), bitmap->Height())) return;
+    rect = InclusiveDevice(rect, bitmap->Scale());
     const TsBGR c = SplitColor(ColorToRGB(color));
     const double k = percent / 100.0;
     uint8_t table[3][256];
@@ -76,8 +83,10 @@ void BlendColorRect(TBitmap* bitmap, TRect rect, uint8_t percent, TColor color) 
     }
 }
 
-void BlendRect(TBitmap* dst, const TBitmap* src, TColor weight, TRect r, TPoint at) {
-    if (!dst || !src) return;
+void BlendRect(TBitmap* dst, const TBitmap* srcBitmap, TColor weight, TRect r, TPoint at) {
+    if (!dst || !srcBitmap) return;
+    const TSameScale src(srcBitmap, dst->Scale());
+    const int scale = dst->Scale();
     const TsBGR t = SplitColor(weight);
     const int sum = t.B + t.G + t.R;
     const double k = sum / 768.0;
@@ -87,10 +96,12 @@ void BlendRect(TBitmap* dst, const TBitmap* src, TColor weight, TRect r, TPoint 
     const int firstCol = std::max({0, -r.Left, -at.X});
     const int endCol = std::min(lastCol + 1, dst->Width() - at.X);
     if (endCol <= firstCol) return;
-    const int bytes = (endCol - firstCol) * 3;
-    for (int i = std::max({0, -r.Top, -at.Y}); i <= lastRow && at.Y + i < dst->Height(); ++i) {
-        uint8_t* d = dst->ScanLine(at.Y + i) + (at.X + firstCol) * 3;
-        const uint8_t* s = src->ScanLine(r.Top + i) + (r.Left + firstCol) * 3;
+    const int bytes = (endCol - firstCol) * scale * 3;
+    const int firstRow = std::max({0, -r.Top, -at.Y}) * scale;
+    const int endRow = std::min(lastRow + 1, dst->Height() - at.Y) * scale;
+    for (int i = firstRow; i < endRow; ++i) {
+        uint8_t* d = dst->ScanLine(at.Y * scale + i) + (at.X + firstCol) * scale * 3;
+        const uint8_t* s = src->ScanLine(r.Top * scale + i) + (r.Left + firstCol) * scale * 3;
         if (sum % 3 == 0) {
             // k = t/256 exactly, so the truncated mix is a shift of the exact product.
             const int tt = sum / 3;
@@ -104,20 +115,22 @@ void BlendRect(TBitmap* dst, const TBitmap* src, TColor weight, TRect r, TPoint 
 }
 
 void BlendBitmapOnto(TBitmap* dst, int x, int y, uint32_t keyColor, double alpha, TRect r,
-                     const TBitmap* src) {
-    if (!dst || !src || !ClipInclusive(r, src->Width(), src->Height())) return;
+                     const TBitmap* srcBitmap) {
+    if (!dst || !srcBitmap || !ClipInclusive(r, srcBitmap->Width(), srcBitmap->Height())) return;
+    const TSameScale src(srcBitmap, dst->Scale());
     if (x < 0) r.Left -= x, x = 0;
     if (y < 0) r.Top -= y, y = 0;
-    const int cols = std::min(r.Right - r.Left + 1, dst->Width() - x);
-    const int rows = std::min(r.Bottom - r.Top + 1, dst->Height() - y);
+    const int scale = dst->Scale();
+    const int cols = std::min(r.Right - r.Left + 1, dst->Width() - x) * scale;
+    const int rows = std::min(r.Bottom - r.Top + 1, dst->Height() - y) * scale;
     if (cols <= 0 || rows <= 0) return;
     const bool keyed = (keyColor >> 24) < 255;
     const TsBGR key = SplitColor(static_cast<TColor>(keyColor));
     const TOnto onto = OntoTable(alpha);
     const uint8_t* table = onto.Table;
     const PixelKernels::TColorRow keyRow(key);
-    uint8_t* d0 = dst->ScanLine(y) + x * 3;
-    const uint8_t* s0 = src->ScanLine(r.Top) + r.Left * 3;
+    uint8_t* d0 = dst->ScanLine(y * scale) + x * scale * 3;
+    const uint8_t* s0 = src->ScanLine(r.Top * scale) + r.Left * scale * 3;
     const ptrdiff_t dStride = dst->Pixels().Stride(), sStride = src->Pixels().Stride();
     auto plain = [&](int j, int first, int count) {
         uint8_t* dp = d0 + j * dStride + first * 3;
@@ -140,16 +153,18 @@ void BlendBitmapOnto(TBitmap* dst, int x, int y, uint32_t keyColor, double alpha
                            keyed ? &keyRow : nullptr, PixelKernels::LeftTo(plain));
 }
 
-void BlendByMask(TBitmap* bitmap, const TBitmap* mask, TColor color) {
-    if (!bitmap || !mask || bitmap->Width() != mask->Width() || bitmap->Height() != mask->Height())
+void BlendByMask(TBitmap* bitmap, const TBitmap* maskBitmap, TColor color) {
+    if (!bitmap || !maskBitmap || bitmap->Width() != maskBitmap->Width() ||
+        bitmap->Height() != maskBitmap->Height())
         return;
-    const int bytes = bitmap->Width() * 3;
+    const TSameScale mask(maskBitmap, bitmap->Scale());
+    const int width = bitmap->Pixels().Width(), bytes = width * 3;
     const TsBGR bgr = SplitColor(ColorToRGB(color));
     const PixelKernels::TColorRow c(bgr);
     // The colour laid out as a row too, so that the plain loop runs over plain bytes.
     std::vector<uint8_t> colorRow(bytes);
-    FillRow(colorRow.data(), bitmap->Width(), bgr);
-    for (int y = 0; y < bitmap->Height(); ++y) {
+    FillRow(colorRow.data(), width, bgr);
+    for (int y = 0; y < bitmap->Pixels().Height(); ++y) {
         uint8_t* b = bitmap->ScanLine(y);
         const uint8_t* m = mask->ScanLine(y);
         for (int i = PixelKernels::MixColorRow(b, c, m, bytes); i < bytes; ++i)
@@ -160,9 +175,10 @@ void BlendByMask(TBitmap* bitmap, const TBitmap* mask, TColor color) {
 namespace {
 void Grey(TBitmap* bitmap, bool keyed, TsBGR key) {
     if (!bitmap) return;
-    for (int y = 0; y < bitmap->Height(); ++y) {
+    const TPixels& all = bitmap->Pixels();
+    for (int y = 0; y < all.Height(); ++y) {
         uint8_t* p = bitmap->ScanLine(y);
-        for (int x = 0; x < bitmap->Width(); ++x, p += 3) {
+        for (int x = 0; x < all.Width(); ++x, p += 3) {
             if (keyed && SameBGR(p, key)) continue;
             p[0] = p[1] = p[2] = static_cast<uint8_t>((p[0] + p[1] + p[2]) / 3);
         }
@@ -179,25 +195,28 @@ void MakeGreyExcept(TBitmap* bitmap, TColor key) {
 
 void FillRectColor(TBitmap* bitmap, TRect rect, TColor color) {
     if (!bitmap) return;
-    rect = rect.Intersect({0, 0, bitmap->Width(), bitmap->Height()});
+    rect = DeviceRect(rect.Intersect({0, 0, bitmap->Width(), bitmap->Height()}), bitmap->Scale());
     const TsBGR c = SplitColor(ColorToRGB(color));
     for (int y = rect.Top; y < rect.Bottom; ++y)
         FillRow(bitmap->ScanLine(y) + rect.Left * 3, rect.Width(), c);
 }
 
-void CopyRect(TBitmap* dst, TPoint at, const TBitmap* src, TRect r) {
-    if (!dst || !src) return;
+void CopyRect(TBitmap* dst, TPoint at, const TBitmap* srcBitmap, TRect r) {
+    if (!dst || !srcBitmap) return;
+    const TSameScale src(srcBitmap, dst->Scale());
     // Cut the parts outside either bitmap from both rectangles together.
     const int dx = at.X - r.Left, dy = at.Y - r.Top;
     r = r.Intersect({0, 0, src->Width(), src->Height()});
     r = r.Intersect(TRect{0, 0, dst->Width(), dst->Height()}.Offset(-dx, -dy));
     if (r.IsEmpty()) return;
+    const int scale = dst->Scale();
+    r = DeviceRect(r, scale);
     const size_t bytes = static_cast<size_t>(r.Width()) * 3;
     // Within one bitmap, copy downwards moves bottom rows first.
-    const bool upward = dst == src && dy > 0;
+    const bool upward = dst == srcBitmap && dy > 0;
     for (int n = 0; n < r.Height(); ++n) {
         const int y = upward ? r.Bottom - 1 - n : r.Top + n;
-        std::memmove(dst->ScanLine(y + dy) + (r.Left + dx) * 3, src->ScanLine(y) + r.Left * 3,
-                     bytes);
+        std::memmove(dst->ScanLine(y + dy * scale) + (r.Left + dx * scale) * 3,
+                     src->ScanLine(y) + r.Left * 3, bytes);
     }
 }

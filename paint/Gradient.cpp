@@ -120,22 +120,25 @@ void FillGradient(TBitmap* bitmap, TRect rect, const TsGradArray& data) {
     rect.Top = std::max(rect.Top, 0);
     // An empty clipped rectangle would let the walk leave it; there is nothing to paint.
     if (rect.IsEmpty()) return;
-    const int width = rect.Width();
+    // The walk is in logical pixels; each of its pixels is a block of device ones.
+    const int s = bitmap->Scale();
+    const int width = rect.Width() * s, left = rect.Left * s;
     if (data[0].Mode == gmVertical) {
-        WalkGroups(data, rect.Top, rect.Bottom - 1,
-                   [&](int y, TsBGR c) { FillRow(bitmap->ScanLine(y) + rect.Left * 3, width, c); });
+        WalkGroups(data, rect.Top, rect.Bottom - 1, [&](int y, TsBGR c) {
+            for (int row = y * s; row < (y + 1) * s; ++row)
+                FillRow(bitmap->ScanLine(row) + left * 3, width, c);
+        });
     } else if (data[0].Mode == gmHorizontal) {
         // Every row walks the same way, so walk once and copy the row down.
         // A walk paints either the whole row or, one column wide, nothing.
-        uint8_t* first = bitmap->ScanLine(rect.Top) + rect.Left * 3;
+        uint8_t* first = bitmap->ScanLine(rect.Top * s) + left * 3;
         bool painted = false;
         WalkGroups(data, rect.Left, rect.Right - 1, [&](int x, TsBGR c) {
-            uint8_t* p = first + (x - rect.Left) * 3;
-            p[0] = c.B, p[1] = c.G, p[2] = c.R;
+            FillRow(first + (x - rect.Left) * s * 3, s, c);
             painted = true;
         });
         if (!painted) return;
-        for (int y = rect.Top + 1; y < rect.Bottom; ++y)
-            std::memcpy(bitmap->ScanLine(y) + rect.Left * 3, first, static_cast<size_t>(width) * 3);
+        for (int y = rect.Top * s + 1; y < rect.Bottom * s; ++y)
+            std::memcpy(bitmap->ScanLine(y) + left * 3, first, static_cast<size_t>(width) * 3);
     }
 }

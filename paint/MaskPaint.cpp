@@ -10,6 +10,7 @@
 #include "paint/Blend.h"
 #include "paint/PixelKernels.h"
 #include "paint/PixelRow.h"
+#include "paint/TSameScale.h"
 
 namespace {
 
@@ -18,12 +19,15 @@ bool IsKey(const uint8_t* p) {
     return SameBGR(p, SeeThroughBGR);
 }
 
-// The parent's pixel under destination (x, y), or null when there is none.
-const uint8_t* ParentPixel(const TCacheInfo& parent, int x, int y) {
+// The parent's pixel under the destination's device pixel (x, y) of a bitmap
+// of the given scale, or null when there is none.
+const uint8_t* ParentPixel(const TCacheInfo& parent, int x, int y, int scale) {
     if (!parent.Ready || !parent.Bitmap) return nullptr;
-    const int px = parent.X + x, py = parent.Y + y;
-    if (px < 0 || py < 0 || px >= parent.Bitmap->Width() || py >= parent.Bitmap->Height())
-        return nullptr;
+    const int ps = parent.Bitmap->Scale();
+    int px = parent.X * ps + x, py = parent.Y * ps + y;
+    if (ps != scale) px = parent.X * ps + x * ps / scale, py = parent.Y * ps + y * ps / scale;
+    const TPixels& all = parent.Bitmap->Pixels();
+    if (px < 0 || py < 0 || px >= all.Width() || py >= all.Height()) return nullptr;
     return parent.Bitmap->ScanLine(py) + px * 3;
 }
 
@@ -49,10 +53,14 @@ private:
     int FStart = -1;
 };
 
-// CopyKeyed; with Cut, key pixels are not drawn but cut from the region.
-void KeyedCopy(TBitmap* dst, const TBitmap* src, TPoint at, const TCacheInfo& parent, TColor key,
-               TRect r, TColor maskOverride, TRegion* cut) {
-    if (!dst || !src) return;
+// CopyKeyed; with Cut, key pixels are not drawn but cut from the region. The
+// copy runs over device pixels; the region, which is logical, is cut by the
+// first device pixel of each block.
+void KeyedCopy(TBitmap* dst, const TBitmap* srcBitmap, TPoint at, const TCacheInfo& parent,
+               TColor key, TRect r, TColor maskOverride, TRegion* cut) {
+    if (!dst || !srcBitmap) return;
+    const int sc = dst->Scale();
+    const TSameScale src(srcBitmap, sc);
     r.Left = std::max(r.Left, 0);
     r.Top = std::max(r.Top, 0);
     r.Right = std::min(r.Right, src->Width() - 1);
@@ -63,33 +71,34 @@ void KeyedCopy(TBitmap* dst, const TBitmap* src, TPoint at, const TCacheInfo& pa
     const TsBGR k = SplitColor(ColorToRGB(key));
     const int i0 = std::max(0, -at.X), i1 = std::min(r.Right - r.Left, dst->Width() - 1 - at.X);
     const int j0 = std::max(0, -at.Y), j1 = std::min(r.Bottom - r.Top, dst->Height() - 1 - at.Y);
-    for (int j = j0; j <= j1; ++j) {
-        uint8_t* drow = dst->ScanLine(at.Y + j);
-        const uint8_t* srow = src->ScanLine(r.Top + j);
-        TRunCutter runs(cut);
-        for (int i = i0; i <= i1; ++i) {
-            const uint8_t* s = srow + (r.Left + i) * 3;
-            uint8_t* d = drow + (at.X + i) * 3;
+    for (int j = j0 * sc; j < (j1 + 1) * sc; ++j) {
+        uint8_t* drow = dst->ScanLine(at.Y * sc + j);
+        const uint8_t* srow = src->ScanLine(r.Top * sc + j);
+        TRunCutter runs(j % sc == 0 ? cut : nullptr);
+        for (int i = i0 * sc; i < (i1 + 1) * sc; ++i) {
+            const uint8_t* s = srow + (r.Left * sc + i) * 3;
+            uint8_t* d = drow + (at.X * sc + i) * 3;
             const bool see = SameBGR(s, k);
             if (cut) {
-                runs.Pixel(see, at.X + i, at.Y + j);
+                if (i % sc == 0) runs.Pixel(see, at.X + i / sc, at.Y + j / sc);
                 if (!see) Put(d, s);
             } else if (!see) {
                 Put(d, s);
             } else if (hasOverride) {
                 Put(d, ovPixel);
-            } else if (const uint8_t* p = ParentPixel(parent, at.X + i, at.Y + j)) {
+            } else if (const uint8_t* p = ParentPixel(parent, at.X * sc + i, at.Y * sc + j, sc)) {
                 Put(d, p);
             }
         }
-        runs.EndRow(at.X + i1 + 1, at.Y + j);
+        runs.EndRow(at.X + i1 + 1, at.Y + j / sc);
     }
 }
 
 // CopyAlpha; with Cut, see-through pixels are not drawn but cut from the region.
-void AlphaCopy(TRect dr, TRect sr, TBitmap* dst, const TBitmap* src, int alphaOffset,
+void AlphaCopy(TRect dr, TRect sr, TBitmap* dst, const TBitmap* srcBitmap, int alphaOffset,
                const TCacheInfo& parent, TColor maskOverride, TRegion* cut) {
-    if (!dst || !src) return;
+    if (!dst || !srcBitmap) return;
+    const TSameScale src(srcBitmap, dst->Scale());
     int w = std::min(sr.Width(), dr.Width()), h = std::min(sr.Height(), dr.Height());
     // Cut what lies left of or above 0 from both rectangles together.
     const int cutX = std::max({0, -dr.Left, -sr.Left}), cutY = std::max({0, -dr.Top, -sr.Top});
@@ -98,6 +107,10 @@ void AlphaCopy(TRect dr, TRect sr, TBitmap* dst, const TBitmap* src, int alphaOf
     w = std::min({w, dst->Width() - dr.Left, src->Width() - sr.Left});
     h = std::min({h, dst->Height() - dr.Top, src->Height() - sr.Top - alphaOffset});
     if (w <= 0 || h <= 0 || sr.Top + alphaOffset < 0) return;
+    // From here on device pixels; the region is cut by the first of each block.
+    const int sc = dst->Scale();
+    dr = DeviceRect(dr, sc), sr = DeviceRect(sr, sc);
+    w *= sc, h *= sc, alphaOffset *= sc;
     const bool hasOverride = IsColorSet(maskOverride);
     const TsBGR ov = SplitColor(ColorToRGB(maskOverride));
     const uint8_t ovPixel[3] = {ov.B, ov.G, ov.R};
@@ -113,13 +126,13 @@ void AlphaCopy(TRect dr, TRect sr, TBitmap* dst, const TBitmap* src, int alphaOf
         const uint8_t *c = c0 + j * sStride + first * 3, *m = m0 + j * sStride + first * 3;
         for (int i = first; i < first + count; ++i, d += 3, c += 3, m += 3) {
             const bool see = IsKey(c);
-            if (runs) runs->Pixel(see, dr.Left + i, dr.Top + j);
+            if (runs && i % sc == 0) runs->Pixel(see, (dr.Left + i) / sc, (dr.Top + j) / sc);
             if (!see) {
                 d[0] = MixByMask(d[0], c[0], m[0]);
                 d[1] = MixByMask(d[1], c[1], m[1]);
                 d[2] = MixByMask(d[2], c[2], m[2]);
             } else if (runs) {
-            } else if (const uint8_t* p = ParentPixel(parent, dr.Left + i, dr.Top + j)) {
+            } else if (const uint8_t* p = ParentPixel(parent, dr.Left + i, dr.Top + j, sc)) {
                 Put(d, p);
             } else if (hasOverride) {
                 Put(d, ovPixel);
@@ -128,9 +141,9 @@ void AlphaCopy(TRect dr, TRect sr, TBitmap* dst, const TBitmap* src, int alphaOf
     };
     if (cut) {
         for (int j = 0; j < h; ++j) {
-            TRunCutter runs(cut);
+            TRunCutter runs(j % sc == 0 ? cut : nullptr);
             row(j, 0, w, &runs);
-            runs.EndRow(dr.Left + w, dr.Top + j);
+            runs.EndRow((dr.Left + w) / sc, (dr.Top + j) / sc);
         }
         return;
     }
@@ -282,13 +295,15 @@ std::unique_ptr<TBitmap> MiddleStrip(const TBitmap& m, const TPieces& p, int wid
         left + p.PW > m.Width() || top + 3 * p.PH > m.Height() ||
         top + p.AlphaOffset + 3 * p.PH > m.Height())
         return nullptr;
-    auto strip = std::make_unique<TBitmap>(width, 6 * p.PH);
-    for (int r = 0; r < 6 * p.PH; ++r) {
+    // Device rows of the mask's scale.
+    const int s = m.Scale(), half = 3 * p.PH * s, pw = p.PW * s, w = width * s;
+    auto strip = std::make_unique<TBitmap>(width, 6 * p.PH, s);
+    for (int r = 0; r < 2 * half; ++r) {
         uint8_t* d = strip->ScanLine(r);
-        const int from = r < 3 * p.PH ? top + r : top + p.AlphaOffset + r - 3 * p.PH;
-        std::memcpy(d, m.ScanLine(from) + left * 3, static_cast<size_t>(p.PW) * 3);
-        for (int have = p.PW; have < width; have *= 2)
-            std::memcpy(d + have * 3, d, static_cast<size_t>(std::min(have, width - have)) * 3);
+        const int from = r < half ? top * s + r : (top + p.AlphaOffset) * s + r - half;
+        std::memcpy(d, m.ScanLine(from) + left * s * 3, static_cast<size_t>(pw) * 3);
+        for (int have = pw; have < w; have *= 2)
+            std::memcpy(d + have * 3, d, static_cast<size_t>(std::min(have, w - have)) * 3);
     }
     return strip;
 }
@@ -361,11 +376,13 @@ void SeeThroughRects(const TsMaskImage& mask, int width, bool bottom, int rowOff
     // Runs of 0xFF00FF over cell columns [from, to), placed shifted by Shift.
     auto scan = [&](int from, int to, int shift) {
         for (int row = 0; row < p.PH; ++row) {
-            const uint8_t* line = bmp->ScanLine(first + row);
+            // The first device pixel of each block decides.
+            const int s = bmp->Scale();
+            const uint8_t* line = bmp->ScanLine((first + row) * s);
             int start = -1;
             for (int col = from; col <= to; ++col) {
                 const int x = p.CellLeft + col;
-                const bool see = col < to && x >= 0 && x < bmp->Width() && IsKey(line + x * 3);
+                const bool see = col < to && x >= 0 && x < bmp->Width() && IsKey(line + x * s * 3);
                 if (see && start < 0) start = col;
                 if (!see && start >= 0) {
                     rects.push_back(

@@ -47,7 +47,7 @@ void FillSectionOpaque(TBitmap* bitmap, TRect rect, const TsSectionLook& look) {
     }
     if (gp > 0) {
         if (covered) {
-            TBitmap scratch(rect.Width(), rect.Height());
+            TBitmap scratch(rect.Width(), rect.Height(), bitmap->Scale());
             if (look.GradientData.empty())
                 FillRectColor(&scratch, {0, 0, rect.Width(), rect.Height()}, look.Color);
             else
@@ -93,7 +93,7 @@ void PaintSectionLook(const TsSectionLook& look, const TCacheInfo& parent, TBitm
     } else if (look.Transparency <= 0 || !ready) {
         FillSectionOpaque(target, rect, look);
     } else {
-        TBitmap scratch(rect.Width(), rect.Height());
+        TBitmap scratch(rect.Width(), rect.Height(), target->Scale());
         FillSectionOpaque(&scratch, {0, 0, rect.Width(), rect.Height()}, look);
         PutBackground(look, parent, target, rect, offset, useOverride);
         BlendRect(target, &scratch, WeightOf(look.Transparency),

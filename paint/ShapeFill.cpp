@@ -29,7 +29,10 @@ void FillRoundRect(TBitmap* bitmap, TRect rect, int cornerW, int cornerH, TColor
         const int x0 = std::max(static_cast<int>(std::ceil(left - 0.5)), std::max(rect.Left, 0));
         const int x1 = std::min(static_cast<int>(std::floor(right - 0.5)) + 1,
                                 std::min(rect.Right, bitmap->Width()));
-        if (x1 > x0) FillRow(bitmap->ScanLine(y) + x0 * 3, x1 - x0, c);
+        // Worked out in logical pixels, written as blocks of device ones.
+        const int s = bitmap->Scale();
+        for (int row = y * s; x1 > x0 && row < (y + 1) * s; ++row)
+            FillRow(bitmap->ScanLine(row) + x0 * s * 3, (x1 - x0) * s, c);
     }
 }
 

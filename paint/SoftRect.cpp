@@ -24,10 +24,10 @@ void SoftRect(TBitmap* bitmap, TRect rect, int percent, int radius, int blur, TC
     const int t = std::clamp(percent, 0, 100) * 255 / 100;
     const double step = (255.0 - t) / (n + 1);
 
-    TBitmap scratch(w, h);
+    TBitmap scratch(w, h, bitmap->Scale());
     CopyRect(&scratch, {0, 0}, bitmap, rect);
     // Pixels outside the rounded outer ring keep the bitmap as it is.
-    TBitmap mask(w, h);
+    TBitmap mask(w, h, bitmap->Scale());
     mask.Pixels().Fill(0xFFFFFF);
     for (int i = 0; i <= n; ++i) {
         const int grey = i == 0 ? 255 : t + static_cast<int>(std::lrint((n - i + 1) * step));
