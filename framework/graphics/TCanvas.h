@@ -151,6 +151,12 @@ public:
     // code points drawn at a logical point, with an optional logical clip.
     TGlyphCache& Glyphs();
     void DrawTextRun(int x, int y, std::u32string_view run, const TRect* clip);
+    // How text is drawn on scaled bitmaps: from glyphs of the scaled size
+    // (always, in the program), or for tests as the scale-1 glyphs enlarged or
+    // not at all, so that a test can check that a whole window is otherwise
+    // the scale-1 picture enlarged, and where its text lies.
+    enum TTextDrawing { tdSharp, tdDoubled, tdNone };
+    static void SetTextDrawing(TTextDrawing drawing);
     // Draws a horizontal line of the font colour, for underlines.
     void DrawTextLine(int x, int y, int width, int thickness, const TRect* clip);
 

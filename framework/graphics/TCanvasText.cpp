@@ -7,6 +7,28 @@
 #include "graphics/TCanvas.h"
 #include "graphics/TFontEngine.h"
 
+namespace {
+TCanvas::TTextDrawing gTextDrawing = TCanvas::tdSharp;
+
+// A scale-1 glyph as blocks of device pixels.
+TGlyph Enlarged(const TGlyph& g, int scale) {
+    TGlyph e;
+    e.Left = g.Left * scale, e.Top = g.Top * scale;
+    e.Width = g.Width * scale, e.Height = g.Height * scale;
+    e.Advance = g.Advance * scale;
+    e.Coverage.resize(static_cast<size_t>(e.Width) * e.Height);
+    for (int y = 0; y < e.Height; ++y)
+        for (int x = 0; x < e.Width; ++x)
+            e.Coverage[static_cast<size_t>(y) * e.Width + x] =
+                g.Coverage[static_cast<size_t>(y / scale) * g.Width + x / scale];
+    return e;
+}
+} // namespace
+
+void TCanvas::SetTextDrawing(TTextDrawing drawing) {
+    gTextDrawing = drawing;
+}
+
 TGlyphCache& TCanvas::Glyphs() {
     if (!FGlyphs || !FGlyphsFont.SameFace(FFont)) {
         FGlyphs = &TFontEngine::Instance().Cache(FFont);
@@ -15,12 +37,11 @@ TGlyphCache& TCanvas::Glyphs() {
     return *FGlyphs;
 }
 
-// The same face at the bitmap's scale times the height: glyphs drawn with the
+// The same face at the height times the bitmap's scale: glyphs drawn with the
 // screen's own pixels. Layout never asks these; it keeps to Glyphs().
 TGlyphCache& TCanvas::DeviceGlyphs(int scale) {
     if (!FDeviceGlyphs || FDeviceGlyphsScale != scale || !FDeviceGlyphsFont.SameFace(FFont)) {
-        FDeviceGlyphs =
-            &TFontEngine::Instance().Cache(FFont.Name(), FFont.Height() * scale, FFont.Style());
+        FDeviceGlyphs = &TFontEngine::Instance().DeviceCache(FFont, scale);
         FDeviceGlyphsFont.Assign(FFont);
         FDeviceGlyphsScale = scale;
     }
@@ -80,10 +101,16 @@ void TCanvas::DrawTextRun(int x, int y, std::u32string_view run, const TRect* cl
     const int baseline = (y + FOrigin.Y + m.Ascent) * scale;
     for (char32_t ch : run) {
         const TGlyph& g = glyphs.Glyph(ch);
-        DrawGlyph(scale == 1 ? g : drawn.Glyph(ch), pen * scale, baseline, color, limit);
+        if (scale == 1)
+            DrawGlyph(g, pen, baseline, color, limit);
+        else if (gTextDrawing == tdSharp)
+            DrawGlyph(drawn.Glyph(ch), pen * scale, baseline, color, limit);
+        else if (gTextDrawing == tdDoubled)
+            DrawGlyph(Enlarged(g, scale), pen * scale, baseline, color, limit);
         pen += g.Advance;
     }
     int width = pen - (x + FOrigin.X);
+    if (scale != 1 && gTextDrawing == tdNone) return;
     if (FFont.Style() & fsUnderline)
         DrawTextLine(x, y + m.Ascent + m.UnderlineOffset, width, m.UnderlineThickness, clip);
     if (FFont.Style() & fsStrikeOut)

@@ -129,6 +129,28 @@ TFontMatch TFontEngine::Resolve(const std::string& family, TFontStyles style) {
     return match;
 }
 
+TGlyphCache& TFontEngine::DeviceCache(const TFont& font, int scale) {
+    TGlyphCache& layout = Cache(font);
+    const TFontStyles style = font.Style() & (fsBold | fsItalic);
+    const std::string name = Lower(font.Name()) + "|" + std::to_string(font.Height()) + "|" +
+                             std::to_string(style) + "|x" + std::to_string(scale);
+    auto& cache = FDeviceCaches[name];
+    if (cache) return *cache;
+    cache = std::make_unique<TGlyphCache>(layout.Match(), font.Height() * scale, style);
+    // A bold face can be bold only in its bitmap strikes, with outlines of
+    // nearly regular weight (the Tahoma that Wine ships is one). Text drawn
+    // from the outlines would then lose its weight on a scaled screen; such
+    // outlines are made bolder when they carry clearly less ink than the
+    // strike enlarged.
+    constexpr char32_t probe = U'H';
+    constexpr long kPercentEnough = 80;
+    if ((style & fsBold) && layout.UsesBitmapStrike() && !cache->UsesBitmapStrike() &&
+        !cache->SyntheticBold() &&
+        cache->Ink(probe) * 100 < layout.Ink(probe) * scale * scale * kPercentEnough)
+        cache->Embolden();
+    return *cache;
+}
+
 TGlyphCache& TFontEngine::Cache(const std::string& family, int height, TFontStyles style) {
     style &= fsBold | fsItalic;
     std::string size = "|";

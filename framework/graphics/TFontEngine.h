@@ -33,6 +33,10 @@ public:
     TGlyphCache& Cache(const TFont& font) {
         return Cache(font.Name(), font.Height(), font.Style());
     }
+    // The glyphs that draw text laid out with Cache(font) on a bitmap of a
+    // device scale: the same face at the height times the scale. Only for
+    // drawing; their advances are not the layout's.
+    TGlyphCache& DeviceCache(const TFont& font, int scale);
 
 private:
     TFontEngine();
@@ -46,5 +50,6 @@ private:
 
     std::map<std::string, TFontMatch> FMatches;
     std::map<std::string, TGlyphCache*> FByName;
-    std::map<std::string, std::unique_ptr<TGlyphCache>> FCaches; // by file
+    std::map<std::string, std::unique_ptr<TGlyphCache>> FCaches;       // by file
+    std::map<std::string, std::unique_ptr<TGlyphCache>> FDeviceCaches; // by name and scale
 };

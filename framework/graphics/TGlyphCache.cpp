@@ -149,6 +149,18 @@ const TGlyph& TGlyphCache::Glyph(char32_t ch) {
     return FGlyphs.emplace(ch, Render(ch)).first->second;
 }
 
+long TGlyphCache::Ink(char32_t ch) {
+    long sum = 0;
+    for (uint8_t c : Glyph(ch).Coverage)
+        sum += c;
+    return sum;
+}
+
+void TGlyphCache::Embolden() {
+    FBold = true;
+    FGlyphs.clear();
+}
+
 int TGlyphCache::TextWidth(std::u32string_view text) {
     int w = 0;
     for (char32_t c : text)

@@ -61,6 +61,10 @@ public:
     bool SyntheticItalic() const { return FItalic; }
 
     const TGlyph& Glyph(char32_t ch);
+    // The sum of a glyph's coverage: how much ink it puts down.
+    long Ink(char32_t ch);
+    // Makes the glyphs bolder from here on (those drawn so far are dropped).
+    void Embolden();
     int Advance(char32_t ch) { return Glyph(ch).Advance; }
     int TextWidth(std::u32string_view text);
 

@@ -189,4 +189,25 @@ TEST(CanvasScale, TextIsLaidOutAsAtScaleOneAndDrawnSharp) {
     EXPECT_TRUE(finer);
 }
 
+// The bold Tahoma is bold in its bitmap strike at 11 pixels but hardly in
+// its outlines; sharp text keeps the weight the scale-1 text has.
+TEST(CanvasScale, BoldTextStaysBold) {
+    auto ink = [](TFontStyles style) {
+        TBitmap two(90, 20, kScale);
+        two.Pixels().Fill(0xFFFFFF);
+        TCanvas& c = *two.Canvas();
+        c.Font()->SetName("Tahoma");
+        c.Font()->SetStyle(style);
+        c.Brush()->SetStyle(bsClear);
+        c.TextOut(1, 1, "Servidor Teste");
+        long sum = 0;
+        const TPixels& p = two.Pixels();
+        for (int y = 0; y < p.Height(); ++y)
+            for (int x = 0; x < p.Width(); ++x)
+                sum += 255 - static_cast<long>(p.Pixel(x, y) & 0xFF);
+        return sum;
+    };
+    EXPECT_GT(ink(fsBold) * 10, ink(0) * 13);
+}
+
 } // namespace
