@@ -52,7 +52,7 @@ bool PaintSkinned(TCanvas& canvas, const TPaneScrollBar& bar) {
     const int up = GetSkinIndex(kUpSection), down = GetSkinIndex(kDownSection);
     if (track < 0 || thumb < 0 || up < 0 || down < 0) return false;
     const TRect b = bar.Bounds();
-    TBitmap picture(b.Width(), b.Height());
+    TBitmap picture(b.Width(), b.Height(), GraphicsScale());
     const TPoint shift{-b.Left, -b.Top};
     auto local = [shift](TRect r) {
         return TRect{r.Left + shift.X, r.Top + shift.Y, r.Right + shift.X, r.Bottom + shift.Y};

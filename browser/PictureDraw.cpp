@@ -20,7 +20,7 @@ void FillPixels(TBitmap& target, const TRect& r, TColor color, const TRect& clip
 }
 
 void BlendPixels(TBitmap& target, const TRect& r, TColor color, int alpha, const TRect& clip) {
-    const TRect i = Inside(r, clip, target);
+    const TRect i = DeviceRect(Inside(r, clip, target), target.Scale());
     if (i.IsEmpty() || alpha <= 0) return;
     const int red = color & 0xFF, green = (color >> 8) & 0xFF, blue = (color >> 16) & 0xFF;
     for (int y = i.Top; y < i.Bottom; ++y) {
@@ -33,10 +33,38 @@ void BlendPixels(TBitmap& target, const TRect& r, TColor color, int alpha, const
     }
 }
 
+namespace {
+void DrawPictureScaled(TBitmap& target, const TPicture& picture, const TRect& box, const TRect& i) {
+    const int s = target.Scale();
+    const int64_t bw = box.Width(), bh = box.Height();
+    for (int y = i.Top * s; y < i.Bottom * s; ++y) {
+        const int sy = static_cast<int>((y / s - box.Top) * picture.Height() / bh);
+        const uint8_t* srcRow = picture.Pixels.ScanLine(sy);
+        const uint8_t* alphaRow = picture.Alpha.data() + static_cast<size_t>(sy) * picture.Width();
+        uint8_t* p = target.ScanLine(y) + i.Left * s * 3;
+        for (int x = i.Left * s; x < i.Right * s; ++x, p += 3) {
+            const int sx = static_cast<int>((x / s - box.Left) * picture.Width() / bw);
+            const int a = alphaRow[sx];
+            if (a == 0) continue;
+            const uint8_t* src = srcRow + sx * 3;
+            for (int k = 0; k < 3; ++k)
+                p[k] = a == 255 ? src[k] : Mix(src[k], p[k], a);
+        }
+    }
+}
+} // namespace
+
 void DrawPicture(TBitmap& target, const TPicture& picture, const TRect& box, const TRect& clip) {
     const TRect i = Inside(box, clip, target);
     if (i.IsEmpty() || picture.Width() <= 0 || picture.Height() <= 0) return;
     const int64_t bw = box.Width(), bh = box.Height();
+    // The picture's pixel is chosen per logical pixel, so that on a scaled
+    // bitmap the picture lands as its scale-1 look enlarged.
+    const int s = target.Scale();
+    if (s != 1) {
+        DrawPictureScaled(target, picture, box, i);
+        return;
+    }
     for (int y = i.Top; y < i.Bottom; ++y) {
         const int sy = static_cast<int>((y - box.Top) * picture.Height() / bh);
         const uint8_t* srcRow = picture.Pixels.ScanLine(sy);

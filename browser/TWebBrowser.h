@@ -103,7 +103,7 @@ private:
     std::unique_ptr<TPageFetcher> FFetcher;
     TPageView FView;
     TPaneScrollBar FScroll;
-    TBitmap FPagePicture;
+    TBitmap FPagePicture{0, 0, GraphicsScale()};
     TPaintState FPaintState;
     TLoadState FLoad;
     std::string FPendingLink; // clicked, followed once the click has returned

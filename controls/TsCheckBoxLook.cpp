@@ -108,7 +108,7 @@ void TsCheckBox::PaintGlyph() {
     const TRect at = GlyphRect();
     if (const TBitmap* glyph = UserGlyph()) {
         const TSize g = GlyphSize();
-        TBitmap part(g.cx, g.cy);
+        TBitmap part(g.cx, g.cy, glyph->Scale());
         part.Canvas()->BitBlt(0, 0, g.cx, g.cy, *glyph, GlyphState() * g.cx, 0);
         part.Transparent = true;
         part.TransparentColor = glyph->TransparentColor;

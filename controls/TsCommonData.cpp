@@ -17,7 +17,7 @@ const char* const UnknownSkinSection = "UNKNOWN";
 
 TsCommonData::TsCommonData(TObject* owner, bool createCache)
     : FOwnerObject(owner), FOwnerControl(dynamic_cast<TControl*>(owner)) {
-    if (createCache) FCacheBmp = std::make_unique<TBitmap>();
+    if (createCache) FCacheBmp = std::make_unique<TBitmap>(0, 0, GraphicsScale());
 }
 
 TsCommonData::~TsCommonData() = default;

@@ -46,7 +46,7 @@ void TsCommonData::RememberRender() {
 
 void TsCommonData::InitCacheBmp() {
     PictureDrawn();
-    if (!FCacheBmp) FCacheBmp = std::make_unique<TBitmap>();
+    if (!FCacheBmp) FCacheBmp = std::make_unique<TBitmap>(0, 0, GraphicsScale());
     if (!FOwnerControl) return;
     // Each side separately and only when it differs: a resize drops the pixels.
     if (FCacheBmp->Width() != FOwnerControl->Width()) FCacheBmp->SetWidth(FOwnerControl->Width());

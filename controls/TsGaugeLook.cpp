@@ -67,7 +67,7 @@ void TsGauge::PaintProgress(TBitmap* cache) {
     TCacheInfo own;
     own.Bitmap = cache;
     own.Ready = true;
-    TBitmap piece(part.Width(), part.Height());
+    TBitmap piece(part.Width(), part.Height(), cache->Scale());
     PaintSectionWithBorder(index, section, 0, true, own, &piece,
                            Rect(0, 0, part.Width(), part.Height()), {part.Left, part.Top});
     CopyRect(cache, {part.Left, part.Top}, &piece, Rect(0, 0, part.Width(), part.Height()));
@@ -102,7 +102,7 @@ void TsGauge::PaintClassicText(TCanvas* canvas, const TRect& inner, const TRect&
 
 // The look without a skin, drawn off-screen and copied in one piece.
 void TsGauge::PaintClassic() {
-    TBitmap bmp(Width(), Height());
+    TBitmap bmp(Width(), Height(), GraphicsScale());
     TCanvas* canvas = bmp.Canvas();
     TRect inner = Rect(0, 0, Width(), Height());
     canvas->Brush()->SetStyle(bsSolid);

@@ -153,7 +153,7 @@ namespace {
 // under it, then copied in one piece, so it never flickers over the screen.
 void PaintThroughBitmap(TControl& child, HDC dc, const TCacheInfo& cache) {
     const TRect b = child.BoundsRect();
-    TBitmap off(b.Width(), b.Height());
+    TBitmap off(b.Width(), b.Height(), GraphicsScale());
     CopyRect(&off, {0, 0}, cache.Bitmap,
              Bounds(cache.X + b.Left, cache.Y + b.Top, b.Width(), b.Height()));
     child.Perform(WM_PAINT, DCToWParam(off.Canvas()));

@@ -175,9 +175,9 @@ private:
     TBorderIcons FSavedBorderIcons = 0;
     bool FIconsTaken = false;
     TFormBorderStyle FBorderStyle = bsSizeable;
-    TBitmap FButtonStrip; // the title background behind the buttons
-    TBitmap FTitleCopy;   // the title bar as last painted
-    TRect FStripRect;     // where the strip lies in the window
+    TBitmap FButtonStrip{0, 0, GraphicsScale()}; // the title background behind the buttons
+    TBitmap FTitleCopy{0, 0, GraphicsScale()};   // the title bar as last painted
+    TRect FStripRect;                            // where the strip lies in the window
     TSize FLastSize;
     int FPressedCode = 0;
 };

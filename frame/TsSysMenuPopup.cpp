@@ -209,7 +209,7 @@ void TsSysMenuPopup::PaintWindow(HDC dc) {
     const TRect all = ClientRect();
     const int section = GetSkinIndex(MenuSection);
     const TCacheInfo none;
-    TBitmap picture(all.Width(), all.Height());
+    TBitmap picture(all.Width(), all.Height(), GraphicsScale());
     if (section >= 0)
         PaintSectionWithBorder(section, MenuSection, 0, true, none, &picture, all, {0, 0});
     else

@@ -8,6 +8,7 @@
 #include "hints/TsHintLook.h"
 #include "paint/Blend.h"
 #include "paint/SectionFill.h"
+#include "paint/TSameScale.h"
 
 namespace {
 constexpr int kWhite = 255;
@@ -46,7 +47,7 @@ void FillHintBody(TBitmap* bitmap, TRect rect, const TsHintLook& look, const TsG
 
 void BodyOverScreen(TBitmap* body, const TBitmap* screen, TRect rect, int transparency) {
     if (transparency <= 0) return;
-    TBitmap opaque(rect.Width(), rect.Height());
+    TBitmap opaque(rect.Width(), rect.Height(), body->Scale());
     CopyRect(&opaque, {0, 0}, body, rect);
     CopyRect(body, {rect.Left, rect.Top}, screen, rect);
     if (transparency >= kFull) return;
@@ -54,10 +55,12 @@ void BodyOverScreen(TBitmap* body, const TBitmap* screen, TRect rect, int transp
               {0, 0, rect.Width(), rect.Height()}, {rect.Left, rect.Top});
 }
 
-void DarkenByMask(TBitmap* picture, const TBitmap* mask, TColor color) {
+// The mask mixes below give each pixel by itself, so they run on device rows.
+void DarkenByMask(TBitmap* picture, const TBitmap* maskBitmap, TColor color) {
     const TsBGR c = SplitColor(ColorToRGB(color));
-    const int w = std::min(picture->Width(), mask->Width());
-    const int h = std::min(picture->Height(), mask->Height());
+    const TSameScale mask(maskBitmap, picture->Scale());
+    const int w = std::min(picture->Pixels().Width(), mask->Pixels().Width());
+    const int h = std::min(picture->Pixels().Height(), mask->Pixels().Height());
     for (int y = 0; y < h; ++y) {
         uint8_t* p = picture->ScanLine(y);
         const uint8_t* m = mask->ScanLine(y);
@@ -70,11 +73,14 @@ void DarkenByMask(TBitmap* picture, const TBitmap* mask, TColor color) {
     }
 }
 
-void MixThroughMask(TBitmap* picture, const TBitmap* body, const TBitmap* mask, int level) {
+void MixThroughMask(TBitmap* picture, const TBitmap* bodyBitmap, const TBitmap* maskBitmap,
+                    int level) {
     const int den = kWhite - std::clamp(level, 0, kWhite);
     if (den == 0) return; // a body that lets everything through adds nothing
-    const int w = std::min({picture->Width(), body->Width(), mask->Width()});
-    const int h = std::min({picture->Height(), body->Height(), mask->Height()});
+    const TSameScale body(bodyBitmap, picture->Scale()), mask(maskBitmap, picture->Scale());
+    const TPixels &pp = picture->Pixels(), &bp = body->Pixels(), &mp = mask->Pixels();
+    const int w = std::min({pp.Width(), bp.Width(), mp.Width()});
+    const int h = std::min({pp.Height(), bp.Height(), mp.Height()});
     for (int y = 0; y < h; ++y) {
         uint8_t* p = picture->ScanLine(y);
         const uint8_t* b = body->ScanLine(y);

@@ -118,20 +118,22 @@ void FillTriangle(TBitmap* bitmap, TsPointF a, TsPointF b, TsPointF c, TColor co
         const int x0 = std::max(static_cast<int>(std::ceil(l - 0.5)), 0);
         const int x1 = std::min(static_cast<int>(std::ceil(r - 0.5)), bitmap->Width());
         for (int px = x0; px < x1; ++px)
-            bitmap->Pixels().SetPixel(px, y, rgb);
+            bitmap->SetPixel(px, y, static_cast<TColor>(rgb));
     }
 }
 
 TRegion MaskRegion(const TBitmap* mask) {
+    // The region is logical: the first device pixel of each block decides.
     TRegion region;
+    const int s = mask->Scale();
     for (int y = 0; y < mask->Height(); ++y) {
-        const uint8_t* row = mask->ScanLine(y);
+        const uint8_t* row = mask->ScanLine(y * s);
         int x = 0;
         while (x < mask->Width()) {
-            while (x < mask->Width() && row[x * 3] == kWhite)
+            while (x < mask->Width() && row[x * s * 3] == kWhite)
                 ++x;
             const int start = x;
-            while (x < mask->Width() && row[x * 3] != kWhite)
+            while (x < mask->Width() && row[x * s * 3] != kWhite)
                 ++x;
             if (x > start) region.Union(TRect{start, y, x, y + 1});
         }

@@ -112,7 +112,14 @@ void TsCustomHintWindow::ActivateHint(const TRect& rect, const std::string& hint
 }
 
 void TsCustomHintWindow::ReadBelow(const TRect& screenRect) {
+    // Sized first: a picture of device pixels is what the screen is read into.
+    FBelow.SetSize(screenRect.Width(), screenRect.Height());
     FSawBelow = HasHost() && Host().ReadScreen(screenRect, FBelow.Pixels());
+    if (FSawBelow && FBelow.Pixels().Width() != screenRect.Width() * FBelow.Scale()) {
+        // A host that reads logical pixels only: doubled like any 1x picture.
+        TPixels read = FBelow.Pixels();
+        FBelow.SetPixels(std::move(read), 1);
+    }
     if (FSawBelow) return;
     // Nothing to show through: the window is cut to its shape instead, and
     // its soft edge mixes with the body's own colour.

@@ -62,7 +62,7 @@ private:
     void PaintText(TBitmap* picture, TsHintManager& manager);
     TsGradArray Gradient(TsHintManager& manager) const;
 
-    TBitmap FBelow;
-    TBitmap FMask;
+    TBitmap FBelow{0, 0, GraphicsScale()};
+    TBitmap FMask{0, 0, GraphicsScale()};
     bool FSawBelow = false;
 };

@@ -25,7 +25,7 @@ void TsCustomHintWindow::PaintPicture(TsHintManager& manager) {
     CopyRect(picture, {0, 0}, &FBelow, {0, 0, size.cx, size.cy});
     if (look.Shadow.Enabled) PaintShadow(picture, look);
 
-    TBitmap body(size.cx, size.cy);
+    TBitmap body(size.cx, size.cy, picture->Scale());
     CopyRect(&body, {0, 0}, &FBelow, {0, 0, size.cx, size.cy});
     PaintBody(&body, manager);
     BodyOverScreen(&body, &FBelow, FGeometry.Body(), manager.HintKind()->Look().Transparency);
@@ -46,7 +46,7 @@ void TsCustomHintWindow::PaintBody(TBitmap* body, TsHintManager& manager) {
 }
 
 void TsCustomHintWindow::PaintShadow(TBitmap* picture, const TsHintLook& look) {
-    TBitmap mask(picture->Width(), picture->Height());
+    TBitmap mask(picture->Width(), picture->Height(), picture->Scale());
     mask.Pixels().Fill(kWhite);
     const int offset = look.Shadow.Offset;
     PaintShapeRings(&mask, [this](TBitmap* m, const TsShapeRing& r) { PaintShape(m, r); },

@@ -57,7 +57,7 @@ private:
     bool FHTMLMode = false;
     int FPauseHide = 5000;
     TsHintsPredefinitions FPredefinitions = shEllipse;
-    TBitmap FPicture;
+    TBitmap FPicture{0, 0, GraphicsScale()};
     bool FOwnsWindowClass = false;
 
     static TsHintManager* FActive;

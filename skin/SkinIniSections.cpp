@@ -136,9 +136,8 @@ void LoadIniCommonMasks(const TsMemIniFile& ini) {
             } else if (UpperSkinName(value).find(".BMP") != std::string::npos) {
                 const std::optional<std::string> bytes = ReadWholeFile(ResolveSkinFile(value));
                 if (!bytes) continue; // a missing picture is simply absent
-                m.Bmp = std::make_unique<TBitmap>();
-                m.Bmp->Pixels() =
-                    DecodeBmp(reinterpret_cast<const uint8_t*>(bytes->data()), bytes->size());
+                m.Bmp = ScreenPicture(
+                    DecodeBmp(reinterpret_cast<const uint8_t*>(bytes->data()), bytes->size()));
             } else {
                 continue;
             }

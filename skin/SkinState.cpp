@@ -118,6 +118,21 @@ void RestoreLoadedSkin(TsLoadedSkin&& skin) {
     g.Description = std::move(skin.Description);
 }
 
+std::shared_ptr<TBitmap> ScreenPicture(std::shared_ptr<TBitmap> picture) {
+    if (!picture || picture->Scale() == GraphicsScale()) return picture;
+    auto copy = std::make_shared<TBitmap>(0, 0, GraphicsScale());
+    copy->SetPixels(picture->Pixels(), picture->Scale());
+    copy->Transparent = picture->Transparent;
+    copy->TransparentColor = picture->TransparentColor;
+    return copy;
+}
+
+std::unique_ptr<TBitmap> ScreenPicture(TPixels decoded) {
+    auto bmp = std::make_unique<TBitmap>(0, 0, GraphicsScale());
+    bmp->SetPixels(std::move(decoded));
+    return bmp;
+}
+
 void PrepareMasterBitmap(TBitmap& bmp) {
     bmp.Transparent = true;
     bmp.TransparentColor = 0xFF00FF;

@@ -57,6 +57,11 @@ void RestoreLoadedSkin(TsLoadedSkin&& skin);
 
 // Gives the master bitmap the form every painter expects: 24 bits, magenta see-through.
 void PrepareMasterBitmap(TBitmap& bmp);
+// A skin picture as the painters take it: at the screen's scale, each pixel
+// of a decoded picture doubled without smoothing on a 2x screen. A picture
+// already at that scale is shared as it is.
+std::shared_ptr<TBitmap> ScreenPicture(std::shared_ptr<TBitmap> picture);
+std::unique_ptr<TBitmap> ScreenPicture(TPixels decoded);
 
 // ASCII upper case, the form every stored section and property name takes.
 std::string UpperSkinName(const std::string& s);

@@ -221,7 +221,7 @@ private:
 
     std::unique_ptr<IHostWindow> FHostWindow;
     bool FSyncingFromHost = false;
-    TBitmap FBackBuffer;
+    TBitmap FBackBuffer{0, 0, GraphicsScale()};
     TRegion FPresentRgn;
     bool FPaintPending = true;
     bool FInPaint = false;

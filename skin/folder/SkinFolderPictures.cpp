@@ -36,9 +36,7 @@ TPixels ReadBmpFile(const std::string& path) {
 }
 
 std::unique_ptr<TBitmap> ToBitmap(TPixels pixels) {
-    auto bmp = std::make_unique<TBitmap>();
-    bmp->Pixels() = std::move(pixels);
-    return bmp;
+    return ScreenPicture(std::move(pixels));
 }
 
 TsMaskData NamedMask(const std::string& section, const std::string& key) {

@@ -6,13 +6,14 @@
 
 void LoadStoredMasks(const TsStoredSkin& skin) {
     ClearSkinMasks();
-    // The stored pictures are painted with as they are: no copies of their pixels.
-    SkinMasterBitmap = skin.MasterBitmap()->Shared();
+    // The stored pictures are painted with as they are, no copies of their
+    // pixels, unless the screen is scaled.
+    SkinMasterBitmap = ScreenPicture(skin.MasterBitmap()->Shared());
     PrepareMasterBitmap(*SkinMasterBitmap);
     SkinMasks.reserve(skin.Images()->Count());
     for (const auto& item : *skin.Images()) {
         TsMaskData m;
-        if (item->ImageCount == 0) m.Bmp = item->Image()->Shared();
+        if (item->ImageCount == 0) m.Bmp = ScreenPicture(item->Image()->Shared());
         m.SectionName = UpperSkinName(item->SectionName);
         m.PropertyName = UpperSkinName(item->PropertyName);
         m.R = TRect{item->Left, item->Top, item->Right, item->Bottom};
@@ -32,8 +33,7 @@ void LoadStoredPatterns(const TsStoredSkin& skin) {
         p.PropertyName = UpperSkinName(item->PropertyName);
         // A stored picture that does not decode is kept as bytes and not painted.
         try {
-            p.Bmp = std::make_unique<TBitmap>();
-            p.Bmp->Pixels() = DecodeJpeg(p.Img.data(), p.Img.size());
+            p.Bmp = ScreenPicture(DecodeJpeg(p.Img.data(), p.Img.size()));
         } catch (const EInvalidGraphic&) {
             p.Bmp.reset();
         }

@@ -1,0 +1,89 @@
+// The three windows drawn at scale 2: with text drawn as doubled glyphs they
+// are the scale-1 windows enlarged at every pixel; with sharp text (as the
+// program draws it) they differ only where there is text, and lay it out the same.
+
+#include <algorithm>
+
+#include "LauncherFixture.h"
+
+#include "WindowGoldens.h"
+#include "framework/graphics/TCanvas.h"
+#include "tests/ScaledPixels.h"
+
+namespace {
+
+constexpr int kScale = 2;
+
+class ScaledWindows : public HeadlessLauncher {
+protected:
+    void TearDown() override {
+        TCanvas::SetTextDrawing(TCanvas::tdSharp);
+        SetGraphicsScale(1);
+        HeadlessLauncher::TearDown();
+    }
+
+    // The windows as the golden test shows them, at one scale: copies of their back buffers.
+    std::vector<std::unique_ptr<TBitmap>> Windows(int scale, TCanvas::TTextDrawing text) {
+        SetGraphicsScale(scale);
+        TCanvas::SetTextDrawing(text);
+        WriteFullIni("0", WriteNewsPage());
+        WriteAllSettings();
+        CreateLauncher();
+        Form1->Show();
+        EXPECT_TRUE(Form1->WebBrowser1->WaitUntilLoaded(20'000));
+        Application->ProcessMessages();
+        Click("sButton3");
+        Click("Form1.sButton2");
+        std::vector<std::unique_ptr<TBitmap>> pictures;
+        for (TCustomForm* f : LauncherWindows()) {
+            pictures.push_back(std::make_unique<TBitmap>());
+            pictures.back()->Assign(*f->BackBuffer());
+        }
+        DestroyLauncher();
+        SetGraphicsScale(1);
+        TCanvas::SetTextDrawing(TCanvas::tdSharp);
+        return pictures;
+    }
+};
+
+TEST_F(ScaledWindows, WithDoubledTextTheyAreTheScaleOneWindowsEnlarged) {
+    const auto one = Windows(1, TCanvas::tdSharp);
+    const auto two = Windows(kScale, TCanvas::tdDoubled);
+    for (size_t i = 0; i < one.size(); ++i) {
+        EXPECT_EQ(two[i]->Scale(), kScale);
+        EXPECT_TRUE(IsEnlargedOf(*two[i], *one[i])) << "window " << i + 1;
+    }
+}
+
+// Sharp text changes pixels only near the text's ink (where the windows
+// without text differ from those with doubled text): within two logical
+// pixels, as the finer glyphs' outlines do not follow the coarse ones exactly.
+TEST_F(ScaledWindows, SharpTextChangesOnlyThePixelsNearText) {
+    constexpr int kReach = 2;
+    const auto doubled = Windows(kScale, TCanvas::tdDoubled);
+    const auto none = Windows(kScale, TCanvas::tdNone);
+    const auto sharp = Windows(kScale, TCanvas::tdSharp);
+    for (size_t i = 0; i < sharp.size(); ++i) {
+        SCOPED_TRACE("window " + std::to_string(i + 1));
+        const TBitmap &d = *doubled[i], &n = *none[i];
+        auto nearInk = [&](int x, int y) {
+            for (int v = std::max(0, y - kReach); v <= std::min(d.Height() - 1, y + kReach); ++v)
+                for (int u = std::max(0, x - kReach); u <= std::min(d.Width() - 1, x + kReach); ++u)
+                    if (d.Pixel(u, v) != n.Pixel(u, v)) return true;
+            return false;
+        };
+        const TPixels &a = sharp[i]->Pixels(), &b = d.Pixels();
+        ASSERT_EQ(a.Width(), b.Width());
+        int changed = 0;
+        for (int y = 0; y < a.Height(); ++y)
+            for (int x = 0; x < a.Width(); ++x) {
+                if (a.Pixel(x, y) == b.Pixel(x, y)) continue;
+                ++changed;
+                ASSERT_TRUE(nearInk(x / kScale, y / kScale))
+                    << "device pixel (" << x << "," << y << ") far from any text";
+            }
+        EXPECT_GT(changed, 0) << "the text is not sharper than doubled";
+    }
+}
+
+} // namespace
