@@ -221,3 +221,43 @@ TEST_F(OptionsDialog, UnderWineAFailedWriteThroughWineIsReported) {
         << MessageBoxLog()[0].Text;
     EXPECT_FALSE(fs::exists(Folder / "no-prefix"));
 }
+
+// Closing the launcher while Apply still goes through Wine waits for Wine to
+// end: a Wine killed while it makes the prefix would leave it half made, and
+// the settings the player applied would never be written.
+TEST_F(OptionsDialog, UnderWineClosingWaitsForTheWriteToEnd) {
+    const fs::path log = Folder / "wine.log";
+    std::ofstream(Folder / "wine")
+        << "#!/bin/sh\n"
+           "case \"$1\" in\n"
+           "wineboot) sleep 1; mkdir -p \"$WINEPREFIX/drive_c\";\n"
+           "  echo 'WINE REGISTRY Version 2' > \"$WINEPREFIX/user.reg\";\n"
+           "  echo booted >> '"
+        << log.string()
+        << "';;\n"
+           "reg) echo imported >> '"
+        << log.string() << "';;\nesac\n";
+    fs::permissions(Folder / "wine", fs::perms::owner_all);
+    setenv("WINE", (Folder / "wine").c_str(), 1);
+    SetRegistryStorePath("");
+    UseSettingsLocation(
+        TSettingsLocation{TSettingsKind::skWinePrefix, (Folder / "new-prefix").string(), "test"});
+    WriteFullIni("0");
+    CreateLauncher();
+    Form1->Show();
+    Form2->Show();
+    ClearMessageBoxLog();
+    Click("Form2.sButton1");
+    ASSERT_TRUE(Form2->ApplyRunning());
+    Click("Form1.sButton4"); // "Sair"
+    EXPECT_FALSE(Application->Terminated());
+    for (int i = 0; i < 500 && Form2->ApplyRunning(); ++i) {
+        Wait(100);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    UseSettingsLocation(std::nullopt);
+    unsetenv("WINE");
+    EXPECT_TRUE(Application->Terminated());
+    EXPECT_EQ(ReadTestFile(log.string()), "booted\nimported\n");
+    EXPECT_TRUE(MessageBoxLog().empty()) << MessageBoxLog()[0].Text;
+}
