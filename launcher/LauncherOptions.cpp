@@ -2,30 +2,40 @@
 
 #include <algorithm>
 
+#include "platform/scaled/DisplayScale.h"
+
 namespace {
+
+// Where an option's argument goes.
+enum class TArgumentUse { auNone, auGameDir, auScreenshotDir, auScale };
 
 struct TOptionInfo {
     const char* Name;
     const char* Argument; // nullptr: the option takes none
     TLauncherAction Action;
-    bool SetsGameDir;
+    TArgumentUse Use;
     const char* Help; // lines after the first are indented under it
 };
 
 constexpr TOptionInfo Options[] = {
-    {"--game-dir", "DIR", TLauncherAction::laRun, true,
+    {"--game-dir", "DIR", TLauncherAction::laRun, TArgumentUse::auGameDir,
      "use DIR as the game's folder, not the current one"},
-    {"--screenshot", "DIR", TLauncherAction::laScreenshot, false,
+    {"--scale", "N", TLauncherAction::laRun, TArgumentUse::auScale,
+     "draw every pixel as N x N screen pixels (1 to 4), for\n"
+     "high-density screens; without it QUELM_SCALE, else the\n"
+     "desktop's Xft.dpi (2 from 192 dpi up), decides"},
+    {"--screenshot", "DIR", TLauncherAction::laScreenshot, TArgumentUse::auScreenshotDir,
      "run the start-up without a display, show the options and\n"
      "about dialogs, write DIR/Form1.png, DIR/Form2.png and\n"
      "DIR/Form3.png, print each message box shown, and exit"},
-    {"--settings-info", nullptr, TLauncherAction::laSettingsInfo, false,
+    {"--settings-info", nullptr, TLauncherAction::laSettingsInfo, TArgumentUse::auNone,
      "show where the game's settings are kept, and why, and exit"},
-    {"--install-menu-entry", nullptr, TLauncherAction::laInstallMenuEntry, false,
+    {"--install-menu-entry", nullptr, TLauncherAction::laInstallMenuEntry, TArgumentUse::auNone,
      "add the launcher, started in the game's folder, to your\n"
      "desktop's menu of programs, and exit"},
-    {"--help", nullptr, TLauncherAction::laHelp, false, "show this help and exit"},
-    {"--version", nullptr, TLauncherAction::laVersion, false, "show the version and exit"},
+    {"--help", nullptr, TLauncherAction::laHelp, TArgumentUse::auNone, "show this help and exit"},
+    {"--version", nullptr, TLauncherAction::laVersion, TArgumentUse::auNone,
+     "show the version and exit"},
 };
 
 constexpr int HelpColumn = 26;
@@ -49,6 +59,26 @@ std::string Describe(const TOptionInfo& o) {
     return out + "\n";
 }
 
+void UseArgument(const TOptionInfo& o, const std::string& argument, TLauncherOptions& result) {
+    switch (o.Use) {
+    case TArgumentUse::auGameDir:
+        result.GameDir = argument;
+        break;
+    case TArgumentUse::auScreenshotDir:
+        result.ScreenshotDir = argument;
+        break;
+    case TArgumentUse::auScale:
+        result.Scale = ParseDisplayScale(argument);
+        if (!result.Scale)
+            throw ELauncherOptions("--scale needs a whole number from " +
+                                   std::to_string(MinDisplayScale) + " to " +
+                                   std::to_string(MaxDisplayScale) + ", not '" + argument + "'");
+        break;
+    case TArgumentUse::auNone:
+        break;
+    }
+}
+
 } // namespace
 
 TLauncherOptions ParseLauncherOptions(const std::vector<std::string>& args) {
@@ -63,8 +93,7 @@ TLauncherOptions ParseLauncherOptions(const std::vector<std::string>& args) {
                 throw ELauncherOptions(std::string(o->Name) + " needs " + o->Argument);
             argument = args[++i];
         }
-        if (o->SetsGameDir) result.GameDir = argument;
-        if (o->Action == TLauncherAction::laScreenshot) result.ScreenshotDir = argument;
+        UseArgument(*o, argument, result);
         if (o->Action != TLauncherAction::laRun) actions.push_back(o->Action);
     }
     for (TLauncherAction first : {TLauncherAction::laHelp, TLauncherAction::laVersion})
@@ -81,7 +110,7 @@ TLauncherOptions ParseLauncherOptions(const std::vector<std::string>& args) {
 
 std::string LauncherHelpText(const std::string& program) {
     std::string text = "Usage: " + program +
-                       " [--game-dir DIR] [--screenshot DIR | --settings-info |\n" +
+                       " [--game-dir DIR] [--scale N] [--screenshot DIR | --settings-info |\n" +
                        std::string(program.size() + 8, ' ') +
                        "--install-menu-entry | --help | --version]\n"
                        "\n"

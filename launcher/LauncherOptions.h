@@ -19,6 +19,7 @@ struct TLauncherOptions {
     TLauncherAction Action = TLauncherAction::laRun;
     std::string ScreenshotDir;
     std::string GameDir; // empty: the current folder is the game's
+    int Scale = 0;       // 0: not given on the command line
 };
 
 // A command line the program cannot follow; the message is for the user.

@@ -27,6 +27,8 @@
 #include "launcher/Unit3.h"
 #include "platform/CreateHost.h"
 #include "platform/PngFile.h"
+#include "platform/scaled/PixelScale.h"
+#include "platform/scaled/TScaledHost.h"
 #include "skin/TsSkinManager.h"
 #include "skin/folder/SkinFolderLoader.h"
 
@@ -38,6 +40,14 @@ constexpr unsigned kScreenshotPageWaitMs = 2000;
 
 namespace {
 std::unique_ptr<TApplication> TheApplication;
+
+// The window as the screen shows it: its picture at the scale, enlarged here
+// unless it was drawn at that size.
+TPixels ShownPicture(TCustomForm& form, int scale) {
+    const TPixels& picture = form.BackBuffer()->Pixels();
+    if (scale == 1 || picture.Width() == form.Width() * scale) return picture;
+    return ScaleUpPixels(picture, scale);
+}
 } // namespace
 
 void CreateLauncher() {
@@ -80,8 +90,8 @@ int RunLauncher() {
     return 0;
 }
 
-int RunScreenshots(const char* folder) {
-    InstallHeadlessHost();
+int RunScreenshots(const char* folder, int scale) {
+    SetHost(WithScale(CreateHeadlessHost(), scale));
     CreateLauncher();
     Form1->Show();
     Application->ProcessMessages();
@@ -99,7 +109,7 @@ int RunScreenshots(const char* folder) {
                               static_cast<TCustomForm*>(Form3)}) {
         const std::string path = (dir / (form->Name() + ".png")).string();
         try {
-            WritePng(path, form->BackBuffer()->Pixels());
+            WritePng(path, ShownPicture(*form, scale));
         } catch (const std::exception& e) {
             std::fprintf(stderr, "launcher: %s\n", e.what());
             status = 1;

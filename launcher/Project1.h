@@ -17,6 +17,7 @@ void DestroyLauncher();
 int RunLauncher();
 
 // Start-up on the headless host, then the options and about dialogs shown as
-// their buttons would; writes Form1.png, Form2.png and Form3.png into folder
-// and prints each message box shown. Returns the exit status.
-int RunScreenshots(const char* folder);
+// their buttons would; writes Form1.png, Form2.png and Form3.png into folder,
+// each pixel drawn as scale x scale, and prints each message box shown.
+// Returns the exit status.
+int RunScreenshots(const char* folder, int scale = 1);

@@ -145,6 +145,14 @@ void TForm1::sButton3Click(TObject*) {
     Form2->Show();
 }
 
+bool TForm1::CloseQuery() {
+    if (Form2 && Form2->ApplyRunning()) {
+        Form2->WhenApplied([this] { Close(); });
+        return false;
+    }
+    return TForm::CloseQuery();
+}
+
 void TForm1::sButton4Click(TObject*) {
     Close();
 }

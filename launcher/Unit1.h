@@ -58,6 +58,12 @@ public:
     void sButton2Click(TObject* Sender);
     void sButton3Click(TObject* Sender);
     void sButton4Click(TObject* Sender);
+
+protected:
+    // While the options dialog still writes through Wine, the launcher closes
+    // only once that write has ended: a Wine killed partway could leave the
+    // game's prefix half made and the settings unwritten.
+    bool CloseQuery() override;
 };
 
 extern TForm1* Form1;

@@ -1,5 +1,7 @@
 #include "launcher/Unit2.h"
 
+#include <utility>
+
 #include "framework/component/PropertyHelpers.h"
 
 #include <algorithm>
@@ -200,12 +202,19 @@ void TForm2::WineApplyDone(const TWineApplyResult& result) {
     SetCaption(FCaptionBeforeApply);
     sButton1->SetEnabled(true);
     Screen->SetCursor(crDefault);
-    if (result.State == TWineWriteState::wwDone) {
+    if (result.State == TWineWriteState::wwDone)
         Hide();
-        return;
-    }
-    MessageBox(WineWriteFailureText(result.Failure, result.Detail, prefix, Lang),
-               Application->Title(), MB_ICONSTOP);
+    else
+        MessageBox(WineWriteFailureText(result.Failure, result.Detail, prefix, Lang),
+                   Application->Title(), MB_ICONSTOP);
+    if (auto then = std::exchange(FWhenApplied, nullptr)) then();
+}
+
+void TForm2::WhenApplied(std::function<void()> then) {
+    if (ApplyRunning())
+        FWhenApplied = std::move(then);
+    else if (then)
+        then();
 }
 
 void TForm2::sButton2Click(TObject*) {

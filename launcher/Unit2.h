@@ -2,6 +2,7 @@
 // The options dialog: the game client's own settings in the registry.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -64,6 +65,9 @@ public:
 
     // True while Apply's write goes through Wine in the background.
     bool ApplyRunning() const { return FWineApply != nullptr; }
+    // Runs once the write through Wine has ended and its outcome was shown
+    // (at once when none runs); a later call replaces an earlier one.
+    void WhenApplied(std::function<void()> then);
 
 private:
     // The six values Apply writes, in the order it writes them.
@@ -74,6 +78,7 @@ private:
 
     std::unique_ptr<TWineApply> FWineApply;
     std::string FCaptionBeforeApply;
+    std::function<void()> FWhenApplied;
 };
 
 extern TForm2* Form2;

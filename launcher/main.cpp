@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <filesystem>
@@ -16,6 +17,8 @@
 #include "launcher/StartupWork.h"
 #include "launcher/Unit1.h"
 #include "platform/CreateHost.h"
+#include "platform/scaled/DisplayScale.h"
+#include "platform/scaled/TScaledHost.h"
 #include "platform/services/SettingsLocation.h"
 
 namespace {
@@ -44,6 +47,15 @@ int WriteMenuEntry() {
     }
     std::printf("Menu entry written: %s\n", MenuEntryPath().c_str());
     return 0;
+}
+
+// The scale of every window, reported when a setting had to be ignored.
+int DisplayScale(const TLauncherOptions& options, const IHost* host) {
+    const TScaleChoice choice =
+        ChooseDisplayScale(options.Scale, std::getenv("QUELM_SCALE"),
+                           [host] { return host ? host->ResourceDpi() : 0; });
+    if (!choice.Warning.empty()) std::fprintf(stderr, "launcher: %s\n", choice.Warning.c_str());
+    return choice.Scale;
 }
 
 std::string ProgramName(int argc, char** argv) {
@@ -92,9 +104,11 @@ int main(int argc, char** argv) {
         UseSettingsLocation(ChooseSettingsLocation(Unit1::ClientFile));
         if (options.Action == TLauncherAction::laScreenshot) {
             work.Join();
-            return RunScreenshots(options.ScreenshotDir.c_str());
+            return RunScreenshots(options.ScreenshotDir.c_str(), DisplayScale(options, nullptr));
         }
-        SetHost(CreateSdlHost());
+        std::unique_ptr<IHost> host = CreateSdlHost();
+        const int scale = DisplayScale(options, host.get());
+        SetHost(WithScale(std::move(host), scale));
         work.Join();
         return RunLauncher();
     } catch (const std::exception& e) {

@@ -131,6 +131,10 @@ public:
 
     virtual const char* Name() const = 0;
 
+    // The dots per inch the desktop's settings ask for (the X resource
+    // Xft.dpi), or 0 when they name none.
+    virtual int ResourceDpi() const { return 0; }
+
     // Safe from any thread: makes a wait in progress (or the next one) return
     // early, so that the loop takes what another thread has posted to it.
     virtual void Wake() = 0;

@@ -207,3 +207,7 @@ void TSdlHost::ApplyCursor(TCursorShape shape) {
     if (!FCursors[index]) FCursors[index] = SDL_CreateSystemCursor(kSystemCursors[index]);
     if (FCursors[index]) SDL_SetCursor(FCursors[index]);
 }
+
+int TSdlHost::ResourceDpi() const {
+    return X11ResourceDpi();
+}

@@ -1,5 +1,7 @@
 #include "platform/sdl/X11Window.h"
 
+#include "platform/scaled/DisplayScale.h"
+
 #include <SDL2/SDL_syswm.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/shape.h>
@@ -256,4 +258,12 @@ bool X11CaughtPress(const SDL_Event& event, unsigned long catcher, TCaughtPress&
     press.ScreenX = x.xbutton.x_root;
     press.ScreenY = x.xbutton.y_root;
     return true;
+}
+
+int X11ResourceDpi() {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) return 0;
+    const int dpi = ParseResourceDpi(XResourceManagerString(display));
+    XCloseDisplay(display);
+    return dpi;
 }

@@ -9,6 +9,10 @@
 
 const std::vector<std::string>& WineInstallPaths();
 
+// For a Wine that may make its prefix: without it, Wine offers to download its
+// .NET and browser parts in dialogs of its own, which the game needs neither of.
+constexpr const char* WineWithoutInstallers = "WINEDLLOVERRIDES=mscoree,mshtml=";
+
 // The executable found, or empty when there is none.
 std::string FindWine();
 // The same rule with other install places, for tests.

@@ -11,6 +11,7 @@
 
 #include "platform/services/CommandLine.h"
 #include "platform/services/FindWine.h"
+#include "platform/services/SettingsLocation.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ std::string Quoted(std::string_view s) {
 }
 
 // Runs in the child after fork: only async-signal-safe calls from here on.
-[[noreturn]] void ExecChild(const char* path, char* const* argv, int errorPipe) {
+[[noreturn]] void ExecChild(const char* path, char* const* argv, char* const* envp, int errorPipe) {
     auto report = [&](int err) { ReportToParent(errorPipe, err); };
     if (setsid() < 0) report(errno);
     const pid_t grandchild = fork();
@@ -77,8 +78,27 @@ std::string Quoted(std::string_view s) {
         for (int fd = 3; fd < 65536; ++fd)
             fcntl(fd, F_SETFD, FD_CLOEXEC);
     }
-    execv(path, argv);
+    execve(path, argv, envp);
     ReportToParent(errorPipe, errno);
+}
+
+// This program's environment with the entries of extra in place of those of
+// the same name; null-terminated, pointing into environ and extra.
+std::vector<char*> ChildEnvironment(const std::vector<std::string>& extra) {
+    const auto replaced = [&extra](const char* entry) {
+        for (const std::string& e : extra) {
+            const size_t nameEnd = e.find('=');
+            if (std::strncmp(entry, e.c_str(), nameEnd + 1) == 0) return true;
+        }
+        return false;
+    };
+    std::vector<char*> envp;
+    for (char** e = environ; *e; ++e)
+        if (!replaced(*e)) envp.push_back(*e);
+    for (const std::string& e : extra)
+        envp.push_back(const_cast<char*>(e.c_str()));
+    envp.push_back(nullptr);
+    return envp;
 }
 
 // The program word as a path in the working folder.
@@ -156,11 +176,14 @@ std::string FindExecutable(std::string_view name) {
     }
 }
 
-TProgramStart StartDetached(const std::string& path, const std::vector<std::string>& args) {
+TProgramStart StartDetached(const std::string& path, const std::vector<std::string>& args,
+                            const std::vector<std::string>& extraEnvironment) {
     std::vector<char*> argv;
     for (const auto& a : args)
         argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
+    // Made before the fork: the child may only call what is safe after one.
+    std::vector<char*> envp = ChildEnvironment(extraEnvironment);
 
     int fds[2];
     if (pipe2(fds, O_CLOEXEC) != 0)
@@ -169,7 +192,7 @@ TProgramStart StartDetached(const std::string& path, const std::vector<std::stri
     const pid_t child = fork();
     if (child == 0) {
         close(fds[0]);
-        ExecChild(path.c_str(), argv.data(), fds[1]);
+        ExecChild(path.c_str(), argv.data(), envp.data(), fds[1]);
     }
     close(fds[1]);
     if (child < 0) {
@@ -214,7 +237,12 @@ TProgramStart StartProgram(std::string_view commandLine,
                     "such programs here, was not found. Install wine or set WINE to its path.");
         words.front() = path;
         words.insert(words.begin(), wine);
-        return StartDetached(wine, words);
+        std::vector<std::string> environment;
+        // The game's first start may be what makes its prefix.
+        if (!std::getenv("WINEDLLOVERRIDES") &&
+            access((WinePrefixPath() + "/user.reg").c_str(), F_OK) != 0)
+            environment.push_back(WineWithoutInstallers);
+        return StartDetached(wine, words, environment);
     }
     case TExecutableKind::ekNative:
         if (access(path.c_str(), X_OK) != 0)

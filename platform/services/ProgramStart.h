@@ -53,6 +53,9 @@ intptr_t ShellExecuteA(void* owner, const char* verb, const char* file, const ch
 // first match on PATH; empty when there is none.
 std::string FindExecutable(std::string_view name);
 
-// Starts path with argv (argv[0] included), detached as described above.
-// Errors of the start itself (exec failing) are reported, not lost.
-TProgramStart StartDetached(const std::string& path, const std::vector<std::string>& argv);
+// Starts path with argv (argv[0] included), detached as described above, in
+// this program's environment with the NAME=value entries of extraEnvironment
+// put in place of those of the same name. Errors of the start itself (exec
+// failing) are reported, not lost.
+TProgramStart StartDetached(const std::string& path, const std::vector<std::string>& argv,
+                            const std::vector<std::string>& extraEnvironment = {});

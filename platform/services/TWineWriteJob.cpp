@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "platform/services/AtomicFile.h"
+#include "platform/services/FindWine.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ TWineWriteJob::~TWineWriteJob() {
 }
 
 std::vector<std::string> TWineWriteJob::WineEnvironment() const {
-    return {"WINEPREFIX=" + FWrite.Prefix, "WINEDLLOVERRIDES=mscoree,mshtml=", "WINEDEBUG=-all"};
+    return {"WINEPREFIX=" + FWrite.Prefix, WineWithoutInstallers, "WINEDEBUG=-all"};
 }
 
 void TWineWriteJob::StartBoot() {

@@ -32,6 +32,8 @@
 #include "platform/CreateHost.h"
 #include "platform/THost.h"
 #include "platform/VirtualKeys.h"
+#include "platform/scaled/TScaledHost.h"
+#include "platform/scaled/TScaledWindow.h"
 #include "platform/services/TRegistry.h"
 #include "tests/TempFolder.h"
 
@@ -46,6 +48,20 @@ protected:
         SetRegistryStorePath((Folder / "registry.reg").string());
         Host = &InstallHeadlessHost();
         ClearMessageBoxLog();
+    }
+    // Starts over on a host whose every pixel is scale x scale device
+    // pixels; the input helpers below then point in device pixels.
+    void UseScale(int scale) {
+        auto real = CreateHeadlessHost();
+        Host = real.get();
+        SetHost(WithScale(std::move(real), scale));
+        Scale = scale;
+    }
+    // The headless window that shows the form, at device pixels.
+    IHostWindow* RealWindow(TCustomForm* form) const {
+        if (auto* scaled = dynamic_cast<TScaledWindow*>(form->HostWindow()))
+            return &scaled->Inner();
+        return form->HostWindow();
     }
     void TearDown() override {
         DestroyLauncher();
@@ -162,7 +178,7 @@ protected:
         TCustomForm* form = ShowFormOf(c);
         const TPoint p = c->ClientToScreen({c->Width() / 2, c->Height() / 2});
         const TRect w = form->BoundsRect();
-        Host->InjectClick(form->HostWindow(), p.X - w.Left, p.Y - w.Top);
+        Host->InjectClick(RealWindow(form), (p.X - w.Left) * Scale, (p.Y - w.Top) * Scale);
         Application->ProcessMessages();
     }
     // Replaces a field's text: focus, select all, type.
@@ -196,7 +212,7 @@ protected:
         TCustomForm* form = ShowFormOf(c);
         const TPoint p = c->ClientToScreen({c->Width() / 2, c->Height() / 2});
         const TRect w = form->BoundsRect();
-        Host->InjectMouseMove(form->HostWindow(), p.X - w.Left, p.Y - w.Top);
+        Host->InjectMouseMove(RealWindow(form), (p.X - w.Left) * Scale, (p.Y - w.Top) * Scale);
         Application->ProcessMessages();
     }
     // Lets the virtual clock run, so fades and other timers finish.
@@ -228,6 +244,7 @@ protected:
     fs::path Folder;
     fs::path OldDir;
     THeadlessHost* Host = nullptr;
+    int Scale = 1; // device pixels per pixel of the windows
 
 private:
     TCustomForm* ShowFormOf(TControl* c) {

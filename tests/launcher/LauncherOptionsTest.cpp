@@ -7,6 +7,7 @@
 #include "RunProgram.h"
 #include "TempFolder.h"
 #include "launcher/LauncherOptions.h"
+#include "platform/PngFile.h"
 
 namespace fs = std::filesystem;
 
@@ -44,6 +45,7 @@ TEST(LauncherOptions, OneActionWithTheGameFolderAndClearErrors) {
         std::vector<std::string> args;
         A action;
         std::string gameDir, screenshots;
+        int scale = 0;
     };
     for (const Case& c : {
              Case{{}, A::laRun, "", ""},
@@ -52,6 +54,7 @@ TEST(LauncherOptions, OneActionWithTheGameFolderAndClearErrors) {
              Case{{"--settings-info", "--settings-info"}, A::laSettingsInfo, "", ""},
              Case{{"--screenshot", "s", "--version"}, A::laVersion, "", "s"},
              Case{{"--bogus", "-h"}, A::laHelp, "", ""},
+             Case{{"--scale", "2", "--screenshot", "s"}, A::laScreenshot, "", "s", 2},
          }) {
         SCOPED_TRACE(c.args.empty() ? "" : c.args[0]);
         // An unknown option before --help is still an error: nothing is skipped silently.
@@ -63,12 +66,15 @@ TEST(LauncherOptions, OneActionWithTheGameFolderAndClearErrors) {
         EXPECT_EQ(o.Action, c.action);
         EXPECT_EQ(o.GameDir, c.gameDir);
         EXPECT_EQ(o.ScreenshotDir, c.screenshots);
+        EXPECT_EQ(o.Scale, c.scale);
     }
     for (const std::vector<std::string>& bad : {std::vector<std::string>{"--game-dir"},
                                                 {"--game-dir", ""},
                                                 {"--screenshot"},
                                                 {"--screenshot", "s", "--settings-info"},
                                                 {"--install-menu-entry", "--screenshot", "s"},
+                                                {"--scale", "5"},
+                                                {"--scale", "1.5"},
                                                 {"game"}}) {
         try {
             ParseLauncherOptions(bad);
@@ -86,7 +92,7 @@ TEST(LauncherOptions, HelpListsEveryOptionAndVersionPrintsTheVersion) {
     const TRunResult help = RunProgram({BuiltLauncher(), "--help"}, here.Path());
     EXPECT_EQ(help.Status, 0);
     EXPECT_EQ(help.Out.rfind("Usage: launcher ", 0), 0u) << help.Out;
-    for (const char* option : {"--game-dir DIR", "--screenshot DIR", "--settings-info",
+    for (const char* option : {"--game-dir DIR", "--scale N", "--screenshot DIR", "--settings-info",
                                "--install-menu-entry", "--help", "--version"})
         EXPECT_NE(help.Out.find(std::string("\n  ") + option + " "), std::string::npos) << option;
     const TRunResult version = RunProgram({BuiltLauncher(), "--version"}, here.Path());
@@ -122,4 +128,34 @@ TEST(LauncherOptions, GameDirRunsTheLauncherForAGameElsewhere) {
     EXPECT_EQ(missing.Err, "launcher: cannot use '" + scratch / "nowhere" +
                                "' as the game's folder: No such file or directory\n");
     EXPECT_FALSE(fs::exists(start + "/x"));
+}
+
+TEST(LauncherOptions, ScaleFromTheCommandLineOrTheEnvironmentEnlargesTheScreenshots) {
+    TTempFolder scratch;
+    const std::string game = scratch / "game";
+    WriteGame(game);
+    const TEnvironment env = {{"QUELM_REGISTRY", game + "/registry.reg"}};
+    const auto widthOf = [](const std::string& png) { return ReadPng(png).Width(); };
+
+    ASSERT_EQ(RunProgram({BuiltLauncher(), "--screenshot", "one"}, game, env).Status, 0);
+    const TRunResult doubled =
+        RunProgram({BuiltLauncher(), "--scale", "2", "--screenshot", "two"}, game, env);
+    ASSERT_EQ(doubled.Status, 0) << doubled.Err;
+    EXPECT_EQ(widthOf(game + "/two/Form1.png"), 2 * widthOf(game + "/one/Form1.png"));
+
+    TEnvironment tripled = env;
+    tripled.push_back({"QUELM_SCALE", "3"});
+    ASSERT_EQ(RunProgram({BuiltLauncher(), "--screenshot", "three"}, game, tripled).Status, 0);
+    EXPECT_EQ(widthOf(game + "/three/Form3.png"), 3 * widthOf(game + "/one/Form3.png"));
+
+    // A setting the program cannot use is said, and the normal size taken.
+    TEnvironment wrong = env;
+    wrong.push_back({"QUELM_SCALE", "huge"});
+    const TRunResult ignored = RunProgram({BuiltLauncher(), "--screenshot", "wrong"}, game, wrong);
+    EXPECT_EQ(ignored.Status, 0);
+    EXPECT_NE(ignored.Err.find("launcher: QUELM_SCALE=huge is not a whole number from 1 to 4; "
+                               "ignored\n"),
+              std::string::npos)
+        << ignored.Err;
+    EXPECT_EQ(widthOf(game + "/wrong/Form1.png"), widthOf(game + "/one/Form1.png"));
 }

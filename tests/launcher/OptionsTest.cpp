@@ -2,7 +2,28 @@
 
 #include <cstdio>
 
-using OptionsDialog = HeadlessLauncher;
+class OptionsDialog : public HeadlessLauncher {
+protected:
+    // Settings kept in a prefix that Wine (the stand-in script in the test
+    // folder) is to make; Apply then goes through it.
+    void UseStandInWine(const std::string& script, const std::string& prefix) {
+        std::ofstream(Folder / "wine") << script;
+        fs::permissions(Folder / "wine", fs::perms::owner_all);
+        setenv("WINE", (Folder / "wine").c_str(), 1);
+        SetRegistryStorePath("");
+        UseSettingsLocation(
+            TSettingsLocation{TSettingsKind::skWinePrefix, (Folder / prefix).string(), "test"});
+    }
+    // Lets the loop run until Apply's write through Wine has ended.
+    void WaitForApply() {
+        for (int i = 0; i < 500 && Form2->ApplyRunning(); ++i) {
+            Wait(100);
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        UseSettingsLocation(std::nullopt);
+        unsetenv("WINE");
+    }
+};
 
 namespace {
 struct Settings {
@@ -190,12 +211,7 @@ TEST_F(OptionsDialog, UnderWineTheDialogWorksOnThePrefixsRegistry) {
 // fails says why, and the dialog comes back as it was. The stand-in Wine
 // fails as a broken install would.
 TEST_F(OptionsDialog, UnderWineAFailedWriteThroughWineIsReported) {
-    std::ofstream(Folder / "wine") << "#!/bin/sh\necho \"wine: broken install\" >&2\nexit 3\n";
-    fs::permissions(Folder / "wine", fs::perms::owner_all);
-    setenv("WINE", (Folder / "wine").c_str(), 1);
-    SetRegistryStorePath("");
-    UseSettingsLocation(
-        TSettingsLocation{TSettingsKind::skWinePrefix, (Folder / "no-prefix").string(), "test"});
+    UseStandInWine("#!/bin/sh\necho \"wine: broken install\" >&2\nexit 3\n", "no-prefix");
     WriteFullIni("0");
     CreateLauncher();
     Form2->Show();
@@ -205,12 +221,7 @@ TEST_F(OptionsDialog, UnderWineAFailedWriteThroughWineIsReported) {
     EXPECT_FALSE(Find("Form2.sButton1")->Enabled());
     EXPECT_EQ(Form2->Caption(), "Configurações - preparando o Wine...");
     Click("Form2.sButton1"); // a second Apply while the first runs does nothing
-    for (int i = 0; i < 500 && Form2->ApplyRunning(); ++i) {
-        Wait(100);
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    UseSettingsLocation(std::nullopt);
-    unsetenv("WINE");
+    WaitForApply();
     EXPECT_TRUE(Form2->Visible());
     EXPECT_TRUE(Find("Form2.sButton1")->Enabled());
     EXPECT_EQ(Form2->Caption(), "Configurações");
@@ -220,4 +231,31 @@ TEST_F(OptionsDialog, UnderWineAFailedWriteThroughWineIsReported) {
     EXPECT_NE(MessageBoxLog()[0].Text.find("wine: broken install"), std::string::npos)
         << MessageBoxLog()[0].Text;
     EXPECT_FALSE(fs::exists(Folder / "no-prefix"));
+}
+
+// Closing the launcher while Apply still goes through Wine waits for Wine to
+// end: a Wine killed while it makes the prefix would leave it half made, and
+// the settings the player applied would never be written.
+TEST_F(OptionsDialog, UnderWineClosingWaitsForTheWriteToEnd) {
+    UseStandInWine(
+        "#!/bin/sh\n"
+        "log=\"$(dirname \"$0\")/wine.log\"\n"
+        "case \"$1\" in\n"
+        "wineboot) sleep 1; mkdir -p \"$WINEPREFIX/drive_c\"; echo booted >> \"$log\";;\n"
+        "reg) echo imported >> \"$log\";;\n"
+        "esac\n",
+        "new-prefix");
+    WriteFullIni("0");
+    CreateLauncher();
+    Form1->Show();
+    Form2->Show();
+    ClearMessageBoxLog();
+    Click("Form2.sButton1");
+    ASSERT_TRUE(Form2->ApplyRunning());
+    Click("Form1.sButton4"); // "Sair"
+    EXPECT_FALSE(Application->Terminated());
+    WaitForApply();
+    EXPECT_TRUE(Application->Terminated());
+    EXPECT_EQ(ReadTestFile((Folder / "wine.log").string()), "booted\nimported\n");
+    EXPECT_TRUE(MessageBoxLog().empty()) << MessageBoxLog()[0].Text;
 }

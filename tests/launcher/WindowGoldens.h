@@ -10,15 +10,24 @@
 #include "launcher/Unit3.h"
 #include "platform/headless/THeadlessHost.h"
 #include "platform/headless/THeadlessWindow.h"
+#include "platform/scaled/TScaledWindow.h"
 #include "tests/GoldenImage.h"
 
 inline std::vector<TCustomForm*> LauncherWindows() {
     return {Form1, Form2, Form3};
 }
 
+// What the screen shows of the window: the headless window behind it, also
+// when a scaling host stands between.
+inline const TPixels& ShownPixels(THeadlessHost& host, TCustomForm* form) {
+    IHostWindow* window = form->HostWindow();
+    if (auto* scaled = dynamic_cast<TScaledWindow*>(window)) window = &scaled->Inner();
+    return host.Find(window)->Picture();
+}
+
 inline void ExpectWindowsMatchGoldens(THeadlessHost& host, const std::string& prefix) {
     for (TCustomForm* f : LauncherWindows()) {
         SCOPED_TRACE(f->Name());
-        ExpectMatchesGolden(host.Find(f->HostWindow())->Picture(), prefix + f->Name());
+        ExpectMatchesGolden(ShownPixels(host, f), prefix + f->Name());
     }
 }

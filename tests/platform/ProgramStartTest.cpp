@@ -120,3 +120,33 @@ TEST_F(ProgramStart, LinksOpenWithTheAddressAsOneArgument) {
     setenv("PATH", "/nonexistent", 1);
     EXPECT_EQ(ShellOpen("mailto:a@b").Reason, "Links cannot be opened: xdg-open was not found.");
 }
+
+// A prefix that the game's start makes must not stop at Wine's offers to
+// download its .NET and browser parts; a made prefix, or the player's own
+// choice of overrides, is left as it is.
+TEST_F(ProgramStart, AWineThatWillMakeThePrefixRunsWithoutItsInstallers) {
+    FDir.Write("main.exe", std::string("MZ\x90\0", 4));
+    const std::string wine =
+        FDir.Write("fake-wine", "#!/bin/sh\nout=\"$(dirname \"$0\")/ran.txt\"\n"
+                                "echo \"[$WINEDLLOVERRIDES][$HOME]\" > \"$out.part\" && "
+                                "mv \"$out.part\" \"$out\"\n");
+    MakeExecutable(wine);
+    setenv("WINE", wine.c_str(), 1);
+    const std::string prefix = FDir / "prefix";
+    setenv("WINEPREFIX", prefix.c_str(), 1);
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    const auto ran = [this] {
+        std::filesystem::remove(FDir / "ran.txt");
+        EXPECT_TRUE(StartProgram("main.exe").Started);
+        return WaitForFile(FDir, "ran.txt");
+    };
+    EXPECT_EQ(ran(), "[mscoree,mshtml=][" + home + "]\n");
+    std::filesystem::create_directories(prefix);
+    FDir.Write("prefix/user.reg", "WINE REGISTRY Version 2\n");
+    EXPECT_EQ(ran(), "[][" + home + "]\n");
+    std::filesystem::remove(prefix + "/user.reg");
+    setenv("WINEDLLOVERRIDES", "d3d9=n", 1);
+    EXPECT_EQ(ran(), "[d3d9=n][" + home + "]\n");
+    unsetenv("WINEDLLOVERRIDES");
+    unsetenv("WINEPREFIX");
+}

@@ -17,39 +17,10 @@
 #include <string>
 #include <vector>
 
+#include "ScratchXServer.h"
 #include "platform/sdl/TSdlHost.h"
 
 namespace {
-
-bool OnPath(const std::string& program) {
-    const char* path = std::getenv("PATH");
-    std::string dirs = path ? path : "";
-    for (size_t start = 0; start <= dirs.size();) {
-        const size_t end = std::min(dirs.find(':', start), dirs.size());
-        if (access((dirs.substr(start, end - start) + "/" + program).c_str(), X_OK) == 0)
-            return true;
-        start = end + 1;
-    }
-    return false;
-}
-
-// Starts a program with its output thrown away; extraFd stays open in it.
-pid_t Spawn(const std::vector<std::string>& argv, int extraFd = -1) {
-    const pid_t pid = fork();
-    if (pid != 0) return pid;
-    const int null = open("/dev/null", O_RDWR);
-    dup2(null, STDIN_FILENO);
-    dup2(null, STDOUT_FILENO);
-    dup2(null, STDERR_FILENO);
-    for (int fd = 3; fd < 256; ++fd)
-        if (fd != extraFd) close(fd);
-    std::vector<char*> args;
-    for (const std::string& a : argv)
-        args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-    execvp(args[0], args.data());
-    _exit(127);
-}
 
 bool WindowManagerRuns(Display* display) {
     const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
@@ -119,27 +90,15 @@ constexpr long NormalState = 1;
 constexpr long IconicState = 3;
 
 struct SdlWindowManager : ::testing::Test {
-    pid_t server = 0, manager = 0;
-    std::string oldDisplay;
+    pid_t manager = 0;
+    std::unique_ptr<TScratchXServer> server;
     std::unique_ptr<TSdlHost> host;
 
     void SetUp() override {
         if (!OnPath("Xvfb") || !OnPath("openbox")) GTEST_SKIP() << "needs Xvfb and openbox";
-        if (const char* d = std::getenv("DISPLAY")) oldDisplay = d;
-        int fds[2];
-        ASSERT_EQ(pipe(fds), 0);
-        server = Spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "800x600x24",
-                        "-nolisten", "tcp"},
-                       fds[1]);
-        close(fds[1]);
-        std::string number;
-        char c = 0;
-        while (read(fds[0], &c, 1) == 1 && c != '\n')
-            number += c;
-        close(fds[0]);
-        ASSERT_FALSE(number.empty()) << "Xvfb did not start";
-        const std::string display = ":" + number;
-        setenv("DISPLAY", display.c_str(), 1);
+        server = std::make_unique<TScratchXServer>();
+        ASSERT_FALSE(server->Name().empty()) << "Xvfb did not start";
+        const std::string display = server->Name();
         manager = Spawn({"openbox"});
         Display* probe = XOpenDisplay(display.c_str());
         ASSERT_NE(probe, nullptr);
@@ -160,9 +119,8 @@ struct SdlWindowManager : ::testing::Test {
     void TearDown() override {
         alarm(0);
         host.reset();
-        for (pid_t pid : {manager, server})
-            if (pid > 0) kill(pid, SIGTERM), waitpid(pid, nullptr, 0);
-        if (!oldDisplay.empty()) setenv("DISPLAY", oldDisplay.c_str(), 1);
+        if (manager > 0) kill(manager, SIGTERM), waitpid(manager, nullptr, 0);
+        server.reset();
     }
 
     std::vector<TEvent> Collect(uint64_t ms) {
