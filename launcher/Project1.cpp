@@ -18,6 +18,7 @@
 #include "frame/TsSkinProvider.h"
 #include "framework/component/TClassRegistry.h"
 #include "framework/forms/TApplication.h"
+#include "framework/graphics/TBitmap.h"
 #include "framework/stdctrls/MessageBox.h"
 #include "framework/stdctrls/PlainControls.h"
 #include "framework/stdctrls/TButton.h"
@@ -92,6 +93,8 @@ int RunLauncher() {
 
 int RunScreenshots(const char* folder, int scale) {
     SetHost(WithScale(CreateHeadlessHost(), scale));
+    // The windows draw at the screen's pixels, so that their text is sharp.
+    SetGraphicsScale(scale);
     CreateLauncher();
     Form1->Show();
     Application->ProcessMessages();

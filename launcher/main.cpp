@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/graphics/TBitmap.h"
 #include "launcher/LauncherOptions.h"
 #include "launcher/MenuEntry.h"
 #include "launcher/Project1.h"
@@ -110,6 +111,9 @@ int main(int argc, char** argv) {
         const int scale = DisplayScale(options, host.get());
         SetHost(WithScale(std::move(host), scale));
         work.Join();
+        // Before the first window, and with no other thread running: the
+        // windows draw at the screen's pixels, so that their text is sharp.
+        SetGraphicsScale(scale);
         return RunLauncher();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "launcher: %s\n", e.what());

@@ -3,6 +3,7 @@
 // program draws it) they differ only where there is text, and lay it out the same.
 
 #include <algorithm>
+#include <cstring>
 
 #include "LauncherFixture.h"
 
@@ -84,6 +85,37 @@ TEST_F(ScaledWindows, SharpTextChangesOnlyThePixelsNearText) {
             }
         EXPECT_GT(changed, 0) << "the text is not sharper than doubled";
     }
+}
+
+// As the program runs on a 2x screen: the scaling host shows the windows'
+// own device pixels, sharp text and all, and clicks at device pixels reach
+// the controls under them.
+TEST_F(ScaledWindows, TheScalingHostShowsTheWindowsDevicePixels) {
+    WriteFullIni("0", WriteNewsPage());
+    WriteAllSettings();
+    UseScale(kScale);
+    SetGraphicsScale(kScale);
+    CreateLauncher();
+    Form1->Show();
+    ASSERT_TRUE(Form1->WebBrowser1->WaitUntilLoaded(20'000));
+    Application->ProcessMessages();
+    Click("sButton3");
+    Click("Form1.sButton2");
+    EXPECT_TRUE(Form2->Visible());
+    EXPECT_TRUE(Form3->Visible());
+    for (TCustomForm* f : LauncherWindows()) {
+        SCOPED_TRACE(f->Name());
+        const TPixels &shown = Host->Find(RealWindow(f))->Picture(),
+                      &drawn = f->BackBuffer()->Pixels();
+        ASSERT_EQ(shown.Width(), drawn.Width());
+        ASSERT_EQ(shown.Height(), drawn.Height());
+        for (int y = 0; y < shown.Height(); ++y)
+            ASSERT_EQ(std::memcmp(shown.ScanLine(y), drawn.ScanLine(y),
+                                  static_cast<size_t>(shown.Width()) * 3),
+                      0)
+                << "row " << y;
+    }
+    ExpectMatchesGolden(Host->Find(RealWindow(Form1))->Picture(), "launcher-scale2-sharp-Form1");
 }
 
 } // namespace
