@@ -212,11 +212,14 @@ void CopyRect(TBitmap* dst, TPoint at, const TBitmap* srcBitmap, TRect r) {
     const int scale = dst->Scale();
     r = DeviceRect(r, scale);
     const size_t bytes = static_cast<size_t>(r.Width()) * 3;
-    // Within one bitmap, copy downwards moves bottom rows first.
+    // Within one bitmap, copy downwards moves bottom rows first. Small
+    // pattern tiles make many short rows, so the rows are walked by pointer.
     const bool upward = dst == srcBitmap && dy > 0;
-    for (int n = 0; n < r.Height(); ++n) {
-        const int y = upward ? r.Bottom - 1 - n : r.Top + n;
-        std::memmove(dst->ScanLine(y + dy * scale) + (r.Left + dx * scale) * 3,
-                     src->ScanLine(y) + r.Left * 3, bytes);
-    }
+    const int first = upward ? r.Bottom - 1 : r.Top;
+    ptrdiff_t dStride = dst->Pixels().Stride(), sStride = src->Pixels().Stride();
+    if (upward) dStride = -dStride, sStride = -sStride;
+    uint8_t* d = dst->ScanLine(first + dy * scale) + (r.Left + dx * scale) * 3;
+    const uint8_t* s = src->ScanLine(first) + r.Left * 3;
+    for (int n = r.Height(); n > 0; --n, d += dStride, s += sStride)
+        std::memmove(d, s, bytes);
 }

@@ -71,16 +71,18 @@ void KeyedCopy(TBitmap* dst, const TBitmap* srcBitmap, TPoint at, const TCacheIn
     const TsBGR k = SplitColor(ColorToRGB(key));
     const int i0 = std::max(0, -at.X), i1 = std::min(r.Right - r.Left, dst->Width() - 1 - at.X);
     const int j0 = std::max(0, -at.Y), j1 = std::min(r.Bottom - r.Top, dst->Height() - 1 - at.Y);
+    // The logical row and the device row within it, counted without dividing.
+    int row = at.Y + j0, sub = 0;
     for (int j = j0 * sc; j < (j1 + 1) * sc; ++j) {
         uint8_t* drow = dst->ScanLine(at.Y * sc + j);
         const uint8_t* srow = src->ScanLine(r.Top * sc + j);
-        TRunCutter runs(j % sc == 0 ? cut : nullptr);
+        TRunCutter runs(sub == 0 ? cut : nullptr);
         for (int i = i0 * sc; i < (i1 + 1) * sc; ++i) {
             const uint8_t* s = srow + (r.Left * sc + i) * 3;
             uint8_t* d = drow + (at.X * sc + i) * 3;
             const bool see = SameBGR(s, k);
             if (cut) {
-                if (i % sc == 0) runs.Pixel(see, at.X + i / sc, at.Y + j / sc);
+                if (i % sc == 0) runs.Pixel(see, at.X + i / sc, row);
                 if (!see) Put(d, s);
             } else if (!see) {
                 Put(d, s);
@@ -90,7 +92,8 @@ void KeyedCopy(TBitmap* dst, const TBitmap* srcBitmap, TPoint at, const TCacheIn
                 Put(d, p);
             }
         }
-        runs.EndRow(at.X + i1 + 1, at.Y + j / sc);
+        runs.EndRow(at.X + i1 + 1, row);
+        if (++sub == sc) sub = 0, ++row;
     }
 }
 

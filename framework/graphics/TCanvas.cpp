@@ -208,7 +208,9 @@ void TCanvas::FillArea(const TRect& r, uint32_t pixel, const TRect* limit) {
     }
 }
 
-void TCanvas::FillPixels(const TRect& i, uint32_t pixel) {
+// The rectangle comes by value: a reference could alias the pixels written,
+// which keeps the compiler from keeping its bounds in registers.
+void TCanvas::FillPixels(TRect i, uint32_t pixel) {
     // The first row pixel by pixel, the others copied from it.
     uint8_t* first = FBitmap->ScanLine(i.Top) + i.Left * 3;
     uint8_t* p = first;

@@ -199,7 +199,7 @@ private:
     void DrawGlyph(const struct TGlyph& g, int px, int baseline, uint32_t color,
                    const TRect& limit);
     // Fills a rectangle of device pixels, already clipped, with one pixel value.
-    void FillPixels(const TRect& device, uint32_t pixel);
+    void FillPixels(TRect device, uint32_t pixel);
     // The glyphs of the current font at the bitmap's scale, for drawing.
     TGlyphCache& DeviceGlyphs(int scale);
     void CopyScaled(const TRect& i, const TBitmap& src, int sx, int sy, int dx, int dy,

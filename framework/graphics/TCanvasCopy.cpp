@@ -98,20 +98,22 @@ void TCanvas::CopyScaled(const TRect& i, const TBitmap& src, int sx, int sy, int
 }
 
 // A plain copy onto a tracked canvas: rows that already hold the source's
-// pixels are left alone and count as unchanged.
+// pixels are left alone and count as unchanged. Warm repaints are mostly
+// this, so the rows are walked by pointer.
 void TCanvas::CopyRowsTracked(const TRect& i, const TBitmap& src, int sx, int sy, int dx, int dy) {
-    const int scale = src.Scale();
+    const int scale = src.Scale(), top = i.Top * scale, rows = i.Height() * scale;
     const size_t n = static_cast<size_t>(i.Width()) * scale * 3;
+    const ptrdiff_t dStride = FBitmap->Pixels().Stride(), sStride = src.Pixels().Stride();
+    uint8_t* d = FBitmap->ScanLine(top) + i.Left * scale * 3;
+    const uint8_t* s = src.ScanLine((sy - dy) * scale + top) + (sx + i.Left - dx) * scale * 3;
     int first = -1, last = -1;
-    for (int y = i.Top * scale; y < i.Bottom * scale; ++y) {
-        uint8_t* d = FBitmap->ScanLine(y) + i.Left * scale * 3;
-        const uint8_t* s = src.ScanLine((sy - dy) * scale + y) + (sx + i.Left - dx) * scale * 3;
+    for (int r = 0; r < rows; ++r, d += dStride, s += sStride) {
         if (std::memcmp(d, s, n) == 0) continue;
         std::memcpy(d, s, n);
-        if (first < 0) first = y;
-        last = y;
+        if (first < 0) first = r;
+        last = r;
     }
-    if (first >= 0) Damaged({i.Left, first / scale, i.Right, last / scale + 1});
+    if (first >= 0) Damaged({i.Left, (top + first) / scale, i.Right, (top + last) / scale + 1});
 }
 
 void TCanvas::BitBlt(int x, int y, int width, int height, TCanvas& source, int sx, int sy,
