@@ -73,13 +73,12 @@ void KeyedCopy(TBitmap* dst, const TBitmap* srcBitmap, TPoint at, const TCacheIn
     const int j0 = std::max(0, -at.Y), j1 = std::min(r.Bottom - r.Top, dst->Height() - 1 - at.Y);
     // The logical row and the device row within it, counted without dividing.
     int row = at.Y + j0, sub = 0;
+    const int iFrom = i0 * sc, iTo = (i1 + 1) * sc;
     for (int j = j0 * sc; j < (j1 + 1) * sc; ++j) {
-        uint8_t* drow = dst->ScanLine(at.Y * sc + j);
-        const uint8_t* srow = src->ScanLine(r.Top * sc + j);
+        uint8_t* d = dst->ScanLine(at.Y * sc + j) + (at.X * sc + iFrom) * 3;
+        const uint8_t* s = src->ScanLine(r.Top * sc + j) + (r.Left * sc + iFrom) * 3;
         TRunCutter runs(sub == 0 ? cut : nullptr);
-        for (int i = i0 * sc; i < (i1 + 1) * sc; ++i) {
-            const uint8_t* s = srow + (r.Left * sc + i) * 3;
-            uint8_t* d = drow + (at.X * sc + i) * 3;
+        for (int i = iFrom; i < iTo; ++i, s += 3, d += 3) {
             const bool see = SameBGR(s, k);
             if (cut) {
                 if (i % sc == 0) runs.Pixel(see, at.X + i / sc, row);
