@@ -23,6 +23,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "bench/ScratchGameFiles.h"
 #include "bench/startup/StartupRun.h"
 
 namespace fs = std::filesystem;
@@ -33,7 +34,6 @@ constexpr int DefaultRounds = 20;
 constexpr int FirstDisplay = 150;
 constexpr int ReadyTries = 100;
 constexpr int ReadyWaitUs = 50000;
-constexpr const char* PageKey = "Pagina do launcher=";
 constexpr const char* WithPane = "launcher";
 constexpr const char* WithoutPane = "launcher, no page";
 
@@ -69,15 +69,14 @@ struct TXvfb {
     std::string Display;
 };
 
-// A copy of the demo's game folder settings without the news page, so that
-// the launcher's own cost shows apart from the pane's.
-std::string WriteFolderWithoutPage(const fs::path& folder) {
+// A scratch game folder without a news page, so that the launcher's own cost
+// shows apart from the pane's, and a configured settings store that both
+// launcher rows share: without one the first window would be the first-run
+// notice, not the main window.
+std::string WriteScratchGame(const fs::path& folder) {
     fs::create_directories(folder);
-    std::ifstream in(fs::path(DEMO_FOLDER) / "launch.ini", std::ios::binary);
-    std::ofstream out(folder / "launch.ini", std::ios::binary);
-    std::string line;
-    while (std::getline(in, line))
-        if (line.rfind(PageKey, 0) != 0) out << line << '\n';
+    std::ofstream(folder / "launch.ini", std::ios::binary) << ScratchLaunchIni;
+    std::ofstream(folder / "registry.reg", std::ios::binary) << ScratchConfiguredStore;
     return folder.string();
 }
 
@@ -117,8 +116,8 @@ int main() {
     const fs::path scratch =
         fs::temp_directory_path() / ("bench-startup-" + std::to_string(getpid()));
     fs::create_directories(scratch);
-    const std::string store = "QUELM_REGISTRY=" + (scratch / "registry.reg").string();
-    const std::string noPage = WriteFolderWithoutPage(scratch / "game");
+    const std::string noPage = WriteScratchGame(scratch / "game");
+    const std::string store = "QUELM_REGISTRY=" + noPage + "/registry.reg";
     std::vector<TStartupProgram> windows = {
         {WithPane, {LAUNCHER_PATH}, {store}, DEMO_FOLDER},
         {WithoutPane, {LAUNCHER_PATH}, {store}, noPage},
