@@ -1,5 +1,6 @@
 // The launcher program: real windows by default, headless screenshots on request.
 
+#include <malloc.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -16,6 +17,7 @@
 #include "launcher/StartupWork.h"
 #include "launcher/Unit1.h"
 #include "platform/CreateHost.h"
+#include "platform/sdl/TNoBusLaunch.h"
 #include "platform/services/SettingsLocation.h"
 
 namespace {
@@ -54,6 +56,10 @@ std::string ProgramName(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // What the start-up worker allocates is freed or handed to this thread;
+    // in one arena that space is used again instead of holding a second
+    // arena's pages beside the main one.
+    mallopt(M_ARENA_MAX, 1);
     TLauncherOptions options;
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i)
@@ -85,6 +91,9 @@ int main(int argc, char** argv) {
                    stdout);
         return 0;
     }
+    // Set before the worker starts and put back once it is joined: nothing
+    // writes the environment while another thread may read it.
+    TNoBusLaunch noBusLaunch;
     // Beside the display's start; joined before the first window.
     TStartupWork work;
     try {
@@ -92,10 +101,12 @@ int main(int argc, char** argv) {
         UseSettingsLocation(ChooseSettingsLocation(Unit1::ClientFile));
         if (options.Action == TLauncherAction::laScreenshot) {
             work.Join();
+            noBusLaunch.Restore();
             return RunScreenshots(options.ScreenshotDir.c_str());
         }
         SetHost(CreateSdlHost());
         work.Join();
+        noBusLaunch.Restore();
         return RunLauncher();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "launcher: %s\n", e.what());
