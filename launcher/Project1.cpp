@@ -99,7 +99,7 @@ int RunScreenshots(const char* folder) {
                               static_cast<TCustomForm*>(Form3)}) {
         const std::string path = (dir / (form->Name() + ".png")).string();
         try {
-            WritePng(path, form->BackBuffer()->Pixels());
+            WritePng(path, form->BackBuffer()->Pixels(), nullptr, TPngPacking::ppFast);
         } catch (const std::exception& e) {
             std::fprintf(stderr, "launcher: %s\n", e.what());
             status = 1;
