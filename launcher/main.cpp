@@ -17,6 +17,7 @@
 #include "launcher/StartupWork.h"
 #include "launcher/Unit1.h"
 #include "platform/CreateHost.h"
+#include "platform/sdl/TComposeCache.h"
 #include "platform/sdl/TNoBusLaunch.h"
 #include "platform/services/SettingsLocation.h"
 
@@ -52,6 +53,19 @@ std::string ProgramName(int argc, char** argv) {
     const std::string name = argc > 0 && argv[0] ? std::filesystem::path(argv[0]).filename() : "";
     return name.empty() ? "launcher" : name;
 }
+
+// What SDL's start reads from the environment, set before any thread starts
+// and put back once the start-up worker is joined: nothing writes the
+// environment while another thread may read it, and the game gets the
+// environment the launcher was given.
+struct TStartupEnvironment {
+    void Restore() {
+        Bus.Restore();
+        Compose.Restore();
+    }
+    TNoBusLaunch Bus;
+    TComposeCache Compose;
+};
 
 } // namespace
 
@@ -91,9 +105,7 @@ int main(int argc, char** argv) {
                    stdout);
         return 0;
     }
-    // Set before the worker starts and put back once it is joined: nothing
-    // writes the environment while another thread may read it.
-    TNoBusLaunch noBusLaunch;
+    TStartupEnvironment environment;
     // Beside the display's start; joined before the first window.
     TStartupWork work;
     try {
@@ -101,12 +113,12 @@ int main(int argc, char** argv) {
         UseSettingsLocation(ChooseSettingsLocation(Unit1::ClientFile));
         if (options.Action == TLauncherAction::laScreenshot) {
             work.Join();
-            noBusLaunch.Restore();
+            environment.Restore();
             return RunScreenshots(options.ScreenshotDir.c_str());
         }
         SetHost(CreateSdlHost());
         work.Join();
-        noBusLaunch.Restore();
+        environment.Restore();
         return RunLauncher();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "launcher: %s\n", e.what());
