@@ -10,6 +10,7 @@
 
 #include <unistd.h>
 
+#include "ScratchGameFiles.h"
 #include "platform/services/TRegistry.h"
 
 enum class TScratchSettings { None, Configured };
@@ -21,15 +22,9 @@ struct TScratchGame {
         Folder = fs::temp_directory_path() / (name + "-" + std::to_string(getpid()));
         fs::create_directories(Folder);
         fs::current_path(Folder);
-        std::ofstream(Folder / "launch.ini", std::ios::binary)
-            << "[Configura\xe7\xf5"
-               "es]\r\nWebSite=http://site.example/\r\nversao=1.2.3\r\nnome=Bench\r\nlang=0\r\n";
+        std::ofstream(Folder / "launch.ini", std::ios::binary) << ScratchLaunchIni;
         if (settings == TScratchSettings::Configured)
-            std::ofstream(Folder / "registry.reg")
-                << "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Korvan\\Quelm\\Config]\n"
-                   "\"ID\"=\"jogador\"\n\"MusicOnOff\"=dword:00000001\n"
-                   "\"SoundOnOff\"=dword:00000000\n\"ColorDepth\"=dword:00000001\n"
-                   "\"Resolution\"=dword:00000002\n\"VolumeLevel\"=dword:00000007\n";
+            std::ofstream(Folder / "registry.reg") << ScratchConfiguredStore;
         SetRegistryStorePath((Folder / "registry.reg").string());
     }
     ~TScratchGame() {

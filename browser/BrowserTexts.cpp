@@ -12,15 +12,22 @@ struct TTexts {
     const char* MissingFile;
     const char* Refused;
     const char* Certificate;
+    const char* NoLibrary;
     const char* Other; // followed by the transfer library's words
 };
 
 const TTexts kPortuguese = {
-    "Não foi possível abrir a página",         "O servidor não respondeu a tempo.",
-    "Não foi possível conectar ao servidor.",  "A página passa do limite de ",
-    "A página redireciona vezes demais.",      "O servidor respondeu com o erro ",
-    "O arquivo não foi encontrado.",           "Endereços deste tipo não são abertos aqui.",
-    "O certificado do servidor não é válido.", "Erro: ",
+    "Não foi possível abrir a página",
+    "O servidor não respondeu a tempo.",
+    "Não foi possível conectar ao servidor.",
+    "A página passa do limite de ",
+    "A página redireciona vezes demais.",
+    "O servidor respondeu com o erro ",
+    "O arquivo não foi encontrado.",
+    "Endereços deste tipo não são abertos aqui.",
+    "O certificado do servidor não é válido.",
+    "Páginas da rede não podem ser abertas: falta a biblioteca libcurl.",
+    "Erro: ",
 };
 
 const TTexts kEnglish = {
@@ -33,6 +40,7 @@ const TTexts kEnglish = {
     "The file was not found.",
     "Addresses of this kind are not opened here.",
     "The server's certificate is not valid.",
+    "Pages from the net cannot be opened: the libcurl library is missing.",
     "Error: ",
 };
 
@@ -87,6 +95,8 @@ std::string FailureReason(const TFetchResult& result, TBrowserLanguage language,
         return t.Refused;
     case TFetchFailure::ffCertificate:
         return t.Certificate;
+    case TFetchFailure::ffNoLibrary:
+        return t.NoLibrary;
     default:
         return t.Other + result.Detail;
     }

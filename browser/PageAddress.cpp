@@ -13,8 +13,8 @@ std::string Trim(const std::string& s) {
     return s.substr(first, s.find_last_not_of(" \t\r\n") - first + 1);
 }
 
-// The scheme before the first colon; empty for a path. One letter before the
-// colon is a Windows drive, not a scheme.
+} // namespace
+
 std::string SchemeOf(const std::string& s) {
     const size_t colon = s.find(':');
     if (colon == std::string::npos || colon < 2 || !std::isalpha(static_cast<unsigned char>(s[0])))
@@ -29,6 +29,8 @@ std::string SchemeOf(const std::string& s) {
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return scheme;
 }
+
+namespace {
 
 // A path as the path of a file: URL: every byte but the unreserved ones and
 // the slashes percent-encoded.

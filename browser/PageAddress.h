@@ -22,6 +22,10 @@ std::string JoinAddress(const std::string& base, const std::string& reference);
 // The address without its "#fragment".
 std::string WithoutFragment(const std::string& url);
 
+// The scheme before the first colon, in lower case; empty for a path. One
+// letter before the colon is a Windows drive, not a scheme.
+std::string SchemeOf(const std::string& address);
+
 // The local path of a file: URL, percent-escapes decoded; empty for any
 // other address.
 std::string FilePathOf(const std::string& url);

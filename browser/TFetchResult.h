@@ -21,6 +21,7 @@ enum class TFetchFailure {
     ffRefused,
     ffCertificate,
     ffBrokenPicture,
+    ffNoLibrary, // the transfer library for pages from the net cannot be loaded
     ffOther
 };
 

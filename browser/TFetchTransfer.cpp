@@ -1,9 +1,7 @@
 #include "browser/TFetchTransfer.h"
 
-#include <curl/curl.h>
-
-#include "browser/PageCharset.h"
-#include "browser/PictureDecode.h"
+#include "browser/FileFetch.h"
+#include "browser/TCurlLibrary.h"
 
 namespace {
 
@@ -19,34 +17,37 @@ static_assert(CURL_ERROR_SIZE <= 256, "the error buffer must hold the library's 
 } // namespace
 
 TFetchTransfer::~TFetchTransfer() {
-    if (Easy) curl_easy_cleanup(Handle(Easy));
+    if (Easy) FCurl->EasyCleanup(Handle(Easy));
 }
 
-void TFetchTransfer::Begin(int id, const std::string& url, TFetchKind kind,
-                           const TFetchLimits& limits) {
+void TFetchTransfer::Begin(const TCurlLibrary& curl, int id, const std::string& url,
+                           TFetchKind kind, const TFetchLimits& limits) {
+    FCurl = &curl;
     FId = id;
     FUrl = url;
     FKind = kind;
     FLimit = kind == TFetchKind::fkPage ? limits.MaxPageBytes : limits.MaxPictureBytes;
-    CURL* h = curl_easy_init();
+    CURL* h = curl.EasyInit();
     Easy = h;
-    curl_easy_setopt(h, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https,file");
+    const auto set = curl.EasySetopt;
+    set(h, CURLOPT_URL, url.c_str());
+    // File addresses are read without the library (FileFetch).
+    set(h, CURLOPT_PROTOCOLS_STR, "http,https");
     // A page on the net must not lead the pane to the player's own files.
-    curl_easy_setopt(h, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(h, CURLOPT_MAXREDIRS, limits.MaxRedirects);
-    curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.ConnectTimeoutMs));
-    curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, static_cast<long>(limits.TotalTimeoutMs));
-    curl_easy_setopt(h, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(FLimit));
-    curl_easy_setopt(h, CURLOPT_SSL_VERIFYPEER, 1L);
-    curl_easy_setopt(h, CURLOPT_SSL_VERIFYHOST, 2L);
-    curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(h, CURLOPT_ACCEPT_ENCODING, "");
-    curl_easy_setopt(h, CURLOPT_USERAGENT, kUserAgent);
-    curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &TFetchTransfer::Write);
-    curl_easy_setopt(h, CURLOPT_WRITEDATA, this);
-    curl_easy_setopt(h, CURLOPT_ERRORBUFFER, FError);
+    set(h, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    set(h, CURLOPT_FOLLOWLOCATION, 1L);
+    set(h, CURLOPT_MAXREDIRS, limits.MaxRedirects);
+    set(h, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.ConnectTimeoutMs));
+    set(h, CURLOPT_TIMEOUT_MS, static_cast<long>(limits.TotalTimeoutMs));
+    set(h, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(FLimit));
+    set(h, CURLOPT_SSL_VERIFYPEER, 1L);
+    set(h, CURLOPT_SSL_VERIFYHOST, 2L);
+    set(h, CURLOPT_NOSIGNAL, 1L);
+    set(h, CURLOPT_ACCEPT_ENCODING, "");
+    set(h, CURLOPT_USERAGENT, kUserAgent);
+    set(h, CURLOPT_WRITEFUNCTION, &TFetchTransfer::Write);
+    set(h, CURLOPT_WRITEDATA, this);
+    set(h, CURLOPT_ERRORBUFFER, FError);
 }
 
 size_t TFetchTransfer::Write(char* data, size_t size, size_t count, void* self) {
@@ -95,29 +96,18 @@ TFetchResult TFetchTransfer::Finish(int code) {
     r.Url = FUrl;
     r.FinalUrl = FUrl;
     char* effective = nullptr;
-    if (curl_easy_getinfo(Handle(Easy), CURLINFO_EFFECTIVE_URL, &effective) == CURLE_OK &&
+    if (FCurl->EasyGetinfo(Handle(Easy), CURLINFO_EFFECTIVE_URL, &effective) == CURLE_OK &&
         effective)
         r.FinalUrl = effective;
-    curl_easy_getinfo(Handle(Easy), CURLINFO_RESPONSE_CODE, &r.Status);
+    FCurl->EasyGetinfo(Handle(Easy), CURLINFO_RESPONSE_CODE, &r.Status);
     r.Failure = FailureOf(code);
-    r.Detail = FError[0] ? FError : curl_easy_strerror(static_cast<CURLcode>(code));
+    r.Detail = FError[0] ? FError : FCurl->EasyStrerror(static_cast<CURLcode>(code));
     if (r.Failure == TFetchFailure::ffNone && r.Status >= kFirstErrorStatus)
         r.Failure = TFetchFailure::ffHttpStatus;
-    if (r.Failure == TFetchFailure::ffNone) MakeContent(r);
-    return r;
-}
-
-void TFetchTransfer::MakeContent(TFetchResult& r) const {
-    if (FKind == TFetchKind::fkPage) {
+    if (r.Failure == TFetchFailure::ffNone) {
         char* type = nullptr;
-        curl_easy_getinfo(Handle(Easy), CURLINFO_CONTENT_TYPE, &type);
-        r.Text = PageToUtf8(FBody, type ? type : "");
-        return;
+        FCurl->EasyGetinfo(Handle(Easy), CURLINFO_CONTENT_TYPE, &type);
+        MakeFetchedContent(r, FBody, type ? type : "");
     }
-    std::string error;
-    r.Picture = DecodePicture(FBody, error);
-    if (!r.Picture) {
-        r.Failure = TFetchFailure::ffBrokenPicture;
-        r.Detail = error;
-    }
+    return r;
 }

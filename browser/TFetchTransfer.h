@@ -1,11 +1,13 @@
 #pragma once
-// One transfer of the fetcher: the transfer library's handle set up with the
-// limits, the bytes received, and the result made of them when it ends.
+// One transfer of the fetcher from the net: the transfer library's handle set
+// up with the limits, the bytes received, and the result made of them when it ends.
 // Lives on the worker thread only.
 
 #include <string>
 
 #include "browser/TFetchResult.h"
+
+struct TCurlLibrary;
 
 class TFetchTransfer {
 public:
@@ -14,7 +16,8 @@ public:
     TFetchTransfer(const TFetchTransfer&) = delete;
     TFetchTransfer& operator=(const TFetchTransfer&) = delete;
 
-    void Begin(int id, const std::string& url, TFetchKind kind, const TFetchLimits& limits);
+    void Begin(const TCurlLibrary& curl, int id, const std::string& url, TFetchKind kind,
+               const TFetchLimits& limits);
     // The result for the transfer library's code of the ended transfer.
     TFetchResult Finish(int code);
 
@@ -23,8 +26,8 @@ public:
 private:
     static size_t Write(char* data, size_t size, size_t count, void* self);
     TFetchFailure FailureOf(int code) const;
-    void MakeContent(TFetchResult& r) const;
 
+    const TCurlLibrary* FCurl = nullptr;
     int FId = 0;
     TFetchKind FKind = TFetchKind::fkPage;
     std::string FUrl;

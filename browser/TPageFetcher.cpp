@@ -1,23 +1,31 @@
 #include "browser/TPageFetcher.h"
 
-#include <curl/curl.h>
-
 #include <algorithm>
 
+#include "browser/FileFetch.h"
+#include "browser/PageAddress.h"
 #include "browser/TFetchTransfer.h"
 
 namespace {
 
-// How long the worker sleeps when nothing happens; a wake ends it sooner.
-constexpr int kIdlePollMs = 1000;
-
-void InitCurlOnce() {
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
+// How long the worker waits on the net before it looks at new requests; a
+// wake ends the wait sooner.
+constexpr int kTransferPollMs = 1000;
 
 CURLM* Multi(void* p) {
     return static_cast<CURLM*>(p);
+}
+
+TFetchResult FailedAt(int id, const std::string& url, TFetchKind kind, TFetchFailure failure,
+                      const std::string& detail) {
+    TFetchResult r;
+    r.Id = id;
+    r.Kind = kind;
+    r.Url = url;
+    r.FinalUrl = url;
+    r.Failure = failure;
+    r.Detail = detail;
+    return r;
 }
 
 } // namespace
@@ -26,16 +34,15 @@ struct TPageFetcher::TTransfer : TFetchTransfer {
     unsigned Generation = 0;
 };
 
-TPageFetcher::TPageFetcher(const TFetchLimits& limits, std::function<void()> onResult)
-    : FLimits(limits), FOnResult(std::move(onResult)) {
-    InitCurlOnce();
-    FMulti = curl_multi_init();
+TPageFetcher::TPageFetcher(const TFetchLimits& limits, std::function<void()> onResult,
+                           std::string curlFile)
+    : FLimits(limits), FOnResult(std::move(onResult)), FCurlFile(std::move(curlFile)) {
     FWorker = std::thread([this] { Run(); });
 }
 
 TPageFetcher::~TPageFetcher() {
     Stop();
-    curl_multi_cleanup(Multi(FMulti));
+    if (void* multi = FMulti.load()) FCurl->MultiCleanup(Multi(multi));
 }
 
 void TPageFetcher::Stop() {
@@ -45,7 +52,13 @@ void TPageFetcher::Stop() {
 }
 
 void TPageFetcher::Wake() {
-    if (FMulti) curl_multi_wakeup(Multi(FMulti));
+    {
+        std::lock_guard<std::mutex> lock(FLock);
+        FWoken = true;
+    }
+    FWakeUp.notify_one();
+    // FCurl is set before the handle is published, so it is there when the handle is.
+    if (void* multi = FMulti.load()) FCurl->MultiWakeup(Multi(multi));
 }
 
 int TPageFetcher::Fetch(const std::string& url, TFetchKind kind) {
@@ -99,57 +112,113 @@ void TPageFetcher::Deliver(TFetchResult result, unsigned generation) {
 void TPageFetcher::Run() {
     std::vector<TTransfer*> active;
     while (!FStop) {
-        StartTransfers(FMulti, active);
+        StartTransfers(active);
+        if (active.empty()) {
+            WaitForRequests();
+            continue;
+        }
         int running = 0;
-        curl_multi_perform(Multi(FMulti), &running);
-        FinishTransfers(FMulti, active);
-        if (FStop) break;
-        curl_multi_poll(Multi(FMulti), nullptr, 0, kIdlePollMs, nullptr);
+        FCurl->MultiPerform(Multi(FMulti.load()), &running);
+        FinishTransfers(active);
+        if (FStop || active.empty()) continue;
+        FCurl->MultiPoll(Multi(FMulti.load()), nullptr, 0, kTransferPollMs, nullptr);
     }
     for (TTransfer* t : active) {
-        curl_multi_remove_handle(Multi(FMulti), t->Easy);
+        FCurl->MultiRemoveHandle(Multi(FMulti.load()), t->Easy);
         delete t;
     }
 }
 
+// Sleeps, without waking on its own, until a request, a cancel or the stop.
+void TPageFetcher::WaitForRequests() {
+    std::unique_lock<std::mutex> lock(FLock);
+    FWakeUp.wait(lock, [this] { return FStop || FWoken || !FRequests.empty(); });
+    FWoken = false;
+}
+
+void TPageFetcher::TakeRequests(std::deque<TRequest>& requests, unsigned& generation) {
+    std::lock_guard<std::mutex> lock(FLock);
+    requests.swap(FRequests);
+    generation = FGeneration;
+    FWoken = false;
+}
+
 // Takes the new requests and drops the transfers a cancel made stale.
-void TPageFetcher::StartTransfers(void* multi, std::vector<TTransfer*>& active) {
+void TPageFetcher::StartTransfers(std::vector<TTransfer*>& active) {
     std::deque<TRequest> requests;
     unsigned generation;
-    {
-        std::lock_guard<std::mutex> lock(FLock);
-        requests.swap(FRequests);
-        generation = FGeneration;
+    TakeRequests(requests, generation);
+    DropTransfers(active, generation);
+    for (const TRequest& r : requests)
+        if (r.Generation == generation && !FStop) StartOne(r, active);
+}
+
+void TPageFetcher::StartOne(const TRequest& r, std::vector<TTransfer*>& active) {
+    const std::string scheme = SchemeOf(r.Url);
+    if (scheme == "file") {
+        Deliver(FetchFile(r.Id, r.Url, r.Kind, FLimits), r.Generation);
+        return;
     }
+    if (scheme != "http" && scheme != "https") {
+        Deliver(FailedAt(r.Id, r.Url, r.Kind, TFetchFailure::ffRefused, "not fetched: " + scheme),
+                r.Generation);
+        return;
+    }
+    TFetchResult failure = FailedAt(r.Id, r.Url, r.Kind, TFetchFailure::ffNone, "");
+    if (!MakeMulti(failure)) {
+        Deliver(std::move(failure), r.Generation);
+        return;
+    }
+    auto* t = new TTransfer;
+    t->Generation = r.Generation;
+    t->Begin(*FCurl, r.Id, r.Url, r.Kind, FLimits);
+    FCurl->MultiAddHandle(Multi(FMulti.load()), t->Easy);
+    active.push_back(t);
+}
+
+// The transfer library and its handle, at the first address from the net.
+bool TPageFetcher::MakeMulti(TFetchResult& failure) {
+    if (FMulti.load()) return true;
+    std::string error;
+    FCurl = TCurlLibrary::Load(FCurlFile, error);
+    if (!FCurl) {
+        failure.Failure = TFetchFailure::ffNoLibrary;
+        failure.Detail = error;
+        return false;
+    }
+    CURLM* multi = FCurl->MultiInit();
+    if (!multi) {
+        failure.Failure = TFetchFailure::ffOther;
+        failure.Detail = "the transfer library could not start a transfer";
+        return false;
+    }
+    FMulti.store(multi);
+    return true;
+}
+
+void TPageFetcher::DropTransfers(std::vector<TTransfer*>& active, unsigned keptGeneration) {
     for (auto it = active.begin(); it != active.end();) {
-        if ((*it)->Generation == generation) {
+        if ((*it)->Generation == keptGeneration) {
             ++it;
             continue;
         }
-        curl_multi_remove_handle(Multi(multi), (*it)->Easy);
+        FCurl->MultiRemoveHandle(Multi(FMulti.load()), (*it)->Easy);
         delete *it;
         it = active.erase(it);
     }
-    for (const TRequest& r : requests) {
-        if (r.Generation != generation) continue;
-        auto* t = new TTransfer;
-        t->Generation = r.Generation;
-        t->Begin(r.Id, r.Url, r.Kind, FLimits);
-        curl_multi_add_handle(Multi(multi), t->Easy);
-        active.push_back(t);
-    }
 }
 
-void TPageFetcher::FinishTransfers(void* multi, std::vector<TTransfer*>& active) {
+void TPageFetcher::FinishTransfers(std::vector<TTransfer*>& active) {
+    CURLM* multi = Multi(FMulti.load());
     int left = 0;
-    while (CURLMsg* msg = curl_multi_info_read(Multi(multi), &left)) {
+    while (CURLMsg* msg = FCurl->MultiInfoRead(multi, &left)) {
         if (msg->msg != CURLMSG_DONE) continue;
         auto it = std::find_if(active.begin(), active.end(),
                                [msg](TTransfer* t) { return t->Easy == msg->easy_handle; });
         if (it == active.end()) continue;
         TTransfer* t = *it;
         active.erase(it);
-        curl_multi_remove_handle(Multi(multi), t->Easy);
+        FCurl->MultiRemoveHandle(multi, t->Easy);
         TFetchResult result = t->Finish(msg->data.result);
         const unsigned generation = t->Generation;
         delete t;

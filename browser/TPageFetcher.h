@@ -6,10 +6,14 @@
 // turned into UTF-8 and pictures decoded on the worker too.
 //
 // Only http:, https: and file: are fetched, redirects only to http: and
-// https:. Stopping (or destroying) the fetcher ends every transfer at once
-// and joins the worker.
+// https:. File addresses are read directly; the transfer library is loaded
+// by the worker at the first address from the net (TCurlLibrary), and a
+// library that cannot be loaded fails those requests, not the program.
+// Stopping (or destroying) the fetcher ends every transfer at once and joins
+// the worker.
 
 #include <atomic>
+#include <condition_variable>
 #include <deque>
 #include <functional>
 #include <mutex>
@@ -17,11 +21,14 @@
 #include <thread>
 #include <vector>
 
+#include "browser/TCurlLibrary.h"
 #include "browser/TFetchResult.h"
 
 class TPageFetcher {
 public:
-    TPageFetcher(const TFetchLimits& limits, std::function<void()> onResult);
+    // curlFile names the transfer library to load; tests name one that is missing.
+    TPageFetcher(const TFetchLimits& limits, std::function<void()> onResult,
+                 std::string curlFile = TCurlLibrary::DefaultFile);
     ~TPageFetcher();
     TPageFetcher(const TPageFetcher&) = delete;
     TPageFetcher& operator=(const TPageFetcher&) = delete;
@@ -45,20 +52,31 @@ private:
     struct TTransfer;
 
     void Run();
-    void StartTransfers(void* multi, std::vector<TTransfer*>& active);
-    void FinishTransfers(void* multi, std::vector<TTransfer*>& active);
+    void TakeRequests(std::deque<TRequest>& requests, unsigned& generation);
+    void StartTransfers(std::vector<TTransfer*>& active);
+    void StartOne(const TRequest& r, std::vector<TTransfer*>& active);
+    bool MakeMulti(TFetchResult& failure);
+    void FinishTransfers(std::vector<TTransfer*>& active);
+    void DropTransfers(std::vector<TTransfer*>& active, unsigned keptGeneration);
+    void WaitForRequests();
     void Deliver(TFetchResult result, unsigned generation);
     void Wake();
 
     TFetchLimits FLimits;
     std::function<void()> FOnResult;
+    std::string FCurlFile;
     mutable std::mutex FLock;
+    std::condition_variable FWakeUp;   // the worker's sleep while no transfer runs
+    bool FWoken = false;               // under FLock
     std::deque<TRequest> FRequests;    // under FLock
     std::deque<TFetchResult> FResults; // under FLock
     std::vector<int> FPendingIds;      // under FLock
     unsigned FGeneration = 0;          // under FLock
     int FNextId = 1;
     std::atomic<bool> FStop{false};
-    void* FMulti = nullptr; // made before the worker starts, freed after it ends
+    // Made by the worker at the first address from the net (FCurl first), freed
+    // after it ends; the GUI thread only wakes it.
+    const TCurlLibrary* FCurl = nullptr;
+    std::atomic<void*> FMulti{nullptr};
     std::thread FWorker;
 };

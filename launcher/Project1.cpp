@@ -112,7 +112,7 @@ int RunScreenshots(const char* folder, int scale) {
                               static_cast<TCustomForm*>(Form3)}) {
         const std::string path = (dir / (form->Name() + ".png")).string();
         try {
-            WritePng(path, ShownPicture(*form, scale));
+            WritePng(path, ShownPicture(*form, scale), nullptr, TPngPacking::ppFast);
         } catch (const std::exception& e) {
             std::fprintf(stderr, "launcher: %s\n", e.what());
             status = 1;

@@ -1,5 +1,6 @@
 // The launcher program: real windows by default, headless screenshots on request.
 
+#include <malloc.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -20,6 +21,8 @@
 #include "platform/CreateHost.h"
 #include "platform/scaled/DisplayScale.h"
 #include "platform/scaled/TScaledHost.h"
+#include "platform/sdl/TComposeCache.h"
+#include "platform/sdl/TNoBusLaunch.h"
 #include "platform/services/SettingsLocation.h"
 
 namespace {
@@ -64,9 +67,26 @@ std::string ProgramName(int argc, char** argv) {
     return name.empty() ? "launcher" : name;
 }
 
+// What SDL's start reads from the environment, set before any thread starts
+// and put back once the start-up worker is joined: nothing writes the
+// environment while another thread may read it, and the game gets the
+// environment the launcher was given.
+struct TStartupEnvironment {
+    void Restore() {
+        Bus.Restore();
+        Compose.Restore();
+    }
+    TNoBusLaunch Bus;
+    TComposeCache Compose;
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
+    // What the start-up worker allocates is freed or handed to this thread;
+    // in one arena that space is used again instead of holding a second
+    // arena's pages beside the main one.
+    mallopt(M_ARENA_MAX, 1);
     TLauncherOptions options;
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i)
@@ -98,6 +118,7 @@ int main(int argc, char** argv) {
                    stdout);
         return 0;
     }
+    TStartupEnvironment environment;
     // Beside the display's start; joined before the first window.
     TStartupWork work;
     try {
@@ -105,12 +126,14 @@ int main(int argc, char** argv) {
         UseSettingsLocation(ChooseSettingsLocation(Unit1::ClientFile));
         if (options.Action == TLauncherAction::laScreenshot) {
             work.Join();
+            environment.Restore();
             return RunScreenshots(options.ScreenshotDir.c_str(), DisplayScale(options, nullptr));
         }
         std::unique_ptr<IHost> host = CreateSdlHost();
         const int scale = DisplayScale(options, host.get());
         SetHost(WithScale(std::move(host), scale));
         work.Join();
+        environment.Restore();
         // Before the first window, and with no other thread running: the
         // windows draw at the screen's pixels, so that their text is sharp.
         SetGraphicsScale(scale);

@@ -43,13 +43,14 @@ std::vector<uint8_t> PngRows(const TPixels& picture, const uint8_t* alpha) {
 }
 
 void WriteRows(const std::string& path, int w, int h, bool withAlpha,
-               const std::vector<uint8_t>& rows) {
+               const std::vector<uint8_t>& rows, TPngPacking packing = TPngPacking::ppSmall) {
     png_image image;
     std::memset(&image, 0, sizeof image);
     image.version = PNG_IMAGE_VERSION;
     image.width = static_cast<png_uint_32>(w);
     image.height = static_cast<png_uint_32>(h);
     image.format = withAlpha ? PNG_FORMAT_RGBA : PNG_FORMAT_RGB;
+    if (packing == TPngPacking::ppFast) image.flags = PNG_IMAGE_FLAG_FAST;
     const int ok = png_image_write_to_file(&image, path.c_str(), 0, rows.data(), 0, nullptr);
     const std::string message = image.message;
     png_image_free(&image);
@@ -58,7 +59,8 @@ void WriteRows(const std::string& path, int w, int h, bool withAlpha,
 
 } // namespace
 
-void WritePng(const std::string& path, const TPixels& picture, const TRegion* shape) {
+void WritePng(const std::string& path, const TPixels& picture, const TRegion* shape,
+              TPngPacking packing) {
     const int w = picture.Width(), h = picture.Height();
     if (w <= 0 || h <= 0) Fail("Cannot write PNG", path, "the picture is empty");
     std::vector<uint8_t> alpha;
@@ -71,7 +73,8 @@ void WritePng(const std::string& path, const TPixels& picture, const TRegion* sh
                 for (int x = r.Left; x < r.Right; ++x)
                     alpha[static_cast<size_t>(y) * w + x] = 255;
     }
-    WriteRows(path, w, h, shape != nullptr, PngRows(picture, shape ? alpha.data() : nullptr));
+    WriteRows(path, w, h, shape != nullptr, PngRows(picture, shape ? alpha.data() : nullptr),
+              packing);
 }
 
 void WritePngWithAlpha(const std::string& path, const TPixels& picture,

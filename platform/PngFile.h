@@ -9,10 +9,16 @@
 #include "platform/TPixels.h"
 #include "platform/TRegion.h"
 
+// How hard the writer packs: the smallest file, or a quick write at the cost of
+// a somewhat larger one (screenshots, where the compression was most of the
+// run's time).
+enum class TPngPacking { ppSmall, ppFast };
+
 // Writes the picture as PNG. With a shape, pixels outside it are written fully
 // transparent (RGBA); without one the file is plain RGB. Throws
 // std::runtime_error naming the path when the file cannot be written.
-void WritePng(const std::string& path, const TPixels& picture, const TRegion* shape = nullptr);
+void WritePng(const std::string& path, const TPixels& picture, const TRegion* shape = nullptr,
+              TPngPacking packing = TPngPacking::ppSmall);
 // The same with a soft edge: one opacity byte per pixel, row by row (255 opaque).
 void WritePngWithAlpha(const std::string& path, const TPixels& picture,
                        const std::vector<uint8_t>& alpha);

@@ -1,8 +1,33 @@
 #include "platform/TPixels.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <stdexcept>
+
+namespace {
+constexpr size_t kLineAlignment = 64;
+} // namespace
+
+// calloc knows when its memory is fresh from the system and then leaves it
+// unwritten; the block is moved up to the next boundary, and calloc's own
+// pointer kept just below it for the release.
+void* AllocateZeroedLines(size_t bytes) {
+    if (bytes > SIZE_MAX - kLineAlignment) throw std::bad_alloc();
+    void* block = std::calloc(1, bytes + kLineAlignment);
+    if (!block) throw std::bad_alloc();
+    const uintptr_t start = reinterpret_cast<uintptr_t>(block);
+    // calloc's 16-byte alignment leaves at least 16 bytes below the boundary.
+    const uintptr_t aligned = (start + kLineAlignment) & ~uintptr_t{kLineAlignment - 1};
+    void** below = reinterpret_cast<void**>(aligned) - 1;
+    *below = block;
+    return reinterpret_cast<void*>(aligned);
+}
+
+void FreeZeroedLines(void* p) noexcept {
+    if (p) std::free(*(static_cast<void**>(p) - 1));
+}
 
 void TPixels::SetSize(int width, int height) {
     width = std::max(width, 0);
@@ -11,7 +36,8 @@ void TPixels::SetSize(int width, int height) {
     if (static_cast<int64_t>(width) * height > (int64_t{1} << 28))
         throw std::runtime_error("Bitmap too large");
     const int stride = (width * 3 + 63) & ~63;
-    std::vector<uint8_t, TLineAllocator<uint8_t>> data(static_cast<size_t>(stride) * height, 0);
+    // Zero from the allocator: see TLineAllocator.
+    std::vector<uint8_t, TLineAllocator<uint8_t>> data(static_cast<size_t>(stride) * height);
     const int keepRows = std::min(height, FHeight);
     const int keepBytes = std::min(width, FWidth) * 3;
     // A side of 0 leaves no storage; there is nothing to keep then.

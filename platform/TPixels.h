@@ -8,16 +8,28 @@
 #include <cstddef>
 #include <cstdint>
 #include <new>
+#include <utility>
 #include <vector>
 
+// Zeroed storage on 64-byte boundaries, and its release (TPixels.cpp).
+void* AllocateZeroedLines(size_t bytes);
+void FreeZeroedLines(void* p) noexcept;
+
 // Allocates on 64-byte boundaries; copies of a vector using it keep them.
+// The storage comes zeroed from the allocator, and elements made without a
+// value are left as they are: a large picture then lies on fresh pages of the
+// system, which take no memory until they are drawn into (a hidden window's
+// back buffer, say), instead of being written with zeros at once.
 template <class T> struct TLineAllocator {
     using value_type = T;
-    static constexpr std::align_val_t Alignment{64};
     TLineAllocator() = default;
     template <class U> TLineAllocator(const TLineAllocator<U>&) {}
-    T* allocate(size_t n) { return static_cast<T*>(::operator new(n * sizeof(T), Alignment)); }
-    void deallocate(T* p, size_t) { ::operator delete(p, Alignment); }
+    T* allocate(size_t n) { return static_cast<T*>(AllocateZeroedLines(n * sizeof(T))); }
+    void deallocate(T* p, size_t) { FreeZeroedLines(p); }
+    template <class U> void construct(U* p) noexcept { ::new (static_cast<void*>(p)) U; }
+    template <class U, class... TArgs> void construct(U* p, TArgs&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<TArgs>(args)...);
+    }
     template <class U> bool operator==(const TLineAllocator<U>&) const { return true; }
 };
 

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/sdl/TNoBusLaunch.h"
 #include "platform/sdl/X11Window.h"
 
 namespace {
@@ -29,29 +30,6 @@ void SetHints() {
     SDL_SetHint(SDL_HINT_MOUSE_DOUBLE_CLICK_RADIUS, "2");
 }
 
-// Without a session bus there is nothing SDL would ask over D-Bus (input
-// methods, the screen saver), yet libdbus would try to launch one and keep a
-// block it never frees. While SDL starts, the bus address says "disabled:";
-// afterwards the environment is as it was, for the programs the launcher
-// starts. SDL does not try the bus again once it failed.
-class TNoBusLaunch {
-public:
-    TNoBusLaunch() {
-        const char* address = std::getenv(BusVariable);
-        FSet = !address || !*address;
-        if (FSet) setenv(BusVariable, "disabled:", 1);
-    }
-    ~TNoBusLaunch() {
-        if (FSet) unsetenv(BusVariable);
-    }
-    TNoBusLaunch(const TNoBusLaunch&) = delete;
-    TNoBusLaunch& operator=(const TNoBusLaunch&) = delete;
-
-private:
-    static constexpr const char* BusVariable = "DBUS_SESSION_BUS_ADDRESS";
-    bool FSet = false;
-};
-
 constexpr SDL_SystemCursor kSystemCursors[9] = {
     SDL_SYSTEM_CURSOR_ARROW,    SDL_SYSTEM_CURSOR_HAND,    SDL_SYSTEM_CURSOR_IBEAM,
     SDL_SYSTEM_CURSOR_SIZEWE,   SDL_SYSTEM_CURSOR_SIZENS,  SDL_SYSTEM_CURSOR_SIZENWSE,
@@ -61,6 +39,7 @@ constexpr SDL_SystemCursor kSystemCursors[9] = {
 
 TSdlHost::TSdlHost() {
     SetHints();
+    // A no-op when the program set the address before its threads started.
     const TNoBusLaunch noBusLaunch;
     // X11 first (shapes and override-redirect need it; XWayland provides it
     // under Wayland), unless the user chose a driver.

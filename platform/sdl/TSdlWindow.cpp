@@ -80,6 +80,11 @@ void TSdlWindow::Show() {
     // and they leave the keyboard focus where it is.
     if (FKind == TWindowKind::wkNormal || !X11MapWindow(FWindow, true)) SDL_ShowWindow(FWindow);
     FVisible = true;
+    // The first picture was presented before the window was mapped, and the X
+    // server keeps nothing drawn into an unmapped window: sent again now, it
+    // shows at once instead of after the window's first expose has made its
+    // way through the loop (behind a news page's layout, say).
+    if (FPresented) SDL_UpdateWindowSurface(FWindow);
 }
 
 void TSdlWindow::Hide() {
@@ -224,4 +229,5 @@ void TSdlWindow::Present(const TPixels& picture, const TRegion& changed) {
     }
     if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
     SDL_UpdateWindowSurfaceRects(FWindow, sdlRects.data(), static_cast<int>(sdlRects.size()));
+    FPresented = true;
 }

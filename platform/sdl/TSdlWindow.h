@@ -56,6 +56,7 @@ private:
     TWindowKind FKind;
     TRect FBounds;
     bool FVisible = false;
+    bool FPresented = false; // the window's surface holds a picture
     unsigned long FCatcher = 0;
     TCursorShape FCursor = TCursorShape::csArrow;
     std::vector<TPoint> FPendingMoves;

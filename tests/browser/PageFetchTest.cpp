@@ -2,10 +2,15 @@
 // what encoding, and how each kind of failure is told.
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
+#include <sys/stat.h>
+
 #include <condition_variable>
+#include <cstdlib>
 #include <filesystem>
 #include <mutex>
 
+#include "browser/BrowserTexts.h"
 #include "browser/PageAddress.h"
 #include "browser/TPageFetcher.h"
 #include "tests/TempFolder.h"
@@ -29,11 +34,14 @@ protected:
         std::mutex lock;
         std::condition_variable arrived;
         bool done = false;
-        TPageFetcher fetcher(limits, [&] {
-            std::lock_guard<std::mutex> l(lock);
-            done = true;
-            arrived.notify_all();
-        });
+        TPageFetcher fetcher(
+            limits,
+            [&] {
+                std::lock_guard<std::mutex> l(lock);
+                done = true;
+                arrived.notify_all();
+            },
+            CurlFile);
         fetcher.Fetch(url, kind);
         std::unique_lock<std::mutex> l(lock);
         arrived.wait(l, [&] { return done; });
@@ -43,8 +51,10 @@ protected:
         EXPECT_EQ(fetcher.Pending(), 0u);
         return results.empty() ? TFetchResult{} : results[0];
     }
+    std::string FileUrl(const std::string& name) const { return "file://" + (Scratch / name); }
     TTestHttpServer Server;
     TTempFolder Scratch;
+    std::string CurlFile = TCurlLibrary::DefaultFile;
 };
 
 TEST_F(PageFetchTest, PagesArriveAsUtf8InTheirDeclaredOrCustomaryEncoding) {
@@ -125,6 +135,50 @@ TEST_F(PageFetchTest, LocalPagesByRelativePath) {
     const TPageAddress a = ResolvePageAddress("news/index.html", Scratch.Path());
     ASSERT_EQ(a.Kind, TAddressKind::akFile);
     EXPECT_EQ(Fetch(a.Url).Text, "local \xC3\xA9");
+}
+
+TEST_F(PageFetchTest, LocalFilesAreReadWithinTheLimitsAndOnlyWhenRegular) {
+    Scratch.Write("big.html", std::string(5000, 'x'));
+    Scratch.Write("band.png", PngBytes(BandPicture(5, 3, 0x0000FF, 0x00FF00), Scratch.Path()));
+    ASSERT_EQ(mkfifo((Scratch / "pipe.html").c_str(), 0600), 0);
+    TFetchLimits small = Limits();
+    small.MaxPageBytes = 1000;
+    EXPECT_EQ(Fetch(FileUrl("big.html"), TFetchKind::fkPage, small).Failure,
+              TFetchFailure::ffTooLarge);
+    EXPECT_EQ(Fetch(FileUrl("big.html")).Text.size(), 5000u);
+    const TFetchResult picture = Fetch(FileUrl("band.png"), TFetchKind::fkPicture);
+    ASSERT_TRUE(picture.Picture);
+    EXPECT_EQ(picture.Picture->Width(), 5);
+    // A folder, or a pipe that no one writes to, is no page (and does not hold the worker).
+    EXPECT_EQ(Fetch("file://" + Scratch.Path()).Failure, TFetchFailure::ffMissingFile);
+    EXPECT_EQ(Fetch(FileUrl("pipe.html")).Failure, TFetchFailure::ffMissingFile);
+    EXPECT_EQ(Fetch("file://elsewhere/etc/hostname").Failure, TFetchFailure::ffMissingFile);
+}
+
+TEST_F(PageFetchTest, WithoutTheTransferLibraryOnlyPagesFromTheNetFail) {
+    CurlFile = "libcurl-missing.so.4";
+    Server.Route("/page", {200, "", "net"});
+    Scratch.Write("local.html", "local");
+    const TFetchResult web = Fetch(Server.Url("/page"));
+    EXPECT_EQ(web.Failure, TFetchFailure::ffNoLibrary);
+    for (const TBrowserLanguage language :
+         {TBrowserLanguage::blEnglish, TBrowserLanguage::blPortuguese})
+        EXPECT_NE(FailureReason(web, language, Limits()).find("libcurl"), std::string::npos);
+    EXPECT_EQ(Fetch(FileUrl("local.html")).Text, "local");
+}
+
+// The library is loaded at the first page from the net, never for a local
+// one: a start with a local news page does not pay for it.
+TEST_F(PageFetchTest, ALocalPageLeavesTheTransferLibraryUnloaded) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    Scratch.Write("local.html", "local");
+    EXPECT_EXIT(
+        {
+            const bool arrived = Fetch(FileUrl("local.html")).Text == "local";
+            const bool loaded = dlopen(TCurlLibrary::DefaultFile, RTLD_NOW | RTLD_NOLOAD);
+            std::exit(arrived && !loaded ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(PageFetchTest, StoppingEndsASilentTransferAtOnce) {

@@ -20,3 +20,23 @@ TEST(Pixels, RowsStartOnCacheLinesAfterResizeAndCopy) {
                     << "width " << q->Width();
     }
 }
+
+// New pixels are black although the storage is not written when it is made:
+// memory that held a freed picture must come back zeroed all the same.
+TEST(Pixels, NewPixelsAreBlackAlsoInReusedMemory) {
+    for (int w : {3, 354, 1500}) {
+        {
+            TPixels old(w, 40);
+            old.Fill(0xFFFFFF);
+        }
+        TPixels p(w, 40);
+        p.SetPixel(0, 0, 0x123456);
+        p.SetSize(w + 1, 41);
+        EXPECT_EQ(p.Pixel(0, 0), 0x123456u);
+        int nonBlack = 0;
+        for (int y = 0; y < p.Height(); ++y)
+            for (int x = 0; x < p.Width(); ++x)
+                nonBlack += (x || y) && p.Pixel(x, y) != 0;
+        EXPECT_EQ(nonBlack, 0) << "width " << w;
+    }
+}
