@@ -1,6 +1,10 @@
 // The text half of TCanvas: runs of glyphs, backgrounds and text lines.
 // Layout of formatted text is in DrawText.cpp.
 
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
 #include "component/Utf8.h"
 #include "graphics/DrawText.h"
 #include "graphics/TBitmap.h"
@@ -23,6 +27,60 @@ TGlyph Enlarged(const TGlyph& g, int scale) {
                 g.Coverage[static_cast<size_t>(y / scale) * g.Width + x / scale];
     return e;
 }
+
+// Where the sharp glyphs of a run go. Each scale-1 advance is rounded to a
+// whole pixel, the larger glyphs' advances at their own size, so the larger
+// glyphs placed at the scale-1 pen positions bump into the next word where
+// the small ones were rounded down. Instead every word starts where it starts
+// at scale 1 and its glyphs keep their own spacing, pressed together where
+// the word would not fit its scale-1 width: the text's box and every word's
+// place stay as laid out.
+class TSharpSpacing {
+public:
+    TSharpSpacing(TGlyphCache& layout, TGlyphCache& drawn, std::u32string_view run, int scale) {
+        if (scale == 1 || gTextDrawing != TCanvas::tdSharp) return;
+        FOffsets.resize(run.size());
+        int pen = 0; // scale-1 pixels
+        for (size_t start = 0; start < run.size();) {
+            // A word runs to the next space; a space is a word of its own.
+            size_t end = start + 1;
+            if (run[start] != U' ')
+                while (end < run.size() && run[end] != U' ')
+                    ++end;
+            pen += PlaceWord(layout, drawn, run.substr(start, end - start), scale, pen, start);
+            start = end;
+        }
+    }
+    // Device pixels from the run's start to glyph i.
+    int Offset(size_t i) const { return FOffsets[i]; }
+
+private:
+    // Places the word's glyphs from FOffsets[first] on, so that the last one
+    // ends within the scale-1 word's box; returns the word's scale-1 width.
+    int PlaceWord(TGlyphCache& layout, TGlyphCache& drawn, std::u32string_view word, int scale,
+                  int pen, size_t first) {
+        int laid = 0, natural = 0, last = 0;
+        for (size_t k = 0; k < word.size(); ++k) {
+            FOffsets[first + k] = natural;
+            laid += layout.Glyph(word[k]).Advance;
+            last = drawn.Glyph(word[k]).Advance;
+            natural += last;
+        }
+        // From the first glyph's start to the last one's, as drawn and as it
+        // may be at most. A word that fits keeps its own spacing: spread out,
+        // it would look letter-spaced.
+        const int64_t span = natural - last;
+        const int64_t room = std::max<int64_t>(0, static_cast<int64_t>(laid) * scale - last);
+        for (size_t k = 0; k < word.size(); ++k) {
+            int& o = FOffsets[first + k];
+            if (span > room) o = static_cast<int>((o * room + span / 2) / span);
+            o += pen * scale;
+        }
+        return laid;
+    }
+
+    std::vector<int> FOffsets;
+};
 } // namespace
 
 void TCanvas::SetTextDrawing(TTextDrawing drawing) {
@@ -99,15 +157,19 @@ void TCanvas::DrawTextRun(int x, int y, std::u32string_view run, const TRect* cl
     // The pen advances by the scale-1 glyphs, so the text keeps its layout.
     int pen = x + FOrigin.X;
     const int baseline = (y + FOrigin.Y + m.Ascent) * scale;
+    const TSharpSpacing sharp(glyphs, drawn, run, scale);
+    size_t i = 0;
     for (char32_t ch : run) {
         const TGlyph& g = glyphs.Glyph(ch);
         if (scale == 1)
             DrawGlyph(g, pen, baseline, color, limit);
         else if (gTextDrawing == tdSharp)
-            DrawGlyph(drawn.Glyph(ch), pen * scale, baseline, color, limit);
+            DrawGlyph(drawn.Glyph(ch), (x + FOrigin.X) * scale + sharp.Offset(i), baseline, color,
+                      limit);
         else if (gTextDrawing == tdDoubled)
             DrawGlyph(Enlarged(g, scale), pen * scale, baseline, color, limit);
         pen += g.Advance;
+        ++i;
     }
     int width = pen - (x + FOrigin.X);
     if (scale != 1 && gTextDrawing == tdNone) return;

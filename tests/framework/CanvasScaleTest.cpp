@@ -12,6 +12,7 @@
 #include "framework/graphics/Graphics.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TCanvas.h"
+#include "framework/graphics/TGlyphCache.h"
 
 namespace {
 
@@ -187,6 +188,36 @@ TEST(CanvasScale, TextIsLaidOutAsAtScaleOneAndDrawnSharp) {
             finer = finer || p.Pixel(x, y) != p.Pixel(x + 1, y) ||
                     p.Pixel(x, y) != p.Pixel(x, y + 1) || p.Pixel(x, y) != p.Pixel(x + 1, y + 1);
     EXPECT_TRUE(finer);
+}
+
+// Each word of sharp text sits in the box the scale-1 word has: the larger
+// glyphs' own advances would carry a long word into the space after it.
+TEST(CanvasScale, SharpWordsKeepTheirPlacesAndTheSpacesBetweenThem) {
+    const std::u32string text = U"Quelm abriram personagem e mmmmmmmm x";
+    TBitmap two(260, 20, kScale);
+    two.Pixels().Fill(0xFFFFFF);
+    TCanvas& c = *two.Canvas();
+    c.Font()->SetName("Tahoma");
+    c.Font()->SetColor(clBlack);
+    c.Brush()->SetStyle(bsClear);
+    c.DrawTextRun(1, 1, text, nullptr);
+    const TPixels& p = two.Pixels();
+    auto inkInColumns = [&p](int from, int to) {
+        for (int x = from; x < to; ++x)
+            for (int y = 0; y < p.Height(); ++y)
+                if (p.Pixel(x, y) != 0xFFFFFF) return true;
+        return false;
+    };
+    int pen = 1;
+    for (char32_t ch : text) {
+        const int advance = c.Glyphs().Glyph(ch).Advance;
+        if (ch == U' ') {
+            SCOPED_TRACE(pen);
+            // The middle of each scale-1 space, at device pixels, stays clear.
+            EXPECT_FALSE(inkInColumns(pen * kScale + 1, (pen + advance) * kScale - 1));
+        }
+        pen += advance;
+    }
 }
 
 // The bold Tahoma is bold in its bitmap strike at 11 pixels but hardly in

@@ -20,6 +20,7 @@
 #include "controls/TsWebLabel.h"
 #include "framework/forms/TApplication.h"
 #include "framework/forms/TScreen.h"
+#include "framework/graphics/TBitmap.h"
 #include "framework/stdctrls/MessageBox.h"
 #include "framework/stdctrls/TCheckBox.h"
 #include "framework/stdctrls/TComboBox.h"
@@ -49,12 +50,14 @@ protected:
         Host = &InstallHeadlessHost();
         ClearMessageBoxLog();
     }
-    // Starts over on a host whose every pixel is scale x scale device
-    // pixels; the input helpers below then point in device pixels.
+    // Starts over as the program runs on a high-density screen: a host whose
+    // every pixel is scale x scale device pixels, and windows drawn at that
+    // scale; the input helpers below then point in device pixels.
     void UseScale(int scale) {
         auto real = CreateHeadlessHost();
         Host = real.get();
         SetHost(WithScale(std::move(real), scale));
+        SetGraphicsScale(scale);
         Scale = scale;
     }
     // The headless window that shows the form, at device pixels.
@@ -65,6 +68,7 @@ protected:
     }
     void TearDown() override {
         DestroyLauncher();
+        SetGraphicsScale(1);
         SetRegistryStorePath("");
         fs::current_path(OldDir);
     }
