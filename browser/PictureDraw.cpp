@@ -20,7 +20,7 @@ void FillPixels(TBitmap& target, const TRect& r, TColor color, const TRect& clip
 }
 
 void BlendPixels(TBitmap& target, const TRect& r, TColor color, int alpha, const TRect& clip) {
-    const TRect i = DeviceRect(Inside(r, clip, target), target.Scale());
+    const TRect i = ScaleUp(Inside(r, clip, target), target.Scale());
     if (i.IsEmpty() || alpha <= 0) return;
     const int red = color & 0xFF, green = (color >> 8) & 0xFF, blue = (color >> 16) & 0xFF;
     for (int y = i.Top; y < i.Bottom; ++y) {

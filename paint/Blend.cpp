@@ -195,7 +195,7 @@ void MakeGreyExcept(TBitmap* bitmap, TColor key) {
 
 void FillRectColor(TBitmap* bitmap, TRect rect, TColor color) {
     if (!bitmap) return;
-    rect = DeviceRect(rect.Intersect({0, 0, bitmap->Width(), bitmap->Height()}), bitmap->Scale());
+    rect = ScaleUp(rect.Intersect({0, 0, bitmap->Width(), bitmap->Height()}), bitmap->Scale());
     const TsBGR c = SplitColor(ColorToRGB(color));
     for (int y = rect.Top; y < rect.Bottom; ++y)
         FillRow(bitmap->ScanLine(y) + rect.Left * 3, rect.Width(), c);
@@ -210,7 +210,7 @@ void CopyRect(TBitmap* dst, TPoint at, const TBitmap* srcBitmap, TRect r) {
     r = r.Intersect(TRect{0, 0, dst->Width(), dst->Height()}.Offset(-dx, -dy));
     if (r.IsEmpty()) return;
     const int scale = dst->Scale();
-    r = DeviceRect(r, scale);
+    r = ScaleUp(r, scale);
     const size_t bytes = static_cast<size_t>(r.Width()) * 3;
     // Within one bitmap, copy downwards moves bottom rows first. Small
     // pattern tiles make many short rows, so the rows are walked by pointer.

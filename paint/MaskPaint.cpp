@@ -111,7 +111,7 @@ void AlphaCopy(TRect dr, TRect sr, TBitmap* dst, const TBitmap* srcBitmap, int a
     if (w <= 0 || h <= 0 || sr.Top + alphaOffset < 0) return;
     // From here on device pixels; the region is cut by the first of each block.
     const int sc = dst->Scale();
-    dr = DeviceRect(dr, sc), sr = DeviceRect(sr, sc);
+    dr = ScaleUp(dr, sc), sr = ScaleUp(sr, sc);
     w *= sc, h *= sc, alphaOffset *= sc;
     const bool hasOverride = IsColorSet(maskOverride);
     const TsBGR ov = SplitColor(ColorToRGB(maskOverride));

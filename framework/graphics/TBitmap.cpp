@@ -23,24 +23,6 @@ void SetGraphicsScale(int scale) {
     gGraphicsScale = CheckedScale(scale);
 }
 
-TPixels ResamplePixels(const TPixels& pixels, int from, int to) {
-    if (from == to) return pixels;
-    const int w = pixels.Width() / from, h = pixels.Height() / from;
-    TPixels out(w * to, h * to);
-    for (int y = 0; y < h * to; ++y) {
-        const uint8_t* s = pixels.ScanLine(y / to * from);
-        uint8_t* d = out.ScanLine(y);
-        if (y % to != 0) {
-            std::memcpy(d, out.ScanLine(y - 1), static_cast<size_t>(w) * to * 3);
-            continue;
-        }
-        for (int x = 0; x < w; ++x, d += to * 3)
-            for (int k = 0; k < to; ++k)
-                std::memcpy(d + k * 3, s + x * from * 3, 3);
-    }
-    return out;
-}
-
 TBitmap::TBitmap() = default;
 TBitmap::TBitmap(int width, int height, int scale) : FScale(CheckedScale(scale)) {
     SetSize(width, height);

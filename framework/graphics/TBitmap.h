@@ -15,6 +15,7 @@
 
 #include "platform/TPixels.h"
 #include "platform/Types.h"
+#include "platform/scaled/PixelScale.h"
 
 class TCanvas;
 
@@ -75,12 +76,3 @@ private:
     int FScale = 1;
     std::unique_ptr<TCanvas> FCanvas;
 };
-
-// A rectangle of logical pixels as the device pixels it covers.
-inline TRect DeviceRect(const TRect& r, int scale) {
-    return {r.Left * scale, r.Top * scale, r.Right * scale, r.Bottom * scale};
-}
-
-// Resamples pixels from one scale to another by nearest neighbour: doubling
-// each pixel into a block, or taking the first pixel of each block.
-TPixels ResamplePixels(const TPixels& pixels, int from, int to);

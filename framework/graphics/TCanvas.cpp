@@ -204,7 +204,7 @@ void TCanvas::FillArea(const TRect& r, uint32_t pixel, const TRect* limit) {
         if (limit) i = i.Intersect(*limit);
         if (i.IsEmpty()) continue;
         Damaged(i);
-        FillPixels(scale == 1 ? i : DeviceRect(i, scale), pixel);
+        FillPixels(scale == 1 ? i : ScaleUp(i, scale), pixel);
     }
 }
 
@@ -233,7 +233,7 @@ void TCanvas::PlotArea(int x, int y, uint32_t pixel) {
     if (FBitmap->Scale() == 1)
         PutPixel(FBitmap->ScanLine(y) + x * 3, pixel);
     else
-        FillPixels(DeviceRect(area, FBitmap->Scale()), pixel);
+        FillPixels(ScaleUp(area, FBitmap->Scale()), pixel);
 }
 
 TColor TCanvas::Pixel(int x, int y) const {

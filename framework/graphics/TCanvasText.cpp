@@ -123,7 +123,7 @@ void TCanvas::DrawGlyph(const TGlyph& g, int px, int baseline, uint32_t color, c
                       static_cast<int>(color & 0xFF)};
     const int scale = FBitmap->Scale();
     for (const TRect& clip : Clips()) {
-        TRect i = box.Intersect(DeviceRect(clip, scale)).Intersect(limit);
+        TRect i = box.Intersect(ScaleUp(clip, scale)).Intersect(limit);
         if (i.IsEmpty()) continue;
         // The logical pixels that hold changed device pixels.
         Damaged(scale == 1 ? i
@@ -152,8 +152,8 @@ void TCanvas::DrawTextRun(int x, int y, std::u32string_view run, const TRect* cl
     const int scale = FBitmap->Scale();
     TGlyphCache& drawn = scale == 1 ? glyphs : DeviceGlyphs(scale);
     uint32_t color = ColorToPixel(FFont.Color());
-    TRect limit = DeviceRect(
-        clip ? BitmapRect(*clip) : TRect{0, 0, FBitmap->Width(), FBitmap->Height()}, scale);
+    TRect limit =
+        ScaleUp(clip ? BitmapRect(*clip) : TRect{0, 0, FBitmap->Width(), FBitmap->Height()}, scale);
     // The pen advances by the scale-1 glyphs, so the text keeps its layout.
     int pen = x + FOrigin.X;
     const int baseline = (y + FOrigin.Y + m.Ascent) * scale;

@@ -51,19 +51,28 @@ void ScaleUpInto(const TPixels& src, const TRect& r, int scale, TPixels& dst) {
     }
 }
 
-TPixels ScaleUpPixels(const TPixels& src, int scale) {
-    TPixels out(src.Width() * scale, src.Height() * scale);
-    ScaleUpInto(src, TRect{0, 0, src.Width(), src.Height()}, scale, out);
+TPixels ResamplePixels(const TPixels& pixels, int from, int to) {
+    if (from == to) return pixels;
+    const int w = pixels.Width() / from, h = pixels.Height() / from;
+    TPixels out(w * to, h * to);
+    for (int y = 0; y < h * to; ++y) {
+        const uint8_t* s = pixels.ScanLine(y / to * from);
+        uint8_t* d = out.ScanLine(y);
+        if (y % to != 0) {
+            std::memcpy(d, out.ScanLine(y - 1), static_cast<size_t>(w) * to * 3);
+            continue;
+        }
+        for (int x = 0; x < w; ++x, d += to * 3)
+            for (int k = 0; k < to; ++k)
+                std::memcpy(d + k * 3, s + x * from * 3, 3);
+    }
     return out;
 }
 
+TPixels ScaleUpPixels(const TPixels& src, int scale) {
+    return ResamplePixels(src, 1, scale);
+}
+
 TPixels ScaleDownPixels(const TPixels& src, int scale) {
-    TPixels out(src.Width() / scale, src.Height() / scale);
-    for (int y = 0; y < out.Height(); ++y) {
-        const uint8_t* s = src.ScanLine(y * scale);
-        uint8_t* d = out.ScanLine(y);
-        for (int x = 0; x < out.Width(); ++x, s += 3 * scale, d += 3)
-            std::memcpy(d, s, 3);
-    }
-    return out;
+    return ResamplePixels(src, scale, 1);
 }

@@ -23,6 +23,9 @@ TRect ScaleDown(const TRect& r, int scale);
 // Copies the logical rectangle r of src, enlarged, into dst, which is src's
 // size times the scale. r is clipped to src.
 void ScaleUpInto(const TPixels& src, const TRect& r, int scale, TPixels& dst);
+// A picture made at one scale as made at another, by nearest neighbour:
+// each pixel repeated into a block, or the first pixel of each block taken.
+TPixels ResamplePixels(const TPixels& pixels, int from, int to);
 // The whole picture enlarged.
 TPixels ScaleUpPixels(const TPixels& src, int scale);
 // One pixel (the top left one) of every block: the inverse of ScaleUpPixels.
