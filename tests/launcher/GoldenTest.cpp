@@ -10,12 +10,7 @@ using LauncherGolden = HeadlessLauncher;
 TEST_F(LauncherGolden, WindowsMatchTheirGoldenImages) {
     WriteFullIni("0", WriteNewsPage());
     WriteAllSettings();
-    CreateLauncher();
-    Form1->Show();
-    ASSERT_TRUE(Form1->WebBrowser1->WaitUntilLoaded(20'000));
-    Application->ProcessMessages();
-    Click("sButton3");
-    Click("Form1.sButton2");
+    ShowTheThreeWindows();
     ExpectWindowsMatchGoldens(*Host, "launcher-");
 }
 

@@ -60,6 +60,17 @@ protected:
         SetGraphicsScale(scale);
         Scale = scale;
     }
+    // Starts the launcher and opens its three windows as a player first sees
+    // them: the news page loaded, then the options and about dialogs opened
+    // by their buttons.
+    void ShowTheThreeWindows() {
+        CreateLauncher();
+        Form1->Show();
+        EXPECT_TRUE(Form1->WebBrowser1->WaitUntilLoaded(20'000));
+        Application->ProcessMessages();
+        Click("sButton3");
+        Click("Form1.sButton2");
+    }
     // The headless window that shows the form, at device pixels.
     IHostWindow* RealWindow(TCustomForm* form) const {
         if (auto* scaled = dynamic_cast<TScaledWindow*>(form->HostWindow()))

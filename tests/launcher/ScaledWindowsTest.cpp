@@ -29,12 +29,7 @@ protected:
         TCanvas::SetTextDrawing(text);
         WriteFullIni("0", WriteNewsPage());
         WriteAllSettings();
-        CreateLauncher();
-        Form1->Show();
-        EXPECT_TRUE(Form1->WebBrowser1->WaitUntilLoaded(20'000));
-        Application->ProcessMessages();
-        Click("sButton3");
-        Click("Form1.sButton2");
+        ShowTheThreeWindows();
         std::vector<std::unique_ptr<TBitmap>> pictures;
         for (TCustomForm* f : LauncherWindows()) {
             pictures.push_back(std::make_unique<TBitmap>());
@@ -95,12 +90,7 @@ TEST_F(ScaledWindows, TheScalingHostShowsTheWindowsDevicePixels) {
     WriteAllSettings();
     UseScale(kScale);
     SetGraphicsScale(kScale);
-    CreateLauncher();
-    Form1->Show();
-    ASSERT_TRUE(Form1->WebBrowser1->WaitUntilLoaded(20'000));
-    Application->ProcessMessages();
-    Click("sButton3");
-    Click("Form1.sButton2");
+    ShowTheThreeWindows();
     EXPECT_TRUE(Form2->Visible());
     EXPECT_TRUE(Form3->Visible());
     for (TCustomForm* f : LauncherWindows()) {

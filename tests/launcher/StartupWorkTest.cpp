@@ -15,11 +15,6 @@ TEST_F(StartupWork, TheWindowsAfterAWorkerStartMatchTheirGoldenImages) {
     WriteAllSettings();
     TStartupWork work;
     work.Join();
-    CreateLauncher();
-    Form1->Show();
-    ASSERT_TRUE(Form1->WebBrowser1->WaitUntilLoaded(20'000));
-    Application->ProcessMessages();
-    Click("sButton3");
-    Click("Form1.sButton2");
+    ShowTheThreeWindows();
     ExpectWindowsMatchGoldens(*Host, "launcher-");
 }
