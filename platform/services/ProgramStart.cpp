@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "platform/services/ChildEnvironment.h"
 #include "platform/services/CommandLine.h"
 #include "platform/services/FindWine.h"
 #include "platform/services/SettingsLocation.h"
@@ -80,25 +81,6 @@ std::string Quoted(std::string_view s) {
     }
     execve(path, argv, envp);
     ReportToParent(errorPipe, errno);
-}
-
-// This program's environment with the entries of extra in place of those of
-// the same name; null-terminated, pointing into environ and extra.
-std::vector<char*> ChildEnvironment(const std::vector<std::string>& extra) {
-    const auto replaced = [&extra](const char* entry) {
-        for (const std::string& e : extra) {
-            const size_t nameEnd = e.find('=');
-            if (std::strncmp(entry, e.c_str(), nameEnd + 1) == 0) return true;
-        }
-        return false;
-    };
-    std::vector<char*> envp;
-    for (char** e = environ; *e; ++e)
-        if (!replaced(*e)) envp.push_back(*e);
-    for (const std::string& e : extra)
-        envp.push_back(const_cast<char*>(e.c_str()));
-    envp.push_back(nullptr);
-    return envp;
 }
 
 // The program word as a path in the working folder.
@@ -183,7 +165,8 @@ TProgramStart StartDetached(const std::string& path, const std::vector<std::stri
         argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
     // Made before the fork: the child may only call what is safe after one.
-    std::vector<char*> envp = ChildEnvironment(extraEnvironment);
+    std::vector<std::string> environment = MergedEnvironment(extraEnvironment);
+    const std::vector<char*> envp = CStringPointers(environment);
 
     int fds[2];
     if (pipe2(fds, O_CLOEXEC) != 0)

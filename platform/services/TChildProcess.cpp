@@ -7,32 +7,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-extern char** environ;
+#include "platform/services/ChildEnvironment.h"
 
 namespace {
-
-// The launcher's environment with the given entries put in place of those of
-// the same name.
-std::vector<std::string> MergedEnvironment(const std::vector<std::string>& extra) {
-    std::vector<std::string> env(extra);
-    for (char** e = environ; e && *e; ++e) {
-        const std::string_view entry(*e);
-        const std::string_view name = entry.substr(0, entry.find('=') + 1);
-        bool replaced = false;
-        for (const auto& x : extra)
-            replaced = replaced || std::string_view(x).starts_with(name);
-        if (!replaced) env.emplace_back(entry);
-    }
-    return env;
-}
-
-std::vector<char*> Pointers(std::vector<std::string>& strings) {
-    std::vector<char*> out;
-    for (auto& s : strings)
-        out.push_back(s.data());
-    out.push_back(nullptr);
-    return out;
-}
 
 // Runs in the child after fork: only async-signal-safe calls from here on.
 [[noreturn]] void ExecChild(const char* path, char* const* argv, char* const* envp, int outFd,
@@ -70,8 +47,8 @@ TChildProcess::TChildProcess(const std::string& path, const std::vector<std::str
                              const std::vector<std::string>& extraEnv) {
     std::vector<std::string> argStrings(args);
     std::vector<std::string> envStrings = MergedEnvironment(extraEnv);
-    const std::vector<char*> argv = Pointers(argStrings);
-    const std::vector<char*> envp = Pointers(envStrings);
+    const std::vector<char*> argv = CStringPointers(argStrings);
+    const std::vector<char*> envp = CStringPointers(envStrings);
 
     int out[2], errors[2];
     if (pipe2(out, O_CLOEXEC) != 0) {
