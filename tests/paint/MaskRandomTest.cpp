@@ -17,11 +17,7 @@ int Rand(int lo, int hi) {
 }
 
 std::unique_ptr<TBitmap> Noise(int w, int h, int keyShare) {
-    auto b = MakeBitmap(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            b->SetPixel(x, y, Rand(0, 99) < keyShare ? 0xFF00FF : Rand(0, 0xFFFFFF));
-    return b;
+    return ::Noise(Rng, w, h, keyShare);
 }
 
 struct TScene {

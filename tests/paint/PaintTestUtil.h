@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <random>
 #include <string>
 
 #include "framework/graphics/TBitmap.h"
@@ -13,6 +14,16 @@ constexpr TColor kSentinel = 0x123456;
 inline std::unique_ptr<TBitmap> MakeBitmap(int w, int h, TColor fill = kSentinel) {
     auto b = std::make_unique<TBitmap>(w, h);
     b->Pixels().Fill(static_cast<uint32_t>(fill));
+    return b;
+}
+
+// Random pixels; keyShare in a hundred are the see-through colour.
+inline std::unique_ptr<TBitmap> Noise(std::mt19937& rng, int w, int h, int keyShare) {
+    auto rand = [&rng](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    auto b = MakeBitmap(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            b->SetPixel(x, y, rand(0, 99) < keyShare ? 0xFF00FF : rand(0, 0xFFFFFF));
     return b;
 }
 
