@@ -28,7 +28,6 @@
 #include "launcher/Unit3.h"
 #include "platform/CreateHost.h"
 #include "platform/PngFile.h"
-#include "platform/scaled/PixelScale.h"
 #include "platform/scaled/TScaledHost.h"
 #include "skin/TsSkinManager.h"
 #include "skin/folder/SkinFolderLoader.h"
@@ -41,14 +40,6 @@ constexpr unsigned kScreenshotPageWaitMs = 2000;
 
 namespace {
 std::unique_ptr<TApplication> TheApplication;
-
-// The window as the screen shows it: its picture at the scale, enlarged here
-// unless it was drawn at that size.
-TPixels ShownPicture(TCustomForm& form, int scale) {
-    const TPixels& picture = form.BackBuffer()->Pixels();
-    if (scale == 1 || picture.Width() == form.Width() * scale) return picture;
-    return ScaleUpPixels(picture, scale);
-}
 } // namespace
 
 void CreateLauncher() {
@@ -112,7 +103,8 @@ int RunScreenshots(const char* folder, int scale) {
                               static_cast<TCustomForm*>(Form3)}) {
         const std::string path = (dir / (form->Name() + ".png")).string();
         try {
-            WritePng(path, ShownPicture(*form, scale), nullptr, TPngPacking::ppFast);
+            // Drawn at the scale, so the picture is what a screen of that scale shows.
+            WritePng(path, form->BackBuffer()->Pixels(), nullptr, TPngPacking::ppFast);
         } catch (const std::exception& e) {
             std::fprintf(stderr, "launcher: %s\n", e.what());
             status = 1;

@@ -49,3 +49,8 @@ void TScaledWindow::Present(const TPixels& picture, const TRegion& changed) {
 bool TScaledWindow::BeginMoveDrag(TPoint screen) {
     return FInner->BeginMoveDrag(ScaleUp(screen, FScale));
 }
+
+IHostWindow* UnscaledWindow(IHostWindow* window) {
+    auto* scaled = dynamic_cast<TScaledWindow*>(window);
+    return scaled ? &scaled->Inner() : window;
+}

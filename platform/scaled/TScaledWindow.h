@@ -41,3 +41,7 @@ private:
     // the changed parts are enlarged again.
     TPixels FDevice;
 };
+
+// The real host's window that shows a window: the one behind a window of the
+// scaling host, else the window itself.
+IHostWindow* UnscaledWindow(IHostWindow* window);

@@ -72,11 +72,7 @@ protected:
         Click("Form1.sButton2");
     }
     // The headless window that shows the form, at device pixels.
-    IHostWindow* RealWindow(TCustomForm* form) const {
-        if (auto* scaled = dynamic_cast<TScaledWindow*>(form->HostWindow()))
-            return &scaled->Inner();
-        return form->HostWindow();
-    }
+    IHostWindow* RealWindow(TCustomForm* form) const { return UnscaledWindow(form->HostWindow()); }
     void TearDown() override {
         DestroyLauncher();
         SetGraphicsScale(1);

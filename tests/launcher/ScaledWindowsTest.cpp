@@ -89,7 +89,6 @@ TEST_F(ScaledWindows, TheScalingHostShowsTheWindowsDevicePixels) {
     WriteFullIni("0", WriteNewsPage());
     WriteAllSettings();
     UseScale(kScale);
-    SetGraphicsScale(kScale);
     ShowTheThreeWindows();
     EXPECT_TRUE(Form2->Visible());
     EXPECT_TRUE(Form3->Visible());

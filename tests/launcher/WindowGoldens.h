@@ -20,9 +20,7 @@ inline std::vector<TCustomForm*> LauncherWindows() {
 // What the screen shows of the window: the headless window behind it, also
 // when a scaling host stands between.
 inline const TPixels& ShownPixels(THeadlessHost& host, TCustomForm* form) {
-    IHostWindow* window = form->HostWindow();
-    if (auto* scaled = dynamic_cast<TScaledWindow*>(window)) window = &scaled->Inner();
-    return host.Find(window)->Picture();
+    return host.Find(UnscaledWindow(form->HostWindow()))->Picture();
 }
 
 inline void ExpectWindowsMatchGoldens(THeadlessHost& host, const std::string& prefix) {
