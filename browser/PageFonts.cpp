@@ -44,7 +44,7 @@ std::string Unquoted(const std::string& name) {
 }
 
 bool Installed(const std::string& family) {
-    return !TFontEngine::Instance().Resolve(family, 0).Substituted;
+    return TFontEngine::Instance().IsInstalled(family);
 }
 
 std::string FamilyOf(const std::string& name) {

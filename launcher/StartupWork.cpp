@@ -1,13 +1,19 @@
 #include "launcher/StartupWork.h"
 
 #include <exception>
+#include <iterator>
+#include <memory>
+#include <vector>
 
 #include "framework/component/TFormParser.h"
+#include "framework/component/TFormReader.h"
 #include "framework/graphics/TFont.h"
 #include "framework/graphics/TFontEngine.h"
 #include "skin/stored/TsStoredPicture.h"
 
 extern const char Unit1Definition[];
+extern const char Unit2Definition[];
+extern const char Unit3Definition[];
 
 namespace {
 
@@ -18,8 +24,17 @@ constexpr int LauncherFontHeight = -11;
 constexpr TFontStyles LauncherFontStyles[] = {0, fsBold};
 constexpr const char* MainDefinitionFile = "Unit1.dfm";
 
+struct TDefinitionText {
+    const char* File;
+    const char* Text;
+};
+// The main window's first: its stored skin is the most work.
+constexpr TDefinitionText Definitions[] = {{MainDefinitionFile, Unit1Definition},
+                                           {"Unit2.dfm", Unit2Definition},
+                                           {"Unit3.dfm", Unit3Definition}};
+
 // Written by the worker, read after the join.
-std::unique_ptr<TObjectDefinition> MainDefinition;
+std::unique_ptr<TObjectDefinition> Parsed[std::size(Definitions)];
 std::vector<TPredecodedBitmap> MainPictures;
 
 void PredecodeValue(const TValue& v);
@@ -63,20 +78,30 @@ void TStartupWork::Run() {
     // part of start-up that needs no display; the engine keeps what it finds.
     for (const TFontStyles style : LauncherFontStyles)
         TFontEngine::Instance().Cache(LauncherFontName, LauncherFontHeight, style);
-    try {
-        MainDefinition = std::make_unique<TObjectDefinition>(
-            TFormParser::Parse(Unit1Definition, MainDefinitionFile));
-        PredecodeObject(*MainDefinition);
-    } catch (const std::exception&) {
-        MainDefinition.reset();
-        MainPictures.clear();
+    for (size_t i = 0; i < std::size(Definitions); ++i) {
+        try {
+            Parsed[i] = std::make_unique<TObjectDefinition>(
+                TFormParser::Parse(Definitions[i].Text, Definitions[i].File));
+            if (i == 0) PredecodeObject(*Parsed[i]);
+        } catch (const std::exception&) {
+            Parsed[i].reset();
+            if (i == 0) MainPictures.clear();
+        }
     }
 }
 
-std::unique_ptr<TObjectDefinition> TStartupWork::TakeMainDefinition() {
-    return std::move(MainDefinition);
-}
-
-std::vector<TPredecodedBitmap> TStartupWork::TakeMainPictures() {
-    return std::move(MainPictures);
+bool TStartupWork::ReadParsedDefinition(TComponent* form, const std::string& file) {
+    for (size_t i = 0; i < std::size(Definitions); ++i) {
+        if (file != Definitions[i].File || !Parsed[i]) continue;
+        const std::unique_ptr<TObjectDefinition> tree = std::move(Parsed[i]);
+        // The worker's pictures point into the main window's tree: withdrawn
+        // once it is read, or when reading it fails.
+        struct TWithdrawPictures {
+            ~TWithdrawPictures() { OfferPredecodedBitmaps({}); }
+        } withdraw;
+        if (i == 0) OfferPredecodedBitmaps(std::move(MainPictures));
+        TFormReader(form, file).Read(std::move(*tree));
+        return true;
+    }
+    return false;
 }

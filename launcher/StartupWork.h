@@ -1,18 +1,16 @@
 #pragma once
 // The start-up work that needs no display, done on a worker thread while the
 // main thread opens the display (which mostly waits on the X server): finding
-// and opening the launcher's fonts, parsing the main window's definition
-// (text to a tree; the components are made on the main thread) and decoding
-// the bitmaps of its stored skin into plain pixels. It is joined
-// before the first window is made, so the framework's one-thread rule holds
-// for every control.
+// and opening the launcher's fonts, parsing the three windows' definitions
+// (text to trees; the components are made on the main thread) and decoding
+// the bitmaps of the main window's stored skin into plain pixels. It is
+// joined before the first window is made, so the framework's one-thread rule
+// holds for every control.
 
-#include <memory>
+#include <string>
 #include <thread>
-#include <vector>
 
-struct TObjectDefinition;
-struct TPredecodedBitmap;
+class TComponent;
 
 class TStartupWork {
 public:
@@ -29,12 +27,11 @@ public:
     // The work itself, also callable on the calling thread.
     static void Run();
 
-    // The main window's definition as the worker parsed it, once; empty when
-    // no worker ran, it was taken already, or the text did not parse (the
-    // form then reads the text itself and reports what is wrong).
-    static std::unique_ptr<TObjectDefinition> TakeMainDefinition();
-    // The bitmaps of that definition, decoded; for OfferPredecodedBitmaps.
-    static std::vector<TPredecodedBitmap> TakeMainPictures();
+    // Reads a window's definition as the worker parsed it, with the main
+    // window's pictures decoded, once. False when there is none to read: no
+    // worker ran, it was read already, or the text did not parse (the form
+    // then reads its text itself and reports what is wrong).
+    static bool ReadParsedDefinition(TComponent* form, const std::string& file);
 
 private:
     std::thread FWorker;

@@ -8,7 +8,6 @@
 #include "controls/TsStatusBar.h"
 #include "controls/TsWebLabel.h"
 #include "framework/component/SysUtils.h"
-#include "framework/component/TFormReader.h"
 #include "framework/forms/TApplication.h"
 #include "framework/stdctrls/MessageBox.h"
 #include "framework/stdctrls/TButton.h"
@@ -23,7 +22,6 @@
 #include "platform/services/SettingsLocation.h"
 #include "platform/services/TIniFile.h"
 #include "platform/services/WineStartCheck.h"
-#include "skin/stored/TsStoredPicture.h"
 
 extern const char Unit1Definition[];
 
@@ -78,15 +76,7 @@ std::string TForm1::DefinitionText() const {
 
 void TForm1::ReadDefinition() {
     // Parsed ahead on the start-up worker when one ran.
-    if (const auto parsed = TStartupWork::TakeMainDefinition()) {
-        // The worker's pictures point into this tree: withdrawn once it is read.
-        struct TWithdrawPictures {
-            ~TWithdrawPictures() { OfferPredecodedBitmaps({}); }
-        } withdraw;
-        OfferPredecodedBitmaps(TStartupWork::TakeMainPictures());
-        TFormReader(this, DefinitionFileName()).Read(std::move(*parsed));
-    } else
-        TForm::ReadDefinition();
+    if (!TStartupWork::ReadParsedDefinition(this, DefinitionFileName())) TForm::ReadDefinition();
     BindComponent(this, sPanel1, "sPanel1");
     BindComponent(this, WebBrowser1, "WebBrowser1");
     BindComponent(this, sGauge1, "sGauge1");

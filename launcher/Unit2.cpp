@@ -21,6 +21,7 @@
 #include "hints/TsHintManager.h"
 #include "launcher/CenterWindow.h"
 #include "launcher/FormBinding.h"
+#include "launcher/StartupWork.h"
 #include "launcher/TWineApply.h"
 #include "launcher/Unit1.h"
 #include "launcher/WineTexts.h"
@@ -82,7 +83,8 @@ std::string TForm2::DefinitionText() const {
 }
 
 void TForm2::ReadDefinition() {
-    TForm::ReadDefinition();
+    // Parsed ahead on the start-up worker when one ran.
+    if (!TStartupWork::ReadParsedDefinition(this, DefinitionFileName())) TForm::ReadDefinition();
     BindComponent(this, sPanel1, "sPanel1");
     BindComponent(this, sLabel1, "sLabel1");
     BindComponent(this, sEdit1, "sEdit1");

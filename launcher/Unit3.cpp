@@ -6,6 +6,7 @@
 #include "controls/TsWebLabel.h"
 #include "launcher/CenterWindow.h"
 #include "launcher/FormBinding.h"
+#include "launcher/StartupWork.h"
 
 extern const char Unit3Definition[];
 
@@ -29,7 +30,8 @@ std::string TForm3::DefinitionText() const {
 }
 
 void TForm3::ReadDefinition() {
-    TForm::ReadDefinition();
+    // Parsed ahead on the start-up worker when one ran.
+    if (!TStartupWork::ReadParsedDefinition(this, DefinitionFileName())) TForm::ReadDefinition();
     BindComponent(this, sLabel1, "sLabel1");
     BindComponent(this, sWebLabel1, "sWebLabel1");
     BindComponent(this, sWebLabel2, "sWebLabel2");

@@ -3,9 +3,10 @@
 //
 // TFontEngine resolves a family name and style to a file, first among the
 // Windows core fonts that Debian's Wine ships (a small configuration of our
-// own, so that "Tahoma" is the real Tahoma and is found quickly), then
-// through the system's configuration; "MS Sans Serif" and the dialog aliases
-// map to Tahoma.
+// own, so that "Tahoma" is the real Tahoma and is found quickly), then in
+// the installed fonts' folders (read when first needed, without the system's
+// rules), then through the system's configuration; "MS Sans Serif" and the
+// dialog aliases map to Tahoma.
 // When fontconfig answers with another family (silent substitution), the
 // engine falls back to Liberation Sans, then DejaVu Sans, and says so.
 // Caches are made once per font file, height and style and live as long as
@@ -28,6 +29,11 @@ public:
     static TFontEngine& Instance();
 
     TFontMatch Resolve(const std::string& family, TFontStyles style);
+    // Whether a face of the family lies in the Windows fonts' folder or in
+    // the folders where the system and the user install fonts (fontconfig's
+    // substitution rules play no part). Answered without reading the system's
+    // configuration; a family found so is then resolved the same way.
+    bool IsInstalled(const std::string& family);
     // The glyphs of a font at its height; kept for the life of the program.
     TGlyphCache& Cache(const std::string& family, int height, TFontStyles style);
     TGlyphCache& Cache(const TFont& font) {
@@ -44,9 +50,15 @@ private:
     bool MatchIn(FcConfig* config, const std::string& family, TFontStyles style, TFontMatch& out);
     // Reads the system's configuration on first use; null stands for it.
     FcConfig* SystemConfig();
+    static FcConfig* FolderConfig(const std::string& folders);
+    // The installed fonts' folders, read on first use; null if unreadable.
+    FcConfig* InstalledConfig();
 
     FcConfig* FOwnConfig = nullptr;
+    FcConfig* FInstalledConfig = nullptr;
+    bool FInstalledRead = false;
     bool FSystemRead = false;
+    std::map<std::string, bool> FInstalled; // by lower-case family
 
     std::map<std::string, TFontMatch> FMatches;
     std::map<std::string, TGlyphCache*> FByName;
