@@ -1,33 +1,32 @@
 #include "platform/sdl/TSdlHost.h"
 
-#include <SDL2/SDL.h>
-
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <stdexcept>
 #include <string>
 
+#include "platform/sdl/SdlLibrary.h"
 #include "platform/sdl/TNoBusLaunch.h"
 #include "platform/sdl/X11Window.h"
 
 namespace {
 
 void SetHints() {
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    Sdl().SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     // Ctrl+C ends the program as any other; closing the last window is the program's business.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    Sdl().SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    Sdl().SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     // A launcher neither turns the desktop's compositor off nor keeps the screen saver away.
-    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
-    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    Sdl().SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    Sdl().SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     // The first click on an inactive window is a click, and mouse capture is
     // the framework's to ask for.
-    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
-    SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
+    Sdl().SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    Sdl().SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
     // A double click is two clicks within 500 ms and 2 pixels of each other.
-    SDL_SetHint(SDL_HINT_MOUSE_DOUBLE_CLICK_TIME, "500");
-    SDL_SetHint(SDL_HINT_MOUSE_DOUBLE_CLICK_RADIUS, "2");
+    Sdl().SetHint(SDL_HINT_MOUSE_DOUBLE_CLICK_TIME, "500");
+    Sdl().SetHint(SDL_HINT_MOUSE_DOUBLE_CLICK_RADIUS, "2");
 }
 
 constexpr SDL_SystemCursor kSystemCursors[9] = {
@@ -44,23 +43,23 @@ TSdlHost::TSdlHost() {
     // X11 first (shapes and override-redirect need it; XWayland provides it
     // under Wayland), unless the user chose a driver.
     const char* chosen = std::getenv("SDL_VIDEODRIVER");
-    if (!chosen || !*chosen) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-        const std::string x11Error = SDL_GetError();
-        SDL_ResetHint(SDL_HINT_VIDEODRIVER);
+    if (!chosen || !*chosen) Sdl().SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    if (Sdl().InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        const std::string x11Error = Sdl().GetError();
+        Sdl().ResetHint(SDL_HINT_VIDEODRIVER);
         if (chosen && *chosen) throw std::runtime_error("Cannot open a display: " + x11Error);
-        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+        if (Sdl().InitSubSystem(SDL_INIT_VIDEO) != 0)
             throw std::runtime_error("Cannot open a display: " + x11Error);
     }
-    SDL_StartTextInput();
-    FWakeEvent = SDL_RegisterEvents(1);
+    Sdl().StartTextInput();
+    FWakeEvent = Sdl().RegisterEvents(1);
 }
 
 void TSdlHost::Wake() {
     if (FWakeEvent == static_cast<Uint32>(-1)) return;
     SDL_Event event{};
     event.type = FWakeEvent;
-    SDL_PushEvent(&event);
+    Sdl().PushEvent(&event);
 }
 
 TSdlHost::~TSdlHost() {
@@ -68,10 +67,10 @@ TSdlHost::~TSdlHost() {
         w->DetachHost();
     FWindows.clear();
     for (SDL_Cursor*& c : FCursors)
-        if (c) SDL_FreeCursor(c);
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        if (c) Sdl().FreeCursor(c);
+    Sdl().QuitSubSystem(SDL_INIT_VIDEO);
     // The last user of SDL also ends what SDL started beside video (D-Bus).
-    if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SDL_Quit();
+    if (Sdl().WasInit(SDL_INIT_EVERYTHING) == 0) Sdl().Quit();
 }
 
 std::unique_ptr<IHostWindow> TSdlHost::CreateWindow(const TWindowParams& params) {
@@ -86,7 +85,7 @@ void TSdlHost::WindowDestroyed(TSdlWindow* w) {
     FWindows.erase(w->Id());
     std::erase_if(FReady, [w](const TEvent& e) { return e.Window == w; });
     if (FCapture == w) {
-        SDL_CaptureMouse(SDL_FALSE);
+        Sdl().CaptureMouse(SDL_FALSE);
         FCapture = nullptr;
     }
 }
@@ -97,12 +96,12 @@ TSdlWindow* TSdlHost::FindWindow(Uint32 id) const {
 }
 
 uint64_t TSdlHost::Now() const {
-    return SDL_GetTicks64();
+    return Sdl().GetTicks64();
 }
 
 bool TSdlHost::PollEvent(TEvent& e) {
     SDL_Event event;
-    while (FReady.empty() && SDL_PollEvent(&event)) {
+    while (FReady.empty() && Sdl().PollEvent(&event)) {
         // A wake taken here must still end the wait that follows.
         if (event.type == FWakeEvent)
             FWoken = true;
@@ -129,7 +128,7 @@ bool TSdlHost::WaitEvent(TEvent& e, uint64_t deadline) {
             timeout = static_cast<int>(std::min<uint64_t>(deadline - now, INT_MAX));
         }
         SDL_Event event;
-        const int got = SDL_WaitEventTimeout(&event, timeout);
+        const int got = Sdl().WaitEventTimeout(&event, timeout);
         ++FWakeUps;
         if (got && event.type == FWakeEvent) {
             return false; // the caller looks at what was posted
@@ -143,13 +142,13 @@ bool TSdlHost::WaitEvent(TEvent& e, uint64_t deadline) {
 
 TSize TSdlHost::ScreenSize() const {
     SDL_DisplayMode mode;
-    if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return {};
+    if (Sdl().GetDesktopDisplayMode(0, &mode) != 0) return {};
     return {mode.w, mode.h};
 }
 
 TRect TSdlHost::WorkArea() const {
     SDL_Rect r;
-    if (SDL_GetDisplayUsableBounds(0, &r) != 0) {
+    if (Sdl().GetDisplayUsableBounds(0, &r) != 0) {
         const TSize s = ScreenSize();
         return {0, 0, s.cx, s.cy};
     }
@@ -158,7 +157,7 @@ TRect TSdlHost::WorkArea() const {
 
 TPoint TSdlHost::CursorPos() const {
     TPoint p;
-    SDL_GetGlobalMouseState(&p.X, &p.Y);
+    Sdl().GetGlobalMouseState(&p.X, &p.Y);
     return p;
 }
 
@@ -170,21 +169,21 @@ bool TSdlHost::ReadScreen(const TRect& screenRect, TPixels& picture) {
 }
 
 std::string TSdlHost::ClipboardText() const {
-    char* text = SDL_GetClipboardText();
+    char* text = Sdl().GetClipboardText();
     std::string result = text ? text : "";
-    SDL_free(text);
+    Sdl().free(text);
     return result;
 }
 
 void TSdlHost::SetClipboardText(const std::string& utf8) {
-    SDL_SetClipboardText(utf8.c_str());
+    Sdl().SetClipboardText(utf8.c_str());
 }
 
 void TSdlHost::ApplyCursor(TCursorShape shape) {
     const auto index = static_cast<size_t>(shape);
     if (index >= std::size(FCursors)) return;
-    if (!FCursors[index]) FCursors[index] = SDL_CreateSystemCursor(kSystemCursors[index]);
-    if (FCursors[index]) SDL_SetCursor(FCursors[index]);
+    if (!FCursors[index]) FCursors[index] = Sdl().CreateSystemCursor(kSystemCursors[index]);
+    if (FCursors[index]) Sdl().SetCursor(FCursors[index]);
 }
 
 int TSdlHost::ResourceDpi() const {

@@ -1,7 +1,6 @@
 // Translation of SDL events to the host's events.
-#include <SDL2/SDL.h>
-
 #include "platform/sdl/SdlKeys.h"
+#include "platform/sdl/SdlLibrary.h"
 #include "platform/sdl/TSdlHost.h"
 #include "platform/sdl/X11Window.h"
 
@@ -30,8 +29,8 @@ TEvent TSdlHost::MouseEvent(TEventKind kind, TSdlWindow* w, int x, int y) const 
     e.Y = y;
     // The pointer's own screen position: while the framework drags a window,
     // queued events still hold client positions of the window's old place.
-    SDL_GetGlobalMouseState(&e.ScreenX, &e.ScreenY);
-    e.Modifiers = SdlModifiers(static_cast<Uint16>(SDL_GetModState()));
+    Sdl().GetGlobalMouseState(&e.ScreenX, &e.ScreenY);
+    e.Modifiers = SdlModifiers(static_cast<Uint16>(Sdl().GetModState()));
     return e;
 }
 
@@ -114,7 +113,7 @@ void TSdlHost::TranslateCaughtPress(const SDL_Event& event) {
     e.X = press.ScreenX - FCapture->Bounds().Left;
     e.Y = press.ScreenY - FCapture->Bounds().Top;
     e.Button = button;
-    e.Modifiers = SdlModifiers(static_cast<Uint16>(SDL_GetModState()));
+    e.Modifiers = SdlModifiers(static_cast<Uint16>(Sdl().GetModState()));
     FReady.push_back(std::move(e));
 }
 
@@ -127,7 +126,7 @@ void TSdlHost::TranslateWindowEvent(const SDL_WindowEvent& event) {
     case SDL_WINDOWEVENT_ENTER: {
         ApplyCursor(w->Cursor());
         int x = 0, y = 0;
-        SDL_GetMouseState(&x, &y);
+        Sdl().GetMouseState(&x, &y);
         e = MouseEvent(TEventKind::ekMouseEnter, w, x, y);
         break;
     }

@@ -1,11 +1,10 @@
 #include "platform/sdl/TSdlWindow.h"
 
-#include <SDL2/SDL.h>
-
 #include <algorithm>
 #include <stdexcept>
 #include <string>
 
+#include "platform/sdl/SdlLibrary.h"
 #include "platform/sdl/TSdlHost.h"
 #include "platform/sdl/X11Window.h"
 
@@ -52,11 +51,11 @@ TSdlWindow::TSdlWindow(TSdlHost* host, const TWindowParams& params)
     : FHost(host), FKind(params.Kind),
       FBounds(::Bounds(params.Bounds.Left, params.Bounds.Top, std::max(params.Bounds.Width(), 1),
                        std::max(params.Bounds.Height(), 1))) {
-    FWindow = SDL_CreateWindow(params.Title.c_str(), FBounds.Left, FBounds.Top, FBounds.Width(),
-                               FBounds.Height(), WindowFlags(params));
+    FWindow = Sdl().CreateWindow(params.Title.c_str(), FBounds.Left, FBounds.Top, FBounds.Width(),
+                                 FBounds.Height(), WindowFlags(params));
     if (!FWindow)
-        throw std::runtime_error(std::string("Cannot create a window: ") + SDL_GetError());
-    FId = SDL_GetWindowID(FWindow);
+        throw std::runtime_error(std::string("Cannot create a window: ") + Sdl().GetError());
+    FId = Sdl().GetWindowID(FWindow);
     if (FKind == TWindowKind::wkTooltip) X11SetInputTransparent(FWindow);
     FHost->WindowCreated(this);
 }
@@ -64,12 +63,12 @@ TSdlWindow::TSdlWindow(TSdlHost* host, const TWindowParams& params)
 TSdlWindow::~TSdlWindow() {
     SetCapture(false);
     if (FHost) FHost->WindowDestroyed(this);
-    if (FWindow) SDL_DestroyWindow(FWindow);
+    if (FWindow) Sdl().DestroyWindow(FWindow);
 }
 
 void TSdlWindow::DetachHost() {
     FHost = nullptr;
-    if (FWindow) SDL_DestroyWindow(FWindow);
+    if (FWindow) Sdl().DestroyWindow(FWindow);
     FWindow = nullptr;
     FVisible = false;
 }
@@ -78,19 +77,19 @@ void TSdlWindow::Show() {
     if (!FWindow || FVisible) return;
     // Popups and tooltips are override-redirect: mapping them is all it takes,
     // and they leave the keyboard focus where it is.
-    if (FKind == TWindowKind::wkNormal || !X11MapWindow(FWindow, true)) SDL_ShowWindow(FWindow);
+    if (FKind == TWindowKind::wkNormal || !X11MapWindow(FWindow, true)) Sdl().ShowWindow(FWindow);
     FVisible = true;
     // The first picture was presented before the window was mapped, and the X
     // server keeps nothing drawn into an unmapped window: sent again now, it
     // shows at once instead of after the window's first expose has made its
     // way through the loop (behind a news page's layout, say).
-    if (FPresented) SDL_UpdateWindowSurface(FWindow);
+    if (FPresented) Sdl().UpdateWindowSurface(FWindow);
 }
 
 void TSdlWindow::Hide() {
     if (!FWindow || !FVisible) return;
     SetCapture(false);
-    if (FKind == TWindowKind::wkNormal || !X11MapWindow(FWindow, false)) SDL_HideWindow(FWindow);
+    if (FKind == TWindowKind::wkNormal || !X11MapWindow(FWindow, false)) Sdl().HideWindow(FWindow);
     FVisible = false;
 }
 
@@ -106,11 +105,11 @@ void TSdlWindow::SetBounds(const TRect& b) {
     FBounds = TRect{b.Left, b.Top, b.Left + size.cx, b.Top + size.cy};
     if (moved) {
         Remember(FPendingMoves, TPoint{b.Left, b.Top});
-        SDL_SetWindowPosition(FWindow, b.Left, b.Top);
+        Sdl().SetWindowPosition(FWindow, b.Left, b.Top);
     }
     if (sized) {
         Remember(FPendingSizes, size);
-        SDL_SetWindowSize(FWindow, size.cx, size.cy);
+        Sdl().SetWindowSize(FWindow, size.cx, size.cy);
     }
 }
 
@@ -130,7 +129,7 @@ bool TSdlWindow::NoteResized(TSize s) {
 }
 
 void TSdlWindow::SetTitle(const std::string& utf8) {
-    if (FWindow) SDL_SetWindowTitle(FWindow, utf8.c_str());
+    if (FWindow) Sdl().SetWindowTitle(FWindow, utf8.c_str());
 }
 
 void TSdlWindow::SetShape(const TRegion* shape) {
@@ -140,7 +139,7 @@ void TSdlWindow::SetShape(const TRegion* shape) {
 
 void TSdlWindow::SetCursor(TCursorShape shape) {
     FCursor = shape;
-    if (FHost && FWindow && (SDL_GetMouseFocus() == FWindow || FHost->CaptureWindow() == this))
+    if (FHost && FWindow && (Sdl().GetMouseFocus() == FWindow || FHost->CaptureWindow() == this))
         FHost->ApplyCursor(shape);
 }
 
@@ -151,13 +150,13 @@ void TSdlWindow::SetCapture(bool on) {
         // presses on the bare desktop, which must close a popup.
         if (FKind != TWindowKind::wkNormal && !FCatcher) FCatcher = X11ShowPressCatcher(FWindow);
         // Fails when the pointer is elsewhere; the capture is then simply not had.
-        if (!FCatcher) SDL_CaptureMouse(SDL_TRUE);
+        if (!FCatcher) Sdl().CaptureMouse(SDL_TRUE);
         FHost->SetCaptureWindow(this);
     } else if (FHost->CaptureWindow() == this) {
         if (FCatcher)
             X11HidePressCatcher(FWindow, FCatcher);
         else
-            SDL_CaptureMouse(SDL_FALSE);
+            Sdl().CaptureMouse(SDL_FALSE);
         FCatcher = 0;
         FHost->SetCaptureWindow(nullptr);
     }
@@ -165,15 +164,15 @@ void TSdlWindow::SetCapture(bool on) {
 
 void TSdlWindow::Activate() {
     if (!FWindow || !FVisible) return;
-    SDL_RaiseWindow(FWindow);
+    Sdl().RaiseWindow(FWindow);
     // Without a window manager nobody else hands out the keyboard focus.
-    SDL_SetWindowInputFocus(FWindow);
+    Sdl().SetWindowInputFocus(FWindow);
 }
 
 void TSdlWindow::Minimize() {
     if (!FWindow || !FVisible) return;
     if (X11WindowManagerRuns(FWindow)) {
-        SDL_MinimizeWindow(FWindow);
+        Sdl().MinimizeWindow(FWindow);
         return;
     }
     // Nothing would give an iconified window back: it is hidden instead.
@@ -203,8 +202,8 @@ void CopyRect(const TPixels& picture, const TRect& r, SDL_Surface* s) {
         }
         return;
     }
-    SDL_ConvertPixels(r.Width(), r.Height(), SDL_PIXELFORMAT_BGR24, src, picture.Stride(), format,
-                      dst, s->pitch);
+    Sdl().ConvertPixels(r.Width(), r.Height(), SDL_PIXELFORMAT_BGR24, src, picture.Stride(), format,
+                        dst, s->pitch);
 }
 
 } // namespace
@@ -212,9 +211,9 @@ void CopyRect(const TPixels& picture, const TRect& r, SDL_Surface* s) {
 void TSdlWindow::Present(const TPixels& picture, const TRegion& changed) {
     if (!FWindow) return;
     // The surface follows the window's size; a resize made it anew.
-    SDL_Surface* surface = SDL_GetWindowSurface(FWindow);
+    SDL_Surface* surface = Sdl().GetWindowSurface(FWindow);
     if (!surface)
-        throw std::runtime_error(std::string("Cannot draw into the window: ") + SDL_GetError());
+        throw std::runtime_error(std::string("Cannot draw into the window: ") + Sdl().GetError());
     TRegion area(changed);
     area.Intersect(
         TRect{0, 0, std::min(picture.Width(), surface->w), std::min(picture.Height(), surface->h)});
@@ -222,12 +221,12 @@ void TSdlWindow::Present(const TPixels& picture, const TRegion& changed) {
     const std::vector<TRect> rects = area.Rects();
     std::vector<SDL_Rect> sdlRects;
     sdlRects.reserve(rects.size());
-    if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
+    if (SDL_MUSTLOCK(surface)) Sdl().LockSurface(surface);
     for (const TRect& r : rects) {
         CopyRect(picture, r, surface);
         sdlRects.push_back(SDL_Rect{r.Left, r.Top, r.Width(), r.Height()});
     }
-    if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
-    SDL_UpdateWindowSurfaceRects(FWindow, sdlRects.data(), static_cast<int>(sdlRects.size()));
+    if (SDL_MUSTLOCK(surface)) Sdl().UnlockSurface(surface);
+    Sdl().UpdateWindowSurfaceRects(FWindow, sdlRects.data(), static_cast<int>(sdlRects.size()));
     FPresented = true;
 }

@@ -1,8 +1,8 @@
 #include "platform/sdl/X11Window.h"
 
 #include "platform/scaled/DisplayScale.h"
+#include "platform/sdl/SdlLibrary.h"
 
-#include <SDL2/SDL_syswm.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/shape.h>
 
@@ -17,7 +17,7 @@ namespace {
 bool NativeHandle(SDL_Window* window, Display*& display, Window& handle) {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
-    if (!window || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
+    if (!window || !Sdl().GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
         return false;
     display = info.info.x11.display;
     handle = info.info.x11.window;
@@ -232,7 +232,7 @@ unsigned long X11ShowPressCatcher(SDL_Window* popup) {
     XConfigureWindow(display, catcher, CWSibling | CWStackMode, &below);
     XMapWindow(display, catcher);
     XFlush(display);
-    SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
+    Sdl().EventState(SDL_SYSWMEVENT, SDL_ENABLE);
     return catcher;
 }
 
@@ -240,7 +240,7 @@ void X11HidePressCatcher(SDL_Window* popup, unsigned long catcher) {
     Display* display = nullptr;
     Window handle = 0;
     if (!catcher || !NativeHandle(popup, display, handle)) return;
-    SDL_EventState(SDL_SYSWMEVENT, SDL_DISABLE);
+    Sdl().EventState(SDL_SYSWMEVENT, SDL_DISABLE);
     XDestroyWindow(display, catcher);
     XFlush(display);
 }

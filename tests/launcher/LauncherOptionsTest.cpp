@@ -130,6 +130,19 @@ TEST(LauncherOptions, GameDirRunsTheLauncherForAGameElsewhere) {
     EXPECT_FALSE(fs::exists(start + "/x"));
 }
 
+TEST(LauncherOptions, ScreenshotsNeverLoadTheWindowLibrary) {
+    TTempFolder scratch;
+    const std::string game = scratch / "game";
+    WriteGame(game);
+    // The dynamic loader lists every library it opens.
+    const TEnvironment env = {{"QUELM_REGISTRY", game + "/registry.reg"}, {"LD_DEBUG", "files"}};
+    const TRunResult shot = RunProgram({BuiltLauncher(), "--screenshot", "shots"}, game, env);
+    ASSERT_EQ(shot.Status, 0) << shot.Err;
+    EXPECT_NE(shot.Err.find("libfreetype"), std::string::npos) << "the loader said nothing";
+    EXPECT_EQ(shot.Err.find("libSDL2"), std::string::npos);
+    EXPECT_TRUE(fs::exists(game + "/shots/Form1.png"));
+}
+
 TEST(LauncherOptions, ScaleFromTheCommandLineOrTheEnvironmentEnlargesTheScreenshots) {
     TTempFolder scratch;
     const std::string game = scratch / "game";
