@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -39,6 +40,8 @@ pid_t Spawn(const TStartupProgram& p, const std::string& display) {
         dup2(quiet, STDOUT_FILENO);
         dup2(quiet, STDERR_FILENO);
     }
+    if (p.Gid >= 0 && (setgroups(0, nullptr) != 0 || setgid(p.Gid) != 0)) _exit(126);
+    if (p.Uid >= 0 && setuid(p.Uid) != 0) _exit(126);
     if (!display.empty()) setenv("DISPLAY", display.c_str(), 1);
     for (const std::string& e : p.Environment)
         putenv(const_cast<char*>(e.c_str()));

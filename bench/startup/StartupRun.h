@@ -11,6 +11,9 @@ struct TStartupProgram {
     std::vector<std::string> Command;     // the first entry is the program's path
     std::vector<std::string> Environment; // NAME=value added to ours
     std::string Folder;                   // where it runs
+    // The account it runs as; negative for ours.
+    int Uid = -1;
+    int Gid = -1;
 };
 
 struct TStartupSample {
