@@ -1,10 +1,12 @@
 #include "launcher/StartupWork.h"
 
+#include <cstring>
 #include <exception>
 
 #include "framework/component/TFormParser.h"
 #include "framework/graphics/TFont.h"
 #include "framework/graphics/TFontEngine.h"
+#include "platform/services/ReadOnlyPages.h"
 #include "skin/stored/TsStoredPicture.h"
 
 extern const char Unit1Definition[];
@@ -67,6 +69,9 @@ void TStartupWork::Run() {
         MainDefinition = std::make_unique<TObjectDefinition>(
             TFormParser::Parse(Unit1Definition, MainDefinitionFile));
         PredecodeObject(*MainDefinition);
+        // The text (the stored skin's pictures in hex make most of it) is
+        // not read again once parsed: its pages need not stay in memory.
+        ForgetReadOnlyPages(Unit1Definition, std::strlen(Unit1Definition));
     } catch (const std::exception&) {
         MainDefinition.reset();
         MainPictures.clear();
