@@ -35,8 +35,7 @@ void PredecodeProps(const std::vector<TPropertyAssignment>& props) {
 // that is no bitmap is left for the reader.
 void PredecodeValue(const TValue& v) {
     if (v.Kind == TValueKind::vkBinary) {
-        TPredecodedBitmap picture;
-        if (PredecodeBitmap(v.Bytes, picture)) MainPictures.push_back(std::move(picture));
+        PredecodeBitmap(v.Bytes, MainPictures);
     }
     for (const auto& item : v.CollectionItems)
         PredecodeProps(item);
