@@ -165,12 +165,21 @@ void TWebBrowser::Paint() {
     DrawSunkenEdge(c, r);
     const TRect page = PageRect();
     if (page.IsEmpty()) return;
-    if (FPaintState.Stale || FPagePicture.Width() != page.Width() ||
-        FPagePicture.Height() != page.Height()) {
-        FPagePicture.SetSize(page.Width(), page.Height());
-        FView.Paint(FPagePicture, TRect{0, 0, page.Width(), page.Height()}, ScrollTop());
-        FPaintState.Stale = false;
+    if (FView.HasPage()) {
+        if (FPaintState.Stale || FPagePicture.Width() != page.Width() ||
+            FPagePicture.Height() != page.Height()) {
+            FPagePicture.SetSize(page.Width(), page.Height());
+            FView.Paint(FPagePicture, TRect{0, 0, page.Width(), page.Height()}, ScrollTop());
+            FPaintState.Stale = false;
+        }
+        c.Draw(page.Left, page.Top, FPagePicture);
+    } else {
+        // Without a page (none configured, or not come yet) the pane is the
+        // white that the page picture would hold: no picture is kept for it.
+        FPagePicture.SetSize(0, 0);
+        c.Brush()->SetStyle(bsSolid);
+        c.Brush()->SetColor(clWhite);
+        c.FillRect(page);
     }
-    c.Draw(page.Left, page.Top, FPagePicture);
     if (FScroll.Needed()) PaintPaneScrollBar(c, FScroll);
 }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <malloc.h>
 
 #include "browser/TWebBrowser.h"
 #include "controls/TsButton.h"
@@ -77,6 +78,11 @@ void DestroyLauncher() {
 
 int RunLauncher() {
     CreateLauncher();
+    // What start-up freed (the worker's definition tree above all) lies in
+    // holes between blocks that stay, made meanwhile by the display and the
+    // fonts in the same arena; its pages are given back before the first
+    // paint, whose large pictures would otherwise be placed beside them.
+    malloc_trim(0);
     Application->Run();
     DestroyLauncher();
     return 0;

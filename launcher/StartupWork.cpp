@@ -1,5 +1,6 @@
 #include "launcher/StartupWork.h"
 
+#include <cstring>
 #include <exception>
 #include <iterator>
 #include <memory>
@@ -9,6 +10,7 @@
 #include "framework/component/TFormReader.h"
 #include "framework/graphics/TFont.h"
 #include "framework/graphics/TFontEngine.h"
+#include "platform/services/ReadOnlyPages.h"
 #include "skin/stored/TsStoredPicture.h"
 
 extern const char Unit1Definition[];
@@ -48,8 +50,7 @@ void PredecodeProps(const std::vector<TPropertyAssignment>& props) {
 // that is no bitmap is left for the reader.
 void PredecodeValue(const TValue& v) {
     if (v.Kind == TValueKind::vkBinary) {
-        TPredecodedBitmap picture;
-        if (PredecodeBitmap(v.Bytes, picture)) MainPictures.push_back(std::move(picture));
+        PredecodeBitmap(v.Bytes, MainPictures);
     }
     for (const auto& item : v.CollectionItems)
         PredecodeProps(item);
@@ -82,7 +83,11 @@ void TStartupWork::Run() {
         try {
             Parsed[i] = std::make_unique<TObjectDefinition>(
                 TFormParser::Parse(Definitions[i].Text, Definitions[i].File));
-            if (i == 0) PredecodeObject(*Parsed[i]);
+            if (i > 0) continue;
+            PredecodeObject(*Parsed[i]);
+            // The text (the stored skin's pictures in hex make most of it) is
+            // not read again once parsed: its pages need not stay in memory.
+            ForgetReadOnlyPages(Definitions[i].Text, std::strlen(Definitions[i].Text));
         } catch (const std::exception&) {
             Parsed[i].reset();
             if (i == 0) MainPictures.clear();

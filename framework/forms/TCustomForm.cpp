@@ -38,7 +38,6 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
     FWidth = 320;
     FHeight = 240;
     FNormalBounds = BoundsRect();
-    FBackBuffer.SetSize(FWidth, FHeight);
     TopLevels().push_back(this);
     if (Screen && IsFormWindow()) Screen->AddForm(this);
     RecalcNonClient();
@@ -181,12 +180,19 @@ bool TCustomForm::Active() const {
 
 void TCustomForm::BoundsChanged(const TRect& old) {
     if (old.Width() != FWidth || old.Height() != FHeight) {
-        FBackBuffer.SetSize(FWidth, FHeight);
+        // A buffer not made yet is made at the new size when first used; the
+        // sizes a definition passes through while it is read cost nothing.
+        if (!FBackBuffer.Empty()) FBackBuffer.SetSize(FWidth, FHeight);
         FPresentRgn.Union(Rect(0, 0, FWidth, FHeight));
     }
     if (FWindowState == wsNormal) FNormalBounds = BoundsRect();
     TWinControl::BoundsChanged(old);
     if (FHostWindow && !FSyncingFromHost) FHostWindow->SetBounds(BoundsRect());
+}
+
+TBitmap* TCustomForm::BackBuffer() {
+    if (FBackBuffer.Empty()) FBackBuffer.SetSize(FWidth, FHeight);
+    return &FBackBuffer;
 }
 
 void TCustomForm::WindowRgnChanged() {

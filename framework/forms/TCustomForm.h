@@ -124,7 +124,9 @@ public:
     void SelectFirst();
 
     // --- painting and host ---------------------------------------------------
-    TBitmap* BackBuffer() { return &FBackBuffer; }
+    // The window's picture, at the window's size; made at the first use, so
+    // that a window that was never shown holds no pixels.
+    TBitmap* BackBuffer();
     IHostWindow* HostWindow() const { return FHostWindow.get(); }
     void AddPresentRegion(const TRegion& r) { FPresentRgn.Union(r); }
     bool PresentPending() const { return !FPresentRgn.IsEmpty(); }

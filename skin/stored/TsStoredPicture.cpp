@@ -1,5 +1,6 @@
 #include "skin/stored/TsStoredPicture.h"
 
+#include <algorithm>
 #include <string>
 
 #include "framework/component/PropertyHelpers.h"
@@ -24,30 +25,37 @@ constexpr size_t PictureCountSize = 4;
 // of the main window's read; only the main thread uses it.
 std::vector<TPredecodedBitmap> Predecoded;
 
-bool TakePredecoded(const std::vector<uint8_t>& data, TPixels& pixels) {
+std::shared_ptr<TBitmap> TakePredecoded(const std::vector<uint8_t>& data) {
     for (TPredecodedBitmap& p : Predecoded)
         if (p.Data == data.data() && p.Size == data.size() && p.Data) {
-            pixels = std::move(p.Pixels);
             p.Data = nullptr;
-            return true;
+            return std::move(p.Picture);
         }
-    return false;
+    return nullptr;
 }
 
 } // namespace
 
-bool PredecodeBitmap(const std::vector<uint8_t>& data, TPredecodedBitmap& out) {
+bool PredecodeBitmap(const std::vector<uint8_t>& data, std::vector<TPredecodedBitmap>& decoded) {
     if (data.size() <= PictureCountSize) return false;
     const uint32_t count =
         data[0] | (data[1] << 8) | (data[2] << 16) | (static_cast<uint32_t>(data[3]) << 24);
     if (count != data.size() - PictureCountSize) return false;
-    try {
-        out.Pixels = DecodeBmp(data.data() + PictureCountSize, count);
-    } catch (const EInvalidGraphic&) {
-        return false;
+    std::shared_ptr<TBitmap> picture;
+    for (const TPredecodedBitmap& p : decoded)
+        if (p.Size == data.size() && std::equal(data.begin(), data.end(), p.Data)) {
+            picture = p.Picture;
+            break;
+        }
+    if (!picture) {
+        picture = std::make_shared<TBitmap>();
+        try {
+            picture->Pixels() = DecodeBmp(data.data() + PictureCountSize, count);
+        } catch (const EInvalidGraphic&) {
+            return false;
+        }
     }
-    out.Data = data.data();
-    out.Size = data.size();
+    decoded.push_back({data.data(), data.size(), std::move(picture)});
     return true;
 }
 
@@ -92,8 +100,7 @@ const TClassInfo* TsStoredBitmap::StaticClassInfo() {
         "TBitmap", nullptr,
         {Prop<TsStoredBitmap>("Data", [](TsStoredBitmap& b, const TValue& v, TReadContext& ctx) {
             const std::vector<uint8_t>& data = ValueToBytes(v, ctx);
-            auto decoded = std::make_shared<TBitmap>();
-            if (TakePredecoded(data, decoded->Pixels())) {
+            if (std::shared_ptr<TBitmap> decoded = TakePredecoded(data)) {
                 b.FBitmap = std::move(decoded);
                 return;
             }

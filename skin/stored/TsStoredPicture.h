@@ -21,15 +21,20 @@ std::vector<uint8_t> PackPictureData(const std::vector<uint8_t>& file);
 
 // A bitmap's Data value decoded ahead, on the start-up worker, while no
 // component exists yet: Data and Size say which value of the parsed
-// definition it came from, so that reading that value takes the pixels.
+// definition it came from, so that reading that value takes the picture.
+// Values with the same bytes (a stored skin may hold one bitmap twice) share
+// one picture, and so do the stored bitmaps read from them: the first change
+// to one copies it (TsStoredBitmap::Bitmap).
 struct TPredecodedBitmap {
     const uint8_t* Data = nullptr;
     size_t Size = 0;
-    TPixels Pixels;
+    std::shared_ptr<TBitmap> Picture;
 };
-// Decodes a Data value that holds a BMP file; false when it does not (the
-// reader then meets it and reports what is wrong). Touches no shared state.
-bool PredecodeBitmap(const std::vector<uint8_t>& data, TPredecodedBitmap& out);
+// Decodes a Data value that holds a BMP file and adds it to decoded, sharing
+// the picture of an earlier value with the same bytes; false when it holds no
+// BMP file (the reader then meets it and reports what is wrong). Touches no
+// shared state.
+bool PredecodeBitmap(const std::vector<uint8_t>& data, std::vector<TPredecodedBitmap>& decoded);
 // Hands decoded values to the reader on the main thread; an empty list
 // withdraws those not taken.
 void OfferPredecodedBitmaps(std::vector<TPredecodedBitmap> bitmaps);

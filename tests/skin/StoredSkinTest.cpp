@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/component/EReadError.h"
+#include "framework/component/TFormParser.h"
 #include "framework/component/TFormReader.h"
 #include "platform/BmpDecoder.h"
 #include "skin/SkinState.h"
@@ -236,6 +237,43 @@ TEST_F(StoredSkins, LoadedSkinSharesStoredPicturesUntilOneChanges) {
     s.Images()->Items(0)->Image()->Bitmap().SetSize(1, 1);
     ExpectPicture(*SkinMasterBitmap);
     ExpectPicture(*SkinMasks[0].Bmp);
+    EXPECT_EQ(stored.MasterBitmap()->Bitmap().Pixel(0, 0), 0x123456);
+}
+
+// Read from a definition whose bitmaps were decoded ahead, as the program's
+// start does: the picture the skin stores twice is decoded once and shared,
+// and changing one copy leaves the other and the loaded skin as they were.
+TEST_F(StoredSkins, PicturesDecodedAheadShareUntilOneChanges) {
+    TObjectDefinition def = TFormParser::Parse("object Holder: TComponent\n"
+                                               "  object sSkinManager1: TsSkinManager\n" +
+                                                   HandWritten() + "  end\nend\n",
+                                               "Skin.dfm");
+    std::vector<TPredecodedBitmap> decoded;
+    const auto predecode = [&](const auto& self,
+                               const std::vector<TPropertyAssignment>& props) -> void {
+        for (const TPropertyAssignment& a : props) {
+            if (a.Value.Kind == TValueKind::vkBinary) PredecodeBitmap(a.Value.Bytes, decoded);
+            for (const auto& item : a.Value.CollectionItems)
+                self(self, item);
+        }
+    };
+    predecode(predecode, def.Children.at(0).Props);
+    ASSERT_EQ(decoded.size(), 2u); // the JPEG pattern is left to the reader
+    EXPECT_EQ(decoded[0].Picture, decoded[1].Picture);
+    OfferPredecodedBitmaps(std::move(decoded));
+    TFormReader(FRoot.get(), "Skin.dfm").Read(std::move(def));
+    OfferPredecodedBitmaps({});
+
+    auto* m = static_cast<TsSkinManager*>(FRoot->FindComponent("sSkinManager1"));
+    ASSERT_TRUE(m);
+    TsStoredSkin& s = *m->InternalSkins()->Items(0);
+    const TsStoredSkin& stored = s;
+    const TsSkinImage& image = *stored.Images()->Items(0);
+    EXPECT_EQ(&stored.MasterBitmap()->Bitmap(), &image.Image()->Bitmap());
+    ExpectPicture(image.Image()->Bitmap());
+    s.MasterBitmap()->Bitmap().SetPixel(0, 0, 0x123456);
+    ExpectPicture(image.Image()->Bitmap());
+    ExpectPicture(*SkinMasterBitmap);
     EXPECT_EQ(stored.MasterBitmap()->Bitmap().Pixel(0, 0), 0x123456);
 }
 
