@@ -19,10 +19,18 @@ std::map<std::string, const TClassInfo*, CaseLess>& Classes() {
 }
 } // namespace
 
+namespace {
+// Names are compared often while a definition is read (every property of
+// every object against its class's list): the lengths decide most at once.
+bool SameName(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && strcasecmp(a.c_str(), b.c_str()) == 0;
+}
+} // namespace
+
 const TPropInfo* TClassInfo::FindProp(const std::string& name) const {
     for (const TClassInfo* c = this; c; c = c->Parent)
         for (const TPropInfo& p : c->Props)
-            if (strcasecmp(p.Name.c_str(), name.c_str()) == 0) return &p;
+            if (SameName(p.Name, name)) return &p;
     return nullptr;
 }
 
@@ -35,7 +43,7 @@ bool TClassInfo::InheritsFrom(const TClassInfo* other) const {
 const TMethodInfo* TClassInfo::FindMethod(const std::string& name) const {
     for (const TClassInfo* c = this; c; c = c->Parent)
         for (const TMethodInfo& m : c->Methods)
-            if (strcasecmp(m.Name.c_str(), name.c_str()) == 0) return &m;
+            if (SameName(m.Name, name)) return &m;
     return nullptr;
 }
 

@@ -1,6 +1,8 @@
 #include "component/TFormLexer.h"
 
+#include <array>
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 
 #include "component/EReadError.h"
@@ -16,12 +18,24 @@ bool IsDigit(char c) {
 bool IsIdentChar(char c) {
     return IsIdentStart(c) || IsDigit(c);
 }
-int HexDigit(char c) {
+constexpr int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
 }
+
+// Every character's value in binary data: a hexadecimal digit's value, the
+// white space that may stand between digits, or anything else (-1).
+constexpr int8_t HexSpace = -2;
+constexpr std::array<int8_t, 256> HexValues = [] {
+    std::array<int8_t, 256> values{};
+    for (int c = 0; c < 256; ++c)
+        values[c] = static_cast<int8_t>(HexDigit(static_cast<char>(c)));
+    for (const char c : {' ', '\t', '\r', '\n'})
+        values[static_cast<unsigned char>(c)] = HexSpace;
+    return values;
+}();
 
 // Length of the well-formed UTF-8 sequence at s[i], or 0.
 size_t Utf8Length(std::string_view s, size_t i) {
@@ -234,35 +248,49 @@ void TFormLexer::LexString() {
 // Pictures of a skin come as binary data of tens of kilobytes: sizing the
 // bytes once from the digits ahead keeps the vector from growing to twice
 // what it holds while the definition is read.
-size_t TFormLexer::CountBinaryDigits() const {
-    const size_t end = FText.find('}', FPos);
-    const std::string_view body =
-        FText.substr(FPos, end == std::string_view::npos ? end : end - FPos);
-    size_t count = 0;
-    for (char c : body)
-        count += HexDigit(c) >= 0;
-    return count;
-}
-
 void TFormLexer::LexBinary() {
     Tok.Kind = TFormTokenKind::tkBinary;
     ++FPos;
-    Tok.Bytes.reserve(CountBinaryDigits() / 2);
+    // A definition's pictures are hundreds of kilobytes of digits in lines of
+    // 64: decoded two digits at a step through a table, it is most of the
+    // time the whole definition takes to read.
+    const size_t close = FText.find('}', FPos);
+    const size_t limit = close == std::string_view::npos ? FText.size() : close;
+    const auto* const base = reinterpret_cast<const unsigned char*>(FText.data());
+    const unsigned char* p = base + FPos;
+    const unsigned char* const stop = base + limit;
+    // At most one byte for two characters; cut to size at the end.
+    Tok.Bytes.resize((limit - FPos) / 2);
+    uint8_t* out = Tok.Bytes.data();
     int pending = -1;
-    for (;;) {
-        if (FPos >= FText.size()) FailAt(Tok.Line, "Unterminated binary data");
-        char c = FText[FPos++];
-        if (c == '}') break;
-        if (c == '\n') ++FLine;
-        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') continue;
-        int d = HexDigit(c);
-        if (d < 0) FailAt(FLine, "Invalid binary data");
+    while (p < stop) {
+        if (pending < 0 && stop - p >= 2) {
+            const int high = HexValues[p[0]], low = HexValues[p[1]];
+            if ((high | low) >= 0) {
+                *out++ = static_cast<uint8_t>(high << 4 | low);
+                p += 2;
+                continue;
+            }
+        }
+        const int d = HexValues[*p++];
+        if (d == HexSpace) {
+            FLine += p[-1] == '\n';
+            continue;
+        }
+        if (d < 0) {
+            FPos = static_cast<size_t>(p - base);
+            FailAt(FLine, "Invalid binary data");
+        }
         if (pending < 0) {
             pending = d;
         } else {
-            Tok.Bytes.push_back(static_cast<uint8_t>(pending << 4 | d));
+            *out++ = static_cast<uint8_t>(pending << 4 | d);
             pending = -1;
         }
     }
+    Tok.Bytes.resize(static_cast<size_t>(out - Tok.Bytes.data()));
+    FPos = limit;
+    if (close == std::string_view::npos) FailAt(Tok.Line, "Unterminated binary data");
+    ++FPos;
     if (pending >= 0) FailAt(FLine, "Odd number of hexadecimal digits in binary data");
 }

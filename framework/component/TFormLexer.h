@@ -38,7 +38,6 @@ private:
     void LexHexNumber();
     void LexString();
     void LexBinary();
-    size_t CountBinaryDigits() const;
     static void AppendCodePoint(std::string& out, uint32_t cp);
 
     std::string_view FText;

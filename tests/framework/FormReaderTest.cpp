@@ -233,14 +233,15 @@ TEST_F(FormReader, SetsListsBinaryAndSubObjects) {
     Read("  Font.Height = -11\n  Font.Name = 'Tahoma'\n  Font.Style = [fsBold, fsUnderline]\n"
          "  Font.Color = -16777201\n  Items.Strings = (\n    '640x480'\n    'a' 'b' + 'c'\n    12 "
          "x)\n"
-         "  Lines = ()\n  Data = {\n    0aFF\n    10 }\n");
+         "  Lines = ()\n  Data = {\n    0aFF\n    1\r\n 0Bc\t 0d }\n");
     EXPECT_EQ(Form.FontObj.Height, -11);
     EXPECT_EQ(Form.FontObj.Name, "Tahoma");
     EXPECT_EQ(Form.FontObj.Style, 5u);
     EXPECT_EQ(Form.FontObj.Color, static_cast<TColor>(0xFF00000F));
     EXPECT_EQ(Form.ItemsObj.Lines, (std::vector<std::string>{"640x480", "a", "bc", "12", "x"}));
     EXPECT_TRUE(Form.Lines.empty());
-    EXPECT_EQ(Form.Data, (std::vector<uint8_t>{0x0A, 0xFF, 0x10}));
+    // Digits pair across white space and line ends, in either case.
+    EXPECT_EQ(Form.Data, (std::vector<uint8_t>{0x0A, 0xFF, 0x10, 0xBC, 0x0D}));
 }
 
 TEST_F(FormReader, CollectionsWithNestedPathsAndReferences) {
@@ -343,6 +344,12 @@ TEST_F(FormReader, ErrorsNameFileLineAndWhatIsWrong) {
         {"object Form1: TTestForm\n Data = { 0A1 }\nend",
          "Unit1.dfm(2): Odd number of hexadecimal digits in binary data"},
         {"object Form1: TTestForm\n Data = { 0G }\nend", "Unit1.dfm(2): Invalid binary data"},
+        {"object Form1: TTestForm\n Data = {\n  00FF\n  0\n  ,1 }\nend",
+         "Unit1.dfm(5): Invalid binary data"},
+        {"object Form1: TTestForm\n Data = {\n  00\n  01\n",
+         "Unit1.dfm(2): Unterminated binary data"},
+        {"object Form1: TTestForm\n Data = {\n  00\n  0x\nend",
+         "Unit1.dfm(4): Invalid binary data"},
         {"object Form1: TTestForm\n Left = 99999999999999999999\nend",
          "Unit1.dfm(2): Number out of range: 99999999999999999999"},
         {"object Form1: TTestForm\n Caption = #55357\nend", "Unit1.dfm(2): Invalid character code"},
