@@ -93,15 +93,16 @@ struct TSeries {
     std::vector<double> Frame, Rss, Shot;
 };
 
-void PrintRatios(const std::string& name, const std::string& account,
-                 std::map<std::string, TSeries>& series) {
-    const TSeries& l = series[name + account];
-    const TSeries& sdl = series["bare SDL2" + account];
+using TResults = std::map<std::string, TSeries>; // by program
+
+void PrintRatios(const std::string& name, TResults& series) {
+    const TSeries& l = series[name];
+    const TSeries& sdl = series["bare SDL2"];
     std::printf("%s vs bare SDL2: first frame %+.1f ms (x%.2f), RSS x%.2f\n", name.c_str(),
                 Median(l.Frame) - Median(sdl.Frame), Median(l.Frame) / Median(sdl.Frame),
                 Median(l.Rss) / Median(sdl.Rss));
-    if (!series.count("Qt 6 Widgets" + account)) return;
-    const TSeries& qt = series["Qt 6 Widgets" + account];
+    if (!series.count("Qt 6 Widgets")) return;
+    const TSeries& qt = series["Qt 6 Widgets"];
     std::printf("%s vs Qt 6 Widgets: first frame x%.2f, RSS x%.2f, screenshot x%.2f\n",
                 name.c_str(), Median(l.Frame) / Median(qt.Frame), Median(l.Rss) / Median(qt.Rss),
                 Median(l.Shot) / Median(qt.Shot));
@@ -119,7 +120,7 @@ int Rounds() {
 // start. When the benchmark runs as the superuser it therefore runs every
 // program a second time as an ordinary account with a home of its own.
 struct TAccount {
-    std::string Label; // appended to the programs' names; empty for ours
+    std::string Label; // in the report's heading; empty for ours
     int Uid = -1, Gid = -1;
     std::vector<std::string> Environment;
 };
@@ -134,7 +135,6 @@ TPrograms ProgramsFor(const TAccount& account, const fs::path& folder) {
     const std::string noPage = WriteScratchGame(folder / "game");
     const std::string store = "QUELM_REGISTRY=" + noPage + "/registry.reg";
     const auto as = [&](TStartupProgram p) {
-        p.Name += account.Label;
         p.Uid = account.Uid;
         p.Gid = account.Gid;
         p.Environment.insert(p.Environment.begin(), account.Environment.begin(),
@@ -186,8 +186,7 @@ std::vector<TAccount> Accounts(const fs::path& scratch) {
     return accounts;
 }
 
-void Measure(const TPrograms& programs, const std::string& display,
-             std::map<std::string, TSeries>* series) {
+void Measure(const TPrograms& programs, const std::string& display, TResults* series) {
     for (const TStartupProgram& p : programs.Windows) {
         const TStartupSample s = MeasureFirstFrame(p, display);
         if (!s.Ok || !series) continue;
@@ -217,31 +216,25 @@ int main() {
     // starts (fonts, compose table) exists, as on any start but a player's first.
     for (const TPrograms& p : programs)
         Measure(p, server.Display, nullptr);
-    std::map<std::string, TSeries> series;
+    std::vector<TResults> results(accounts.size());
     const int rounds = Rounds();
     for (int r = 0; r < rounds; ++r)
-        for (const TPrograms& p : programs)
-            Measure(p, server.Display, &series);
+        for (size_t a = 0; a < accounts.size(); ++a)
+            Measure(programs[a], server.Display, &results[a]);
     fs::remove_all(scratch);
 
-    for (const TAccount& a : accounts) {
+    for (size_t i = 0; i < accounts.size(); ++i) {
+        const TAccount& a = accounts[i];
         std::printf("Start-up%s, median of %d interleaved rounds (Xvfb, no window manager)%s\n",
                     a.Label.c_str(), rounds,
                     a.Uid < 0 && geteuid() == 0 ? ", as the superuser" : "");
         std::printf("%-18s %16s %14s %22s\n", "program", "first frame ms", "peak RSS MiB",
                     "headless screenshot ms");
-        for (auto& [name, s] : series) {
-            const bool mine =
-                name.size() >= a.Label.size() &&
-                name.compare(name.size() - a.Label.size(), a.Label.size(), a.Label) == 0 &&
-                (a.Uid >= 0 || name.find(" (player)") == std::string::npos);
-            if (!mine) continue;
-            std::printf("%-18s %16.1f %14.1f %22.1f\n",
-                        name.substr(0, name.size() - a.Label.size()).c_str(), Median(s.Frame),
+        for (auto& [name, s] : results[i])
+            std::printf("%-18s %16.1f %14.1f %22.1f\n", name.c_str(), Median(s.Frame),
                         Median(s.Rss), Median(s.Shot));
-        }
         for (const char* launcher : {WithPane, WithoutPane})
-            PrintRatios(launcher, a.Label, series);
+            PrintRatios(launcher, results[i]);
         std::printf("\n");
     }
 #ifndef QT_ANCHOR_PATH
