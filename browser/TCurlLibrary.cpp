@@ -1,19 +1,19 @@
 #include "browser/TCurlLibrary.h"
 
-#include <dlfcn.h>
-
 #include <map>
 #include <memory>
 #include <mutex>
+
+#include "platform/services/SharedLibrary.h"
 
 namespace {
 
 // A function of the library by name, stored into its pointer.
 template <typename TFunction>
 bool Take(void* library, const char* name, TFunction& function, std::string& error) {
-    function = reinterpret_cast<TFunction>(dlsym(library, name));
-    if (!function) error = std::string("the transfer library lacks ") + name;
-    return function != nullptr;
+    if (TakeFunction(library, name, function)) return true;
+    error = std::string("the transfer library lacks ") + name;
+    return false;
 }
 
 bool TakeAll(void* h, TCurlLibrary& l, std::string& error) {
@@ -33,13 +33,8 @@ bool TakeAll(void* h, TCurlLibrary& l, std::string& error) {
 }
 
 std::unique_ptr<TCurlLibrary> Open(const std::string& file, std::string& error) {
-    // Local binding: the library's symbols stay out of the program's namespace.
-    void* handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle) {
-        const char* reason = dlerror();
-        error = reason ? reason : "cannot load " + file;
-        return nullptr;
-    }
+    void* handle = OpenSharedLibrary(file, TLibraryBinding::lbAtOnce, error);
+    if (!handle) return nullptr;
     auto library = std::make_unique<TCurlLibrary>();
     using TGlobalInit = decltype(&curl_global_init);
     TGlobalInit globalInit = nullptr;

@@ -1,22 +1,19 @@
 #include "platform/sdl/SdlLibrary.h"
 
-#include <dlfcn.h>
-
 #include <stdexcept>
 
+#include "platform/services/SharedLibrary.h"
+
 bool LoadSdlLibrary(const char* name, TSdlLibrary& table, std::string& error) {
-    // Never closed: SDL keeps threads and handlers of its own once started.
-    void* library = dlopen(name, RTLD_LAZY | RTLD_LOCAL);
-    if (!library) {
-        const char* why = dlerror();
-        error = why ? why : std::string(name) + " cannot be loaded";
-        return false;
-    }
+    // Its dependencies bound at their first call: SDL2 brings forty-odd
+    // libraries, most of which the host never calls into.
+    void* library = OpenSharedLibrary(name, TLibraryBinding::lbOnFirstCall, error);
+    if (!library) return false;
     TSdlLibrary loaded;
     std::string missing;
 #define QUELM_SDL_LOAD(name)                                                                       \
-    loaded.name = reinterpret_cast<decltype(loaded.name)>(dlsym(library, "SDL_" #name));           \
-    if (!loaded.name) missing += missing.empty() ? "SDL_" #name : ", SDL_" #name;
+    if (!TakeFunction(library, "SDL_" #name, loaded.name))                                         \
+        missing += missing.empty() ? "SDL_" #name : ", SDL_" #name;
     QUELM_SDL_FUNCTIONS(QUELM_SDL_LOAD)
 #undef QUELM_SDL_LOAD
     if (!missing.empty()) {
