@@ -52,9 +52,9 @@ TFontEngine& TFontEngine::Instance() {
 // The faces the launcher's windows use are found in a configuration of our
 // own that knows only the Windows core fonts' folder (and reads fontconfig's
 // caches of it): a fraction of a millisecond, where reading the system's
-// whole configuration and every font cache takes several. The system's
-// configuration is read the first time a family is asked for that the folder
-// does not have.
+// whole configuration and every font cache takes several. A family the
+// folder does not have is looked for in the installed fonts' folders, and
+// only a family in none of them makes the system's configuration be read.
 TFontEngine::TFontEngine() {
     FOwnConfig = FolderConfig(std::string("<dir>") + WindowsFontFolder + "</dir>");
 }
@@ -110,9 +110,9 @@ FcConfig* TFontEngine::SystemConfig() {
 
 bool TFontEngine::MatchFamily(const std::string& family, TFontStyles style, TFontMatch& out) {
     if (FOwnConfig && MatchIn(FOwnConfig, family, style, out) && !out.Substituted) return true;
-    // A family found by IsInstalled is found the same way here, so that a
-    // page's fonts never need the system's rules.
-    if (FInstalledConfig && MatchIn(FInstalledConfig, family, style, out) && !out.Substituted)
+    // Then the installed fonts' folders, as IsInstalled looks: a family found
+    // there needs none of the system's rules, and resolves as IsInstalled said.
+    if (InstalledConfig() && MatchIn(InstalledConfig(), family, style, out) && !out.Substituted)
         return true;
     return MatchIn(SystemConfig(), family, style, out);
 }
