@@ -77,14 +77,18 @@ void DestroyLauncher() {
 }
 
 int RunLauncher() {
+    // The windows, and the threads they keep (the page fetcher's), go before
+    // the caller's start-up state does, whatever happens.
+    struct TDestroy {
+        ~TDestroy() { DestroyLauncher(); }
+    } destroy;
     CreateLauncher();
-    // What start-up freed (the worker's definition tree above all) lies in
-    // holes between blocks that stay, made meanwhile by the display and the
-    // fonts in the same arena; its pages are given back before the first
-    // paint, whose large pictures would otherwise be placed beside them.
+    // What start-up freed (the definitions' trees above all) lies in holes
+    // between blocks that stay, made meanwhile by the fonts and the windows;
+    // its pages are given back before the first paint, whose large pictures
+    // would otherwise be placed beside them.
     malloc_trim(0);
     Application->Run();
-    DestroyLauncher();
     return 0;
 }
 

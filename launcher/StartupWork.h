@@ -1,11 +1,12 @@
 #pragma once
-// The start-up work that needs no display, done on a worker thread while the
-// main thread opens the display (which mostly waits on the X server): finding
-// and opening the launcher's fonts, parsing the three windows' definitions
-// (text to trees; the components are made on the main thread) and decoding
-// the bitmaps of the main window's stored skin into plain pixels. It is
-// joined before the first window is made, so the framework's one-thread rule
-// holds for every control.
+// The start-up work that needs no display: finding and opening the
+// launcher's fonts, parsing the three windows' definitions (text to trees;
+// the components are made from them on the main thread) and decoding the
+// bitmaps of the main window's stored skin into plain pixels. Real windows
+// have it done on the main thread while the display opens on a thread of its
+// own; screenshots on a worker beside choosing the settings' store, joined
+// before the first window is made, so the framework's one-thread rule holds
+// for every control.
 
 #include <string>
 #include <thread>

@@ -1,6 +1,5 @@
 // The launcher program: real windows by default, headless screenshots on request.
 
-#include <malloc.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -54,10 +53,9 @@ int WriteMenuEntry() {
 }
 
 // The scale of every window, reported when a setting had to be ignored.
-int DisplayScale(const TLauncherOptions& options, const IHost* host) {
-    const TScaleChoice choice =
-        ChooseDisplayScale(options.Scale, std::getenv("QUELM_SCALE"),
-                           [host] { return host ? host->ResourceDpi() : 0; });
+int DisplayScale(const TLauncherOptions& options, int desktopDpi) {
+    const TScaleChoice choice = ChooseDisplayScale(options.Scale, std::getenv("QUELM_SCALE"),
+                                                   [desktopDpi] { return desktopDpi; });
     if (!choice.Warning.empty()) std::fprintf(stderr, "launcher: %s\n", choice.Warning.c_str());
     return choice.Scale;
 }
@@ -67,15 +65,11 @@ std::string ProgramName(int argc, char** argv) {
     return name.empty() ? "launcher" : name;
 }
 
-// What SDL's start reads from the environment, set before any thread starts
-// and put back once the start-up worker is joined: nothing writes the
-// environment while another thread may read it, and the game gets the
-// environment the launcher was given.
+// What SDL's start reads from the environment: set before any thread starts
+// and kept until the program ends, as nothing may write the environment while
+// another thread may read it. The programs the launcher starts never see
+// these, and get the environment it was given.
 struct TStartupEnvironment {
-    void Restore() {
-        Bus.Restore();
-        Compose.Restore();
-    }
     TNoBusLaunch Bus;
     TComposeCache Compose;
 };
@@ -83,10 +77,6 @@ struct TStartupEnvironment {
 } // namespace
 
 int main(int argc, char** argv) {
-    // What the start-up worker allocates is freed or handed to this thread;
-    // in one arena that space is used again instead of holding a second
-    // arena's pages beside the main one.
-    mallopt(M_ARENA_MAX, 1);
     TLauncherOptions options;
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i)
@@ -118,25 +108,32 @@ int main(int argc, char** argv) {
                    stdout);
         return 0;
     }
-    TStartupEnvironment environment;
-    // Beside the display's start; joined before the first window.
-    TStartupWork work;
     try {
+        if (options.Action == TLauncherAction::laScreenshot) {
+            // Beside choosing the settings' store; no display is opened.
+            TStartupWork work;
+            UseSettingsLocation(ChooseSettingsLocation(Unit1::ClientFile));
+            work.Join();
+            return RunScreenshots(options.ScreenshotDir.c_str(), DisplayScale(options, 0));
+        }
+        const TStartupEnvironment environment;
+        // The display opens on a thread of its own (most of a start, mostly
+        // waiting on the X server) while this one builds and paints the
+        // windows; the host is let go, and that thread joined, before the
+        // environment above is put back.
+        struct TDropHost {
+            ~TDropHost() { SetHost(nullptr); }
+        } dropHost;
+        TDesktopFacts desktop;
+        std::unique_ptr<IHost> host = StartSdlHost(desktop);
+        const int scale = DisplayScale(options, desktop.Dpi);
         // Chosen once: the dialog reads and writes the same store all along.
         UseSettingsLocation(ChooseSettingsLocation(Unit1::ClientFile));
-        if (options.Action == TLauncherAction::laScreenshot) {
-            work.Join();
-            environment.Restore();
-            return RunScreenshots(options.ScreenshotDir.c_str(), DisplayScale(options, nullptr));
-        }
-        std::unique_ptr<IHost> host = CreateSdlHost();
-        const int scale = DisplayScale(options, host.get());
-        SetHost(WithScale(std::move(host), scale));
-        work.Join();
-        environment.Restore();
-        // Before the first window, and with no other thread running: the
-        // windows draw at the screen's pixels, so that their text is sharp.
+        TStartupWork::Run();
+        // Before the first window: the windows draw at the screen's pixels,
+        // so that their text is sharp. Only this thread reads it.
         SetGraphicsScale(scale);
+        SetHost(WithScale(std::move(host), scale));
         return RunLauncher();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "launcher: %s\n", e.what());

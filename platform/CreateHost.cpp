@@ -1,9 +1,40 @@
 #include "platform/CreateHost.h"
 
+#include <cstdlib>
+#include <cstring>
+#include <latch>
+
+#include "platform/TPendingHost.h"
+#include "platform/sdl/SdlLibrary.h"
 #include "platform/sdl/TSdlHost.h"
 
 std::unique_ptr<IHost> CreateSdlHost() {
     return std::make_unique<TSdlHost>();
+}
+
+std::unique_ptr<IHost> StartSdlHost(TDesktopFacts& desktop) {
+    // Shared, as the thread may outlive this call when the host is dropped
+    // before it is made.
+    auto factsRead = std::make_shared<std::latch>(1);
+    auto host = std::make_unique<TPendingHost>([factsRead] {
+        Sdl();
+        factsRead->wait();
+        return CreateSdlHost();
+    });
+    struct TRelease {
+        ~TRelease() { Latch.count_down(); }
+        std::latch& Latch;
+    } release{*factsRead};
+    desktop = ReadDesktopFacts();
+    TEarlyAnswers early;
+    early.Clock = SteadyMilliseconds;
+    // Under another video driver SDL's screens are not X's.
+    const char* driver = std::getenv("SDL_VIDEODRIVER");
+    early.HasScreen = desktop.Known && (!driver || !*driver || std::strcmp(driver, "x11") == 0);
+    early.Screen = {desktop.Screen.Width(), desktop.Screen.Height()};
+    early.WorkArea = desktop.WorkArea;
+    host->SetEarlyAnswers(std::move(early));
+    return host;
 }
 
 std::unique_ptr<THeadlessHost> CreateHeadlessHost() {

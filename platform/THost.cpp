@@ -1,5 +1,6 @@
 #include "platform/THost.h"
 
+#include <chrono>
 #include <stdexcept>
 
 namespace {
@@ -20,4 +21,10 @@ void SetHost(std::unique_ptr<IHost> host) {
 
 bool HasHost() {
     return Current() != nullptr;
+}
+
+uint64_t SteadyMilliseconds() {
+    using namespace std::chrono;
+    return static_cast<uint64_t>(
+        duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }

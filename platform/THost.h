@@ -131,14 +131,15 @@ public:
 
     virtual const char* Name() const = 0;
 
-    // The dots per inch the desktop's settings ask for (the X resource
-    // Xft.dpi), or 0 when they name none.
-    virtual int ResourceDpi() const { return 0; }
-
     // Safe from any thread: makes a wait in progress (or the next one) return
     // early, so that the loop takes what another thread has posted to it.
     virtual void Wake() = 0;
 };
+
+// The monotonic clock of the real hosts, in milliseconds: the same before a
+// host is made as after, so that what is timed while the display still opens
+// keeps its time.
+uint64_t SteadyMilliseconds();
 
 // The process's host. The program picks one at start; tests install a headless one.
 IHost& Host();

@@ -256,12 +256,15 @@ void TCustomForm::SetVisible(bool v) {
         Perform(CM_VISIBLECHANGED, 1);
         Perform(CM_SHOWINGCHANGED);
         Perform(WM_SHOWWINDOW, 1);
-        CreateHostWindow();
         InvalidateFrame();
         InvalidateRect(nullptr, true);
         FPresentRgn.Union(Rect(0, 0, FWidth, FHeight));
-        // The first picture is ready before the window appears.
+        // The first picture is painted before the window is made, as making
+        // it may wait for the display to open, and is presented before the
+        // window appears.
         TPaintEngine::PaintForm(this);
+        CreateHostWindow();
+        Present();
         if (FHostWindow) FHostWindow->Show();
         if (HostWindowKind() == TWindowKind::wkNormal) Activate();
     } else {

@@ -43,7 +43,6 @@ public:
     // display must not change with the scale.
     const char* Name() const override { return FInner->Name(); }
     void Wake() override { FInner->Wake(); }
-    int ResourceDpi() const override { return FInner->ResourceDpi(); }
 
     // The wrapper of one of the real host's windows, or null.
     TScaledWindow* Outer(const IHostWindow* inner) const;

@@ -30,7 +30,6 @@
     X(GetModState)                                                                                 \
     X(GetMouseFocus)                                                                               \
     X(GetMouseState)                                                                               \
-    X(GetTicks64)                                                                                  \
     X(GetWindowID)                                                                                 \
     X(GetWindowSurface)                                                                            \
     X(GetWindowWMInfo)                                                                             \

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "platform/services/ChildEnvironment.h"
+
 namespace {
 
 constexpr const char* CacheVariable = "XCOMPOSECACHE";
@@ -33,7 +35,7 @@ TComposeCache::TComposeCache() {
     if ((chosen && *chosen) || geteuid() == 0) return;
     const std::string folder = Folder();
     if (folder.empty() || !PrivateFolderReady(folder)) return;
-    FSet = setenv(CacheVariable, folder.c_str(), 1) == 0;
+    FSet = SetOwnVariable(CacheVariable, folder.c_str());
 }
 
 TComposeCache::~TComposeCache() {
@@ -41,7 +43,7 @@ TComposeCache::~TComposeCache() {
 }
 
 void TComposeCache::Restore() {
-    if (FSet) unsetenv(CacheVariable);
+    if (FSet) RemoveOwnVariable(CacheVariable);
     FSet = false;
 }
 

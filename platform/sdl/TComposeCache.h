@@ -5,8 +5,8 @@
 // folder named by XCOMPOSECACHE and map it on later starts, the same table
 // (dead keys and composed characters work as before). While one of these
 // lives, that variable names the launcher's own cache folder, made when
-// missing, unless the user chose one; afterwards the environment is as it was.
-// Xlib keeps no such cache for the superuser, for whom nothing changes.
+// missing, unless the user chose one; the programs the launcher starts never
+// see it. Xlib keeps no such cache for the superuser, for whom nothing changes.
 //
 // Made, like TNoBusLaunch, before the program starts any thread.
 
@@ -19,7 +19,7 @@ public:
     TComposeCache(const TComposeCache&) = delete;
     TComposeCache& operator=(const TComposeCache&) = delete;
 
-    // Puts the environment back now rather than at the end of the scope.
+    // Removes the variable now rather than at the end of the scope.
     void Restore();
 
     // The folder for the cache: below XDG_CACHE_HOME, or ~/.cache; empty

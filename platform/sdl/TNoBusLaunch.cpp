@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "platform/services/ChildEnvironment.h"
+
 namespace {
 constexpr const char* BusVariable = "DBUS_SESSION_BUS_ADDRESS";
 constexpr const char* NoBus = "disabled:";
@@ -10,7 +12,7 @@ constexpr const char* NoBus = "disabled:";
 TNoBusLaunch::TNoBusLaunch() {
     const char* address = std::getenv(BusVariable);
     FSet = !address || !*address;
-    if (FSet) setenv(BusVariable, NoBus, 1);
+    if (FSet) FSet = SetOwnVariable(BusVariable, NoBus);
 }
 
 TNoBusLaunch::~TNoBusLaunch() {
@@ -18,6 +20,6 @@ TNoBusLaunch::~TNoBusLaunch() {
 }
 
 void TNoBusLaunch::Restore() {
-    if (FSet) unsetenv(BusVariable);
+    if (FSet) RemoveOwnVariable(BusVariable);
     FSet = false;
 }

@@ -96,7 +96,7 @@ TSdlWindow* TSdlHost::FindWindow(Uint32 id) const {
 }
 
 uint64_t TSdlHost::Now() const {
-    return Sdl().GetTicks64();
+    return SteadyMilliseconds();
 }
 
 bool TSdlHost::PollEvent(TEvent& e) {
@@ -184,8 +184,4 @@ void TSdlHost::ApplyCursor(TCursorShape shape) {
     if (index >= std::size(FCursors)) return;
     if (!FCursors[index]) FCursors[index] = Sdl().CreateSystemCursor(kSystemCursors[index]);
     if (FCursors[index]) Sdl().SetCursor(FCursors[index]);
-}
-
-int TSdlHost::ResourceDpi() const {
-    return X11ResourceDpi();
 }

@@ -33,7 +33,6 @@ public:
     std::string ClipboardText() const override;
     void SetClipboardText(const std::string& utf8) override;
     const char* Name() const override { return "sdl"; }
-    int ResourceDpi() const override;
     // Pushes an event of our own into SDL's queue, which SDL guards for threads.
     void Wake() override;
 

@@ -1,6 +1,5 @@
 #include "platform/sdl/X11Window.h"
 
-#include "platform/scaled/DisplayScale.h"
 #include "platform/sdl/SdlLibrary.h"
 
 #include <X11/Xlib.h>
@@ -258,12 +257,4 @@ bool X11CaughtPress(const SDL_Event& event, unsigned long catcher, TCaughtPress&
     press.ScreenX = x.xbutton.x_root;
     press.ScreenY = x.xbutton.y_root;
     return true;
-}
-
-int X11ResourceDpi() {
-    Display* display = XOpenDisplay(nullptr);
-    if (!display) return 0;
-    const int dpi = ParseResourceDpi(XResourceManagerString(display));
-    XCloseDisplay(display);
-    return dpi;
 }

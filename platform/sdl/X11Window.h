@@ -60,8 +60,3 @@ struct TCaughtPress {
     int ScreenX = 0, ScreenY = 0;
 };
 bool X11CaughtPress(const SDL_Event& event, unsigned long catcher, TCaughtPress& press);
-
-// The X server's Xft.dpi resource (the desktop's chosen density), or 0 when
-// it names none or there is no X server. Takes a connection of its own, as
-// SDL lends its own only through a window.
-int X11ResourceDpi();

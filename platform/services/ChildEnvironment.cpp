@@ -1,14 +1,42 @@
 #include "platform/services/ChildEnvironment.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <string_view>
 
 extern char** environ;
+
+namespace {
+// The names with their "=", as environment entries begin. Written only where
+// the environment itself is, so never while another thread reads them.
+std::vector<std::string>& OwnNames() {
+    static std::vector<std::string> names;
+    return names;
+}
+
+bool IsOwn(std::string_view nameWithEquals) {
+    const std::vector<std::string>& names = OwnNames();
+    return std::find(names.begin(), names.end(), nameWithEquals) != names.end();
+}
+} // namespace
+
+bool SetOwnVariable(const char* name, const char* value) {
+    if (setenv(name, value, 1) != 0) return false;
+    if (!IsOwn(std::string(name) + "=")) OwnNames().push_back(std::string(name) + "=");
+    return true;
+}
+
+void RemoveOwnVariable(const char* name) {
+    unsetenv(name);
+    std::erase(OwnNames(), std::string(name) + "=");
+}
 
 std::vector<std::string> MergedEnvironment(const std::vector<std::string>& extra) {
     std::vector<std::string> env(extra);
     for (char** e = environ; e && *e; ++e) {
         const std::string_view entry(*e);
         const std::string_view name = entry.substr(0, entry.find('=') + 1);
+        if (IsOwn(name)) continue;
         bool replaced = false;
         for (const auto& x : extra)
             replaced = replaced || std::string_view(x).starts_with(name);

@@ -15,21 +15,6 @@ namespace {
 
 using A = TLauncherAction;
 
-// A game folder with its launch.ini and a settings store that has every value,
-// so that the launcher starts without a single message box.
-void WriteGame(const std::string& folder) {
-    fs::create_directories(folder);
-    std::ofstream(folder + "/launch.ini", std::ios::binary)
-        << "[Configura\xe7\xf5"
-           "es]\r\nPagina do launcher=http://news.example/\r\nWebSite=http://site.example/\r\n"
-           "IP=10.0.0.7\r\nversao=1.2.3\r\nnome=Servidor Teste\r\nlang=0\r\n";
-    std::ofstream(folder + "/registry.reg")
-        << "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Korvan\\Quelm\\Config]\n"
-           "\"ID\"=\"jogador\"\n\"MusicOnOff\"=dword:00000001\n\"SoundOnOff\"=dword:00000000\n"
-           "\"ColorDepth\"=dword:00000001\n\"Resolution\"=dword:00000002\n"
-           "\"VolumeLevel\"=dword:00000007\n";
-}
-
 int Boxes(const std::string& out) {
     int n = 0;
     for (size_t at = out.find("messagebox\t"); at != std::string::npos;

@@ -8,6 +8,8 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -51,4 +53,19 @@ inline TRunResult RunProgram(const std::vector<std::string>& argv, const std::st
 // The launcher of this build.
 inline std::string BuiltLauncher() {
     return std::string(QUELM_BINARY_DIR) + "/launcher/launcher";
+}
+
+// A game folder with its launch.ini and a settings store that has every value,
+// so that the launcher starts without a single message box.
+inline void WriteGame(const std::string& folder) {
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder + "/launch.ini", std::ios::binary)
+        << "[Configura\xe7\xf5"
+           "es]\r\nPagina do launcher=http://news.example/\r\nWebSite=http://site.example/\r\n"
+           "IP=10.0.0.7\r\nversao=1.2.3\r\nnome=Servidor Teste\r\nlang=0\r\n";
+    std::ofstream(folder + "/registry.reg")
+        << "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Korvan\\Quelm\\Config]\n"
+           "\"ID\"=\"jogador\"\n\"MusicOnOff\"=dword:00000001\n\"SoundOnOff\"=dword:00000000\n"
+           "\"ColorDepth\"=dword:00000001\n\"Resolution\"=dword:00000002\n"
+           "\"VolumeLevel\"=dword:00000007\n";
 }

@@ -1,6 +1,5 @@
-// What the program sets in the environment for SDL's start holds only for
-// that start: the programs the launcher starts afterwards get the
-// environment it was given.
+// What the program sets in the environment for SDL's start is its own: the
+// programs the launcher starts get the environment it was given.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -11,6 +10,7 @@
 
 #include "platform/sdl/TComposeCache.h"
 #include "platform/sdl/TNoBusLaunch.h"
+#include "platform/services/ChildEnvironment.h"
 #include "tests/TempFolder.h"
 
 namespace {
@@ -25,6 +25,14 @@ std::string Variable(const char* name) {
 
 std::string Address() {
     return Variable(Bus);
+}
+
+// The variable's value as a program the launcher starts would see it.
+std::string ForChildren(const char* name) {
+    const std::string prefix = std::string(name) + "=";
+    for (const std::string& entry : MergedEnvironment({}))
+        if (entry.starts_with(prefix)) return entry.substr(prefix.size());
+    return "(unset)";
 }
 
 // Sets a variable for the length of a test and puts the old value back.
@@ -45,11 +53,12 @@ struct TVariable {
     std::string Old;
 };
 
-TEST(StartupEnvironmentTest, DisablesAnUnsetBusOnlyForItsScopeAndLeavesAGivenOneAlone) {
+TEST(StartupEnvironmentTest, DisablesAnUnsetBusForThisProgramOnlyAndLeavesAGivenOneAlone) {
     {
         const TVariable unset(Bus, nullptr);
         TNoBusLaunch outer;
         EXPECT_EQ(Address(), "disabled:");
+        EXPECT_EQ(ForChildren(Bus), "(unset)");
         {
             const TNoBusLaunch inner; // the host's, inside the program's
         }
@@ -61,6 +70,7 @@ TEST(StartupEnvironmentTest, DisablesAnUnsetBusOnlyForItsScopeAndLeavesAGivenOne
     {
         const TNoBusLaunch launch;
         EXPECT_EQ(Address(), "unix:path=/run/user/bus");
+        EXPECT_EQ(ForChildren(Bus), "unix:path=/run/user/bus");
     }
     EXPECT_EQ(Address(), "unix:path=/run/user/bus");
 }
@@ -78,6 +88,7 @@ TEST(StartupEnvironmentTest, ComposeCacheFolderIsPrivateAndOnlyForTheStart) {
             return;
         }
         ASSERT_EQ(Variable(Cache), TComposeCache::Folder());
+        EXPECT_EQ(ForChildren(Cache), "(unset)");
         struct stat info {};
         ASSERT_EQ(stat(TComposeCache::Folder().c_str(), &info), 0);
         EXPECT_EQ(info.st_mode & 0777, 0700u);
