@@ -5,6 +5,7 @@
 #include "browser/FileFetch.h"
 #include "browser/PageAddress.h"
 #include "browser/TFetchTransfer.h"
+#include "platform/services/ThreadPriority.h"
 
 namespace {
 
@@ -110,6 +111,7 @@ void TPageFetcher::Deliver(TFetchResult result, unsigned generation) {
 }
 
 void TPageFetcher::Run() {
+    LowerThisThreadsPriority();
     std::vector<TTransfer*> active;
     while (!FStop) {
         StartTransfers(active);
