@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <malloc.h>
 
 #include "browser/TWebBrowser.h"
 #include "controls/TsButton.h"
@@ -83,11 +82,6 @@ int RunLauncher() {
         ~TDestroy() { DestroyLauncher(); }
     } destroy;
     CreateLauncher();
-    // What start-up freed (the definitions' trees above all) lies in holes
-    // between blocks that stay, made meanwhile by the fonts and the windows;
-    // its pages are given back before the first paint, whose large pictures
-    // would otherwise be placed beside them.
-    malloc_trim(0);
     Application->Run();
     return 0;
 }

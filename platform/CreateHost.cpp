@@ -16,16 +16,29 @@ std::unique_ptr<IHost> StartSdlHost(TDesktopFacts& desktop) {
     // Shared, as the thread may outlive this call when the host is dropped
     // before it is made.
     auto factsRead = std::make_shared<std::latch>(1);
-    auto host = std::make_unique<TPendingHost>([factsRead] {
-        Sdl();
+    auto loaded = std::make_shared<std::latch>(1);
+    auto host = std::make_unique<TPendingHost>([factsRead, loaded] {
+        try {
+            Sdl();
+        } catch (...) {
+            loaded->count_down();
+            throw;
+        }
+        loaded->count_down();
         factsRead->wait();
         return CreateSdlHost();
     });
-    struct TRelease {
-        ~TRelease() { Latch.count_down(); }
-        std::latch& Latch;
-    } release{*factsRead};
-    desktop = ReadDesktopFacts();
+    try {
+        desktop = ReadDesktopFacts();
+    } catch (...) {
+        factsRead->count_down();
+        throw;
+    }
+    factsRead->count_down();
+    // The caller's next work (fonts, definitions) would only slow the loading
+    // down, both mapping files into the one address space; beside SDL's
+    // start, which mostly waits on the X server, it costs nothing.
+    loaded->wait();
     TEarlyAnswers early;
     early.Clock = SteadyMilliseconds;
     // Under another video driver SDL's screens are not X's.
