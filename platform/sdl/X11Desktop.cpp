@@ -7,12 +7,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <vector>
 
 #include "platform/scaled/DisplayScale.h"
 
 namespace {
 
+// RandR's replies are each freed by a function of their own.
 template <typename T, auto Free> struct TXFree {
     void operator()(T* p) const {
         if (p) Free(p);
