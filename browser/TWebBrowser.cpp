@@ -100,13 +100,20 @@ void TWebBrowser::Open(const std::string& url, bool remember) {
     } else if (address.Kind != TAddressKind::akEmpty) {
         const size_t hash = address.Url.find('#');
         if (hash != std::string::npos) FLoad.Fragment = address.Url.substr(hash + 1);
-        FLoad.PageRequest = Fetcher().Fetch(WithoutFragment(address.Url), TFetchKind::fkPage);
+        FLoad.Waiting = WithoutFragment(address.Url);
+        PostMessage(Handle(), WM_PAGEREQUESTED);
     }
     PageChanged();
 }
 
 bool TWebBrowser::Busy() const {
-    return FFetcher && FFetcher->Pending() > 0;
+    return !FLoad.Waiting.empty() || (FFetcher && FFetcher->Pending() > 0);
+}
+
+void TWebBrowser::RequestWaitingPage() {
+    if (FLoad.Waiting.empty()) return; // asked for again since, and handed over then
+    FLoad.PageRequest = Fetcher().Fetch(FLoad.Waiting, TFetchKind::fkPage);
+    FLoad.Waiting.clear();
 }
 
 bool TWebBrowser::WaitUntilLoaded(unsigned ms) {

@@ -23,6 +23,11 @@ class TPageFetcher;
 
 // Posted by the fetcher's worker: results wait in the fetcher.
 constexpr uint32_t WM_PAGEFETCHED = WM_APP + 0x140;
+// Posted by Navigate: the page asked for goes to the fetcher at the loop's
+// next turn. A page asked for while the windows are made (the launcher's,
+// in FormCreate) is then fetched once the first frame is on the screen: its
+// fetching beside the display's start slowed that frame down.
+constexpr uint32_t WM_PAGEREQUESTED = WM_APP + 0x141;
 
 class TWebBrowser : public TCustomControl {
 public:
@@ -77,6 +82,7 @@ private:
     }
     TPageFetcher& Fetcher();
     void TakeResults();
+    void RequestWaitingPage();
     void TakePage(struct TFetchResult& result);
     void ShowFailure(const std::string& address, const std::string& reason);
     void LinkClicked(const std::string& url, const std::string& target);
@@ -91,6 +97,7 @@ private:
         bool Stale = true; // the page picture must be drawn again
     };
     struct TLoadState {
+        std::string Waiting;  // the page asked for and not handed to the fetcher yet
         int PageRequest = 0;  // the fetcher's id of the page on its way; 0 when none
         std::string Fragment; // where to scroll once the page has come
     };

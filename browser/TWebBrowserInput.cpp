@@ -13,6 +13,9 @@ void TWebBrowser::WndProc(TMessage& m) {
     case WM_PAGEFETCHED:
         TakeResults();
         return;
+    case WM_PAGEREQUESTED:
+        RequestWaitingPage();
+        return;
     case WM_MOUSEWHEEL: {
         const int delta = static_cast<int16_t>((m.WParam >> 16) & 0xFFFF);
         WheelScroll(delta);

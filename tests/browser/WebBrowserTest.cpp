@@ -2,6 +2,9 @@
 // the window goes on, and failures show in the launcher's language.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "browser/TWebBrowser.h"
 #include "tests/HeadlessApp.h"
 #include "tests/browser/TestHttpServer.h"
@@ -38,6 +41,23 @@ TEST_F(WebBrowserTest, PageThenPicturesArriveAndRelayout) {
     EXPECT_TRUE(Pane->FailureText().empty());
     EXPECT_TRUE(Pane->View().Container().HasPicture(Server.Url("/pic.gif")));
     EXPECT_GT(Pane->View().ContentHeight(), 200); // the picture's height is laid out
+}
+
+// A page goes to the fetcher at the loop's next turn, so that one asked for
+// while the windows are made is not fetched beside the display's start; of
+// two asked for meanwhile, only the last is fetched at all.
+TEST_F(WebBrowserTest, APageIsFetchedFromTheLoopsNextTurnAndOnlyTheLastOneAskedFor) {
+    Server.Route("/first", {200, "", "<p>first</p>"});
+    Server.Route("/second", {200, "", "<p>second</p>"});
+    Pane->Navigate(Server.Url("/first"));
+    Pane->Navigate(Server.Url("/second"));
+    EXPECT_TRUE(Pane->Busy());
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_EQ(Server.Requests(), 0);
+    ASSERT_TRUE(Pane->WaitUntilLoaded(kLoadWaitMs));
+    EXPECT_EQ(Server.Requests(), 1);
+    EXPECT_EQ(Pane->LocationURL(), Server.Url("/second"));
+    EXPECT_TRUE(Pane->FailureText().empty());
 }
 
 TEST_F(WebBrowserTest, FailuresNameTheAddressAndTheReasonInTheLanguage) {
