@@ -136,9 +136,9 @@ public:
     virtual void Wake() = 0;
 };
 
-// The monotonic clock of the real hosts, in milliseconds: the same before a
-// host is made as after, so that what is timed while the display still opens
-// keeps its time.
+// The monotonic clock of the real hosts, in milliseconds (the SDL host keeps
+// SDL's, moved to this one's origin): the same before a host is made as
+// after, so that what is timed while the display still opens keeps its time.
 uint64_t SteadyMilliseconds();
 
 // The process's host. The program picks one at start; tests install a headless one.

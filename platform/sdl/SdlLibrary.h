@@ -30,6 +30,7 @@
     X(GetModState)                                                                                 \
     X(GetMouseFocus)                                                                               \
     X(GetMouseState)                                                                               \
+    X(GetTicks64)                                                                                  \
     X(GetWindowID)                                                                                 \
     X(GetWindowSurface)                                                                            \
     X(GetWindowWMInfo)                                                                             \

@@ -53,6 +53,7 @@ TSdlHost::TSdlHost() {
     }
     Sdl().StartTextInput();
     FWakeEvent = Sdl().RegisterEvents(1);
+    FClockOffset = SteadyMilliseconds() - Sdl().GetTicks64();
 }
 
 void TSdlHost::Wake() {
@@ -96,7 +97,7 @@ TSdlWindow* TSdlHost::FindWindow(Uint32 id) const {
 }
 
 uint64_t TSdlHost::Now() const {
-    return SteadyMilliseconds();
+    return Sdl().GetTicks64() + FClockOffset;
 }
 
 bool TSdlHost::PollEvent(TEvent& e) {

@@ -60,5 +60,9 @@ private:
     SDL_Cursor* FCursors[9] = {};
     uint64_t FWakeUps = 0;
     Uint32 FWakeEvent = 0; // SDL's number for our wake events
-    bool FWoken = false;   // a wake event was taken while polling
+    // SDL's clock, which its waits keep, counts from its start: moved to the
+    // origin of SteadyMilliseconds, so that what was timed before the host
+    // was made keeps its time, while a wait to a deadline still ends once.
+    uint64_t FClockOffset = 0;
+    bool FWoken = false; // a wake event was taken while polling
 };
