@@ -75,7 +75,7 @@ std::string TForm1::DefinitionText() const {
 }
 
 void TForm1::ReadDefinition() {
-    // Parsed ahead on the start-up worker when one ran.
+    // Parsed ahead with the start-up work when it ran.
     if (!TStartupWork::ReadParsedDefinition(this, DefinitionFileName())) TForm::ReadDefinition();
     BindComponent(this, sPanel1, "sPanel1");
     BindComponent(this, WebBrowser1, "WebBrowser1");

@@ -83,7 +83,7 @@ std::string TForm2::DefinitionText() const {
 }
 
 void TForm2::ReadDefinition() {
-    // Parsed ahead on the start-up worker when one ran.
+    // Parsed ahead with the start-up work when it ran.
     if (!TStartupWork::ReadParsedDefinition(this, DefinitionFileName())) TForm::ReadDefinition();
     BindComponent(this, sPanel1, "sPanel1");
     BindComponent(this, sLabel1, "sLabel1");

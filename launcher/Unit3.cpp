@@ -30,7 +30,7 @@ std::string TForm3::DefinitionText() const {
 }
 
 void TForm3::ReadDefinition() {
-    // Parsed ahead on the start-up worker when one ran.
+    // Parsed ahead with the start-up work when it ran.
     if (!TStartupWork::ReadParsedDefinition(this, DefinitionFileName())) TForm::ReadDefinition();
     BindComponent(this, sLabel1, "sLabel1");
     BindComponent(this, sWebLabel1, "sWebLabel1");

@@ -21,8 +21,9 @@ namespace {
 
 constexpr size_t PictureCountSize = 4;
 
-// Offered by the main thread between the start-up worker's join and the end
-// of the main window's read; only the main thread uses it.
+// Offered by the main thread once the start-up work is done (joined, when a
+// worker did it) until the end of the main window's read; only the main
+// thread uses it.
 std::vector<TPredecodedBitmap> Predecoded;
 
 std::shared_ptr<TBitmap> TakePredecoded(const std::vector<uint8_t>& data) {

@@ -19,8 +19,8 @@ class TReadContext;
 std::span<const uint8_t> UnpackPictureData(const std::vector<uint8_t>& data, TReadContext& ctx);
 std::vector<uint8_t> PackPictureData(const std::vector<uint8_t>& file);
 
-// A bitmap's Data value decoded ahead, on the start-up worker, while no
-// component exists yet: Data and Size say which value of the parsed
+// A bitmap's Data value decoded ahead with the start-up work (TStartupWork),
+// while no component exists yet: Data and Size say which value of the parsed
 // definition it came from, so that reading that value takes the picture.
 // Values with the same bytes (a stored skin may hold one bitmap twice) share
 // one picture, and so do the stored bitmaps read from them: the first change
