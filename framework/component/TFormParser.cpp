@@ -1,6 +1,8 @@
 #include "component/TFormParser.h"
 
 #include <strings.h>
+
+#include <charconv>
 #include <unordered_set>
 
 #include "component/EReadError.h"
@@ -242,9 +244,13 @@ void TFormParser::ParseList(TValue& v) {
                    FLex.Tok.Kind == TFormTokenKind::tkFloat || IsSymbol('-')) {
             TValue item = ParseValue(0);
             if (item.Kind == TValueKind::vkFloat) {
+                // Written as printf's %.17g would be in the C locale, whatever
+                // the locale: SDL sets the user's for a moment while it starts
+                // beside the parse, and a decimal comma is no number here.
                 char buf[32];
-                std::snprintf(buf, sizeof buf, "%.17g", item.Float);
-                item.Str = buf;
+                const auto r = std::to_chars(buf, buf + sizeof buf, item.Float,
+                                             std::chars_format::general, 17);
+                item.Str.assign(buf, r.ptr);
             } else if (item.Kind == TValueKind::vkInteger) {
                 item.Str = std::to_string(item.Int);
             }
