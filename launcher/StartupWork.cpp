@@ -35,7 +35,7 @@ constexpr TDefinitionText Definitions[] = {{MainDefinitionFile, Unit1Definition}
                                            {"Unit2.dfm", Unit2Definition},
                                            {"Unit3.dfm", Unit3Definition}};
 
-// Written by the worker, read after the join.
+// Written by Run, read when each window is made.
 std::unique_ptr<TObjectDefinition> Parsed[std::size(Definitions)];
 std::vector<TPredecodedBitmap> MainPictures;
 
@@ -64,16 +64,6 @@ void PredecodeObject(const TObjectDefinition& def) {
 
 } // namespace
 
-TStartupWork::TStartupWork() : FWorker(&TStartupWork::Run) {}
-
-TStartupWork::~TStartupWork() {
-    Join();
-}
-
-void TStartupWork::Join() {
-    if (FWorker.joinable()) FWorker.join();
-}
-
 void TStartupWork::Run() {
     // Reading the font configuration and opening the faces is the largest
     // part of start-up that needs no display; the engine keeps what it finds.
@@ -99,7 +89,7 @@ bool TStartupWork::ReadParsedDefinition(TComponent* form, const std::string& fil
     for (size_t i = 0; i < std::size(Definitions); ++i) {
         if (file != Definitions[i].File || !Parsed[i]) continue;
         const std::unique_ptr<TObjectDefinition> tree = std::move(Parsed[i]);
-        // The worker's pictures point into the main window's tree: withdrawn
+        // The decoded pictures point into the main window's tree: withdrawn
         // once it is read, or when reading it fails.
         struct TWithdrawPictures {
             ~TWithdrawPictures() { OfferPredecodedBitmaps({}); }

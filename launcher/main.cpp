@@ -110,10 +110,8 @@ int main(int argc, char** argv) {
     }
     try {
         if (options.Action == TLauncherAction::laScreenshot) {
-            // Beside choosing the settings' store; no display is opened.
-            TStartupWork work;
             UseSettingsLocation(ChooseSettingsLocation(Unit1::ClientFile));
-            work.Join();
+            TStartupWork::Run();
             return RunScreenshots(options.ScreenshotDir.c_str(), DisplayScale(options, 0));
         }
         const TStartupEnvironment environment;

@@ -12,29 +12,31 @@ std::unique_ptr<IHost> CreateSdlHost() {
     return std::make_unique<TSdlHost>();
 }
 
+namespace {
+// Counts a latch down at the end of a scope, however it ends.
+struct TCountDown {
+    ~TCountDown() { Latch.count_down(); }
+    std::latch& Latch;
+};
+} // namespace
+
 std::unique_ptr<IHost> StartSdlHost(TDesktopFacts& desktop) {
     // Shared, as the thread may outlive this call when the host is dropped
     // before it is made.
     auto factsRead = std::make_shared<std::latch>(1);
     auto loaded = std::make_shared<std::latch>(1);
     auto host = std::make_unique<TPendingHost>([factsRead, loaded] {
-        try {
+        {
+            const TCountDown done{*loaded};
             Sdl();
-        } catch (...) {
-            loaded->count_down();
-            throw;
         }
-        loaded->count_down();
         factsRead->wait();
         return CreateSdlHost();
     });
-    try {
+    {
+        const TCountDown done{*factsRead};
         desktop = ReadDesktopFacts();
-    } catch (...) {
-        factsRead->count_down();
-        throw;
     }
-    factsRead->count_down();
     // The caller's next work (fonts, definitions) would only slow the loading
     // down, both mapping files into the one address space; beside SDL's
     // start, which mostly waits on the X server, it costs nothing.

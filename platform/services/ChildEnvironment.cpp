@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string_view>
+#include <utility>
 
 extern char** environ;
 
@@ -22,7 +23,8 @@ bool IsOwn(std::string_view nameWithEquals) {
 
 bool SetOwnVariable(const char* name, const char* value) {
     if (setenv(name, value, 1) != 0) return false;
-    if (!IsOwn(std::string(name) + "=")) OwnNames().push_back(std::string(name) + "=");
+    std::string entryStart = std::string(name) + "=";
+    if (!IsOwn(entryStart)) OwnNames().push_back(std::move(entryStart));
     return true;
 }
 

@@ -1,7 +1,6 @@
-// The start-up work done on a worker thread beside the display's start: the
-// windows made after it are the same, pixel for pixel, as the golden ones
-// (each test runs in a process of its own, so the fonts are first found and
-// opened on the worker here).
+// The start-up work done ahead of the windows (fonts opened, definitions
+// parsed, the stored skin decoded): the windows made after it are the same,
+// pixel for pixel, as the golden ones.
 
 #include "LauncherFixture.h"
 
@@ -10,11 +9,10 @@
 
 using StartupWork = HeadlessLauncher;
 
-TEST_F(StartupWork, TheWindowsAfterAWorkerStartMatchTheirGoldenImages) {
+TEST_F(StartupWork, TheWindowsAfterTheWorkMatchTheirGoldenImages) {
     WriteFullIni("0", WriteNewsPage());
     WriteAllSettings();
-    TStartupWork work;
-    work.Join();
+    TStartupWork::Run();
     ShowTheThreeWindows();
     ExpectWindowsMatchGoldens(*Host, "launcher-");
 }
